@@ -1,0 +1,11 @@
+// Registering the program's hot keys on a window.
+#pragma once
+#include <windows.h>
+
+#include "app/HotKeyTable.h"
+
+// Adds the "MyHotKey" atom afresh, registers the bare key on the window with the id made
+// from it, and returns that id for the later unregistration. Failures are not checked:
+// a key held by another program simply never arrives.
+int RegisterAppHotKey(HWND window, const HotKey& key);
+void UnregisterAppHotKey(HWND window, int id);

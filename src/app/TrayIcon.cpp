@@ -1,0 +1,32 @@
+#include "app/TrayIcon.h"
+
+void TrayIcon::Add(HWND owner) {
+    data_ = NOTIFYICONDATAW{};
+    // The plain record layout: callback, icon and a 64-character tip are all it carries.
+    data_.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    data_.hWnd = owner;
+    data_.uID = 0;
+    data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data_.uCallbackMessage = WM_TRAYICON;
+    // The executable's main icon is a shared resource: it is not destroyed.
+    data_.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    if (!data_.hIcon) data_.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    lstrcpynW(data_.szTip, L"Vellora", 64);
+    Shell_NotifyIconW(NIM_ADD, &data_);
+    added_ = true;
+}
+
+void TrayIcon::Delete() {
+    if (!added_) return;
+    Shell_NotifyIconW(NIM_DELETE, &data_);
+    added_ = false;
+}
+
+void TrayIcon::Restore() {
+    if (added_) Shell_NotifyIconW(NIM_ADD, &data_);
+}
+
+UINT TrayIcon::TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}

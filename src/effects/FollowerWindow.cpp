@@ -1,0 +1,155 @@
+#include "effects/FollowerWindow.h"
+
+#include "app/ControlBar.h"
+#include "app/HotKeys.h"
+#include "app/Inventory.h"
+#include "effects/HaloWindow.h"
+#include "effects/SettingsWindow.h"
+#include "store/IntegerConversion.h"
+#include "store/Settings.h"
+#include "ui/Application.h"
+#include "ui/PopupMenu.h"
+
+namespace {
+
+constexpr int kSize = 128;
+constexpr LONG kClickThrough = WS_EX_LAYERED | WS_EX_TRANSPARENT;
+
+ui::FormParams FollowerParams() {
+    ui::FormParams p;
+    p.className = L"TForm2";
+    p.caption = L"Vellora";
+    p.border = ui::BorderStyle::None;
+    p.width = kSize;
+    p.height = kSize;
+    p.color = ui::clGray;
+    p.topMost = true;
+    p.toolWindow = true;
+    p.activateOnShow = false;
+    p.mainForm = true;
+    return p;
+}
+
+// The indexes of HotKeyIds().
+enum { kF8, kF5, kF6, kLeft, kRight, kUp, kDown };
+
+}  // namespace
+
+TForm2::TForm2(Inventory& inventory)
+    : ui::Form(FollowerParams()),
+      Image1(Handle(), 0, 0, kSize, kSize, ui::clGray),
+      Timer2(*this, 10),
+      inventory_(inventory) {
+    // Grey pixels are see-through; every mouse action passes through the window.
+    SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | kClickThrough);
+    SetLayeredWindowAttributes(Handle(), RGB(128, 128, 128), 0, LWA_COLORKEY);
+    Timer2.OnTimer = [this] { Timer2Timer(); };
+    ui::Guarded([this] { FormCreate(); });
+}
+
+void TForm2::FormCreate() {
+    const PictureSettings settings = ReadPictureSettings();
+    picturePath_ = settings.fileName;
+    offset_ = StrToInt(settings.offsetText);
+    Image1.SetPicture(ui::Picture::LoadPng(picturePath_));
+
+    hotKeyIds_[kF8] = RegisterAppHotKey(Handle(), hotkeys::F8);
+    hotKeyIds_[kF5] = RegisterAppHotKey(Handle(), hotkeys::F5);
+    hotKeyIds_[kF6] = RegisterAppHotKey(Handle(), hotkeys::F6);
+    SetSize(kSize, kSize);
+    tray_.Add(Handle());
+    keyboardMouse_ = false;
+}
+
+void TForm2::FormShow() {
+    inventory_.controlBar().Show();
+    inventory_.settingsWindow().Close();
+    ShowWindow(ui::Application::Current().OwnerWindow(), SW_HIDE);
+}
+
+void TForm2::FormDestroy() {
+    UnregisterAppHotKey(Handle(), hotKeyIds_[kF8]);
+    UnregisterAppHotKey(Handle(), hotKeyIds_[kF5]);
+    UnregisterAppHotKey(Handle(), hotKeyIds_[kF6]);
+    tray_.Delete();
+}
+
+void TForm2::Timer2Timer() {
+    POINT p;
+    if (!GetCursorPos(&p)) return;
+    const ScreenPoint origin = FollowerOrigin({p.x, p.y}, offset_);
+    if (origin != placed_) SetPosition(origin.x, origin.y);
+    const LONG style = GetWindowLongW(Handle(), GWL_EXSTYLE);
+    if ((style & kClickThrough) != kClickThrough) SetWindowLongW(Handle(), GWL_EXSTYLE, style | kClickThrough);
+}
+
+void TForm2::ToggleKeyboardMouse() {
+    if (!keyboardMouse_) {
+        keyboardMouse_ = true;
+        hotKeyIds_[kLeft] = RegisterAppHotKey(Handle(), hotkeys::Left);
+        hotKeyIds_[kRight] = RegisterAppHotKey(Handle(), hotkeys::Right);
+        hotKeyIds_[kUp] = RegisterAppHotKey(Handle(), hotkeys::Up);
+        hotKeyIds_[kDown] = RegisterAppHotKey(Handle(), hotkeys::Down);
+    } else {
+        keyboardMouse_ = false;
+        for (int i = kLeft; i <= kDown; ++i) UnregisterAppHotKey(Handle(), hotKeyIds_[i]);
+    }
+}
+
+void TForm2::MoveBy(ScreenPoint step) {
+    POINT p;
+    GetCursorPos(&p);
+    SetCursorPos(p.x + step.x, p.y + step.y);
+    SetPosition(Left() + step.x, Top() + step.y);
+}
+
+void TForm2::WMHotKey(WPARAM, LPARAM lParam) {
+    const unsigned key = HotKeyVirtualKey(lParam);
+    if (key == hotkeys::F8.virtualKey) {
+        TForm3& halo = inventory_.halo();
+        if (halo.Visible()) halo.Hide();
+        if (Visible())
+            Hide();
+        else
+            Show();
+    } else if (key == hotkeys::F6.virtualKey) {
+        ToggleKeyboardMouse();
+    } else if (key == hotkeys::F5.virtualKey) {
+        if (!keyboardMouse_) return;
+        auto& mouseEvent = ui::Application::Current().Dialogs().mouseEvent;
+        mouseEvent(MOUSEEVENTF_LEFTDOWN, Left(), Top());
+        mouseEvent(MOUSEEVENTF_LEFTUP, Left(), Top());
+    } else if (const ScreenPoint step = ArrowStep(key); step != ScreenPoint{}) {
+        if (keyboardMouse_) MoveBy(step);
+    }
+}
+
+void TForm2::WMTrayIcon(LPARAM lParam) {
+    if (static_cast<UINT>(lParam) != WM_RBUTTONDOWN) return;
+    POINT p;
+    GetCursorPos(&p);
+    inventory_.controlBar().PopupMenu1.Popup(Handle(), p.x, p.y);
+    PostMessageW(Handle(), WM_NULL, 0, 0);
+}
+
+LRESULT TForm2::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_HOTKEY:
+            WMHotKey(wParam, lParam);
+            return 0;
+        case WM_TRAYICON:
+            WMTrayIcon(lParam);
+            return 0;
+        case WM_WINDOWPOSCHANGED: {
+            const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+            if (!(pos->flags & SWP_NOMOVE)) placed_ = {pos->x, pos->y};
+            return Form::HandleMessage(msg, wParam, lParam);
+        }
+        default:
+            if (msg == TrayIcon::TaskbarCreatedMessage()) {
+                tray_.Restore();
+                return 0;
+            }
+            return Form::HandleMessage(msg, wParam, lParam);
+    }
+}

@@ -1,0 +1,53 @@
+// The follower (TForm2): the picture that follows the pointer in a borderless, top-most,
+// click-through window, and the keyboard mouse mode. It is the program's main window and
+// carries the tray icon.
+#pragma once
+#include <array>
+#include <climits>
+#include <string>
+
+#include "app/TrayIcon.h"
+#include "effects/PointerPlacement.h"
+#include "ui/Form.h"
+#include "ui/Image.h"
+#include "ui/Timer.h"
+
+class Inventory;
+
+class TForm2 : public ui::Form {
+public:
+    explicit TForm2(Inventory& inventory);
+
+    int PictureOffset() const { return offset_; }
+    void SetPictureOffset(int offset) { offset_ = offset; }
+    const std::wstring& PicturePath() const { return picturePath_; }
+    bool KeyboardMouse() const { return keyboardMouse_; }
+    bool HasTrayIcon() const { return tray_.Added(); }
+    // Ids stored at registration: F8, F5, F6, then Left, Right, Up, Down.
+    const std::array<int, 7>& HotKeyIds() const { return hotKeyIds_; }
+
+    ui::Image Image1;
+    ui::Timer Timer2;
+
+    void Timer2Timer();
+    void WMHotKey(WPARAM wParam, LPARAM lParam);
+    void WMTrayIcon(LPARAM lParam);
+
+protected:
+    void FormShow() override;
+    void FormDestroy() override;
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void FormCreate();
+    void ToggleKeyboardMouse();
+    void MoveBy(ScreenPoint step);
+
+    Inventory& inventory_;
+    std::wstring picturePath_;
+    int offset_ = 0;
+    bool keyboardMouse_ = false;
+    std::array<int, 7> hotKeyIds_{};
+    TrayIcon tray_;
+    ScreenPoint placed_{INT_MIN, INT_MIN};  // where the window stands, kept by WM_WINDOWPOSCHANGED
+};

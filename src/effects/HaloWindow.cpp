@@ -1,0 +1,94 @@
+#include "effects/HaloWindow.h"
+
+#include "app/HotKeys.h"
+#include "app/Inventory.h"
+#include "effects/FollowerWindow.h"
+#include "store/IntegerConversion.h"
+#include "store/Settings.h"
+#include "ui/Application.h"
+#include "ui/Handles.h"
+
+namespace {
+
+constexpr LONG kClickThrough = WS_EX_LAYERED | WS_EX_TRANSPARENT;
+
+ui::FormParams HaloParams() {
+    ui::FormParams p;
+    p.className = L"TForm3";
+    p.caption = L"特效3";
+    p.border = ui::BorderStyle::None;
+    p.width = 585;  // the design size, kept when the settings cannot be read
+    p.height = 501;
+    p.color = ui::clFuchsia;
+    p.topMost = true;
+    p.toolWindow = true;
+    p.activateOnShow = false;
+    return p;
+}
+
+}  // namespace
+
+TForm3::TForm3(Inventory& inventory) : ui::Form(HaloParams()), Timer3(*this, 10), inventory_(inventory) {
+    SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | kClickThrough);
+    SetLayeredWindowAttributes(Handle(), 0, alpha_, LWA_ALPHA);
+    Timer3.OnTimer = [this] { Timer3Timer(); };
+    ui::Guarded([this] { FormCreate(); });
+}
+
+void TForm3::FormCreate() {
+    hotKeyId_ = RegisterAppHotKey(Handle(), hotkeys::F7);
+    const HaloSettings settings = ReadHaloSettings();
+    const int color = StrToInt(settings.colorText);
+    const int alpha = StrToInt(settings.alphaText);
+    const int diameter = StrToInt(settings.diameterText);
+    ApplySettings(color, alpha, diameter);
+}
+
+void TForm3::ApplySettings(int color, int alpha, int diameter) {
+    SetSize(diameter, diameter);
+    SetColor(color);
+    alpha_ = static_cast<BYTE>(alpha & 0xFF);
+    SetLayeredWindowAttributes(Handle(), 0, alpha_, LWA_ALPHA);
+    // The system owns the region once it is set; a later call replaces it.
+    ui::UniqueRegion region(CreateRoundRectRgn(0, 0, Width(), Height(), diameter, diameter));
+    if (SetWindowRgn(Handle(), region.get(), TRUE)) region.release();
+    diameter_ = diameter;
+}
+
+void TForm3::Timer3Timer() {
+    POINT p;
+    if (!GetCursorPos(&p)) return;
+    const ScreenPoint origin = HaloOrigin({p.x, p.y}, diameter_);
+    if (origin != placed_) SetPosition(origin.x, origin.y);
+    const LONG style = GetWindowLongW(Handle(), GWL_EXSTYLE);
+    if (!(style & WS_EX_TOPMOST))
+        SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if ((style & kClickThrough) != kClickThrough) SetWindowLongW(Handle(), GWL_EXSTYLE, style | kClickThrough);
+}
+
+void TForm3::WMHotKey(WPARAM, LPARAM lParam) {
+    if (HotKeyVirtualKey(lParam) != hotkeys::F7.virtualKey) return;
+    TForm2& follower = inventory_.follower();
+    if (follower.Visible()) follower.Hide();
+    if (Visible())
+        Hide();
+    else
+        Show();
+}
+
+void TForm3::FormClose() { UnregisterAppHotKey(Handle(), hotKeyId_); }
+
+LRESULT TForm3::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_HOTKEY:
+            WMHotKey(wParam, lParam);
+            return 0;
+        case WM_WINDOWPOSCHANGED: {
+            const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+            if (!(pos->flags & SWP_NOMOVE)) placed_ = {pos->x, pos->y};
+            return Form::HandleMessage(msg, wParam, lParam);
+        }
+        default:
+            return Form::HandleMessage(msg, wParam, lParam);
+    }
+}

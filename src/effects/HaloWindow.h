@@ -1,0 +1,39 @@
+// The halo overlay (TForm3): a coloured, translucent, click-through disc centred on the
+// pointer, shown as an alternative to the follower.
+#pragma once
+#include <climits>
+
+#include "effects/PointerPlacement.h"
+#include "ui/Form.h"
+#include "ui/Timer.h"
+
+class Inventory;
+
+class TForm3 : public ui::Form {
+public:
+    explicit TForm3(Inventory& inventory);
+
+    // Size, colour, alpha (low 8 bits) and circular region from three stored integers.
+    void ApplySettings(int color, int alpha, int diameter);
+    int HaloDiameter() const { return diameter_; }
+    BYTE Alpha() const { return alpha_; }
+    int HotKeyId() const { return hotKeyId_; }
+
+    ui::Timer Timer3;
+
+    void Timer3Timer();
+    void WMHotKey(WPARAM wParam, LPARAM lParam);
+
+protected:
+    void FormClose() override;
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void FormCreate();
+
+    Inventory& inventory_;
+    int diameter_ = 0;
+    BYTE alpha_ = 100;
+    int hotKeyId_ = 0;
+    ScreenPoint placed_{INT_MIN, INT_MIN};
+};

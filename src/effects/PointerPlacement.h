@@ -1,0 +1,33 @@
+// Where the pointer effects stand relative to the pointer, and how the keyboard mouse steps.
+#pragma once
+
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+    friend constexpr bool operator==(ScreenPoint, ScreenPoint) = default;
+};
+
+// The follower's top-left corner: the pointer minus the picture offset on both axes.
+constexpr ScreenPoint FollowerOrigin(ScreenPoint pointer, int offset) {
+    return {pointer.x - offset, pointer.y - offset};
+}
+
+// The halo's top-left corner: its disc is centred on the pointer (half rounded toward zero).
+constexpr ScreenPoint HaloOrigin(ScreenPoint pointer, int diameter) {
+    const int half = diameter / 2;
+    return {pointer.x - half, pointer.y - half};
+}
+
+// One press of an arrow key in keyboard mouse mode moves the pointer this far.
+constexpr int kKeyboardMouseStep = 10;
+
+// The step of an arrow key (virtual-key code), or {0, 0} for any other key.
+constexpr ScreenPoint ArrowStep(unsigned virtualKey) {
+    switch (virtualKey) {
+        case 0x25: return {-kKeyboardMouseStep, 0};
+        case 0x27: return {kKeyboardMouseStep, 0};
+        case 0x26: return {0, -kKeyboardMouseStep};
+        case 0x28: return {0, kKeyboardMouseStep};
+        default: return {0, 0};
+    }
+}

@@ -1,0 +1,85 @@
+#include "ui/Application.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "store/Errors.h"
+#include "store/Utf8.h"
+#include "ui/ErrorText.h"
+
+namespace ui {
+namespace {
+
+Application* current = nullptr;
+constexpr wchar_t kOwnerClass[] = L"TApplication";
+
+}  // namespace
+
+Application::Application(HINSTANCE instance, Seams seams) : instance_(instance), seams_(std::move(seams)) {
+    current = this;
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = instance_;
+    wc.lpszClassName = kOwnerClass;
+    RegisterClassExW(&wc);
+    owner_ = CreateWindowExW(WS_EX_TOOLWINDOW, kOwnerClass, Title, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                             instance_, nullptr);
+}
+
+Application::~Application() {
+    if (owner_) DestroyWindow(owner_);
+    if (current == this) current = nullptr;
+}
+
+Application& Application::Current() {
+    if (!current) throw std::logic_error("no application");
+    return *current;
+}
+
+int Application::Run() {
+    MSG msg;
+    while (!terminated_) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0 || got == -1) break;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    terminated_ = true;
+    return 0;
+}
+
+void Application::Terminate() {
+    terminated_ = true;
+    PostQuitMessage(0);
+}
+
+void Application::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            terminated_ = true;
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+void Application::HandleException(std::exception_ptr error) {
+    std::wstring text;
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        text = FromUtf8(e.what());
+    } catch (...) {
+        text = L"Unknown error";
+    }
+    if (seams_.showError) seams_.showError(WithFullStop(text));
+}
+
+}  // namespace ui

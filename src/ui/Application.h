@@ -1,0 +1,58 @@
+// The application object: title, message loop, the owner window that carries the
+// (never shown) taskbar entry, and the one place every handler's error ends up.
+#pragma once
+#include <windows.h>
+
+#include <exception>
+#include <string>
+
+#include "ui/Seams.h"
+
+namespace ui {
+
+class Application {
+public:
+    static constexpr const wchar_t* Title = L"Vellora";
+
+    explicit Application(HINSTANCE instance, Seams seams = Seams::System());
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+    ~Application();
+
+    // The one application of the process; forms reach it through here.
+    static Application& Current();
+
+    HINSTANCE Instance() const { return instance_; }
+    // Hidden owner of every form: owned windows get no taskbar button of their own.
+    HWND OwnerWindow() const { return owner_; }
+    Seams& Dialogs() { return seams_; }
+
+    // Runs the message loop until Terminate.
+    int Run();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+    // Handles every message already waiting, then returns (used by tests).
+    void ProcessMessages();
+
+    // Shows the error's text with the full-stop rule. Called by the window dispatcher
+    // for anything a handler throws; the program goes on afterwards.
+    void HandleException(std::exception_ptr error);
+
+private:
+    HINSTANCE instance_;
+    Seams seams_;
+    HWND owner_ = nullptr;
+    bool terminated_ = false;
+};
+
+// Runs `body` and hands anything it throws to the application's error report.
+template <typename F>
+void Guarded(F&& body) {
+    try {
+        body();
+    } catch (...) {
+        Application::Current().HandleException(std::current_exception());
+    }
+}
+
+}  // namespace ui

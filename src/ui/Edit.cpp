@@ -1,0 +1,66 @@
+#include "ui/Edit.h"
+
+#include "ui/ColorRef.h"
+
+namespace ui {
+
+Edit::Edit(HWND parent, int left, int top, int width, int height, const std::wstring& text, bool visible)
+    : brush_(CreateSolidBrush(ColorToRGB(clWindow))) {
+    CreateSystemControl(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(),
+                        WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL | (visible ? WS_VISIBLE : 0), left, top, width, height,
+                        parent);
+    SetFont(DefaultFont());
+}
+
+void Edit::SetColor(Color color) {
+    if (color == color_) return;
+    color_ = color;
+    brush_.reset(CreateSolidBrush(ColorToRGB(color)));
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void Edit::SetFontColor(Color color) {
+    fontColor_ = color;
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void Edit::Focus() { SetFocus(Handle()); }
+
+LRESULT Edit::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_CHAR:
+            if (OnKeyPress) {
+                auto key = static_cast<wchar_t>(wParam);
+                OnKeyPress(key);
+                if (key == 0) return 0;
+                wParam = key;
+            }
+            break;
+        case WM_LBUTTONDBLCLK: {
+            const LRESULT result = Default(msg, wParam, lParam);
+            if (OnDblClick) OnDblClick();
+            return result;
+        }
+        default:
+            break;
+    }
+    return Default(msg, wParam, lParam);
+}
+
+bool Edit::Reflected(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (msg == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
+        if (OnChange) OnChange();
+        result = 0;
+        return true;
+    }
+    if (msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORSTATIC) {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, ColorToRGB(fontColor_));
+        SetBkColor(dc, ColorToRGB(color_));
+        result = reinterpret_cast<LRESULT>(brush_.get());
+        return true;
+    }
+    return false;
+}
+
+}  // namespace ui

@@ -1,0 +1,150 @@
+#include "ui/Form.h"
+
+#include <algorithm>
+
+#include "ui/Application.h"
+#include "ui/ColorRef.h"
+#include "ui/Timer.h"
+
+namespace ui {
+
+Form::Form(const FormParams& params) : params_(params), color_(params.color), brush_(CreateSolidBrush(ColorToRGB(params.color))) {
+    RegisterClassOnce(params.className);
+    DWORD style = WS_CLIPCHILDREN;
+    style |= params.border == BorderStyle::None ? WS_POPUP : WS_OVERLAPPEDWINDOW;
+    DWORD exStyle = 0;
+    if (params.topMost) exStyle |= WS_EX_TOPMOST;
+    if (params.toolWindow) exStyle |= WS_EX_TOOLWINDOW;
+    // Every form is owned by the application's hidden window, so none gets a taskbar button.
+    CreateHandle(exStyle, params.className, params.caption.c_str(), style, params.left, params.top, params.width,
+                 params.height, Application::Current().OwnerWindow());
+}
+
+Form::~Form() { DestroyHandle(); }
+
+void Form::Destroy() { DestroyHandle(); }
+
+void Form::Show() {
+    if (Visible()) {
+        BringToFront();
+        return;
+    }
+    ShowWindow(Handle(), params_.activateOnShow ? SW_SHOW : SW_SHOWNOACTIVATE);
+    if (params_.topMost) SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    FormShow();
+}
+
+void Form::BringToFront() {
+    SetWindowPos(Handle(), params_.topMost ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | (params_.activateOnShow ? 0 : SWP_NOACTIVATE));
+    if (params_.activateOnShow) SetForegroundWindow(Handle());
+}
+
+void Form::Hide() {
+    if (Visible()) ShowWindow(Handle(), SW_HIDE);
+}
+
+bool Form::Visible() const { return Handle() && (GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0; }
+
+void Form::Close() {
+    FormClose();
+    if (params_.mainForm)
+        Application::Current().Terminate();
+    else
+        Hide();
+}
+
+static RECT WindowRectOf(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+
+int Form::Left() const { return WindowRectOf(Handle()).left; }
+int Form::Top() const { return WindowRectOf(Handle()).top; }
+int Form::Width() const {
+    const RECT r = WindowRectOf(Handle());
+    return r.right - r.left;
+}
+int Form::Height() const {
+    const RECT r = WindowRectOf(Handle());
+    return r.bottom - r.top;
+}
+
+void Form::SetLeft(int left) { SetPosition(left, Top()); }
+void Form::SetTop(int top) { SetPosition(Left(), top); }
+
+void Form::SetPosition(int left, int top) {
+    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetSize(int width, int height) {
+    SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetBounds(int left, int top, int width, int height) {
+    SetWindowPos(Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int Form::ClientWidth() const {
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    return r.right;
+}
+
+int Form::ClientHeight() const {
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    return r.bottom;
+}
+
+void Form::SetColor(Color color) {
+    if (color == color_) return;
+    color_ = color;
+    brush_.reset(CreateSolidBrush(ColorToRGB(color)));
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void Form::AttachTimer(Timer* timer) { timers_.push_back(timer); }
+
+void Form::DetachTimer(Timer* timer) { std::erase(timers_, timer); }
+
+void Form::PaintContent(HDC dc, const RECT& clip) { FillRect(dc, &clip, brush_.get()); }
+
+LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT reflected = 0;
+    if (ReflectToChild(msg, wParam, lParam, reflected)) return reflected;
+    switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;  // WM_PAINT covers the whole surface
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(Handle(), &ps);
+            PaintContent(dc, ps.rcPaint);
+            EndPaint(Handle(), &ps);
+            return 0;
+        }
+        case WM_PRINTCLIENT: {
+            RECT r{};
+            GetClientRect(Handle(), &r);
+            PaintContent(reinterpret_cast<HDC>(wParam), r);
+            return 0;
+        }
+        case WM_TIMER: {
+            const auto it = std::find_if(timers_.begin(), timers_.end(),
+                                         [wParam](Timer* t) { return t->Id() == wParam; });
+            if (it != timers_.end()) (*it)->Tick();
+            return 0;
+        }
+        case WM_CLOSE:
+            Close();
+            return 0;
+        case WM_DESTROY:
+            FormDestroy();
+            return 0;
+        default:
+            return Default(msg, wParam, lParam);
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,87 @@
+// A top-level window designed as a form: it owns its controls as members, its handlers
+// are member functions, and derived forms run their creation handler at the end of
+// their constructor.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/Colors.h"
+#include "ui/Handles.h"
+#include "ui/Window.h"
+
+namespace ui {
+
+class Timer;
+
+enum class BorderStyle { None, Sizeable };
+
+struct FormParams {
+    const wchar_t* className;
+    std::wstring caption;
+    BorderStyle border = BorderStyle::Sizeable;
+    int left = 0, top = 0, width = 300, height = 200;  // outer size
+    Color color = clBtnFace;
+    bool topMost = false;
+    bool toolWindow = false;       // no taskbar button, no Alt+Tab entry
+    bool activateOnShow = true;    // false: showing never takes the focus away from the user
+    bool mainForm = false;         // closing it ends the program
+};
+
+class Form : public Window {
+public:
+    explicit Form(const FormParams& params);
+    ~Form() override;
+
+    // Shows the form; when it was hidden its show hook runs, when it was already
+    // visible it is only brought to the front.
+    void Show();
+    void Hide();
+    bool Visible() const;
+    // Runs the close hook, then hides the form (the main form ends the program instead).
+    void Close();
+    // Destroys the window now, running the destruction hook while the derived form is
+    // still whole. The window inventory calls it at exit, last form first.
+    void Destroy();
+
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void SetLeft(int left);
+    void SetTop(int top);
+    void SetPosition(int left, int top);
+    void SetSize(int width, int height);
+    void SetBounds(int left, int top, int width, int height);
+    int ClientWidth() const;
+    int ClientHeight() const;
+
+    Color GetColor() const { return color_; }
+    void SetColor(Color color);
+    HBRUSH BackgroundBrush() const { return brush_.get(); }
+
+    // Timers of this form deliver their ticks through its window.
+    void AttachTimer(Timer* timer);
+    void DetachTimer(Timer* timer);
+
+protected:
+    virtual void FormShow() {}
+    virtual void FormClose() {}
+    virtual void FormDestroy() {}
+
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    // Paints the form's own surface (background colour by default); serves WM_PAINT and
+    // WM_PRINTCLIENT alike.
+    virtual void PaintContent(HDC dc, const RECT& clip);
+
+private:
+    void BringToFront();
+
+    FormParams params_;
+    Color color_;
+    UniqueBrush brush_;
+    std::vector<Timer*> timers_;
+};
+
+}  // namespace ui

@@ -1,0 +1,55 @@
+#include "ui/Image.h"
+
+#include "ui/ColorRef.h"
+
+namespace ui {
+
+Image::Image(HWND parent, int left, int top, int width, int height, Color background, bool stretch)
+    : stretch_(stretch), brush_(CreateSolidBrush(ColorToRGB(background))) {
+    RegisterClassOnce(L"TImage");
+    CreateHandle(0, L"TImage", L"", WS_CHILD | WS_VISIBLE, left, top, width, height, parent);
+}
+
+void Image::SetPicture(Picture picture) {
+    picture_ = std::move(picture);
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void Image::SetBackground(Color color) {
+    brush_.reset(CreateSolidBrush(ColorToRGB(color)));
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void Image::Paint(HDC dc) {
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    FillRect(dc, &r, brush_.get());
+    if (stretch_)
+        picture_.DrawStretched(dc, r);
+    else
+        picture_.Draw(dc, 0, 0);
+}
+
+LRESULT Image::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(Handle(), &ps);
+            Paint(dc);
+            EndPaint(Handle(), &ps);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            Paint(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_LBUTTONUP:
+            if (OnClick) OnClick();
+            return 0;
+        default:
+            return Default(msg, wParam, lParam);
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,12 @@
+// Errors of the picture decoders.
+#pragma once
+#include "store/Errors.h"
+
+namespace ui {
+
+class EImageError : public ::Exception {
+public:
+    using ::Exception::Exception;
+};
+
+}  // namespace ui

@@ -1,0 +1,55 @@
+#include "ui/Label.h"
+
+#include "ui/ColorRef.h"
+
+namespace ui {
+
+Label::Label(HWND parent, int left, int top, const std::wstring& caption, HFONT font, Color background)
+    : brush_(CreateSolidBrush(ColorToRGB(background))) {
+    RegisterClassOnce(L"TLabel");
+    CreateHandle(0, L"TLabel", caption.c_str(), WS_CHILD | WS_VISIBLE, left, top, 10, 10, parent);
+    SetFont(font);
+    FitToText();
+}
+
+void Label::FitToText() {
+    const std::wstring text = Text();
+    WindowDC dc(Handle());
+    SelectScope selected(dc.get(), font_ ? font_ : DefaultFont());
+    RECT r{0, 0, 0, 0};
+    DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SetSize(r.right, r.bottom);
+}
+
+LRESULT Label::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_SETFONT:
+            font_ = reinterpret_cast<HFONT>(wParam);
+            return 0;
+        case WM_SETTEXT: {
+            const LRESULT result = Default(msg, wParam, lParam);
+            FitToText();
+            return result;
+        }
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(Handle(), &ps);
+            RECT r{};
+            GetClientRect(Handle(), &r);
+            FillRect(dc, &r, brush_.get());
+            const std::wstring text = Text();
+            SelectScope font(dc, font_ ? font_ : DefaultFont());
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_NOPREFIX);
+            EndPaint(Handle(), &ps);
+            return 0;
+        }
+        default:
+            return Default(msg, wParam, lParam);
+    }
+}
+
+}  // namespace ui

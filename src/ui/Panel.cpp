@@ -1,0 +1,96 @@
+#include "ui/Panel.h"
+
+#include <windowsx.h>
+
+#include "ui/ColorRef.h"
+
+namespace ui {
+
+Panel::Panel(HWND parent, const PanelParams& params)
+    : caption_(params.caption), color_(params.color), bevel_(params.bevel), brush_(CreateSolidBrush(ColorToRGB(params.color))) {
+    RegisterClassOnce(L"TPanel");
+    CreateHandle(WS_EX_CONTROLPARENT, L"TPanel", params.caption.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                 params.left, params.top, params.width, params.height, parent);
+    SetFont(DefaultFont());
+}
+
+void Panel::SetColor(Color color) {
+    if (color == color_) return;
+    color_ = color;
+    brush_.reset(CreateSolidBrush(ColorToRGB(color)));
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void Panel::SetCaption(const std::wstring& caption) {
+    caption_ = caption;
+    SetText(caption);
+}
+
+void Panel::Click() {
+    if (OnClick) OnClick();
+}
+
+void Panel::Paint(HDC dc) {
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    FillRect(dc, &r, brush_.get());
+    if (bevel_ == Bevel::Raised) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+    if (!caption_.empty()) {
+        SelectScope font(dc, font_ ? font_ : DefaultFont());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+}
+
+LRESULT Panel::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT reflected = 0;
+    if (ReflectToChild(msg, wParam, lParam, reflected)) return reflected;
+    switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(Handle(), &ps);
+            Paint(dc);
+            EndPaint(Handle(), &ps);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            Paint(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_SETFONT:
+            font_ = reinterpret_cast<HFONT>(wParam);
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN: {
+            const int button = msg == WM_RBUTTONDOWN ? VK_RBUTTON : msg == WM_MBUTTONDOWN ? VK_MBUTTON : VK_LBUTTON;
+            if (button == VK_LBUTTON) {
+                pressed_ = true;
+                SetCapture(Handle());
+            }
+            if (OnMouseDown) OnMouseDown(button, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            return 0;
+        }
+        case WM_LBUTTONUP: {
+            if (!pressed_) return 0;
+            pressed_ = false;
+            if (GetCapture() == Handle()) ReleaseCapture();
+            RECT r{};
+            GetClientRect(Handle(), &r);
+            const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            if (PtInRect(&r, p)) Click();
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            pressed_ = false;
+            return 0;
+        default:
+            return Default(msg, wParam, lParam);
+    }
+}
+
+}  // namespace ui

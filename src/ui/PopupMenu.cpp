@@ -1,0 +1,30 @@
+#include "ui/PopupMenu.h"
+
+namespace ui {
+
+PopupMenu::PopupMenu() : menu_(CreatePopupMenu()) {}
+
+void PopupMenu::Add(const std::wstring& caption, std::function<void()> onClick) {
+    handlers_.push_back(std::move(onClick));
+    AppendMenuW(menu_.get(), MF_STRING, handlers_.size(), caption.c_str());
+}
+
+std::wstring PopupMenu::Caption(std::size_t index) const {
+    wchar_t text[256] = {};
+    GetMenuStringW(menu_.get(), static_cast<UINT>(index), text, 256, MF_BYPOSITION);
+    return text;
+}
+
+void PopupMenu::Click(std::size_t index) {
+    if (index < handlers_.size() && handlers_[index]) handlers_[index]();
+}
+
+void PopupMenu::Popup(HWND owner, int x, int y) {
+    // The owner must be in front, or the menu would not close when the user clicks elsewhere.
+    SetForegroundWindow(owner);
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr));
+    if (chosen > 0) Click(chosen - 1);
+}
+
+}  // namespace ui

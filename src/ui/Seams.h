@@ -1,0 +1,33 @@
+// The few places where the program would block on a person or act on the machine
+// outside its own windows. The application holds one set; the defaults are the real
+// system calls, and tests put recording ones in their place.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace ui {
+
+struct OpenFileRequest {
+    std::wstring filter;            // "Description|*.ext" pairs
+    std::wstring initialDirectory;
+};
+
+struct Seams {
+    // Error report: message box with the application title, error icon and OK.
+    std::function<void(const std::wstring& text)> showError;
+    // User message: message box with the application title and OK.
+    std::function<void(const std::wstring& text)> showMessage;
+    // Colour chooser opened on `initial`; nothing when cancelled.
+    std::function<std::optional<COLORREF>(HWND owner, COLORREF initial)> chooseColor;
+    // File-open dialog; the full path picked, nothing when cancelled.
+    std::function<std::optional<std::wstring>(HWND owner, const OpenFileRequest& request)> openFile;
+    // Synthesised mouse input (mouse_event).
+    std::function<void(DWORD flags, LONG dx, LONG dy)> mouseEvent;
+
+    static Seams System();
+};
+
+}  // namespace ui

@@ -1,0 +1,53 @@
+// Base of every window the program registers a class for (forms and custom controls).
+// One static window procedure finds the C++ object, attached at WM_NCCREATE, and
+// forwards to the virtual handler inside the one try/catch of the program, so no C++
+// exception ever crosses into the system.
+#pragma once
+#include <windows.h>
+
+namespace ui {
+
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND Handle() const { return hwnd_; }
+    // The program's object behind one of its windows; null for any other window.
+    static Window* FromHandle(HWND hwnd);
+
+    // Gives a notification that a child control sent to its parent (WM_COMMAND,
+    // WM_NOTIFY, WM_CTLCOLOR*, WM_HSCROLL, WM_VSCROLL, WM_DRAWITEM) to the control
+    // itself. True when the control handled it and `result` is the answer.
+    static bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+protected:
+    // Registers the class on first use (CS_DBLCLKS, arrow cursor, no background brush).
+    static void RegisterClassOnce(const wchar_t* className, UINT extraStyle = 0);
+    void CreateHandle(DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style, int x,
+                      int y, int width, int height, HWND parent);
+    // For a window of a system class (edit, combo box, ...): creates it and routes its
+    // messages through HandleMessage by subclassing.
+    void CreateSystemControl(DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style, int x,
+                             int y, int width, int height, HWND parent);
+    // Destroys the window now; the destructor does the same if it is still there.
+    void DestroyHandle();
+
+    virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    // A notification about this control, sent to its parent and passed back here.
+    virtual bool Reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The system's own handling: the class's procedure for a subclassed control.
+    LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK SubclassProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                              DWORD_PTR self);
+    LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+    HWND hwnd_ = nullptr;
+    bool subclassed_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,127 @@
+// The settings statements against a GBTest.db laid out as the installation ships it.
+#include "store/Errors.h"
+#include "store/IntegerConversion.h"
+#include "store/SQLiteDatabase.h"
+#include "store/Settings.h"
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SettingsTest : public testing::Test {
+protected:
+    TempFolder folder;
+    std::string file = folder.File(kSettingsFile);
+
+    // Tables as a person would make them with the sqlite3 tool: numbers declared as numbers.
+    void Create(const std::string& gbgs = "GBgsID INTEGER PRIMARY KEY, FileN VARCHAR(255), SHu NUMERIC",
+                const std::string& gbtx = "GBtxID INTEGER PRIMARY KEY, ColoeN INTEGER, TouM NUMERIC, Ghdx INTEGER")
+    {
+        Run("CREATE TABLE GBgs (" + gbgs + ")");
+        Run("CREATE TABLE GBtx (" + gbtx + ")");
+    }
+    void Run(const std::string& sql) { TSQLiteDatabase(file).RunSQL(sql); }
+    std::string Query(const std::string& sql) { return TSQLiteDatabase(file).QueryTable(sql)->FieldText(0); }
+    void Fill()
+    {
+        Run("INSERT INTO GBgs VALUES (1, 'pic\\arrow.png', '065')");
+        Run("INSERT INTO GBtx VALUES (1, '255', '150', '100')");
+    }
+};
+
+TEST_F(SettingsTest, ReadsEachColumnAsText)
+{
+    Create();
+    Fill();
+    const PictureSettings picture = ReadPictureSettings(file);
+    EXPECT_EQ(picture.fileName, L"pic\\arrow.png");
+    EXPECT_EQ(picture.offsetText, L"65");  // "065" was stored as the number 65
+    const HaloSettings halo = ReadHaloSettings(file);
+    EXPECT_EQ(halo.colorText, L"255");
+    EXPECT_EQ(halo.alphaText, L"150");
+    EXPECT_EQ(halo.diameterText, L"100");
+}
+
+TEST_F(SettingsTest, WritesReadBackAndTheDefaultFileIsInTheWorkingDirectory)
+{
+    Create();
+    Fill();
+    WorkingDirectory inFolder(folder.Path());
+    WriteHaloSettings(L"16711680", L"600", L"0");
+    WritePictureSettings(L"pic\\\u7BAD\u5934.png", L"130");
+    const HaloSettings halo = ReadHaloSettings();
+    EXPECT_EQ(halo.colorText, L"16711680");
+    EXPECT_EQ(halo.diameterText, L"600");
+    EXPECT_EQ(halo.alphaText, L"0");
+    EXPECT_EQ(ReadPictureSettings().fileName, L"pic\\\u7BAD\u5934.png");
+    EXPECT_EQ(Query("SELECT hex(FileN) FROM GBgs"), "7069635CE7AEADE5A4B42E706E67");
+}
+
+TEST_F(SettingsTest, QuotesInThePathAreStoredAsWritten)
+{
+    Create();
+    Fill();
+    for (const std::wstring path : {L"pic\\it's.png", L"x',SHu='999", L"''"}) {
+        WritePictureSettings(path, L"65", file);
+        const PictureSettings picture = ReadPictureSettings(file);
+        EXPECT_EQ(picture.fileName, path);
+        EXPECT_EQ(picture.offsetText, L"65");
+    }
+}
+
+TEST(SettingsStatements, AreComposedExactly)
+{
+    EXPECT_EQ(HaloUpdateStatement(L"255", L"100", L"150"),
+              "Update GBtx Set ColoeN='255',Ghdx='100',TouM='150' where GBtxID=1");
+    EXPECT_EQ(HaloUpdateStatement(L"-1", L"1", L""), "Update GBtx Set ColoeN='-1',Ghdx='1',TouM='' where GBtxID=1");
+    EXPECT_EQ(PictureUpdateStatement(L"pic\\arrow.png", L"65"),
+              "Update GBgs Set FileN='pic\\arrow.png',SHu='65' where GBgsID=1");
+    EXPECT_EQ(PictureUpdateStatement(L"pic\\\u7BAD.png", L"0"),
+              "Update GBgs Set FileN='pic\\\xE7\xAE\xAD.png',SHu='0' where GBgsID=1");
+    EXPECT_EQ(PictureUpdateStatement(L"it's", L"0"), "Update GBgs Set FileN='it''s',SHu='0' where GBgsID=1");
+}
+
+TEST_F(SettingsTest, ReadTakesTheFirstRowWhileUpdateChangesKeyOne)
+{
+    Create("GBgsID INTEGER, FileN TEXT, SHu TEXT", "GBtxID INTEGER, ColoeN TEXT, TouM TEXT, Ghdx TEXT");
+    Run("INSERT INTO GBgs VALUES (2, 'second.png', '10'), (1, 'first.png', '20')");
+    EXPECT_EQ(ReadPictureSettings(file).fileName, L"second.png");
+    WritePictureSettings(L"new.png", L"30", file);
+    EXPECT_EQ(ReadPictureSettings(file).fileName, L"second.png");
+    EXPECT_EQ(Query("SELECT group_concat(FileN || SHu, ' ') FROM GBgs"), "second.png10 new.png30");
+
+    WriteHaloSettings(L"1", L"2", L"3", file);  // no row of key 1: nothing changes, no error
+    EXPECT_EQ(Query("SELECT count(*) FROM GBtx"), "0");
+}
+
+TEST_F(SettingsTest, BrokenContentsRaiseTheLayersMessages)
+{
+    Create("GBgsID INTEGER PRIMARY KEY, FileN TEXT, SHu TEXT", "GBtxID INTEGER PRIMARY KEY, ColoeN TEXT, Ghdx TEXT");
+    EXPECT_EQ(ErrorOf([&] { ReadPictureSettings(file); }), "Field FileN Not found. Empty dataset");
+    EXPECT_EQ(ErrorOf([&] { ReadHaloSettings(file); }), "Field ColoeN Not found. Empty dataset");
+
+    Run("INSERT INTO GBtx VALUES (1, '255', '100')");
+    EXPECT_EQ(ErrorOf([&] { ReadHaloSettings(file); }), "Field not found in dataset: TouM");
+
+    Run("INSERT INTO GBgs VALUES (1, 'a.png', '6 5')");
+    EXPECT_EQ(ErrorOf([&] { StrToInt(ReadPictureSettings(file).offsetText); }),
+              "'6 5' is not a valid integer value");
+    Run("UPDATE GBgs SET SHu = NULL");
+    EXPECT_EQ(ErrorOf([&] { StrToInt(ReadPictureSettings(file).offsetText); }), "'' is not a valid integer value");
+}
+
+TEST_F(SettingsTest, MissingFileOrFolder)
+{
+    EXPECT_EQ(ErrorOf([&] { ReadHaloSettings(file); }).rfind("Error executing SQL.\r", 0), 0u);
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() / kSettingsFile));  // left behind, empty
+
+    const std::string nowhere = TempFolder::Utf8(folder.Path() / "missing" / kSettingsFile);
+    EXPECT_EQ(ErrorOf([&] { WriteHaloSettings(L"1", L"2", L"3", nowhere); })
+                  .rfind("Failed to open database \"" + nowhere + "\"", 0),
+              0u);
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "missing"));
+}
+
+}  // namespace

@@ -1,0 +1,121 @@
+#include "AppTest.h"
+
+#include <chrono>
+#include <thread>
+
+#include "store/Settings.h"
+#include "store/SQLiteDatabase.h"
+#include "store/Utf8.h"
+
+namespace fs = std::filesystem;
+
+ui::Seams Recorder::MakeSeams() {
+    ui::Seams s;
+    s.showError = [this](const std::wstring& text) { errors.push_back(text); };
+    s.showMessage = [this](const std::wstring& text) { messages.push_back(text); };
+    s.chooseColor = [this](HWND, COLORREF initial) -> std::optional<COLORREF> {
+        colorDialogInitial.push_back(initial);
+        if (colorAnswers.empty()) return std::nullopt;
+        auto answer = colorAnswers.front();
+        colorAnswers.pop_front();
+        return answer;
+    };
+    s.openFile = [this](HWND, const ui::OpenFileRequest& request) -> std::optional<std::wstring> {
+        fileRequests.push_back(request);
+        if (fileAnswers.empty()) return std::nullopt;
+        auto answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    };
+    s.mouseEvent = [this](DWORD flags, LONG dx, LONG dy) { mouseEvents.push_back({flags, dx, dy}); };
+    return s;
+}
+
+fs::path AppTest::ProgramFolder() {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return fs::path(path).parent_path();
+}
+
+void AppTest::SetUp() {
+    previousFolder_ = fs::current_path();
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    folder_ = fs::temp_directory_path() /
+              (std::string("vellora-") + info->test_suite_name() + "-" + info->name() + "-" +
+               std::to_string(GetCurrentProcessId()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    fs::copy_file(ProgramFolder() / "GBTest.db", folder_ / "GBTest.db");
+    fs::copy(ProgramFolder() / "pic", folder_ / "pic", fs::copy_options::recursive);
+    fs::current_path(folder_);
+    app_ = std::make_unique<ui::Application>(GetModuleHandleW(nullptr), recorder_.MakeSeams());
+}
+
+void AppTest::TearDown() {
+    DestroyWindows();
+    app_.reset();
+    fs::current_path(previousFolder_);
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+}
+
+void AppTest::WriteSettings(const std::wstring& fileN, const std::wstring& shu, const std::wstring& coloeN,
+                            const std::wstring& touM, const std::wstring& ghdx) {
+    fs::remove(folder_ / "GBTest.db");
+    TSQLiteDatabase db("GBTest.db");
+    db.RunSQL("CREATE TABLE GBgs (GBgsID INTEGER PRIMARY KEY, FileN TEXT, SHu TEXT)");
+    db.RunSQL("CREATE TABLE GBtx (GBtxID INTEGER PRIMARY KEY, ColoeN TEXT, TouM TEXT, Ghdx TEXT)");
+    db.RunSQL("INSERT INTO GBgs VALUES (1, '', '')");
+    db.RunSQL("INSERT INTO GBtx VALUES (1, '', '', '')");
+    WritePictureSettings(fileN, shu);
+    WriteHaloSettings(coloeN, ghdx, touM);
+}
+
+Inventory& AppTest::CreateWindows(bool start) {
+    inventory_ = std::make_unique<Inventory>();
+    if (start) inventory_->Start();
+    Pump();
+    return *inventory_;
+}
+
+void AppTest::DestroyWindows() {
+    inventory_.reset();
+    if (app_) Pump();
+}
+
+bool AppTest::PumpUntil(const std::function<bool()>& done, int timeoutMs) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (true) {
+        Pump();
+        if (done()) return true;
+        if (std::chrono::steady_clock::now() > end) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+
+void AppTest::PumpFor(int ms) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < end) {
+        Pump();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+
+void AppTest::SendHotKey(HWND window, unsigned virtualKey, int id) {
+    SendMessageW(window, WM_HOTKEY, static_cast<WPARAM>(id), MAKELPARAM(0, virtualKey));
+}
+
+POINT AppTest::CursorPos() {
+    POINT p{};
+    GetCursorPos(&p);
+    return p;
+}
+
+bool HotKeyHeld(unsigned virtualKey) {
+    // A throwaway message-only window tries to take the key; if it can, nobody held it.
+    HWND probe = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    const bool free = RegisterHotKey(probe, 0x7ABC, 0, virtualKey) != 0;
+    if (free) UnregisterHotKey(probe, 0x7ABC);
+    DestroyWindow(probe);
+    return !free;
+}

@@ -1,0 +1,77 @@
+// Ground for the Windows tests: each test runs in its own temporary folder holding a
+// copy of the default GBTest.db and pictures, with an application whose dialogs, error
+// reports and synthesised input are recorded instead of shown or sent.
+#pragma once
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/Inventory.h"
+#include "ui/Application.h"
+
+struct RecordedMouseEvent {
+    DWORD flags;
+    LONG dx;
+    LONG dy;
+};
+
+struct Recorder {
+    std::vector<std::wstring> errors;
+    std::vector<std::wstring> messages;
+    std::vector<RecordedMouseEvent> mouseEvents;
+    // Answers the colour and file dialogs will give, first in first out; none left means cancel.
+    std::deque<std::optional<COLORREF>> colorAnswers;
+    std::vector<COLORREF> colorDialogInitial;  // the colour each colour dialog opened on
+    std::deque<std::optional<std::wstring>> fileAnswers;
+    std::vector<ui::OpenFileRequest> fileRequests;
+
+    ui::Seams MakeSeams();
+};
+
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The folder the test runs in (the working directory), and the program's folder.
+    const std::filesystem::path& Folder() const { return folder_; }
+    static std::filesystem::path ProgramFolder();
+
+    // Replaces the settings database with one holding these rows (texts as stored).
+    void WriteSettings(const std::wstring& fileN, const std::wstring& shu, const std::wstring& coloeN,
+                       const std::wstring& touM, const std::wstring& ghdx);
+
+    // Builds the program's seven windows, as start-up does, and optionally starts them.
+    Inventory& CreateWindows(bool start = true);
+    void DestroyWindows();
+    Inventory& Windows() { return *inventory_; }
+
+    void Pump() { app_->ProcessMessages(); }
+    // Handles messages until `done` holds or the time is up; true if it held.
+    bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 2000);
+    // Handles messages for a while (for timers to tick).
+    void PumpFor(int ms);
+
+    // Sends a hot-key message for `virtualKey` to a window, with the given id.
+    static void SendHotKey(HWND window, unsigned virtualKey, int id = 0);
+    static POINT CursorPos();
+
+    Recorder recorder_;
+
+private:
+    std::filesystem::path folder_;
+    std::filesystem::path previousFolder_;
+    std::unique_ptr<ui::Application> app_;
+    std::unique_ptr<Inventory> inventory_;
+};
+
+// True while a key is registered as a hot key by someone: a second registration fails.
+bool HotKeyHeld(unsigned virtualKey);
