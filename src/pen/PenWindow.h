@@ -1,5 +1,6 @@
 // The pen window (TForm8).
 #pragma once
+#include "ui/Button.h"
 #include "ui/Form.h"
 
 class Inventory;
@@ -7,4 +8,7 @@ class Inventory;
 class TForm8 : public ui::Form {
 public:
     explicit TForm8(Inventory& inventory);
+
+    // The copy operations: CaptureScreen, FillBlack, FillWhite, CaptureSelf.
+    ui::Button Button1, Button2, Button3, Button4;
 };
