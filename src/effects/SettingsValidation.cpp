@@ -1,0 +1,32 @@
+#include "effects/SettingsValidation.h"
+
+#include "store/IntegerConversion.h"
+
+std::wstring TrimBlanks(const std::wstring& text) {
+    const auto blank = [](wchar_t c) { return c <= L' '; };
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && blank(text[first])) ++first;
+    while (last > first && blank(text[last - 1])) --last;
+    return text.substr(first, last - first);
+}
+
+bool KeptByDigitBox(wchar_t key) { return key == L'\b' || (key >= L'0' && key <= L'9'); }
+
+std::optional<std::wstring> HaloInputMessage(const std::wstring& sizeText, const std::wstring& alphaText) {
+    const std::wstring size = TrimBlanks(sizeText);
+    const std::wstring alpha = TrimBlanks(alphaText);
+    if (size.empty() || alpha.empty()) return L"光环大小与透明度框不能为空。";
+    const int diameter = StrToInt(size);
+    if (diameter < 1 || diameter > 600) return L"光环大小值不在1-600里，请重新输入。";
+    // Only the top is checked: a minus sign cannot be typed into the box.
+    if (StrToInt(alpha) > 255) return L"透明度值不在0-255里，请重新输入。";
+    return std::nullopt;
+}
+
+std::optional<std::wstring> PictureInputMessage(const std::wstring& offsetText) {
+    const std::wstring offset = TrimBlanks(offsetText);
+    if (offset.empty()) return L"光标显示位置不能为空。";
+    if (StrToInt(offset) > 130) return L"光标显示位置值不在0-130里，请重新输入。";
+    return std::nullopt;
+}

@@ -1,0 +1,89 @@
+// What the settings window's save buttons accept, and the messages they show otherwise.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "effects/SettingsValidation.h"
+#include "store/Errors.h"
+
+namespace {
+
+const std::wstring kEmptyHalo = L"光环大小与透明度框不能为空。";
+const std::wstring kSizeRange = L"光环大小值不在1-600里，请重新输入。";
+const std::wstring kAlphaRange = L"透明度值不在0-255里，请重新输入。";
+const std::wstring kEmptyOffset = L"光标显示位置不能为空。";
+const std::wstring kOffsetRange = L"光标显示位置值不在0-130里，请重新输入。";
+
+std::string ConversionMessage(const std::function<void()>& check) {
+    try {
+        check();
+    } catch (const EConvertError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+}  // namespace
+
+TEST(SettingsValidation, HaloSizeBoundaries) {
+    EXPECT_EQ(HaloInputMessage(L"0", L"150"), kSizeRange);
+    EXPECT_EQ(HaloInputMessage(L"1", L"150"), std::nullopt);
+    EXPECT_EQ(HaloInputMessage(L"600", L"150"), std::nullopt);
+    EXPECT_EQ(HaloInputMessage(L"601", L"150"), kSizeRange);
+    EXPECT_EQ(HaloInputMessage(L"-3", L"150"), kSizeRange) << "a pasted negative size";
+}
+
+TEST(SettingsValidation, HaloTransparencyBoundaries) {
+    EXPECT_EQ(HaloInputMessage(L"100", L"0"), std::nullopt);
+    EXPECT_EQ(HaloInputMessage(L"100", L"255"), std::nullopt);
+    EXPECT_EQ(HaloInputMessage(L"100", L"256"), kAlphaRange);
+}
+
+TEST(SettingsValidation, EmptyOrBlankBoxesComeFirst) {
+    EXPECT_EQ(HaloInputMessage(L"", L"150"), kEmptyHalo);
+    EXPECT_EQ(HaloInputMessage(L"100", L""), kEmptyHalo);
+    EXPECT_EQ(HaloInputMessage(L"  \t", L"abc"), kEmptyHalo) << "before any conversion";
+    EXPECT_EQ(HaloInputMessage(L"700", L" "), kEmptyHalo) << "before the range checks";
+    EXPECT_EQ(PictureInputMessage(L""), kEmptyOffset);
+    EXPECT_EQ(PictureInputMessage(L"   "), kEmptyOffset);
+}
+
+TEST(SettingsValidation, SizeIsCheckedBeforeTransparencyIsConverted) {
+    EXPECT_EQ(HaloInputMessage(L"601", L"abc"), kSizeRange);
+    EXPECT_EQ(ConversionMessage([] { HaloInputMessage(L"abc", L"999"); }), "'abc' is not a valid integer value");
+    EXPECT_EQ(ConversionMessage([] { HaloInputMessage(L"100", L"1 2"); }), "'1 2' is not a valid integer value");
+}
+
+TEST(SettingsValidation, NumbersBeyond32BitsAreConversionErrors) {
+    EXPECT_EQ(ConversionMessage([] { HaloInputMessage(L"2147483648", L"1"); }),
+              "'2147483648' is not a valid integer value");
+    EXPECT_EQ(ConversionMessage([] { PictureInputMessage(L"99999999999"); }),
+              "'99999999999' is not a valid integer value");
+    EXPECT_EQ(HaloInputMessage(L"2147483647", L"1"), kSizeRange) << "the largest 32-bit number converts";
+}
+
+TEST(SettingsValidation, PastedBlanksAroundANumberAreTrimmed) {
+    EXPECT_EQ(HaloInputMessage(L" 600 ", L"\t255\r\n"), std::nullopt);
+    EXPECT_EQ(PictureInputMessage(L" 130 "), std::nullopt);
+    EXPECT_EQ(ConversionMessage([] { PictureInputMessage(L" 1 3 "); }), "'1 3' is not a valid integer value")
+        << "the message quotes the trimmed text";
+}
+
+TEST(SettingsValidation, OffsetBoundaries) {
+    EXPECT_EQ(PictureInputMessage(L"0"), std::nullopt);
+    EXPECT_EQ(PictureInputMessage(L"130"), std::nullopt);
+    EXPECT_EQ(PictureInputMessage(L"131"), kOffsetRange);
+}
+
+TEST(SettingsValidation, TrimKeepsInnerBlanksAndNonAsciiText) {
+    EXPECT_EQ(TrimBlanks(L""), L"");
+    EXPECT_EQ(TrimBlanks(L" \t "), L"");
+    EXPECT_EQ(TrimBlanks(L"  a b  "), L"a b");
+    EXPECT_EQ(TrimBlanks(L"　65"), L"　65") << "an ideographic space is not a blank";
+}
+
+TEST(SettingsValidation, DigitBoxesKeepDigitsAndBackspaceOnly) {
+    for (wchar_t key : {L'0', L'5', L'9', L'\b'}) EXPECT_TRUE(KeptByDigitBox(key)) << int(key);
+    for (wchar_t key : {L'/', L':', L'a', L'-', L' ', L'+', L'\r', L'０', L'\0'})
+        EXPECT_FALSE(KeptByDigitBox(key)) << int(key);
+}
