@@ -1,0 +1,28 @@
+#include "ui/RichEdit.h"
+
+#include <richedit.h>
+
+namespace ui {
+namespace {
+
+// The rich-edit window class lives in its own library. It is loaded once and stays loaded
+// for the life of the process: the class must outlast every box made from it.
+void LoadRichEditClass() {
+    static const HMODULE library = LoadLibraryW(L"riched20.dll");
+    (void)library;
+}
+
+}  // namespace
+
+RichEdit::RichEdit(HWND parent, int left, int top, int width, int height, const std::wstring& text) {
+    LoadRichEditClass();
+    CreateSystemControl(WS_EX_CLIENTEDGE, RICHEDIT_CLASSW, text.c_str(),
+                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY |
+                            ES_AUTOVSCROLL | ES_DISABLENOSCROLL,
+                        left, top, width, height, parent);
+    SetFont(DefaultFont());
+}
+
+bool RichEdit::ReadOnly() const { return (GetWindowLongW(Handle(), GWL_STYLE) & ES_READONLY) != 0; }
+
+}  // namespace ui
