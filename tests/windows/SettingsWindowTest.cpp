@@ -1,0 +1,143 @@
+// The settings window as created: its layout, the boxes filled from the database (or left
+// at their design texts when a read fails), the key filters and the colour box.
+#include "AppTest.h"
+#include "SettingsTestSupport.h"
+
+#include "effects/SettingsWindow.h"
+
+using SettingsWindowTest = AppTest;
+
+TEST_F(SettingsWindowTest, LayoutOfTheWindowAndItsControls) {
+    TForm4& s = CreateWindows().settingsWindow();
+    wchar_t caption[64];
+    GetWindowTextW(s.Handle(), caption, 64);
+    EXPECT_STREQ(caption, L"Vellora设置");
+    EXPECT_EQ(s.Left(), 325);
+    EXPECT_EQ(s.Top(), 197);
+    EXPECT_EQ(s.Width(), 383);
+    EXPECT_EQ(s.Height(), 413);
+    EXPECT_TRUE(GetWindowLongW(s.Handle(), GWL_STYLE) & WS_CAPTION);
+
+    EXPECT_EQ(Placement(s.PP1), "8,16 361x153");
+    EXPECT_EQ(Placement(s.PP2), "8,176 361x201");
+    EXPECT_EQ(GetParent(s.Edit2.Handle()), s.PP1.Handle());
+    EXPECT_EQ(GetParent(s.Edit4.Handle()), s.PP2.Handle());
+    EXPECT_EQ(Placement(s.Edit1), "40,32 57x21");
+    EXPECT_EQ(Placement(s.Edit2), "104,64 65x21");
+    EXPECT_EQ(Placement(s.Edit3), "104,96 65x21");
+    EXPECT_EQ(Placement(s.Edit4), "96,144 49x21");
+    EXPECT_EQ(Placement(s.Edit5), "272,104 73x21");
+    EXPECT_EQ(Placement(s.Image1), "128,0 128x128");
+    EXPECT_FALSE(s.Edit5.Visible()) << "the path box is hidden";
+    EXPECT_TRUE(s.Edit4.Visible());
+
+    struct Button { const ui::Panel& panel; const char* placement; const wchar_t* caption; };
+    for (const Button& b : {Button{s.Ppa1, "144,120 50x25", L"保存"}, Button{s.Ppa2, "224,120 50x25", L"开启"},
+                            Button{s.Papic3, "272,48 50x25", L"浏览"}, Button{s.Papic1, "160,168 50x25", L"保存"},
+                            Button{s.Papic2, "240,168 50x25", L"开启"}}) {
+        EXPECT_EQ(Placement(b.panel), b.placement);
+        EXPECT_EQ(b.panel.Caption(), b.caption);
+        EXPECT_EQ(b.panel.GetColor(), ui::clGray);
+    }
+
+    EXPECT_EQ(s.Label5.Text(), L"双击左边颜色框更改颜色。");
+    EXPECT_EQ(s.Label8.Text(), L"（取值范围：0-130，其中65居中）");
+    EXPECT_EQ(s.Label8.Left(), 152);
+    EXPECT_EQ(s.Label8.Top(), 144);
+    LOGFONTW heading{};
+    GetObjectW(s.PPLabel1.GetFont(), sizeof heading, &heading);
+    EXPECT_EQ(heading.lfHeight, -21);
+    EXPECT_STREQ(heading.lfFaceName, L"宋体");
+}
+
+TEST_F(SettingsWindowTest, CreationFillsTheBoxesFromTheDatabase) {
+    WriteSettings(L"pic\\star.png", L"040", L"16711680", L"150", L"300");
+    Inventory& w = CreateWindows(false);
+    TForm4& s = w.settingsWindow();
+    EXPECT_TRUE(recorder_.errors.empty());
+    EXPECT_TRUE(s.Visible()) << "created visible";
+    EXPECT_EQ(s.Edit1.GetColor(), 16711680);
+    EXPECT_EQ(s.Edit1.Text(), L"当前颜色") << "the colour box keeps its caption until a save";
+    EXPECT_EQ(s.Edit2.Text(), L"300");
+    EXPECT_EQ(s.Edit3.Text(), L"150");
+    EXPECT_EQ(s.Edit4.Text(), L"040") << "the stored text, not the number";
+    EXPECT_EQ(s.Edit5.Text(), L"pic\\star.png");
+    EXPECT_EQ(s.Image1.GetPicture().Width(), 128);
+
+    w.Start();
+    Pump();
+    EXPECT_FALSE(s.Visible()) << "hidden by the follower's show steps";
+}
+
+TEST_F(SettingsWindowTest, ABadHaloValueLeavesEveryBoxAtItsDesignText) {
+    WriteSettings(L"pic\\star.png", L"40", L"255", L"1 50", L"300");
+    TForm4& s = CreateWindows().settingsWindow();
+    ASSERT_EQ(recorder_.errors.size(), 2u) << "the halo and the settings window each report it";
+    EXPECT_EQ(recorder_.errors[1], L"'1 50' is not a valid integer value.");
+    EXPECT_EQ(s.Edit2.Text(), L"Edit2");
+    EXPECT_EQ(s.Edit3.Text(), L"Edit3");
+    EXPECT_EQ(s.Edit4.Text(), L"Edit4");
+    EXPECT_EQ(s.Edit5.Text(), L"Edit5");
+    EXPECT_EQ(s.Edit1.GetColor(), ui::clWindow) << "the box's design colour";
+    EXPECT_TRUE(s.Image1.GetPicture().Empty());
+}
+
+TEST_F(SettingsWindowTest, AMissingPictureLeavesOnlyThePictureBoxesAtTheirDesignTexts) {
+    WriteSettings(L"pic\\nothere.png", L"40", L"255", L"150", L"300");
+    TForm4& s = CreateWindows().settingsWindow();
+    ASSERT_EQ(recorder_.errors.size(), 2u) << "the follower and the settings window each report it";
+    EXPECT_NE(recorder_.errors[1].find(L"pic\\nothere.png"), std::wstring::npos);
+    EXPECT_EQ(s.Edit1.GetColor(), 255);
+    EXPECT_EQ(s.Edit2.Text(), L"300");
+    EXPECT_EQ(s.Edit3.Text(), L"150");
+    EXPECT_EQ(s.Edit4.Text(), L"Edit4");
+    EXPECT_EQ(s.Edit5.Text(), L"Edit5");
+}
+
+TEST_F(SettingsWindowTest, DigitBoxesKeepOnlyTypedDigitsAndBackspace) {
+    TForm4& s = CreateWindows().settingsWindow();
+    for (ui::Edit* box : {&s.Edit2, &s.Edit3, &s.Edit4, &s.Edit5}) {
+        box->SetText(L"");
+        Type(*box, L"1:a- 2+x9");
+        EXPECT_EQ(box->Text(), L"129");
+        Type(*box, L"\b");
+        EXPECT_EQ(box->Text(), L"12") << "backspace passes the filter";
+    }
+    s.Edit1.SetText(L"");
+    Type(s.Edit1, L"a-");
+    EXPECT_EQ(s.Edit1.Text(), L"a-") << "the colour box has no filter";
+}
+
+TEST_F(SettingsWindowTest, ColourBoxOpensTheDialogOnTheLastPickedColour) {
+    TForm4& s = CreateWindows().settingsWindow();
+    const ui::Color stored = s.Edit1.GetColor();
+    ASSERT_EQ(stored, 65535) << "the default data's yellow";
+
+    recorder_.colorAnswers.push_back(std::nullopt);
+    DoubleClick(s.Edit1);
+    EXPECT_EQ(s.Edit1.GetColor(), stored) << "cancel changes nothing";
+
+    recorder_.colorAnswers.push_back(RGB(255, 0, 0));
+    DoubleClick(s.Edit1);
+    EXPECT_EQ(s.Edit1.GetColor(), 255);
+
+    recorder_.colorAnswers.push_back(std::nullopt);
+    DoubleClick(s.Edit1);
+    ASSERT_EQ(recorder_.colorDialogInitial.size(), 3u);
+    EXPECT_EQ(recorder_.colorDialogInitial[0], RGB(0, 0, 0)) << "black first, not the box's colour";
+    EXPECT_EQ(recorder_.colorDialogInitial[1], RGB(0, 0, 0)) << "a cancel does not change it";
+    EXPECT_EQ(recorder_.colorDialogInitial[2], RGB(255, 0, 0)) << "then the colour last picked";
+    EXPECT_EQ(s.Edit1.GetColor(), 255);
+}
+
+TEST_F(SettingsWindowTest, ClosingOnlyHidesAndTheBoxesKeepWhatWasTyped) {
+    Inventory& w = CreateWindows();
+    TForm4& s = w.settingsWindow();
+    s.Show();
+    s.Edit2.SetText(L"432");
+    SendMessageW(s.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(s.Visible());
+    EXPECT_TRUE(IsWindow(s.Handle()));
+    s.Show();
+    EXPECT_EQ(s.Edit2.Text(), L"432");
+}
