@@ -1,0 +1,184 @@
+// The control bar: its place and panels, the menu, the six commands and the auto-hide
+// tick driven by the real pointer.
+#include "AppTest.h"
+#include "SettingsTestSupport.h"
+
+#include "app/ControlBar.h"
+#include "app/HelpWindow.h"
+#include "effects/FollowerWindow.h"
+#include "effects/HaloWindow.h"
+#include "effects/SettingsWindow.h"
+#include "pen/PenWindow.h"
+
+namespace {
+
+class ControlBarTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        W = GetSystemMetrics(SM_CXSCREEN);
+        H = GetSystemMetrics(SM_CYSCREEN);
+        h = H / 2;
+        SetCursorPos(W - 1, h + 100);  // inside the band: the bar stays out
+    }
+    int W = 0, H = 0, h = 0;
+};
+
+}  // namespace
+
+TEST_F(ControlBarTest, DockedAtTheRightEdgeHalfWayDownWithSixPanels) {
+    TForm1& bar = CreateWindows(false).controlBar();
+    EXPECT_EQ(bar.Left(), W - 65);
+    EXPECT_EQ(bar.Top(), h);
+    EXPECT_EQ(bar.Width(), 65);
+    EXPECT_EQ(bar.Height(), 198);
+    EXPECT_FALSE(GetWindowLongW(bar.Handle(), GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME));
+    EXPECT_FALSE(GetWindowLongW(bar.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(Placement(bar.Panel1), "0,0 73x197");
+
+    struct Expected { const ui::Panel& panel; int top; const wchar_t* caption; };
+    for (const Expected& e : {Expected{bar.Pa1, 8, L"关       闭"}, Expected{bar.Pa2, 40, L"设       置"},
+                              Expected{bar.Pa3, 72, L"鼠标跟随"}, Expected{bar.Pa4, 104, L"鼠标光环"},
+                              Expected{bar.Pa6, 136, L"电子笔"}, Expected{bar.Pa5, 168, L"软件帮助"}}) {
+        EXPECT_EQ(Placement(e.panel), "0," + std::to_string(e.top) + " 65x25");
+        EXPECT_EQ(e.panel.Caption(), e.caption);
+        EXPECT_EQ(e.panel.GetColor(), ui::clAppWorkSpace);
+    }
+}
+
+TEST_F(ControlBarTest, MenuItemsInOrderWithTheirSpacing) {
+    TForm1& bar = CreateWindows().controlBar();
+    const wchar_t* expected[] = {L"关    闭", L"设    置", L"鼠标跟随", L"鼠标光环", L"电 子 笔", L"软件帮助"};
+    ASSERT_EQ(bar.PopupMenu1.Count(), 6u);
+    for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(bar.PopupMenu1.Caption(i), expected[i]) << "item " << i;
+}
+
+TEST_F(ControlBarTest, ShowingTheBarShowsTheFollower) {
+    Inventory& w = CreateWindows(false);
+    ASSERT_FALSE(w.follower().Visible());
+    w.controlBar().Show();
+    EXPECT_TRUE(w.follower().Visible());
+    EXPECT_TRUE(w.controlBar().Visible());
+}
+
+TEST_F(ControlBarTest, RetractsAndExtendsWithThePointer) {
+    TForm1& bar = CreateWindows().controlBar();
+    ASSERT_EQ(bar.Timer1.Interval(), 100u);
+    SetCursorPos(W - 1, 0);  // top-right corner: above the band
+    EXPECT_TRUE(PumpUntil([&] { return bar.Left() == W - 5; })) << "left " << bar.Left();
+    SetCursorPos(W - 1, h + 100);
+    EXPECT_TRUE(PumpUntil([&] { return bar.Left() == W - 65; })) << "left " << bar.Left();
+    SetCursorPos(W - 66, h + 100);
+    EXPECT_TRUE(PumpUntil([&] { return bar.Left() == W - 5; })) << "left " << bar.Left();
+    EXPECT_EQ(bar.Top(), h) << "only Left moves";
+}
+
+TEST_F(ControlBarTest, OnTheBandsEdgeTheBarStaysWhereItIs) {
+    TForm1& bar = CreateWindows().controlBar();
+    SetCursorPos(W - 10, h);  // the top row
+    PumpFor(350);
+    EXPECT_EQ(bar.Left(), W - 65) << "stays out";
+    SetCursorPos(W - 1, h - 1);
+    ASSERT_TRUE(PumpUntil([&] { return bar.Left() == W - 5; }));
+    SetCursorPos(W - 65, h + 100);  // the left column
+    PumpFor(350);
+    EXPECT_EQ(bar.Left(), W - 5) << "stays in";
+}
+
+TEST_F(ControlBarTest, FollowerAndHaloCommandsExcludeEachOther) {
+    Inventory& w = CreateWindows();
+    TForm1& bar = w.controlBar();
+    ASSERT_TRUE(w.follower().Visible());
+    LeftClick(bar.Pa4);
+    EXPECT_TRUE(w.halo().Visible());
+    EXPECT_FALSE(w.follower().Visible());
+    LeftClick(bar.Pa3);
+    EXPECT_TRUE(w.follower().Visible());
+    EXPECT_FALSE(w.halo().Visible());
+    bar.PopupMenu1.Click(3);  // 鼠标光环
+    EXPECT_TRUE(w.halo().Visible());
+    EXPECT_FALSE(w.follower().Visible());
+    bar.PopupMenu1.Click(2);  // 鼠标跟随
+    EXPECT_TRUE(w.follower().Visible());
+    EXPECT_FALSE(w.halo().Visible());
+}
+
+TEST_F(ControlBarTest, FollowerCommandRunsTheShowStepsThatHideTheSettingsWindow) {
+    Inventory& w = CreateWindows();
+    LeftClick(w.controlBar().Pa4);
+    LeftClick(w.controlBar().Pa2);
+    ASSERT_TRUE(w.settingsWindow().Visible());
+    LeftClick(w.controlBar().Pa3);
+    EXPECT_FALSE(w.settingsWindow().Visible());
+}
+
+TEST_F(ControlBarTest, SettingsHelpAndPenCommandsFromPanelsAndMenu) {
+    Inventory& w = CreateWindows();
+    TForm1& bar = w.controlBar();
+    LeftClick(bar.Pa2);
+    EXPECT_TRUE(w.settingsWindow().Visible());
+    w.settingsWindow().Hide();
+    bar.PopupMenu1.Click(1);
+    EXPECT_TRUE(w.settingsWindow().Visible());
+
+    LeftClick(bar.Pa5);
+    EXPECT_TRUE(w.helpWindow().Visible());
+    w.helpWindow().Hide();
+    bar.PopupMenu1.Click(5);
+    EXPECT_TRUE(w.helpWindow().Visible());
+
+    int captures = 0;
+    w.penWindow().Button1.OnClick = [&] { ++captures; };
+    LeftClick(bar.Pa6);
+    EXPECT_TRUE(w.penWindow().Visible());
+    EXPECT_EQ(captures, 1) << "the pen captures the screen";
+    EXPECT_TRUE(w.follower().Visible()) << "the pen command leaves the follower as it is";
+    w.penWindow().Hide();
+    LeftClick(bar.Pa4);
+    bar.PopupMenu1.Click(4);
+    EXPECT_TRUE(w.penWindow().Visible());
+    EXPECT_EQ(captures, 2);
+    EXPECT_TRUE(w.halo().Visible()) << "and the halo as it is";
+    w.penWindow().Hide();
+}
+
+TEST_F(ControlBarTest, CloseCommandEndsTheProgram) {
+    CreateWindows();
+    LeftClick(Windows().controlBar().Pa1);
+    Pump();
+    EXPECT_TRUE(ui::Application::Current().Terminated());
+}
+
+TEST_F(ControlBarTest, CloseMenuItemEndsTheProgram) {
+    CreateWindows();
+    Windows().controlBar().PopupMenu1.Click(0);
+    Pump();
+    EXPECT_TRUE(ui::Application::Current().Terminated());
+}
+
+namespace {
+// Set while a test waits for a menu: the timer closes the first menu that opens.
+bool menuSeen = false;
+void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu && IsWindowVisible(menu)) {
+        menuSeen = true;
+        EndMenu();
+    }
+}
+}  // namespace
+
+TEST_F(ControlBarTest, RightClickAnywhereOnTheBarOpensTheMenu) {
+    TForm1& bar = CreateWindows().controlBar();
+    for (const ui::Panel* where : {&bar.Pa3, &bar.Panel1}) {
+        menuSeen = false;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseOpenMenu);
+        const LPARAM at = MAKELPARAM(5, 5);
+        SendMessageW(where->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, at);
+        SendMessageW(where->Handle(), WM_RBUTTONUP, 0, at);  // returns once the menu has closed
+        KillTimer(nullptr, timer);
+        EXPECT_TRUE(menuSeen);
+    }
+    EXPECT_FALSE(Windows().halo().Visible()) << "closing the menu chooses nothing";
+    EXPECT_FALSE(ui::Application::Current().Terminated());
+}
