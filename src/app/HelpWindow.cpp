@@ -1,5 +1,8 @@
 #include "app/HelpWindow.h"
 
+#include "app/HelpText.h"
+#include "ui/Font.h"
+
 namespace {
 ui::FormParams HelpParams() {
     ui::FormParams p;
@@ -13,4 +16,11 @@ ui::FormParams HelpParams() {
 }
 }  // namespace
 
-TForm5::TForm5(Inventory&) : ui::Form(HelpParams()) {}
+TForm5::TForm5(Inventory&)
+    : ui::Form(HelpParams()),
+      titleFont_(ui::CreateFontByHeight(L"宋体", 29, true)),
+      textFont_(ui::CreateFontByHeight(L"宋体", 19)),
+      Label1(Handle(), 224, 32, L"Vellora", titleFont_.get(), ui::clBtnFace),
+      RichEdit1(Handle(), 56, 112, 529, 329, kHelpText) {
+    RichEdit1.SetFont(textFont_.get());
+}

@@ -1,0 +1,85 @@
+// The help window: its layout, fonts and fixed, read-only text.
+#include "AppTest.h"
+#include "SettingsTestSupport.h"
+
+#include "app/ControlBar.h"
+#include "app/HelpWindow.h"
+#include "store/Utf8.h"
+
+#include <richedit.h>
+
+using HelpWindowTest = AppTest;
+
+namespace {
+// The text box's default character format: the font it was given, as the box keeps it.
+CHARFORMAT2W DefaultCharFormat(const ui::RichEdit& box) {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    SendMessageW(box.Handle(), EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    return format;
+}
+}  // namespace
+
+TEST_F(HelpWindowTest, CreatedHiddenWithItsTitleAndTextBox) {
+    TForm5& help = CreateWindows().helpWindow();
+    EXPECT_FALSE(help.Visible());
+    wchar_t caption[32];
+    GetWindowTextW(help.Handle(), caption, 32);
+    EXPECT_STREQ(caption, L"Vellora");
+    EXPECT_EQ(help.Left(), 230);
+    EXPECT_EQ(help.Top(), 189);
+    EXPECT_EQ(help.Width(), 624);
+    EXPECT_EQ(help.Height(), 480);
+    EXPECT_TRUE(GetWindowLongW(help.Handle(), GWL_STYLE) & WS_THICKFRAME) << "sizeable";
+
+    EXPECT_EQ(help.Label1.Text(), L"Vellora");
+    EXPECT_EQ(help.Label1.Left(), 224);
+    EXPECT_EQ(help.Label1.Top(), 32);
+    LOGFONTW title{};
+    GetObjectW(help.Label1.GetFont(), sizeof title, &title);
+    EXPECT_EQ(title.lfHeight, -29);
+    EXPECT_EQ(title.lfWeight, FW_BOLD);
+    EXPECT_STREQ(title.lfFaceName, L"宋体");
+
+    ASSERT_NE(help.RichEdit1.Handle(), nullptr) << "the rich-edit class is available";
+    EXPECT_EQ(Placement(help.RichEdit1), "56,112 529x329");
+    const LONG style = GetWindowLongW(help.RichEdit1.Handle(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_HSCROLL | WS_VSCROLL), WS_HSCROLL | WS_VSCROLL);
+    EXPECT_TRUE(help.RichEdit1.ReadOnly());
+    const CHARFORMAT2W text = DefaultCharFormat(help.RichEdit1);
+    ui::WindowDC screen(nullptr);
+    EXPECT_EQ(text.yHeight, MulDiv(19, 1440, GetDeviceCaps(screen.get(), LOGPIXELSY))) << "19 pixels, in twips";
+    EXPECT_STREQ(text.szFaceName, L"宋体");
+    EXPECT_FALSE(text.dwEffects & CFE_BOLD);
+}
+
+TEST_F(HelpWindowTest, TextCoversEverySectionInOrder) {
+    const std::wstring text = CreateWindows().helpWindow().RichEdit1.Text();
+    std::size_t at = 0;
+    for (const wchar_t* part : {L"多媒体课堂教学", L"用途", L"功能", L"鼠标跟随", L"鼠标光环", L"电子笔", L"使用方法",
+                                L"Esc", L"F7", L"F8", L"类别", L"教学软件", L"升级", L"键盘鼠标", L"方向键"}) {
+        const std::size_t found = text.find(part, at);
+        EXPECT_NE(found, std::wstring::npos) << ToUtf8(part) << " after position " << at;
+        if (found != std::wstring::npos) at = found;
+    }
+}
+
+TEST_F(HelpWindowTest, TypingAndEnterChangeNothing) {
+    TForm5& help = CreateWindows().helpWindow();
+    const std::wstring before = help.RichEdit1.Text();
+    SendMessageW(help.RichEdit1.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+    Type(help.RichEdit1, L"\rx");
+    EXPECT_EQ(help.RichEdit1.Text(), before);
+}
+
+TEST_F(HelpWindowTest, HelpCommandShowsItAndClosingOnlyHidesIt) {
+    Inventory& w = CreateWindows();
+    TForm5& help = w.helpWindow();
+    LeftClick(w.controlBar().Pa5);
+    EXPECT_TRUE(help.Visible());
+    SendMessageW(help.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(help.Visible());
+    EXPECT_TRUE(IsWindow(help.Handle()));
+    w.controlBar().PopupMenu1.Click(5);
+    EXPECT_TRUE(help.Visible());
+}
