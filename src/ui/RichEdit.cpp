@@ -20,6 +20,8 @@ RichEdit::RichEdit(HWND parent, int left, int top, int width, int height, const 
                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY |
                             ES_AUTOVSCROLL | ES_DISABLENOSCROLL,
                         left, top, width, height, parent);
+    // A horizontal scroll bar would otherwise turn wrapping off; wrap at the box's width.
+    SendMessageW(Handle(), EM_SETTARGETDEVICE, 0, 0);
     SetFont(DefaultFont());
 }
 

@@ -64,6 +64,16 @@ TEST_F(HelpWindowTest, TextCoversEverySectionInOrder) {
     }
 }
 
+TEST_F(HelpWindowTest, LongParagraphsWrapAtTheBoxWidth) {
+    const ui::RichEdit& box = CreateWindows().helpWindow().RichEdit1;
+    // The opening paragraph is wider than the box: its second line starts before its end.
+    const auto secondLine = SendMessageW(box.Handle(), EM_LINEINDEX, 1, 0);
+    const auto firstBreak = box.Text().find(L'\r');
+    ASSERT_NE(firstBreak, std::wstring::npos);
+    EXPECT_GT(secondLine, 0);
+    EXPECT_LT(static_cast<std::size_t>(secondLine), firstBreak);
+}
+
 TEST_F(HelpWindowTest, TypingAndEnterChangeNothing) {
     TForm5& help = CreateWindows().helpWindow();
     const std::wstring before = help.RichEdit1.Text();
