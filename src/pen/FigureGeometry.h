@@ -1,0 +1,45 @@
+// Geometry of the pen's figures in surface pixels: the rectangle between two drag
+// points, the rounded rectangle's corner, the eraser square, and the area a figure can
+// touch (what a mouse move repaints).
+#pragma once
+#include "pen/DrawTool.h"
+
+namespace pen {
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    friend constexpr bool operator==(Point, Point) = default;
+};
+
+// Right and bottom edges excluded, like a Win32 RECT.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool Empty() const { return right <= left || bottom <= top; }
+    friend constexpr bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct Size {
+    int width = 0;
+    int height = 0;
+    friend constexpr bool operator==(Size, Size) = default;
+};
+
+// The rectangle with corners `a` and `b` whichever way the drag went.
+Rect Between(Point a, Point b);
+
+// The corner ellipse of a rounded rectangle: half as wide and half as high as the
+// figure, each half truncated toward zero before its sign is dropped.
+Size RoundRectCorner(Point a, Point b);
+
+// The square the eraser restores around `centre`: `half` pixels to each side.
+Rect EraserSquare(Point centre, int half);
+
+// Every pixel the figure of `tool` from `from` to `to` can touch with a pen `penWidth`
+// wide (for the freehand pen `from` is the pen position). Empty for the text tool.
+Rect FigureBounds(DrawTool tool, Point from, Point to, int penWidth, int eraserSize);
+
+}  // namespace pen
