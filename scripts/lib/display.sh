@@ -7,7 +7,7 @@ ensure_display() {
   (
     flock 9
     if ! xdpyinfo >/dev/null 2>&1; then
-      setsid Xvfb "$DISPLAY" -screen 0 "${VELLORA_SCREEN:-1920x1080x24}" -nolisten tcp -ac \
+      setsid Xvfb "$DISPLAY" -screen 0 "${VELLORA_SCREEN:-1920x1080x24}" -nolisten tcp -ac -br \
         >/dev/null 2>&1 < /dev/null &
       for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
     fi

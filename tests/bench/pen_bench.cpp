@@ -1,0 +1,124 @@
+// How fast the pen is under the real system, at the real screen size: from Esc to the
+// pen shown and painted on a fresh copy of the screen, one rubber-band move of a
+// rectangle and of an ellipse, and the process's memory with the pen open.
+// Run it from the program's folder: scripts/wine-run ./pen_bench.exe
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "app/Inventory.h"
+#include "pen/PenWindow.h"
+#include "ui/Application.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MillisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+void Pump() { ui::Application::Current().ProcessMessages(); }
+
+void Esc(TForm8& pen) { SendMessageW(pen.Handle(), WM_HOTKEY, 0, MAKELPARAM(0, VK_ESCAPE)); }
+
+void PaintNow(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
+
+struct Stats {
+    double mean, median, worst;
+};
+
+Stats Summarise(std::vector<double> samples) {
+    std::sort(samples.begin(), samples.end());
+    double sum = 0;
+    for (double s : samples) sum += s;
+    return {sum / samples.size(), samples[samples.size() / 2], samples.back()};
+}
+
+void Report(const char* what, const Stats& s, const char* unit = "ms") {
+    std::printf("  %-52s mean %8.3f %s  median %8.3f  worst %8.3f\n", what, s.mean, unit, s.median, s.worst);
+}
+
+void TimeOpening(TForm8& pen) {
+    std::vector<double> handler, shown, closing;
+    for (int i = 0; i < 30; ++i) {
+        const auto start = Clock::now();
+        Esc(pen);
+        handler.push_back(MillisecondsSince(start));
+        PaintNow(pen.Handle());
+        shown.push_back(MillisecondsSince(start));
+        Pump();
+        const auto closeStart = Clock::now();
+        Esc(pen);
+        closing.push_back(MillisecondsSince(closeStart));
+        Pump();
+    }
+    std::printf("Opening the pen (30 times):\n");
+    Report("Esc handled (screen copied, window shown)", Summarise(handler));
+    Report("Esc to the pen painted on the screen", Summarise(shown));
+    Report("Esc closing the pen", Summarise(closing));
+}
+
+// One press, then `moves` rubber-band moves growing the figure, then the release.
+void TimeRubberBand(TForm8& pen, void (TForm8::*tool)(), const char* name, POINT from, SIZE reach) {
+    (pen.*tool)();
+    const HWND surface = pen.Image1.Handle();
+    constexpr int kMoves = 400;
+    std::vector<double> handler, painted;
+    SendMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+    for (int i = 1; i <= kMoves; ++i) {
+        const int x = from.x + reach.cx * i / kMoves, y = from.y + reach.cy * i / kMoves;
+        const auto start = Clock::now();
+        SendMessageW(surface, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y));
+        handler.push_back(MillisecondsSince(start));
+        UpdateWindow(surface);
+        painted.push_back(MillisecondsSince(start));
+    }
+    SendMessageW(surface, WM_LBUTTONUP, 0, MAKELPARAM(from.x + reach.cx, from.y + reach.cy));
+    std::printf("Rubber band, %s up to %ld x %ld (%d moves):\n", name, reach.cx, reach.cy, kMoves);
+    Report("one move: two figures drawn, area invalidated", Summarise(handler));
+    Report("one move with its repaint", Summarise(painted));
+}
+
+void ReportMemory(const char* when) {
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+    std::printf("Memory %s: working set %.1f MB, private %.1f MB, peak working set %.1f MB\n", when,
+                counters.WorkingSetSize / 1048576.0, counters.PrivateUsage / 1048576.0,
+                counters.PeakWorkingSetSize / 1048576.0);
+}
+
+}  // namespace
+
+int main() {
+    ui::Seams seams = ui::Seams::System();
+    seams.showError = [](const std::wstring& text) { std::fwprintf(stderr, L"error: %ls\n", text.c_str()); };
+    ui::Application app(GetModuleHandleW(nullptr), seams);
+    Inventory windows;
+    windows.Start();
+    Pump();
+    TForm8& pen = windows.penWindow();
+    std::printf("Screen %d x %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    ReportMemory("with the pen closed");
+
+    TimeOpening(pen);
+
+    Esc(pen);
+    PaintNow(pen.Handle());
+    Pump();
+    ReportMemory("with the pen open");
+    TimeRubberBand(pen, &TForm8::ToolButton3Click, "rectangle", {300, 200}, {240, 180});
+    TimeRubberBand(pen, &TForm8::ToolButton3Click, "rectangle", {300, 200}, {1200, 700});
+    TimeRubberBand(pen, &TForm8::ToolButton4Click, "ellipse", {300, 200}, {240, 180});
+    TimeRubberBand(pen, &TForm8::ToolButton4Click, "ellipse", {300, 200}, {1200, 700});
+    TimeRubberBand(pen, &TForm8::ToolButton2Click, "line", {300, 200}, {1200, 700});
+    ReportMemory("after drawing");
+    Esc(pen);
+    Pump();
+    return 0;
+}

@@ -1,0 +1,117 @@
+# Helpers for the end-to-end checks: the real Vellora.exe under Wine on an X display,
+# driven with xdotool and looked at through screenshots. Sourced by each check.
+set -euo pipefail
+E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+source "$E2E_ROOT/scripts/lib/display.sh"
+ensure_display
+
+E2E_BIN=${E2E_BIN:-$E2E_ROOT/build/windows/bin}
+E2E_OUT=${E2E_OUT:-$E2E_ROOT/build/e2e}
+mkdir -p "$E2E_OUT"
+E2E_NAME=$(basename "${BASH_SOURCE[1]}" .sh)
+E2E_RUN=$E2E_OUT/run-$E2E_NAME
+E2E_FAILURES=0
+
+log() { printf '[%s] %s\n' "$E2E_NAME" "$*"; }
+fail() { log "FAIL: $*"; E2E_FAILURES=$((E2E_FAILURES + 1)); }
+pass() { log "ok: $*"; }
+
+# Starts the program in a fresh copy of its folder (its own GBTest.db and pictures) and
+# waits for its windows.
+start_program() {
+  stop_program
+  rm -rf "$E2E_RUN"
+  mkdir -p "$E2E_RUN"
+  cp -r "$E2E_BIN/Vellora.exe" "$E2E_BIN/GBTest.db" "$E2E_BIN/pic" "$E2E_RUN/"
+  xdotool mousemove 960 100
+  (cd "$E2E_RUN" && setsid "$E2E_ROOT/scripts/wine-run" ./Vellora.exe > "$E2E_RUN/wine.log" 2>&1 < /dev/null &)
+  wait_for 30 program_windows || { log "the program did not start"; cat "$E2E_RUN/wine.log" >&2; exit 1; }
+  sleep 0.5
+}
+
+# The program started by this check: the Vellora.exe running in its own folder.
+own_program() {
+  local p
+  for p in $(pgrep -f 'Vellora.exe' 2>/dev/null); do
+    [ "$(readlink "/proc/$p/cwd" 2>/dev/null)" = "$E2E_RUN" ] && echo "$p"
+  done
+  return 0
+}
+
+stop_program() {
+  local pids
+  pids=$(own_program)
+  [ -z "$pids" ] && return 0
+  kill $pids 2>/dev/null || true
+  for _ in $(seq 50); do [ -z "$(own_program)" ] && return 0; sleep 0.1; done
+  kill -9 $(own_program) 2>/dev/null || true
+}
+
+# The X windows of the program that are mapped.
+program_windows() { xdotool search --onlyvisible --class 'vellora.exe' 2>/dev/null; }
+
+# Hot keys reach a Wine program only while one of its windows has the X input focus.
+focus_program() {
+  local w
+  w=$(program_windows | head -n1)
+  if [ -n "$w" ]; then timeout 5 xdotool windowfocus "$w" 2>/dev/null || true; fi
+  sleep 0.2
+}
+
+press() { focus_program; timeout 10 xdotool key --delay 80 "$@"; sleep 0.2; }
+move_pointer() { timeout 5 xdotool mousemove "$1" "$2"; sleep 0.1; }
+pointer() { xdotool getmouselocation --shell | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}'; }
+
+# screenshot NAME: the whole screen into $E2E_OUT/NAME.png
+screenshot() { import -window root "$E2E_OUT/$1.png"; echo "$E2E_OUT/$1.png"; }
+
+# pixel FILE X Y: the colour there as RRGGBB
+pixel() {
+  convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | head -n1 | tr a-f A-F
+}
+
+# wait_for SECONDS COMMAND...: polls the command until it succeeds
+wait_for() {
+  local deadline=$((SECONDS + $1)); shift
+  until "$@" > /dev/null 2>&1; do
+    [ $SECONDS -ge $deadline ] && return 1
+    sleep 0.1
+  done
+}
+
+# pixel_is NAME X Y RRGGBB: takes a screenshot NAME and compares one pixel
+pixel_is() {
+  local got
+  got=$(pixel "$(screenshot "$1")" "$2" "$3")
+  [ "$got" = "$4" ]
+}
+pixel_is_not() {
+  local got
+  got=$(pixel "$(screenshot "$1")" "$2" "$3")
+  [ "$got" != "$4" ]
+}
+
+# expect_pixel NAME X Y RRGGBB WHAT: polls until the screen shows that colour there
+expect_pixel() {
+  if wait_for 10 pixel_is "$1" "$2" "$3" "$4"; then
+    pass "$5"
+  else
+    fail "$5 (at $2,$3 expected $4, saw $(pixel "$E2E_OUT/$1.png" "$2" "$3"); see $E2E_OUT/$1.png)"
+  fi
+}
+expect_no_pixel() {
+  if wait_for 10 pixel_is_not "$1" "$2" "$3" "$4"; then
+    pass "$5"
+  else
+    fail "$5 (at $2,$3 still $4; see $E2E_OUT/$1.png)"
+  fi
+}
+
+finish() {
+  stop_program
+  if [ "$E2E_FAILURES" -gt 0 ]; then
+    log "$E2E_FAILURES check(s) failed"
+    exit 1
+  fi
+  log "all checks passed"
+}
