@@ -1,0 +1,135 @@
+#include "ui/Canvas.h"
+
+#include "ui/ColorRef.h"
+
+namespace ui {
+namespace {
+
+int Win32PenStyle(PenStyle style) {
+    switch (style) {
+        case PenStyle::Dash: return PS_DASH;
+        case PenStyle::Dot: return PS_DOT;
+        case PenStyle::DashDot: return PS_DASHDOT;
+        case PenStyle::DashDotDot: return PS_DASHDOTDOT;
+        default: return PS_SOLID;
+    }
+}
+
+int Rop2(PenMode mode) { return mode == PenMode::NotXor ? R2_NOTXORPEN : R2_COPYPEN; }
+
+int Hatch(BrushStyle style) {
+    switch (style) {
+        case BrushStyle::Horizontal: return HS_HORIZONTAL;
+        case BrushStyle::Vertical: return HS_VERTICAL;
+        case BrushStyle::FDiagonal: return HS_FDIAGONAL;  // falling: top left to bottom right
+        case BrushStyle::BDiagonal: return HS_BDIAGONAL;  // rising: bottom left to top right
+        default: return HS_CROSS;
+    }
+}
+
+}  // namespace
+
+Canvas::Canvas(HDC dc)
+    : dc_(dc), originalPen_(GetCurrentObject(dc, OBJ_PEN)), originalBrush_(GetCurrentObject(dc, OBJ_BRUSH)) {
+    Reset();
+}
+
+Canvas::~Canvas() {
+    // Put the DC's own objects back before ours are deleted.
+    SelectObject(dc_, originalPen_);
+    SelectObject(dc_, originalBrush_);
+}
+
+void Canvas::Reset() {
+    penColor_ = clBlack;
+    penWidth_ = 1;
+    penStyle_ = PenStyle::Solid;
+    brushColor_ = clWhite;
+    brushStyle_ = BrushStyle::Solid;
+    penStale_ = brushStale_ = true;
+    SetPenMode(PenMode::Copy);
+}
+
+void Canvas::SetPenColor(Color color) {
+    penColor_ = color;
+    penStale_ = true;
+}
+
+void Canvas::SetPenWidth(int width) {
+    penWidth_ = width;
+    penStale_ = true;
+}
+
+void Canvas::SetPenStyle(PenStyle style) {
+    penStyle_ = style;
+    penStale_ = true;
+}
+
+void Canvas::SetPenMode(PenMode mode) {
+    penMode_ = mode;
+    SetROP2(dc_, Rop2(mode));
+}
+
+void Canvas::SetBrushColor(Color color) {
+    brushColor_ = color;
+    brushStyle_ = StyleAfterColour(brushStyle_);
+    brushStale_ = true;
+}
+
+void Canvas::SetBrushStyle(BrushStyle style) {
+    brushStyle_ = style;
+    brushStale_ = true;
+}
+
+void Canvas::Realize() {
+    if (penStale_) {
+        const int style = Win32PenStyle(EffectivePenStyle(penStyle_, penWidth_));
+        UniquePen fresh(CreatePen(style, penWidth_, ColorToRGB(penColor_)));
+        SelectObject(dc_, fresh.get());
+        pen_ = std::move(fresh);  // the previous pen is no longer selected when it goes
+        penStale_ = false;
+    }
+    if (brushStale_) {
+        const COLORREF rgb = ColorToRGB(brushColor_);
+        UniqueBrush fresh;
+        if (brushStyle_ == BrushStyle::Solid)
+            fresh.reset(CreateSolidBrush(rgb));
+        else if (brushStyle_ != BrushStyle::Clear)
+            fresh.reset(CreateHatchBrush(Hatch(brushStyle_), rgb));
+        SelectObject(dc_, fresh ? fresh.get() : GetStockObject(NULL_BRUSH));
+        brush_ = std::move(fresh);
+        SetBkMode(dc_, OpaqueBackground(brushStyle_) ? OPAQUE : TRANSPARENT);
+        SetBkColor(dc_, rgb);
+        brushStale_ = false;
+    }
+}
+
+POINT Canvas::PenPos() const {
+    POINT p{};
+    GetCurrentPositionEx(dc_, &p);
+    return p;
+}
+
+void Canvas::MoveTo(int x, int y) { MoveToEx(dc_, x, y, nullptr); }
+
+void Canvas::LineTo(int x, int y) {
+    Realize();
+    ::LineTo(dc_, x, y);
+}
+
+void Canvas::Rectangle(const RECT& r) {
+    Realize();
+    ::Rectangle(dc_, r.left, r.top, r.right, r.bottom);
+}
+
+void Canvas::Ellipse(const RECT& r) {
+    Realize();
+    ::Ellipse(dc_, r.left, r.top, r.right, r.bottom);
+}
+
+void Canvas::RoundRect(const RECT& r, int cornerWidth, int cornerHeight) {
+    Realize();
+    ::RoundRect(dc_, r.left, r.top, r.right, r.bottom, cornerWidth, cornerHeight);
+}
+
+}  // namespace ui

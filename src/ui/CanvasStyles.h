@@ -1,0 +1,24 @@
+// The drawing attributes of a Canvas and the rules that tie them together, kept free of
+// Win32 so they read (and test) on their own. The enumerators are in the order of the
+// pen's style lists: an entry's index is its style.
+#pragma once
+
+namespace ui {
+
+enum class PenStyle { Solid, Dash, Dot, DashDot, DashDotDot };
+enum class PenMode { Copy, NotXor };
+enum class BrushStyle { Solid, Clear, Horizontal, Vertical, FDiagonal, BDiagonal, Cross };
+
+// Styled lines show their pattern only one pixel wide; a wider pen draws solid.
+constexpr PenStyle EffectivePenStyle(PenStyle style, int width) { return width > 1 ? PenStyle::Solid : style; }
+
+// The gaps of dashed lines (and of hatches) take the brush colour only under a solid
+// brush; under every other style they are left as they were.
+constexpr bool OpaqueBackground(BrushStyle style) { return style == BrushStyle::Solid; }
+
+// Giving a hollow brush a colour makes it solid; other styles keep their pattern.
+constexpr BrushStyle StyleAfterColour(BrushStyle style) {
+    return style == BrushStyle::Clear ? BrushStyle::Solid : style;
+}
+
+}  // namespace ui

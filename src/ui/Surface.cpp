@@ -1,0 +1,44 @@
+#include "ui/Surface.h"
+
+#include <stdexcept>
+
+namespace ui {
+namespace {
+
+HBITMAP CreateTopDownDib(int width, int height, std::uint32_t*& bits) {
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;  // top row first
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* memory = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &memory, nullptr, 0);
+    if (!bitmap) throw std::runtime_error("Out of system resources");
+    bits = static_cast<std::uint32_t*>(memory);
+    return bitmap;
+}
+
+}  // namespace
+
+Surface::Surface(int width, int height)
+    : width_(width),
+      height_(height),
+      bitmap_(CreateTopDownDib(width, height, bits_)),
+      dc_(CreateCompatibleDC(nullptr)),
+      selected_(dc_.get(), bitmap_.get()),
+      canvas_(dc_.get()) {}
+
+COLORREF Surface::Pixel(int x, int y) const {
+    GdiFlush();
+    const std::uint32_t bgra = bits_[static_cast<std::size_t>(y) * width_ + x];
+    return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+}
+
+void Surface::CopyFrom(HDC source, const RECT& block) {
+    BitBlt(dc_.get(), block.left, block.top, block.right - block.left, block.bottom - block.top, source, block.left,
+           block.top, SRCCOPY);
+}
+
+}  // namespace ui
