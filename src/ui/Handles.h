@@ -40,6 +40,7 @@ struct IconTraits { static void Close(HICON h) { DestroyIcon(h); } };
 struct CursorTraits { static void Close(HCURSOR h) { DestroyCursor(h); } };
 struct MenuTraits { static void Close(HMENU h) { DestroyMenu(h); } };
 struct MemoryDcTraits { static void Close(HDC h) { DeleteDC(h); } };
+struct WindowTraits { static void Close(HWND h) { DestroyWindow(h); } };
 
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiTraits>;
 using UniqueBrush = UniqueHandle<HBRUSH, GdiTraits>;
@@ -50,6 +51,8 @@ using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 using UniqueCursor = UniqueHandle<HCURSOR, CursorTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 using MemoryDC = UniqueHandle<HDC, MemoryDcTraits>;
+// A window the program makes outside the form and control classes (a tooltip).
+using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
 
 // A DC borrowed from a window (GetDC), given back on scope exit.
 class WindowDC {

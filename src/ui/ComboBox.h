@@ -1,0 +1,29 @@
+// An editable drop-down list. Choosing an entry runs OnChange; text typed into the box
+// that is no entry changes nothing.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/Control.h"
+
+namespace ui {
+
+class ComboBox : public Control {
+public:
+    // The first entry is selected.
+    ComboBox(HWND parent, int left, int top, int width, const std::vector<std::wstring>& items);
+
+    int ItemIndex() const;
+    // Chooses an entry as the user would, running OnChange.
+    void Select(int index);
+
+    std::function<void()> OnChange;
+
+protected:
+    bool Reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+};
+
+}  // namespace ui

@@ -1,0 +1,75 @@
+#include "ui/ToolBar.h"
+
+namespace ui {
+namespace {
+constexpr int kGlyphSize = 16;
+constexpr COLORREF kSeeThrough = RGB(255, 0, 255);
+}  // namespace
+
+ToolBar::ToolBar(HWND parent, const ToolBarParams& params) {
+    CreateSystemControl(0, TOOLBARCLASSNAMEW, L"",
+                        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_WRAPABLE | CCS_NORESIZE | CCS_NOPARENTALIGN |
+                            CCS_NODIVIDER,
+                        params.left, params.top, params.width, params.height, parent);
+    SendMessageW(Handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    glyphs_.reset(ImageList_LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(params.glyphsResource), kGlyphSize,
+                                       0, kSeeThrough, IMAGE_BITMAP, LR_CREATEDIBSECTION));
+    SendMessageW(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(glyphs_.get()));
+    SendMessageW(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(params.buttonWidth, params.buttonHeight));
+    // Our own tooltip control: it watches the toolbar's mouse messages and holds each
+    // hint's text, so no notification has to travel back to us.
+    tooltip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   0, 0, 0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
+}
+
+// The toolbar goes first, before the image list it borrows.
+ToolBar::~ToolBar() { DestroyHandle(); }
+
+void ToolBar::Add(ToolButton& button, int glyph, const std::wstring& hint, bool endsRow) {
+    const int index = ButtonCount();
+    TBBUTTON b{};
+    b.iBitmap = glyph;
+    b.idCommand = kFirstCommand + index;
+    b.fsState = static_cast<BYTE>(TBSTATE_ENABLED | (endsRow ? TBSTATE_WRAP : 0));
+    b.fsStyle = BTNS_BUTTON;
+    b.iString = -1;
+    SendMessageW(Handle(), TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&b));
+    buttons_.push_back(&button);
+    if (hint.empty()) return;
+    TOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.uFlags = TTF_SUBCLASS;
+    info.hwnd = Handle();
+    info.uId = static_cast<UINT_PTR>(index);
+    info.rect = ButtonRect(index);
+    info.lpszText = const_cast<wchar_t*>(hint.c_str());  // the tooltip keeps its own copy
+    SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+RECT ToolBar::ButtonRect(int index) const {
+    RECT r{};
+    SendMessageW(Handle(), TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+    return r;
+}
+
+std::wstring ToolBar::Hint(int index) const {
+    wchar_t text[80] = L"";
+    TOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.hwnd = Handle();
+    info.uId = static_cast<UINT_PTR>(index);
+    info.lpszText = text;
+    SendMessageW(tooltip_.get(), TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&info));
+    return text;
+}
+
+bool ToolBar::Reflected(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (msg != WM_COMMAND) return false;
+    const int index = LOWORD(wParam) - kFirstCommand;
+    if (index < 0 || index >= ButtonCount()) return false;
+    result = 0;
+    buttons_[static_cast<std::size_t>(index)]->Click();
+    return true;
+}
+
+}  // namespace ui

@@ -1,0 +1,59 @@
+// A toolbar of push buttons with 16 x 16 glyphs from a bitmap resource and a tooltip
+// hint per button. Each button is a ToolButton the owning form declares and binds.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/Control.h"
+#include "ui/Handles.h"
+
+namespace ui {
+
+class ToolButton {
+public:
+    // Runs the click handler, as a click of the user would.
+    void Click() {
+        if (OnClick) OnClick();
+    }
+    std::function<void()> OnClick;
+};
+
+struct ToolBarParams {
+    int left = 0, top = 0, width = 0, height = 0;
+    int buttonWidth = 23, buttonHeight = 22;
+    int glyphsResource = 0;  // a BITMAP of 16 x 16 glyphs side by side, magenta where see-through
+};
+
+class ToolBar : public Control {
+public:
+    ToolBar(HWND parent, const ToolBarParams& params);
+    ~ToolBar() override;
+
+    // Adds `button` (which must outlive the toolbar) showing glyph number `glyph`; an
+    // empty hint gives no tooltip. `endsRow` starts a new row after it.
+    void Add(ToolButton& button, int glyph, const std::wstring& hint, bool endsRow);
+    int ButtonCount() const { return static_cast<int>(buttons_.size()); }
+    // Where button number `index` sits in the toolbar, and the hint its tooltip shows.
+    RECT ButtonRect(int index) const;
+    std::wstring Hint(int index) const;
+
+protected:
+    bool Reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    static constexpr int kFirstCommand = 100;
+
+    struct ImageListTraits {
+        static void Close(HIMAGELIST h) { ImageList_Destroy(h); }
+    };
+
+    std::vector<ToolButton*> buttons_;
+    UniqueHandle<HIMAGELIST, ImageListTraits> glyphs_;  // the toolbar only borrows it
+    UniqueWindow tooltip_;
+};
+
+}  // namespace ui
