@@ -62,6 +62,7 @@ void TForm2::FormCreate() {
 }
 
 void TForm2::FormShow() {
+    Timer2Timer();  // a hidden follower is not moved; it starts at the pointer
     inventory_.controlBar().Show();
     inventory_.settingsWindow().Close();
     ShowWindow(ui::Application::Current().OwnerWindow(), SW_HIDE);
@@ -75,6 +76,9 @@ void TForm2::FormDestroy() {
 }
 
 void TForm2::Timer2Timer() {
+    // Reading the pointer is the tick's only real cost; a hidden follower skips it and is
+    // placed when it is shown again, so nobody sees a difference.
+    if (!Visible()) return;
     POINT p;
     if (!GetCursorPos(&p)) return;
     const ScreenPoint origin = FollowerOrigin({p.x, p.y}, offset_);

@@ -55,7 +55,11 @@ void TForm3::ApplySettings(int color, int alpha, int diameter) {
     diameter_ = diameter;
 }
 
+void TForm3::FormShow() { Timer3Timer(); }  // a hidden halo is not moved; it starts at the pointer
+
 void TForm3::Timer3Timer() {
+    // A hidden halo skips the pointer read (the tick's only real cost) and is placed when shown.
+    if (!Visible()) return;
     POINT p;
     if (!GetCursorPos(&p)) return;
     const ScreenPoint origin = HaloOrigin({p.x, p.y}, diameter_);

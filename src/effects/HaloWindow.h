@@ -25,6 +25,7 @@ public:
     void WMHotKey(WPARAM wParam, LPARAM lParam);
 
 protected:
+    void FormShow() override;
     void FormClose() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 

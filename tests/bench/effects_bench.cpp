@@ -6,6 +6,39 @@
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
 
+namespace {
+
+struct TickCosts {
+    double still;
+    double moving;
+};
+
+// A tick with the pointer where it was, and with the pointer somewhere new each time
+// (the pointer move itself is measured apart and taken off).
+TickCosts MeasureTick(const std::function<void()>& tick) {
+    constexpr int kStill = 20000, kMoving = 2000;
+    SetCursorPos(700, 500);
+    tick();
+    const double still = MicrosecondsPerCall(kStill, tick);
+    int step = 0;
+    const double moveOnly = MicrosecondsPerCall(kMoving, [&] { SetCursorPos(600 + (++step % 200), 500); });
+    const double moving = MicrosecondsPerCall(kMoving, [&] {
+        SetCursorPos(600 + (++step % 200), 500);
+        tick();
+    });
+    return {still, moving - moveOnly};
+}
+
+double IdleCpuPercent(BenchEnvironment& env, int ms) {
+    env.RunLoopFor(300);
+    const double cpuBefore = ProcessCpuMilliseconds();
+    const ULONGLONG wallBefore = GetTickCount64();
+    env.RunLoopFor(ms);
+    return 100.0 * (ProcessCpuMilliseconds() - cpuBefore) / static_cast<double>(GetTickCount64() - wallBefore);
+}
+
+}  // namespace
+
 int main() {
     BenchEnvironment env;
     Inventory windows;
@@ -14,39 +47,30 @@ int main() {
     TForm2& follower = windows.follower();
     TForm3& halo = windows.halo();
 
-    constexpr int kTicks = 20000;
+    POINT p;
+    const double pointerRead = MicrosecondsPerCall(20000, [&] { GetCursorPos(&p); });
+    const TickCosts followerCost = MeasureTick([&] { follower.Timer2Timer(); });
+    follower.Hide();
+    halo.Show();
+    const TickCosts haloCost = MeasureTick([&] { halo.Timer3Timer(); });
+    halo.Hide();
+    follower.Show();
+
+    // The running program as it idles with the follower shown: every timer running,
+    // pointer still. Then the same loop with the two 10 ms timers stopped, which is the
+    // cost of the message loop itself.
     SetCursorPos(700, 500);
-    follower.Timer2Timer();
-    halo.Timer3Timer();
-    const double followerStill = MicrosecondsPerCall(kTicks, [&] { follower.Timer2Timer(); });
-    const double haloStill = MicrosecondsPerCall(kTicks, [&] { halo.Timer3Timer(); });
+    const double idle = IdleCpuPercent(env, 10000);
+    follower.Timer2.SetEnabled(false);
+    halo.Timer3.SetEnabled(false);
+    const double loopOnly = IdleCpuPercent(env, 5000);
 
-    // A moving pointer: each tick finds it somewhere new. The pointer move itself is
-    // measured apart and taken off.
-    int step = 0;
-    const double moveOnly = MicrosecondsPerCall(2000, [&] { SetCursorPos(600 + (++step % 200), 500); });
-    const double followerMoving = MicrosecondsPerCall(2000, [&] {
-        SetCursorPos(600 + (++step % 200), 500);
-        follower.Timer2Timer();
-    }) - moveOnly;
-    const double haloMoving = MicrosecondsPerCall(2000, [&] {
-        SetCursorPos(600 + (++step % 200), 500);
-        halo.Timer3Timer();
-    }) - moveOnly;
-
-    // Both 10 ms timers running (and the control bar's), pointer still, for 10 seconds.
-    SetCursorPos(700, 500);
-    env.RunLoopFor(500);
-    const double cpuBefore = ProcessCpuMilliseconds();
-    const ULONGLONG wallBefore = GetTickCount64();
-    env.RunLoopFor(10000);
-    const double cpu = ProcessCpuMilliseconds() - cpuBefore;
-    const double wall = static_cast<double>(GetTickCount64() - wallBefore);
-
-    std::printf("follower tick, still pointer:  %8.2f us\n", followerStill);
-    std::printf("halo tick, still pointer:      %8.2f us\n", haloStill);
-    std::printf("follower tick, moving pointer: %8.2f us\n", followerMoving);
-    std::printf("halo tick, moving pointer:     %8.2f us\n", haloMoving);
-    std::printf("idle CPU over %.1f s:          %8.2f %% of one core (%.0f ms)\n", wall / 1000, 100.0 * cpu / wall, cpu);
+    std::printf("GetCursorPos alone:            %8.2f us\n", pointerRead);
+    std::printf("follower tick, still pointer:  %8.2f us\n", followerCost.still);
+    std::printf("follower tick, moving pointer: %8.2f us\n", followerCost.moving);
+    std::printf("halo tick, still pointer:      %8.2f us\n", haloCost.still);
+    std::printf("halo tick, moving pointer:     %8.2f us\n", haloCost.moving);
+    std::printf("idle CPU, follower shown, 10 s:%8.2f %% of one core\n", idle);
+    std::printf("  same loop without the 10 ms timers: %.2f %%\n", loopOnly);
     return 0;
 }

@@ -25,6 +25,18 @@ TEST_F(FollowerTest, TracksThePointerMinusTheOffset) {
     }
 }
 
+TEST_F(FollowerTest, ShowsUpAtThePointerAfterBeingHidden) {
+    Inventory& w = CreateWindows();
+    TForm2& f = w.follower();
+    SendHotKey(f.Handle(), VK_F8);
+    ASSERT_FALSE(f.Visible());
+    SetCursorPos(700, 650);
+    PumpFor(50);
+    SendHotKey(f.Handle(), VK_F8);
+    EXPECT_EQ(f.Left(), 700 - 65);
+    EXPECT_EQ(f.Top(), 650 - 65);
+}
+
 TEST_F(FollowerTest, TickPutsBackAClickThroughStyleThatWasTakenAway) {
     Inventory& w = CreateWindows();
     HWND h = w.follower().Handle();
