@@ -13,7 +13,6 @@
 namespace {
 
 constexpr int kSize = 128;
-constexpr LONG kClickThrough = WS_EX_LAYERED | WS_EX_TRANSPARENT;
 
 ui::FormParams FollowerParams() {
     ui::FormParams p;
@@ -41,7 +40,7 @@ TForm2::TForm2(Inventory& inventory)
       Timer2(*this, 10),
       inventory_(inventory) {
     // Grey pixels are see-through; every mouse action passes through the window.
-    SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | kClickThrough);
+    KeepClickThrough(Handle());
     SetLayeredWindowAttributes(Handle(), RGB(128, 128, 128), 0, LWA_COLORKEY);
     Timer2.OnTimer = [this] { Timer2Timer(); };
     ui::Guarded([this] { FormCreate(); });
@@ -79,12 +78,10 @@ void TForm2::Timer2Timer() {
     // Reading the pointer is the tick's only real cost; a hidden follower skips it and is
     // placed when it is shown again, so nobody sees a difference.
     if (!Visible()) return;
-    POINT p;
-    if (!GetCursorPos(&p)) return;
-    const ScreenPoint origin = FollowerOrigin({p.x, p.y}, offset_);
-    if (origin != placed_) SetPosition(origin.x, origin.y);
-    const LONG style = GetWindowLongW(Handle(), GWL_EXSTYLE);
-    if ((style & kClickThrough) != kClickThrough) SetWindowLongW(Handle(), GWL_EXSTYLE, style | kClickThrough);
+    ScreenPoint pointer;
+    if (!ReadPointer(pointer)) return;
+    placement_.MoveTo(Handle(), FollowerOrigin(pointer, offset_));
+    KeepClickThrough(Handle());
 }
 
 void TForm2::ToggleKeyboardMouse() {
@@ -144,11 +141,9 @@ LRESULT TForm2::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_TRAYICON:
             WMTrayIcon(lParam);
             return 0;
-        case WM_WINDOWPOSCHANGED: {
-            const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
-            if (!(pos->flags & SWP_NOMOVE)) placed_ = {pos->x, pos->y};
+        case WM_WINDOWPOSCHANGED:
+            placement_.Note(*reinterpret_cast<const WINDOWPOS*>(lParam));
             return Form::HandleMessage(msg, wParam, lParam);
-        }
         default:
             if (msg == TrayIcon::TaskbarCreatedMessage()) {
                 tray_.Restore();

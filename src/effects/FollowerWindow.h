@@ -3,11 +3,10 @@
 // carries the tray icon.
 #pragma once
 #include <array>
-#include <climits>
 #include <string>
 
 #include "app/TrayIcon.h"
-#include "effects/PointerPlacement.h"
+#include "effects/PointerOverlay.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
 #include "ui/Timer.h"
@@ -49,5 +48,5 @@ private:
     bool keyboardMouse_ = false;
     std::array<int, 7> hotKeyIds_{};
     TrayIcon tray_;
-    ScreenPoint placed_{INT_MIN, INT_MIN};  // where the window stands, kept by WM_WINDOWPOSCHANGED
+    OverlayPlacement placement_;
 };

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr LONG kClickThrough = WS_EX_LAYERED | WS_EX_TRANSPARENT;
-
 ui::FormParams HaloParams() {
     ui::FormParams p;
     p.className = L"TForm3";
@@ -29,7 +27,7 @@ ui::FormParams HaloParams() {
 }  // namespace
 
 TForm3::TForm3(Inventory& inventory) : ui::Form(HaloParams()), Timer3(*this, 10), inventory_(inventory) {
-    SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | kClickThrough);
+    KeepClickThrough(Handle());
     SetLayeredWindowAttributes(Handle(), 0, alpha_, LWA_ALPHA);
     Timer3.OnTimer = [this] { Timer3Timer(); };
     ui::Guarded([this] { FormCreate(); });
@@ -60,14 +58,12 @@ void TForm3::FormShow() { Timer3Timer(); }  // a hidden halo is not moved; it st
 void TForm3::Timer3Timer() {
     // A hidden halo skips the pointer read (the tick's only real cost) and is placed when shown.
     if (!Visible()) return;
-    POINT p;
-    if (!GetCursorPos(&p)) return;
-    const ScreenPoint origin = HaloOrigin({p.x, p.y}, diameter_);
-    if (origin != placed_) SetPosition(origin.x, origin.y);
-    const LONG style = GetWindowLongW(Handle(), GWL_EXSTYLE);
-    if (!(style & WS_EX_TOPMOST))
+    ScreenPoint pointer;
+    if (!ReadPointer(pointer)) return;
+    placement_.MoveTo(Handle(), HaloOrigin(pointer, diameter_));
+    if (!(GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST))
         SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if ((style & kClickThrough) != kClickThrough) SetWindowLongW(Handle(), GWL_EXSTYLE, style | kClickThrough);
+    KeepClickThrough(Handle());
 }
 
 void TForm3::WMHotKey(WPARAM, LPARAM lParam) {
@@ -87,11 +83,9 @@ LRESULT TForm3::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_HOTKEY:
             WMHotKey(wParam, lParam);
             return 0;
-        case WM_WINDOWPOSCHANGED: {
-            const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
-            if (!(pos->flags & SWP_NOMOVE)) placed_ = {pos->x, pos->y};
+        case WM_WINDOWPOSCHANGED:
+            placement_.Note(*reinterpret_cast<const WINDOWPOS*>(lParam));
             return Form::HandleMessage(msg, wParam, lParam);
-        }
         default:
             return Form::HandleMessage(msg, wParam, lParam);
     }

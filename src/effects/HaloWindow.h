@@ -1,9 +1,7 @@
 // The halo overlay (TForm3): a coloured, translucent, click-through disc centred on the
 // pointer, shown as an alternative to the follower.
 #pragma once
-#include <climits>
-
-#include "effects/PointerPlacement.h"
+#include "effects/PointerOverlay.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"
 
@@ -36,5 +34,5 @@ private:
     int diameter_ = 0;
     BYTE alpha_ = 100;
     int hotKeyId_ = 0;
-    ScreenPoint placed_{INT_MIN, INT_MIN};
+    OverlayPlacement placement_;
 };

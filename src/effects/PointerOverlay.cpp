@@ -1,0 +1,23 @@
+#include "effects/PointerOverlay.h"
+
+void KeepClickThrough(HWND window) {
+    constexpr LONG kClickThrough = WS_EX_LAYERED | WS_EX_TRANSPARENT;
+    const LONG style = GetWindowLongW(window, GWL_EXSTYLE);
+    if ((style & kClickThrough) != kClickThrough) SetWindowLongW(window, GWL_EXSTYLE, style | kClickThrough);
+}
+
+void OverlayPlacement::Note(const WINDOWPOS& pos) {
+    if (!(pos.flags & SWP_NOMOVE)) placed_ = {pos.x, pos.y};
+}
+
+void OverlayPlacement::MoveTo(HWND window, ScreenPoint origin) const {
+    if (origin == placed_) return;
+    SetWindowPos(window, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool ReadPointer(ScreenPoint& pointer) {
+    POINT p;
+    if (!GetCursorPos(&p)) return false;
+    pointer = {p.x, p.y};
+    return true;
+}
