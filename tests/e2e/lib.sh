@@ -12,6 +12,10 @@ E2E_NAME=$(basename "${BASH_SOURCE[1]}" .sh)
 E2E_RUN=$E2E_OUT/run-$E2E_NAME
 E2E_FAILURES=0
 
+# Whatever ends the check (a failure, a timeout's signal), the program it started goes too.
+trap 'stop_program' EXIT
+trap 'exit 143' TERM INT
+
 log() { printf '[%s] %s\n' "$E2E_NAME" "$*"; }
 fail() { log "FAIL: $*"; E2E_FAILURES=$((E2E_FAILURES + 1)); }
 pass() { log "ok: $*"; }
