@@ -47,6 +47,10 @@ public:
 
 private:
     void Realize();
+    // Draws a wide-pen figure (`trace` adds it to a path) as its filled inside, then
+    // the region of its widened outline in the pen colour.
+    template <typename Trace>
+    void WideFigure(Trace trace);
 
     HDC dc_;
     HGDIOBJ originalPen_;
@@ -58,6 +62,7 @@ private:
     Color brushColor_ = clWhite;
     BrushStyle brushStyle_ = BrushStyle::Solid;
     UniquePen pen_;
+    UniqueBrush penBrush_;  // the pen's colour, for wide outlines filled as regions
     UniqueBrush brush_;
     bool penStale_ = true;
     bool brushStale_ = true;
