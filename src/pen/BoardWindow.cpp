@@ -7,8 +7,11 @@ ui::FormParams BoardParams() {
     p.caption = L"Form9";
     p.border = ui::BorderStyle::None;
     p.color = ui::clBlack;
+    // Maximized: the whole screen.
     p.width = GetSystemMetrics(SM_CXSCREEN);
     p.height = GetSystemMetrics(SM_CYSCREEN);
+    // It only lies under the top-most pen for a moment; the pen keeps the focus.
+    p.activateOnShow = false;
     return p;
 }
 }  // namespace

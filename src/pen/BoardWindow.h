@@ -1,5 +1,5 @@
-// The board window (TForm9): a plain full-screen window the pen copies its black and
-// white boards from.
+// The board window (TForm9): a plain full-screen window, not top-most, that the pen's
+// black and white boards are copied from.
 #pragma once
 #include "ui/Form.h"
 

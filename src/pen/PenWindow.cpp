@@ -1,6 +1,23 @@
 #include "pen/PenWindow.h"
 
+#include "app/HotKeys.h"
+#include "app/Inventory.h"
+#include "effects/FollowerWindow.h"
+#include "effects/HaloWindow.h"
+#include "pen/BoardWindow.h"
+#include "pen/Figures.h"
+#include "pen/TextBoxSize.h"
+#include "ui/Application.h"
+#include "ui/Font.h"
+
 namespace {
+
+constexpr COLORREF kSeeThrough = RGB(128, 128, 128);
+constexpr int kFormFontPoints = 8;  // the text box starts with the form's font
+
+int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+
 ui::FormParams PenParams() {
     ui::FormParams p;
     p.className = L"TForm8";
@@ -8,8 +25,283 @@ ui::FormParams PenParams() {
     p.border = ui::BorderStyle::None;
     p.color = ui::clGray;
     p.topMost = true;
+    p.width = ScreenWidth();
+    p.height = ScreenHeight();
     return p;
 }
+
 }  // namespace
 
-TForm8::TForm8(Inventory&) : ui::Form(PenParams()) {}
+TForm8::TForm8(Inventory& inventory)
+    : ui::Form(PenParams()),
+      Image1(Handle(), 0, 0, ScreenWidth(), ScreenHeight()),
+      Image3(ScreenWidth(), ScreenHeight()),
+      Panel2(Handle(), ScreenWidth() - PenPalette::kWidth - 10, 5),
+      Edit1(Handle(), ScreenWidth(), ScreenHeight(), 121, 21, L""),
+      inventory_(inventory),
+      screenBeneath_(ScreenWidth(), ScreenHeight()) {
+    // Mid grey is see-through: the windows beneath show there.
+    SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(Handle(), kSeeThrough, 0, LWA_COLORKEY);
+    // The surface lies under the palette and the text box (a new child goes under the
+    // ones made before it).
+    SetWindowPos(Image1.Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Edit1.SetColor(ui::clGray);
+    SetTextFont(kFormFontPoints);
+    BindEvents();
+    ui::Guarded([this] { FormCreate(); });
+}
+
+void TForm8::BindEvents() {
+    Image1.OnMouseDown = [this](int button, int x, int y) { Image1MouseDown(button, x, y); };
+    Image1.OnMouseMove = [this](int x, int y) { Image1MouseMove(x, y); };
+    Image1.OnMouseUp = [this](int button, int x, int y) { Image1MouseUp(button, x, y); };
+    Button1.OnClick = [this] { CaptureScreen(); };
+    Button2.OnClick = [this] { FillBlack(); };
+    Button3.OnClick = [this] { FillWhite(); };
+    Button4.OnClick = [this] { CaptureSelf(); };
+    Edit1.OnChange = [this] { Edit1Change(); };
+    Panel2.OnMouseDown = [this](int button, int x, int y) { Panel2MouseDown(button, x, y); };
+    Panel2.Image2.OnClick = [this] { Image2Click(); };
+    Panel2.ToolButton1.OnClick = [this] { ToolButton1Click(); };
+    Panel2.ToolButton2.OnClick = [this] { ToolButton2Click(); };
+    Panel2.ToolButton3.OnClick = [this] { ToolButton3Click(); };
+    Panel2.ToolButton4.OnClick = [this] { ToolButton4Click(); };
+    Panel2.ToolButton5.OnClick = [this] { ToolButton5Click(); };
+    Panel2.ToolButton6.OnClick = [this] { ToolButton6Click(); };
+    Panel2.ToolButton7.OnClick = [this] { ToolButton7Click(); };
+    Panel2.ToolButton8.OnClick = [this] { ToolButton8Click(); };
+    Panel2.ToolButton9.OnClick = [this] { ToolButton9Click(); };
+    Panel2.ToolButton10.OnClick = [this] { ToolButton10Click(); };
+    Panel2.ToolButton11.OnClick = [this] { ToolButton11Click(); };
+    Panel2.SpeedButtonErase.OnClick = [this] { SpeedButtonEraseClick(); };
+    Panel2.SpeedButtonPenColor.OnClick = [this] { SpeedButtonPenColorClick(); };
+    Panel2.SpeedButtonBrushColor.OnClick = [this] { SpeedButtonBrushColorClick(); };
+    Panel2.EditPenWidth.OnChange = [this] { EditPenWidthChange(); };
+    Panel2.ComboBoxPenStyle.OnChange = [this] { ComboBoxPenStyleChange(); };
+    Panel2.ComboBoxBrushStyle.OnChange = [this] { ComboBoxBrushStyleChange(); };
+}
+
+void TForm8::FormCreate() {
+    hotKeyId_ = RegisterAppHotKey(Handle(), hotkeys::Esc);
+    LoadToolCursor(tool_);
+    ReapplyPalette();
+    eraserSize_ = SurfaceCanvas().PenWidth();
+}
+
+void TForm8::FormDestroy() { UnregisterAppHotKey(Handle(), hotKeyId_); }
+
+LRESULT TForm8::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_HOTKEY:
+            WMHotKey(wParam, lParam);
+            return 0;
+        case WM_WINDOWPOSCHANGING: {
+            // The last moment the screen shows what lies beneath the window: a copy of
+            // the screen taken later would (under Wine) contain the window itself.
+            const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+            if ((pos->flags & SWP_SHOWWINDOW) && !Visible()) TakeScreenBeneath();
+            return Form::HandleMessage(msg, wParam, lParam);
+        }
+        default:
+            return Form::HandleMessage(msg, wParam, lParam);
+    }
+}
+
+void TForm8::WMHotKey(WPARAM, LPARAM lParam) {
+    if (HotKeyVirtualKey(lParam) != hotkeys::Esc.virtualKey) return;
+    TForm3& halo = inventory_.halo();
+    TForm2& follower = inventory_.follower();
+    if (halo.Visible()) halo.Hide();
+    if (follower.Visible()) follower.Hide();
+    if (Visible()) {
+        RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        Close();
+        follower.Show();
+    } else {
+        Show();
+        Button1.Click();
+        follower.Hide();
+    }
+}
+
+// --- Tools -------------------------------------------------------------------------
+
+void TForm8::LoadToolCursor(pen::DrawTool tool) {
+    // The path is made whole against the working directory first: given a relative path
+    // the loader would also look in the program's folder. A missing or unreadable file
+    // leaves no cursor, and the standard arrow shows.
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetFullPathNameW(pen::ToolCursorFile(tool), MAX_PATH, path, nullptr);
+    ui::UniqueCursor fresh(length && length < MAX_PATH ? LoadCursorFromFileW(path) : nullptr);
+    Image1.SetCursor(fresh.get());
+    cursor_ = std::move(fresh);  // the old cursor is no longer shown when it is destroyed
+}
+
+void TForm8::SelectTool(pen::DrawTool tool) {
+    tool_ = tool;
+    LoadToolCursor(tool);
+    // Leaving the text tool drops what was typed since the last press.
+    Edit1.Hide();
+}
+
+void TForm8::ToolButton1Click() { SelectTool(pen::DrawTool::Pen); }
+void TForm8::ToolButton2Click() { SelectTool(pen::DrawTool::Line); }
+void TForm8::ToolButton3Click() { SelectTool(pen::DrawTool::Rectangle); }
+void TForm8::ToolButton4Click() { SelectTool(pen::DrawTool::Ellipse); }
+void TForm8::ToolButton5Click() { SelectTool(pen::DrawTool::RoundRect); }
+void TForm8::ToolButton6Click() { SelectTool(pen::DrawTool::Eraser); }
+void TForm8::ToolButton9Click() { SelectTool(pen::DrawTool::DoubleArrow); }
+void TForm8::ToolButton10Click() { SelectTool(pen::DrawTool::Arrow); }
+
+void TForm8::ToolButton11Click() {
+    Edit1.Show();
+    tool_ = pen::DrawTool::Text;
+    Edit1.SetText(L"");
+    Edit1.Focus();
+    LoadToolCursor(tool_);
+    inventory_.follower().Hide();
+    Edit1.SetFontColor(Panel2.SpeedButtonPenColor.GetColor());
+    SetTextFont(pen::TextPoints(SurfaceCanvas().PenWidth()));
+}
+
+// --- Press, drag and release -------------------------------------------------------
+
+void TForm8::Image1MouseDown(int, int x, int y) {
+    drawing_ = true;
+    SurfaceCanvas().MoveTo(x, y);
+    origin_ = current_ = {x, y};
+    if (tool_ != pen::DrawTool::Text) return;
+    Button4.Click();  // fixes what the box shows before it moves on
+    Edit1.SetPosition(x, y);
+    Edit1.SetText(L"");
+    Edit1.Focus();
+}
+
+void TForm8::Image1MouseMove(int x, int y) {
+    if (!drawing_) return;
+    // Drawing the last rubber band again in not-xor mode takes it away.
+    DrawShape(origin_, current_, ui::PenMode::NotXor);
+    current_ = {x, y};
+    DrawShape(origin_, current_, ui::PenMode::NotXor);
+}
+
+void TForm8::Image1MouseUp(int, int x, int y) {
+    if (!drawing_) return;
+    current_ = {x, y};
+    DrawShape(origin_, current_, ui::PenMode::Copy);
+    drawing_ = false;
+}
+
+void TForm8::DrawShape(pen::Point origin, pen::Point current, ui::PenMode mode) {
+    ui::Canvas& canvas = SurfaceCanvas();
+    canvas.SetPenMode(mode);
+    const POINT penPos = canvas.PenPos();
+    const pen::Point from = tool_ == pen::DrawTool::Pen ? pen::Point{penPos.x, penPos.y} : origin;
+    const pen::Rect touched = pen::FigureBounds(tool_, from, current, canvas.PenWidth(), eraserSize_);
+    pen::DrawFigure(canvas, tool_, origin, current, Image3.Dc(), eraserSize_);
+    if (!touched.Empty()) Image1.Invalidate(RECT{touched.left, touched.top, touched.right, touched.bottom});
+}
+
+// --- Copy operations ---------------------------------------------------------------
+
+void TForm8::TakeScreenBeneath() {
+    ui::WindowDC screen(GetDesktopWindow());
+    screenBeneath_.CopyFrom(screen.get());
+}
+
+void TForm8::CopyToBothBitmaps(HDC source) {
+    Image1.GetSurface().CopyFrom(source);
+    Image3.CopyFrom(source);
+    Image1.InvalidateAll();
+}
+
+void TForm8::CaptureScreen() {
+    // While the window is up the screen shows the window itself; what lies beneath is
+    // the copy taken just before it appeared.
+    if (!Visible()) TakeScreenBeneath();
+    CopyToBothBitmaps(screenBeneath_.Dc());
+}
+
+void TForm8::FillFromBoard(ui::Color color) {
+    TForm9& board = inventory_.boardWindow();
+    board.Show();
+    board.SetColor(color);
+    // The board paints itself into the surface: a copy from its window on the screen
+    // could come before the board has painted.
+    SendMessageW(board.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Image1.GetSurface().Dc()), PRF_CLIENT);
+    CopyToBothBitmaps(Image1.GetSurface().Dc());
+    board.Close();
+}
+
+void TForm8::FillBlack() { FillFromBoard(ui::clBlack); }
+void TForm8::FillWhite() { FillFromBoard(ui::clWhite); }
+
+void TForm8::CaptureSelf() {
+    // The window shows the surface with the text box on top: stamp the box on the
+    // surface, then the background copy takes the lot.
+    if (Edit1.Visible()) StampTextBox();
+    Image3.CopyFrom(Image1.GetSurface().Dc());
+}
+
+void TForm8::StampTextBox() {
+    RECT client{};
+    GetClientRect(Edit1.Handle(), &client);
+    POINT at{0, 0};
+    MapWindowPoints(Edit1.Handle(), Handle(), &at, 1);
+    const HDC surface = Image1.GetSurface().Dc();
+    ui::MemoryDC box(CreateCompatibleDC(surface));
+    ui::UniqueBitmap pixels(CreateCompatibleBitmap(surface, client.right, client.bottom));
+    ui::SelectScope selected(box.get(), pixels.get());
+    SendMessageW(Edit1.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(box.get()), PRF_CLIENT | PRF_ERASEBKGND);
+    // The box's grey background is see-through on the screen, so only its text is seen.
+    TransparentBlt(surface, at.x, at.y, client.right, client.bottom, box.get(), 0, 0, client.right, client.bottom,
+                   kSeeThrough);
+    Image1.Invalidate(RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
+}
+
+// --- Refresh and the text box ------------------------------------------------------
+
+void TForm8::ReapplyPalette() {
+    ui::Canvas& canvas = SurfaceCanvas();
+    canvas.SetPenColor(Panel2.SpeedButtonPenColor.GetColor());
+    canvas.SetPenWidth(Panel2.UpDownPenWidth.Position());
+    canvas.SetBrushColor(Panel2.SpeedButtonBrushColor.GetColor());
+    const int brushStyle = Panel2.ComboBoxBrushStyle.ItemIndex();
+    if (brushStyle >= 0) canvas.SetBrushStyle(static_cast<ui::BrushStyle>(brushStyle));
+}
+
+void TForm8::SpeedButtonEraseClick() {
+    // A fresh picture: the canvas starts from its defaults, then takes the palette again
+    // (all but the pen style).
+    SurfaceCanvas().Reset();
+    CaptureScreen();
+    ReapplyPalette();
+}
+
+void TForm8::SetTextFont(int points) {
+    ui::UniqueFont font = ui::CreateFontByPoints(L"MS Sans Serif", points);
+    Edit1.SetFont(font.get());
+    textFont_ = std::move(font);
+    TEXTMETRICW metrics{};
+    {
+        ui::WindowDC dc(Edit1.Handle());
+        ui::SelectScope selected(dc.get(), textFont_.get());
+        GetTextMetricsW(dc.get(), &metrics);
+    }
+    // The height follows the font: the text plus the sunken frame and a margin.
+    Edit1.SetSize(Edit1.Width(), metrics.tmHeight + 2 * GetSystemMetrics(SM_CYEDGE) + 4);
+}
+
+int TForm8::EditTextWidth(const ui::Edit& edit) const {
+    const std::wstring text = edit.Text();
+    ui::WindowDC dc(edit.Handle());
+    ui::SelectScope selected(dc.get(), edit.GetFont() ? edit.GetFont() : ui::DefaultFont());
+    SIZE size{};
+    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+void TForm8::Edit1Change() {
+    Edit1.SetSize(pen::TextBoxWidth(EditTextWidth(Edit1), SurfaceCanvas().PenWidth()), Edit1.Height());
+}

@@ -1,0 +1,96 @@
+#include "pen/PenPalette.h"
+
+#include "resources/PenResources.h"
+#include "ui/Font.h"
+
+namespace {
+
+constexpr wchar_t kLabelFace[] = L"宋体";
+constexpr int kLabelHeight = 13;
+
+// The inside of the frame is the system's button shadow. Where the system makes that
+// exactly mid grey (Wine does) it would be see-through in the pen window and clicks
+// would fall through it, so it is moved one step off the key.
+ui::Color InnerColor() {
+    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+    return shadow == RGB(128, 128, 128) ? static_cast<ui::Color>(RGB(127, 127, 127)) : ui::clBtnShadow;
+}
+
+ui::PanelParams PaletteParams(int left, int top) {
+    ui::PanelParams p;
+    p.left = left;
+    p.top = top;
+    p.width = PenPalette::kWidth;
+    p.height = PenPalette::kHeight;
+    p.color = ui::clPurple;
+    return p;
+}
+
+ui::PanelParams InnerParams() {
+    ui::PanelParams p;
+    p.left = 16;
+    p.top = 14;
+    p.width = 97;
+    p.height = 259;
+    p.color = InnerColor();
+    return p;
+}
+
+ui::PanelParams SwatchParams(int left, int top, ui::Color color) {
+    ui::PanelParams p;
+    p.left = left;
+    p.top = top;
+    p.width = 50;
+    p.height = 17;
+    p.color = color;
+    return p;
+}
+
+ui::ToolBarParams ToolBarLayout() {
+    ui::ToolBarParams p;
+    p.left = 10;
+    p.top = 32;
+    p.width = 79;
+    p.height = 97;
+    p.buttonWidth = 25;
+    p.glyphsResource = IDB_PEN_GLYPHS;
+    return p;
+}
+
+}  // namespace
+
+PenPalette::PenPalette(HWND penWindow, int left, int top)
+    : ui::Panel(penWindow, PaletteParams(left, top)),
+      titleFont_(ui::CreateFontByHeight(kLabelFace, kLabelHeight, true, GB2312_CHARSET)),
+      labelFont_(ui::CreateFontByHeight(kLabelFace, kLabelHeight, false, GB2312_CHARSET)),
+      Panel1(Handle(), InnerParams()),
+      Label1(Panel1.Handle(), 10, 10, L"电子笔", titleFont_.get(), InnerColor()),
+      Image2(Panel1.Handle(), 64, 8, 22, 17, InnerColor()),
+      ToolBar1(Panel1.Handle(), ToolBarLayout()),
+      Label2(Panel1.Handle(), 10, 136, L"笔色", labelFont_.get(), InnerColor()),
+      SpeedButtonPenColor(Panel1.Handle(), SwatchParams(38, 132, ui::clRed)),
+      Label6(Panel1.Handle(), 8, 158, L"线形", labelFont_.get(), InnerColor()),
+      ComboBoxPenStyle(Panel1.Handle(), 32, 154, 57, {L"实线", L"虚线", L"点线", L"点划线", L"双点线"}),
+      Label3(Panel1.Handle(), 7, 182, L"线粗", labelFont_.get(), InnerColor()),
+      EditPenWidth(Panel1.Handle(), 34, 179, 39, 21, L"5"),
+      UpDownPenWidth(Panel1.Handle(), EditPenWidth, {73, 179, 16, 21, 1, 30, 5}),
+      Label4(Panel1.Handle(), 8, 208, L"刷色", labelFont_.get(), InnerColor()),
+      SpeedButtonBrushColor(Panel1.Handle(), SwatchParams(37, 205, ui::clHighlight)),
+      Label5(Panel1.Handle(), 8, 231, L"刷形", labelFont_.get(), InnerColor()),
+      ComboBoxBrushStyle(Panel1.Handle(), 32, 227, 57,
+                         {L"填色", L"空心", L"水平线", L"垂直线", L"反斜线", L"十字线", L"交叉线"}) {
+    Image2.SetPicture(ui::Picture::FromJpegResource(IDR_CLOSE_GLYPH));
+    // Three to a row; the glyph numbers follow the picture strip.
+    ToolBar1.Add(ToolButton1, 0, L"画笔工具", false);
+    ToolBar1.Add(ToolButton2, 1, L"直线工具", false);
+    ToolBar1.Add(ToolButton3, 2, L"矩形工具", true);
+    ToolBar1.Add(ToolButton4, 3, L"随圆工具", false);
+    ToolBar1.Add(ToolButton5, 4, L"圆角矩形工具", false);
+    ToolBar1.Add(SpeedButtonErase, 5, L"刷新", true);
+    ToolBar1.Add(ToolButton10, 6, L"直线箭头", false);
+    ToolBar1.Add(ToolButton9, 7, L"两头箭头直线", false);
+    ToolBar1.Add(ToolButton11, 8, L"", true);
+    ToolBar1.Add(ToolButton7, 9, L"黑白板", false);
+    ToolBar1.Add(ToolButton6, 10, L"橡皮擦工具", false);
+    ToolBar1.Add(ToolButton8, 11, L"帮助", false);
+}
