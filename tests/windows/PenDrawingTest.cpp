@@ -1,0 +1,212 @@
+// The pen's press, drag and release: figures, arrow heads, the not-xor rubber band and
+// what a move repaints.
+#include "PenFixture.h"
+
+#include <functional>
+
+#include "ui/ColorRef.h"
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+
+}  // namespace
+
+using PenDrawingTest = PenTest;
+
+TEST_F(PenDrawingTest, ClosedFiguresAreTheSameWhicheverWayTheyAreDragged) {
+    TForm8& pen = OpenPen();
+    const RECT area{180, 180, 430, 340};
+    const std::pair<POINT, POINT> drags[] = {
+        {{200, 200}, {400, 320}}, {{400, 320}, {200, 200}}, {{400, 200}, {200, 320}}, {{200, 320}, {400, 200}}};
+    for (auto select : {&TForm8::ToolButton3Click, &TForm8::ToolButton4Click, &TForm8::ToolButton5Click}) {
+        (pen.*select)();
+        std::vector<COLORREF> first;
+        for (const auto& [from, to] : drags) {
+            WhiteBoard();
+            Drag(from, to);
+            const std::vector<COLORREF> pixels = Block(area);
+            if (first.empty()) {
+                first = pixels;
+                ASSERT_GT(Count(area, kRed), 500) << "tool " << static_cast<int>(pen.Tool());
+                continue;
+            }
+            EXPECT_EQ(Differences(pixels, first), 0)
+                << "tool " << static_cast<int>(pen.Tool()) << " dragged from " << from.x << "," << from.y;
+        }
+    }
+}
+
+TEST_F(PenDrawingTest, RoundedRectangleCornerIsHalfTheFigure) {
+    TForm8& pen = OpenPen();
+    SetPenWidth(1);
+    pen.Panel2.ComboBoxBrushStyle.Select(1);  // hollow: only the outline
+    pen.ToolButton5Click();
+    WhiteBoard();
+    Drag({100, 100}, {200, 160});  // 100 wide, 60 high: corner ellipse 50 by 30
+    // The top edge is straight only between the corner arcs: from x = 125 to 175.
+    EXPECT_EQ(Pixel(150, 100), kRed);
+    EXPECT_EQ(Pixel(130, 100), kRed);
+    EXPECT_EQ(Pixel(115, 100), kWhite) << "still on the arc, below the top edge";
+    EXPECT_EQ(Pixel(100, 130), kRed) << "the left edge is straight only at mid height";
+    EXPECT_EQ(Pixel(100, 108), kWhite);
+}
+
+TEST_F(PenDrawingTest, ArrowHeadsEndTwentyBackAndTenAside) {
+    TForm8& pen = OpenPen();
+    SetPenWidth(3);
+    pen.ToolButton10Click();
+    WhiteBoard();
+    Drag({200, 300}, {300, 300});
+    EXPECT_EQ(Pixel(250, 300), kRed) << "shaft";
+    EXPECT_EQ(Pixel(280, 310), kRed) << "barb end";
+    EXPECT_EQ(Pixel(280, 290), kRed) << "barb end";
+    EXPECT_EQ(Pixel(290, 305), kRed) << "barb middle";
+    EXPECT_EQ(Pixel(276, 312), kWhite) << "no further than the barb end";
+    EXPECT_EQ(Pixel(220, 310), kWhite) << "no head at the tail";
+    EXPECT_EQ(Pixel(220, 290), kWhite);
+
+    pen.ToolButton9Click();
+    WhiteBoard();
+    Drag({200, 300}, {300, 300});
+    EXPECT_EQ(Pixel(280, 310), kRed);
+    EXPECT_EQ(Pixel(280, 290), kRed);
+    EXPECT_EQ(Pixel(220, 310), kRed) << "the double arrow's second head";
+    EXPECT_EQ(Pixel(220, 290), kRed);
+    EXPECT_EQ(Pixel(210, 305), kRed);
+    EXPECT_EQ(Pixel(224, 312), kWhite);
+}
+
+TEST_F(PenDrawingTest, ArrowReleasedWhereItWasPressedHasNoHead) {
+    TForm8& pen = OpenPen();
+    for (auto select : {&TForm8::ToolButton10Click, &TForm8::ToolButton9Click}) {
+        (pen.*select)();
+        WhiteBoard();
+        Press(500, 500);
+        Move(600, 500);
+        Move(560, 540);
+        Move(500, 500);
+        Release(500, 500);
+        // At most a dot where the zero-length shaft is; no barbs, no trace of the bands.
+        const RECT around{380, 380, 720, 620};
+        const RECT dot{495, 495, 506, 506};
+        EXPECT_EQ(Count(around, kWhite) + (dot.right - dot.left) * (dot.bottom - dot.top) - Count(dot, kWhite),
+                  (around.right - around.left) * (around.bottom - around.top));
+    }
+}
+
+TEST_F(PenDrawingTest, RubberBandLeavesNoTraceAndTheFigureHasItsTrueColours) {
+    TForm8& pen = OpenPen();
+    const auto roundRect = [](ui::Canvas& c, const RECT& r) { c.RoundRect(r, 50, 50); };
+    const std::pair<void (TForm8::*)(), std::function<void(ui::Canvas&, const RECT&)>> figures[] = {
+        {&TForm8::ToolButton3Click, [](ui::Canvas& c, const RECT& r) { c.Rectangle(r); }},
+        {&TForm8::ToolButton4Click, [](ui::Canvas& c, const RECT& r) { c.Ellipse(r); }},
+        {&TForm8::ToolButton5Click, roundRect}};
+    for (const auto& [select, draw] : figures) {
+        (pen.*select)();
+        WhiteBoard();
+        Press(100, 100);
+        for (POINT p : {POINT{300, 250}, POINT{250, 330}, POINT{160, 120}, POINT{200, 200}}) Move(p.x, p.y);
+        Release(200, 200);
+
+        // The same figure drawn once, plainly, on a white surface of our own.
+        ui::Surface expected(400, 400);
+        PatBlt(expected.Dc(), 0, 0, 400, 400, WHITENESS);
+        ui::Canvas& canvas = expected.GetCanvas();
+        canvas.SetPenColor(ui::clRed);
+        canvas.SetPenWidth(5);
+        canvas.SetBrushColor(ui::clHighlight);
+        draw(canvas, RECT{100, 100, 200, 200});
+        int differences = 0;
+        for (int y = 0; y < 400; ++y)
+            for (int x = 0; x < 400; ++x) differences += Pixel(x, y) != expected.Pixel(x, y);
+        EXPECT_EQ(differences, 0) << "tool " << static_cast<int>(pen.Tool());
+        EXPECT_EQ(Pixel(150, 150), ui::ColorToRGB(ui::clHighlight)) << "filled with the true brush colour";
+        EXPECT_EQ(Pixel(100, 150), kRed) << "outlined with the true pen colour";
+    }
+}
+
+TEST_F(PenDrawingTest, ReleaseAwayFromTheLastMoveLeavesTheLastBand) {
+    TForm8& pen = OpenPen();
+    pen.ToolButton2Click();
+    WhiteBoard();
+    Press(100, 500);
+    Move(400, 500);
+    Release(100, 600);
+    EXPECT_NE(Pixel(300, 500), kWhite) << "the band to the last move point stays";
+    EXPECT_EQ(Pixel(100, 550), kRed) << "the final line";
+}
+
+TEST_F(PenDrawingTest, WhitePenRubberBandIsInvisible) {
+    TForm8& pen = OpenPen();
+    pen.Button2.Click();  // a black board
+    ChoosePenColor(RGB(255, 255, 255));
+    const RECT area{80, 380, 640, 480};
+    for (auto select : {&TForm8::ToolButton2Click, &TForm8::ToolButton10Click}) {
+        (pen.*select)();
+        pen.Button2.Click();
+        Press(100, 400);
+        Move(500, 420);
+        Move(600, 450);
+        EXPECT_EQ(Count(area, RGB(0, 0, 0)), (area.right - area.left) * (area.bottom - area.top))
+            << "nothing shows while dragging";
+        Release(600, 450);
+        EXPECT_GT(Count(area, RGB(255, 255, 255)), 400) << "the figure shows at the release";
+    }
+}
+
+TEST_F(PenDrawingTest, FreehandStrokeFollowsEveryMoveWithAnyButton) {
+    TForm8& pen = OpenPen();
+    ASSERT_EQ(pen.Tool(), pen::DrawTool::Pen);
+    WhiteBoard();
+    Press(100, 500);
+    Move(150, 500);
+    Move(200, 540);
+    Release(250, 540);
+    EXPECT_EQ(Pixel(125, 500), kRed);
+    EXPECT_EQ(Pixel(175, 520), kRed);
+    EXPECT_EQ(Pixel(225, 540), kRed);
+    EXPECT_EQ(Pixel(100, 540), kWhite) << "no straight line from the press to the release";
+    EXPECT_FALSE(pen.Drawing());
+
+    pen.ToolButton2Click();
+    Press(400, 700, WM_RBUTTONDOWN, MK_RBUTTON);
+    Move(500, 700, MK_RBUTTON);
+    Release(600, 700, WM_RBUTTONUP);
+    Press(400, 750, WM_MBUTTONDOWN, MK_MBUTTON);
+    Release(600, 750, WM_MBUTTONUP);
+    EXPECT_EQ(Pixel(500, 700), kRed) << "the right button draws";
+    EXPECT_EQ(Pixel(500, 750), kRed) << "the middle button draws";
+    Move(300, 300, 0);
+    EXPECT_EQ(Pixel(300, 300), kWhite) << "moves after the release draw nothing";
+}
+
+TEST_F(PenDrawingTest, MoveRepaintsOnlyWhatTheFiguresTouch) {
+    TForm8& pen = OpenPen();
+    const HWND surface = pen.Image1.Handle();
+    pen.ToolButton3Click();
+    Press(100, 100);
+    Move(200, 150);
+    UpdateWindow(surface);
+    Move(220, 170);
+    RECT dirty{};
+    ASSERT_TRUE(GetUpdateRect(surface, &dirty, FALSE));
+    EXPECT_GE(dirty.left, 96);
+    EXPECT_GE(dirty.top, 96);
+    EXPECT_LE(dirty.right, 225);
+    EXPECT_LE(dirty.bottom, 175);
+    EXPECT_LE(dirty.left, 100);
+    EXPECT_GE(dirty.right, 220) << "both bands are repainted";
+    Release(220, 170);
+
+    pen.ToolButton6Click();
+    UpdateWindow(surface);
+    Press(700, 500);
+    Release(700, 500);
+    ASSERT_TRUE(GetUpdateRect(surface, &dirty, FALSE));
+    EXPECT_EQ(dirty.left, 695);
+    EXPECT_EQ(dirty.top, 495);
+    EXPECT_EQ(dirty.right, 705);
+    EXPECT_EQ(dirty.bottom, 505) << "the eraser repaints its square only";
+}

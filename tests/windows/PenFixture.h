@@ -1,0 +1,83 @@
+// Ground for the pen tests: the program's windows with the pen open, and mouse input
+// sent to the drawing surface the way the system delivers it.
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+#include "AppTest.h"
+#include "pen/PenWindow.h"
+
+class PenTest : public AppTest {
+protected:
+    // Starts the program and opens the pen with Esc.
+    TForm8& OpenPen() {
+        Inventory& w = CreateWindows();
+        TForm8& pen = w.penWindow();
+        SendHotKey(pen.Handle(), VK_ESCAPE);
+        Pump();
+        return pen;
+    }
+    TForm8& Pen() { return Windows().penWindow(); }
+
+    // Mouse input on the surface, as messages to its window.
+    void Press(int x, int y, UINT msg = WM_LBUTTONDOWN, WPARAM keys = MK_LBUTTON) {
+        SendMessageW(Pen().Image1.Handle(), msg, keys, MAKELPARAM(x, y));
+    }
+    void Move(int x, int y, WPARAM keys = MK_LBUTTON) {
+        SendMessageW(Pen().Image1.Handle(), WM_MOUSEMOVE, keys, MAKELPARAM(x, y));
+    }
+    void Release(int x, int y, UINT msg = WM_LBUTTONUP) { SendMessageW(Pen().Image1.Handle(), msg, 0, MAKELPARAM(x, y)); }
+    // A drag with a few rubber bands on the way, released at `to`.
+    void Drag(POINT from, POINT to) {
+        Press(from.x, from.y);
+        Move((from.x + to.x) / 2 + 37, (from.y + to.y) / 2 - 23);
+        Move(to.x + 15, to.y + 9);
+        Move(to.x, to.y);
+        Release(to.x, to.y);
+    }
+
+    COLORREF Pixel(int x, int y) { return Pen().Image1.GetSurface().Pixel(x, y); }
+    // What the screen shows at (x, y).
+    static COLORREF ScreenPixel(int x, int y) {
+        ui::Surface one(1, 1);
+        ui::WindowDC screen(GetDesktopWindow());
+        BitBlt(one.Dc(), 0, 0, 1, 1, screen.get(), x, y, SRCCOPY);
+        return one.Pixel(0, 0);
+    }
+    COLORREF Background(int x, int y) { return Pen().Image3.Pixel(x, y); }
+
+    // The surface's pixels in a block, row by row.
+    std::vector<COLORREF> Block(const RECT& r) {
+        std::vector<COLORREF> pixels;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) pixels.push_back(Pixel(x, y));
+        return pixels;
+    }
+    int Count(const RECT& r, COLORREF color) {
+        int n = 0;
+        for (COLORREF c : Block(r)) n += c == color;
+        return n;
+    }
+    static int Differences(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
+        if (a.size() != b.size()) return -1;
+        int n = 0;
+        for (std::size_t i = 0; i < a.size(); ++i) n += a[i] != b[i];
+        return n;
+    }
+
+    // Answers the next colour dialog with `color` and clicks the swatch that opens it.
+    void ChoosePenColor(COLORREF color) {
+        recorder_.colorAnswers.push_back(color);
+        Pen().Panel2.SpeedButtonPenColor.Click();
+    }
+    void ChooseBrushColor(COLORREF color) {
+        recorder_.colorAnswers.push_back(color);
+        Pen().Panel2.SpeedButtonBrushColor.Click();
+    }
+    // Types a width into the width box, as a person would.
+    void SetPenWidth(int width) { Pen().Panel2.EditPenWidth.SetText(std::to_wstring(width)); }
+
+    // Both bitmaps uniformly white: a known ground to draw on.
+    void WhiteBoard() { Pen().Button3.Click(); }
+};

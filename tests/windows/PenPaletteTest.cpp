@@ -1,0 +1,272 @@
+// The palette: toolbar, close glyph, colours, width, pen and brush styles, help.
+#include "PenFixture.h"
+
+#include "app/HelpWindow.h"
+#include "effects/FollowerWindow.h"
+#include "ui/ColorRef.h"
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+}  // namespace
+
+using PenPaletteTest = PenTest;
+
+TEST_F(PenPaletteTest, PaletteSitsNearTheTopRightWithAPurpleFrame) {
+    TForm8& pen = OpenPen();
+    const int w = GetSystemMetrics(SM_CXSCREEN);
+    EXPECT_EQ(pen.Panel2.Left(), w - 139);
+    EXPECT_EQ(pen.Panel2.Top(), 5);
+    EXPECT_EQ(pen.Panel2.Width(), 129);
+    EXPECT_EQ(pen.Panel2.Height(), 289);
+    EXPECT_EQ(pen.Panel2.GetColor(), ui::clPurple);
+    EXPECT_EQ(pen.Panel2.Panel1.Left(), 16);
+    EXPECT_EQ(pen.Panel2.Panel1.Top(), 14);
+    EXPECT_EQ(pen.Panel2.Panel1.Width(), 97);
+    EXPECT_EQ(pen.Panel2.Panel1.Height(), 259);
+    // On the screen the frame is purple, over the surface, and the inside is solid: never
+    // the see-through grey, even where the system's button shadow is that grey.
+    EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(w - 139 + 5, 100) == RGB(128, 0, 128); }))
+        << std::hex << ScreenPixel(w - 139 + 5, 100);
+    const COLORREF inside = ui::ColorToRGB(pen.Panel2.Panel1.GetColor());
+    EXPECT_NE(inside, RGB(128, 128, 128));
+    EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(w - 139 + 16 + 3, 250) == inside; }))
+        << std::hex << ScreenPixel(w - 139 + 16 + 3, 250);
+}
+
+TEST_F(PenPaletteTest, ToolbarHasTwelveButtonsThreeToARowWithTheirHints) {
+    TForm8& pen = OpenPen();
+    ui::ToolBar& bar = pen.Panel2.ToolBar1;
+    ASSERT_EQ(bar.ButtonCount(), 12);
+    const wchar_t* hints[] = {L"画笔工具", L"直线工具", L"矩形工具",     L"随圆工具", L"圆角矩形工具", L"刷新",
+                              L"直线箭头", L"两头箭头直线", L"",          L"黑白板",   L"橡皮擦工具",   L"帮助"};
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(bar.Hint(i), hints[i]) << "button " << i;
+        const RECT r = bar.ButtonRect(i);
+        EXPECT_EQ(r.right - r.left, 25);
+        EXPECT_EQ(r.top, bar.ButtonRect(i / 3 * 3).top) << "row of button " << i;
+        if (i % 3) {
+            EXPECT_EQ(r.left, bar.ButtonRect(i - 1).right);
+        }
+        if (i >= 3) {
+            EXPECT_GT(r.top, bar.ButtonRect(i - 3).top);
+        }
+    }
+}
+
+TEST_F(PenPaletteTest, ClickingAToolbarButtonRunsItsHandler) {
+    TForm8& pen = OpenPen();
+    ui::ToolBar& bar = pen.Panel2.ToolBar1;
+    const auto click = [&](int index) {
+        const RECT r = bar.ButtonRect(index);
+        const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        SendMessageW(bar.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(bar.Handle(), WM_LBUTTONUP, 0, at);
+        Pump();
+    };
+    click(2);
+    EXPECT_EQ(pen.Tool(), pen::DrawTool::Rectangle);
+    click(10);
+    EXPECT_EQ(pen.Tool(), pen::DrawTool::Eraser);
+    click(6);
+    EXPECT_EQ(pen.Tool(), pen::DrawTool::Arrow);
+    click(7);
+    EXPECT_EQ(pen.Tool(), pen::DrawTool::DoubleArrow);
+}
+
+TEST_F(PenPaletteTest, CloseGlyphIsAWhiteCrossOnBlueAndHidesOnlyThePen) {
+    TForm8& pen = OpenPen();
+    const ui::Picture& glyph = pen.Panel2.Image2.GetPicture();
+    ASSERT_EQ(glyph.Width(), 22);
+    ASSERT_EQ(glyph.Height(), 18);
+    EXPECT_EQ(pen.Panel2.Image2.Height(), 17) << "the bottom row is cut off";
+    const auto channels = [&](int x, int y) {
+        const std::uint32_t p = glyph.Pixels()[y * 22 + x];
+        return std::array<int, 3>{static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
+                                  static_cast<int>(p & 0xFF)};
+    };
+    const auto corner = channels(3, 14);
+    EXPECT_GT(corner[2], 150);
+    EXPECT_LT(corner[0], 60) << "blue ground";
+    const auto centre = channels(10, 8);
+    EXPECT_GT(centre[0], 180);
+    EXPECT_GT(centre[1], 180) << "white cross";
+
+    SendMessageW(pen.Panel2.Image2.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_FALSE(pen.Visible());
+    EXPECT_FALSE(Windows().follower().Visible()) << "the close glyph does not bring the follower back";
+}
+
+TEST_F(PenPaletteTest, HelpHidesThePenAndShowsTheHelpWindow) {
+    TForm8& pen = OpenPen();
+    pen.Panel2.ToolButton8.Click();
+    EXPECT_FALSE(pen.Visible());
+    EXPECT_TRUE(Windows().helpWindow().Visible());
+    EXPECT_FALSE(Windows().follower().Visible());
+}
+
+TEST_F(PenPaletteTest, ColourDialogStartsFromTheLastConfirmedColourOfEitherSwatch) {
+    TForm8& pen = OpenPen();
+    ChoosePenColor(kBlue);
+    ChooseBrushColor(RGB(0, 255, 0));
+    pen.Panel2.SpeedButtonPenColor.Click();  // cancelled
+    ASSERT_EQ(recorder_.colorDialogInitial.size(), 3u);
+    EXPECT_EQ(recorder_.colorDialogInitial[0], RGB(0, 0, 0));
+    EXPECT_EQ(recorder_.colorDialogInitial[1], kBlue);
+    EXPECT_EQ(recorder_.colorDialogInitial[2], RGB(0, 255, 0));
+
+    EXPECT_EQ(pen.SurfaceCanvas().PenColor(), static_cast<ui::Color>(kBlue)) << "cancelling changes nothing";
+    EXPECT_EQ(pen.Panel2.SpeedButtonPenColor.GetColor(), static_cast<ui::Color>(kBlue));
+    EXPECT_EQ(pen.Edit1.FontColor(), static_cast<ui::Color>(kBlue)) << "the text takes the pen colour";
+    EXPECT_EQ(pen.SurfaceCanvas().BrushColor(), static_cast<ui::Color>(RGB(0, 255, 0)));
+    EXPECT_EQ(pen.Panel2.SpeedButtonBrushColor.GetColor(), static_cast<ui::Color>(RGB(0, 255, 0)));
+}
+
+TEST_F(PenPaletteTest, WidthArrowsWrapBetweenThirtyAndOne) {
+    TForm8& pen = OpenPen();
+    const HWND arrows = pen.Panel2.UpDownPenWidth.Handle();
+    const int h = pen.Panel2.UpDownPenWidth.Height();
+    const auto click = [&](bool up) {
+        const LPARAM at = MAKELPARAM(8, up ? 3 : h - 3);
+        SendMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(arrows, WM_LBUTTONUP, 0, at);
+    };
+    SetPenWidth(30);
+    ASSERT_EQ(pen.SurfaceCanvas().PenWidth(), 30);
+    click(true);
+    EXPECT_EQ(pen.Panel2.EditPenWidth.Text(), L"1");
+    EXPECT_EQ(pen.SurfaceCanvas().PenWidth(), 1);
+    EXPECT_EQ(pen.EraserSize(), 1);
+    click(false);
+    EXPECT_EQ(pen.Panel2.EditPenWidth.Text(), L"30");
+    EXPECT_EQ(pen.SurfaceCanvas().PenWidth(), 30);
+    EXPECT_EQ(pen.EraserSize(), 30);
+    click(false);
+    EXPECT_EQ(pen.SurfaceCanvas().PenWidth(), 29);
+}
+
+class PenHatchTest : public PenTest {
+protected:
+    // Fills a rectangle with brush style `index` in blue and reads its inside, well clear
+    // of the outline: true where the hatch drew.
+    std::vector<std::vector<bool>> HatchOf(int index) {
+        TForm8& pen = Pen();
+        pen.Panel2.ComboBoxBrushStyle.Select(index);
+        WhiteBoard();
+        Drag({100, 100}, {300, 260});
+        std::vector<std::vector<bool>> lit;
+        for (int y = 120; y < 240; ++y) {
+            lit.emplace_back();
+            for (int x = 120; x < 280; ++x) {
+                const COLORREF c = Pixel(x, y);
+                EXPECT_TRUE(c == kBlue || c == kWhite) << "gaps stay as they were, at " << x << "," << y;
+                lit.back().push_back(c == kBlue);
+            }
+        }
+        return lit;
+    }
+    // Whether the pattern repeats itself one step along (dx, dy).
+    static bool Along(const std::vector<std::vector<bool>>& lit, int dx, int dy) {
+        for (std::size_t y = 1; y + 1 < lit.size(); ++y)
+            for (std::size_t x = 1; x + 1 < lit[y].size(); ++x)
+                if (lit[y][x] != lit[y + dy][x + dx]) return false;
+        return true;
+    }
+    static int LitCount(const std::vector<std::vector<bool>>& lit) {
+        int n = 0;
+        for (const auto& row : lit)
+            for (bool b : row) n += b;
+        return n;
+    }
+};
+
+TEST_F(PenHatchTest, EachBrushStyleFillsWithItsOwnPattern) {
+    TForm8& pen = OpenPen();
+    pen.ToolButton3Click();
+    ChooseBrushColor(kBlue);
+    const int all = 120 * 160;
+
+    EXPECT_EQ(LitCount(HatchOf(0)), all) << "填色 fills";
+    EXPECT_EQ(LitCount(HatchOf(1)), 0) << "空心 leaves the inside as it was";
+
+    const auto horizontal = HatchOf(2);
+    EXPECT_TRUE(Along(horizontal, 1, 0));
+    EXPECT_FALSE(Along(horizontal, 0, 1));
+    const auto vertical = HatchOf(3);
+    EXPECT_TRUE(Along(vertical, 0, 1));
+    EXPECT_FALSE(Along(vertical, 1, 0));
+    const auto falling = HatchOf(4);  // 反斜线
+    EXPECT_TRUE(Along(falling, 1, 1));
+    EXPECT_FALSE(Along(falling, 1, -1));
+    const auto rising = HatchOf(5);  // 十字线: the rising diagonal, not a cross
+    EXPECT_TRUE(Along(rising, 1, -1));
+    EXPECT_FALSE(Along(rising, 1, 1));
+    const auto cross = HatchOf(6);  // 交叉线
+    EXPECT_FALSE(Along(cross, 1, 1));
+    EXPECT_FALSE(Along(cross, 1, -1));
+    bool fullRow = false, fullColumn = false;
+    for (const auto& row : cross) fullRow |= std::all_of(row.begin(), row.end(), [](bool b) { return b; });
+    for (std::size_t x = 0; x < cross[0].size(); ++x) {
+        bool column = true;
+        for (const auto& row : cross) column &= row[x];
+        fullColumn |= column;
+    }
+    EXPECT_TRUE(fullRow && fullColumn) << "horizontal and vertical lines";
+    for (const auto* hatch : {&horizontal, &vertical, &falling, &rising, &cross}) {
+        EXPECT_GT(LitCount(*hatch), all / 16);
+        EXPECT_LT(LitCount(*hatch), all / 2);
+    }
+}
+
+TEST_F(PenPaletteTest, BrushColourChosenWhileHollowFillsTheNextRectangle) {
+    TForm8& pen = OpenPen();
+    pen.ToolButton3Click();
+    pen.Panel2.ComboBoxBrushStyle.Select(1);
+    WhiteBoard();
+    Drag({100, 100}, {200, 200});
+    EXPECT_EQ(Pixel(150, 150), kWhite) << "hollow";
+    ChooseBrushColor(RGB(0, 255, 0));
+    Drag({300, 100}, {400, 200});
+    EXPECT_EQ(Pixel(350, 150), RGB(0, 255, 0)) << "a colour makes the brush solid";
+    EXPECT_EQ(pen.Panel2.ComboBoxBrushStyle.ItemIndex(), 1);
+    EXPECT_EQ(pen.Panel2.ComboBoxBrushStyle.Text(), L"空心") << "the list still shows hollow";
+}
+
+TEST_F(PenPaletteTest, StyledLinesShowOnlyAtWidthOneWithGapsByBrushStyle) {
+    TForm8& pen = OpenPen();
+    pen.ToolButton2Click();
+    ChooseBrushColor(kBlue);
+    const RECT line{100, 400, 500, 401};
+    const auto drawLine = [&] {
+        WhiteBoard();
+        Press(100, 400);
+        Release(500, 400);
+    };
+
+    SetPenWidth(1);
+    pen.Panel2.ComboBoxPenStyle.Select(1);  // 虚线
+    drawLine();
+    EXPECT_GT(Count(line, kRed), 100);
+    EXPECT_GT(Count(line, kBlue), 50) << "under a solid brush the gaps take the brush colour";
+    EXPECT_EQ(Count(line, kWhite), 0);
+
+    pen.Panel2.ComboBoxBrushStyle.Select(1);  // 空心
+    drawLine();
+    EXPECT_GT(Count(line, kWhite), 50) << "under any other brush the gaps stay as they were";
+    EXPECT_EQ(Count(line, kBlue), 0);
+
+    pen.Panel2.ComboBoxPenStyle.Select(2);  // 点线
+    SetPenWidth(5);
+    drawLine();
+    EXPECT_EQ(Count(line, kRed), 400) << "wider pens draw solid";
+
+    // A refresh gives a fresh canvas whose pen is solid whatever the list shows.
+    SetPenWidth(1);
+    pen.SpeedButtonEraseClick();
+    drawLine();
+    EXPECT_EQ(Count(line, kRed), 400);
+    EXPECT_EQ(pen.Panel2.ComboBoxPenStyle.ItemIndex(), 2);
+}

@@ -1,0 +1,290 @@
+// The pen window itself: its geometry, Esc, the copies of the screen and the boards,
+// the text tool, cursors, and what repeated opening costs in system objects.
+#include "PenFixture.h"
+
+#include "app/HotKeyTable.h"
+#include "effects/FollowerWindow.h"
+#include "effects/HaloWindow.h"
+#include "pen/BoardWindow.h"
+#include "ui/ColorRef.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+
+// A plain window of one colour, standing in for whatever the presenter had on screen.
+class ColouredWindow {
+public:
+    ColouredWindow(COLORREF color, const RECT& r) : brush_(CreateSolidBrush(color)) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"PenTestColouredWindow";
+        RegisterClassW(&wc);
+        hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP, r.left, r.top, r.right - r.left,
+                                r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
+        SetColor(color);
+        ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+        UpdateWindow(hwnd_);
+    }
+    ~ColouredWindow() { DestroyWindow(hwnd_); }
+    void SetColor(COLORREF color) {
+        brush_.reset(CreateSolidBrush(color));
+        SetClassLongPtrW(hwnd_, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush_.get()));
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    }
+
+private:
+    ui::UniqueBrush brush_;
+    HWND hwnd_ = nullptr;
+};
+
+// GDI and USER objects of this process. Wine answers GetGuiResources with 0; there its
+// handle tables are walked instead (Wine completes a handle given by its low word). The
+// USER table is shared by every process of the session: windows of other programs are
+// left out, and Wine answers no icon questions about them.
+int GdiObjects() {
+    const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    if (counted) return static_cast<int>(counted);
+    int n = 0;
+    for (UINT_PTR h = 1; h < 0x10000; ++h) n += GetObjectType(reinterpret_cast<HGDIOBJ>(h)) != 0;
+    return n;
+}
+
+int UserObjects() {
+    const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    if (counted) return static_cast<int>(counted);
+    int n = 0;
+    for (UINT_PTR h = 0x20; h < 0x4000; h += 2) {
+        const HWND window = reinterpret_cast<HWND>(h);
+        ICONINFO info{};
+        if (IsWindow(window)) {
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            n += process == GetCurrentProcessId();
+        } else if (GetIconInfo(reinterpret_cast<HICON>(h), &info)) {
+            ++n;
+            ui::UniqueBitmap mask(info.hbmMask), colour(info.hbmColor);
+        }
+    }
+    return n;
+}
+
+}  // namespace
+
+using PenWindowTest = PenTest;
+
+TEST_F(PenWindowTest, FullScreenTopMostSeeThroughAtGreyAndReadyToDraw) {
+    Inventory& w = CreateWindows();
+    TForm8& pen = w.penWindow();
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    EXPECT_FALSE(pen.Visible());
+    EXPECT_EQ(pen.Left(), 0);
+    EXPECT_EQ(pen.Top(), 0);
+    EXPECT_EQ(pen.Width(), sw);
+    EXPECT_EQ(pen.Height(), sh);
+    EXPECT_EQ(pen.Image1.GetSurface().Width(), sw);
+    EXPECT_EQ(pen.Image3.Height(), sh);
+    EXPECT_TRUE(GetWindowLongW(pen.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    COLORREF key = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(pen.Handle(), &key, nullptr, &flags));
+    EXPECT_EQ(key, RGB(128, 128, 128));
+    EXPECT_TRUE(flags & LWA_COLORKEY);
+
+    EXPECT_EQ(pen.Edit1.Left(), sw);
+    EXPECT_EQ(pen.Edit1.Top(), sh);
+    EXPECT_TRUE(pen.Edit1.Visible()) << "visible, but out of sight";
+    EXPECT_EQ(pen.Edit1.GetColor(), ui::clGray);
+    EXPECT_EQ(pen.Tool(), pen::DrawTool::Pen);
+    EXPECT_NE(pen.ToolCursor(), nullptr);
+    EXPECT_EQ(pen.EraserSize(), 5);
+    ui::Canvas& canvas = pen.SurfaceCanvas();
+    EXPECT_EQ(canvas.PenColor(), ui::clRed);
+    EXPECT_EQ(canvas.PenWidth(), 5);
+    EXPECT_EQ(canvas.GetPenStyle(), ui::PenStyle::Solid);
+    EXPECT_EQ(canvas.BrushColor(), ui::clHighlight);
+    EXPECT_EQ(canvas.GetBrushStyle(), ui::BrushStyle::Solid);
+    EXPECT_EQ(pen.HotKeyId(), HotKeyId(GlobalAddAtomA("MyHotKey"), hotkeys::Esc));
+    EXPECT_TRUE(recorder_.errors.empty());
+}
+
+TEST_F(PenWindowTest, EscOpensAndClosesThePenHidingHaloAndFollower) {
+    Inventory& w = CreateWindows();
+    TForm8& pen = w.penWindow();
+    w.halo().Show();
+    SendHotKey(pen.Handle(), VK_F7);
+    EXPECT_FALSE(pen.Visible()) << "the pen's handler only knows Esc";
+    EXPECT_TRUE(w.halo().Visible());
+
+    SendHotKey(pen.Handle(), VK_ESCAPE, 77);
+    EXPECT_TRUE(pen.Visible());
+    EXPECT_FALSE(w.halo().Visible());
+    EXPECT_FALSE(w.follower().Visible());
+    EXPECT_EQ(GetForegroundWindow(), pen.Handle());
+
+    SendHotKey(pen.Handle(), VK_ESCAPE);
+    EXPECT_FALSE(pen.Visible());
+    EXPECT_TRUE(w.follower().Visible()) << "closing with Esc brings the follower back";
+    EXPECT_FALSE(w.halo().Visible());
+
+    // Even when the follower was off before the pen opened.
+    w.follower().Hide();
+    SendHotKey(pen.Handle(), VK_ESCAPE);
+    SendHotKey(pen.Handle(), VK_ESCAPE);
+    EXPECT_TRUE(w.follower().Visible());
+}
+
+TEST_F(PenWindowTest, ScreenCopyHoldsWhatLiesBeneathNotThePen) {
+    ColouredWindow beneath(RGB(0, 160, 0), RECT{300, 300, 500, 400});
+    TForm8& pen = OpenPen();
+    EXPECT_EQ(Pixel(400, 350), RGB(0, 160, 0));
+    EXPECT_EQ(Background(400, 350), RGB(0, 160, 0));
+
+    // Something distinctive on the pen, shown on the screen, then a fresh copy.
+    pen.ToolButton3Click();
+    Drag({320, 320}, {480, 380});
+    RedrawWindow(pen.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ASSERT_NE(Pixel(400, 350), RGB(0, 160, 0));
+    pen.SpeedButtonEraseClick();
+    EXPECT_EQ(Pixel(400, 350), RGB(0, 160, 0)) << "the pen's own drawing is not part of the copy";
+    EXPECT_EQ(Pixel(330, 320), RGB(0, 160, 0));
+
+    // Each opening copies the screen afresh.
+    SendHotKey(pen.Handle(), VK_ESCAPE);
+    beneath.SetColor(RGB(0, 0, 200));
+    SendHotKey(pen.Handle(), VK_ESCAPE);
+    EXPECT_EQ(Pixel(400, 350), RGB(0, 0, 200));
+}
+
+TEST_F(PenWindowTest, BoardButtonCyclesWhiteBlackScreenAcrossReopening) {
+    ColouredWindow beneath(RGB(0, 160, 0), RECT{300, 300, 500, 400});
+    TForm8& pen = OpenPen();
+    TForm9& board = Windows().boardWindow();
+    const auto uniform = [&](COLORREF c) {
+        int off = 0;
+        for (int y = 0; y < pen.Image3.Height(); y += 37)
+            for (int x = 0; x < pen.Image3.Width(); x += 41) off += Pixel(x, y) != c || Background(x, y) != c;
+        return off == 0;
+    };
+    pen.ToolButton7Click();
+    EXPECT_TRUE(uniform(kWhite));
+    EXPECT_FALSE(board.Visible()) << "the board window is only there for the copy";
+    EXPECT_TRUE(pen.Visible());
+    pen.ToolButton7Click();
+    EXPECT_TRUE(uniform(kBlack));
+    pen.ToolButton7Click();
+    EXPECT_EQ(Pixel(400, 350), RGB(0, 160, 0)) << "third press: the screen again";
+    pen.ToolButton7Click();
+    EXPECT_TRUE(uniform(kWhite)) << "and round again";
+
+    // Two more presses, then close and reopen: the cycle goes on where it was.
+    pen.ToolButton7Click();
+    pen.ToolButton7Click();
+    SendHotKey(pen.Handle(), VK_ESCAPE);
+    SendHotKey(pen.Handle(), VK_ESCAPE);
+    EXPECT_EQ(pen.NextBoardToShow(), pen::NextBoard::White);
+    pen.ToolButton7Click();
+    EXPECT_TRUE(uniform(kWhite));
+
+    // A board press keeps the palette's attributes on the fresh canvas.
+    ChooseBrushColor(RGB(0, 0, 255));
+    pen.ToolButton7Click();
+    EXPECT_EQ(pen.SurfaceCanvas().BrushColor(), static_cast<ui::Color>(RGB(0, 0, 255)));
+    EXPECT_EQ(pen.SurfaceCanvas().PenWidth(), 5);
+    EXPECT_EQ(pen.SurfaceCanvas().GetPenMode(), ui::PenMode::Copy);
+}
+
+TEST_F(PenWindowTest, TextIsCommittedByTheNextPressAndDroppedByAnotherTool) {
+    TForm8& pen = OpenPen();
+    WhiteBoard();
+    pen.ToolButton11Click();
+    EXPECT_EQ(pen.Tool(), pen::DrawTool::Text);
+    EXPECT_TRUE(pen.Edit1.Visible());
+    EXPECT_EQ(GetFocus(), pen.Edit1.Handle());
+    EXPECT_EQ(pen.Edit1.FontColor(), ui::clRed);
+    EXPECT_FALSE(Windows().follower().Visible());
+
+    Press(300, 600);
+    Release(300, 600);
+    EXPECT_EQ(pen.Edit1.Left(), 300);
+    EXPECT_EQ(pen.Edit1.Top(), 600);
+    for (wchar_t c : std::wstring(L"Hello")) SendMessageW(pen.Edit1.Handle(), WM_CHAR, c, 0);
+    EXPECT_EQ(pen.Edit1.Text(), L"Hello");
+    EXPECT_EQ(pen.Edit1.Width(), pen.EditTextWidth(pen.Edit1) + 45);
+    const RECT box{300, 600, 300 + pen.Edit1.Width(), 600 + pen.Edit1.Height()};
+    const auto reddish = [&](auto pixel) {
+        int n = 0;
+        for (int y = box.top; y < box.bottom; ++y)
+            for (int x = box.left; x < box.right; ++x) {
+                const COLORREF c = pixel(x, y);
+                n += GetRValue(c) > 150 && GetGValue(c) < 110 && GetBValue(c) < 110;
+            }
+        return n;
+    };
+    const auto surface = [&](int x, int y) { return Pixel(x, y); };
+    const auto background = [&](int x, int y) { return Background(x, y); };
+    EXPECT_EQ(reddish(surface), 0) << "typed text is not in the surface before the next press";
+
+    Press(300, 850);
+    Release(300, 850);
+    EXPECT_GT(reddish(surface), 100) << "committed into the surface";
+    EXPECT_GT(reddish(background), 100) << "and into the background copy";
+    EXPECT_EQ(pen.Edit1.Top(), 850);
+    EXPECT_EQ(pen.Edit1.Text(), L"");
+
+    for (wchar_t c : std::wstring(L"Lost")) SendMessageW(pen.Edit1.Handle(), WM_CHAR, c, 0);
+    pen.ToolButton2Click();
+    EXPECT_FALSE(pen.Edit1.Visible());
+    int red = 0;
+    for (int y = 850; y < 850 + pen.Edit1.Height(); ++y)
+        for (int x = 300; x < 500; ++x) red += Pixel(x, y) != kWhite;
+    EXPECT_EQ(red, 0) << "choosing another tool drops what was not committed";
+}
+
+TEST_F(PenWindowTest, EachToolLoadsItsCursorAndAMissingFileGivesTheArrow) {
+    TForm8& pen = OpenPen();
+    const HWND surface = pen.Image1.Handle();
+    const auto shown = [&] {
+        SendMessageW(surface, WM_SETCURSOR, reinterpret_cast<WPARAM>(surface), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return GetCursor();
+    };
+    pen.ToolButton6Click();
+    const HCURSOR eraser = pen.ToolCursor();
+    ASSERT_NE(eraser, nullptr);
+    EXPECT_EQ(shown(), eraser);
+    pen.ToolButton11Click();
+    EXPECT_NE(pen.ToolCursor(), nullptr);
+    EXPECT_NE(pen.ToolCursor(), eraser);
+
+    fs::remove(Folder() / "pic" / "gang" / "gb.cur");
+    pen.ToolButton2Click();
+    EXPECT_EQ(pen.Tool(), pen::DrawTool::Line) << "the tool is selected all the same";
+    EXPECT_EQ(pen.ToolCursor(), nullptr);
+    EXPECT_EQ(shown(), LoadCursorW(nullptr, IDC_ARROW));
+    EXPECT_TRUE(recorder_.errors.empty()) << "and no message";
+}
+
+TEST_F(PenWindowTest, OpeningAndClosingFiveHundredTimesLeaksNoObjects) {
+    Inventory& w = CreateWindows();
+    TForm8& pen = w.penWindow();
+    const auto round = [&](bool paint) {
+        SendHotKey(pen.Handle(), VK_ESCAPE);
+        if (paint) UpdateWindow(pen.Image1.Handle());
+        SendHotKey(pen.Handle(), VK_ESCAPE);
+        Pump();
+    };
+    // One round first, so everything made once is made.
+    round(true);
+    const int gdi = GdiObjects(), user = UserObjects();
+    ASSERT_GT(gdi, 0);
+    ASSERT_GT(user, 0);
+    // The pen is painted now and then: every round would double the time.
+    for (int i = 0; i < 500; ++i) round(i % 10 == 0);
+    EXPECT_EQ(GdiObjects(), gdi);
+    EXPECT_EQ(UserObjects(), user);
+}
