@@ -103,15 +103,6 @@ TEST_F(ControlBarTest, FollowerAndHaloCommandsExcludeEachOther) {
     EXPECT_FALSE(w.halo().Visible());
 }
 
-TEST_F(ControlBarTest, FollowerCommandRunsTheShowStepsThatHideTheSettingsWindow) {
-    Inventory& w = CreateWindows();
-    LeftClick(w.controlBar().Pa4);
-    LeftClick(w.controlBar().Pa2);
-    ASSERT_TRUE(w.settingsWindow().Visible());
-    LeftClick(w.controlBar().Pa3);
-    EXPECT_FALSE(w.settingsWindow().Visible());
-}
-
 TEST_F(ControlBarTest, SettingsHelpAndPenCommandsFromPanelsAndMenu) {
     Inventory& w = CreateWindows();
     TForm1& bar = w.controlBar();

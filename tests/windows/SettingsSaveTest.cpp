@@ -75,11 +75,6 @@ TEST_F(SettingsSaveTest, AValidHaloSaveWritesTheColourNumberIntoTheColourBox) {
     EXPECT_EQ(Stored(ReadHaloSettings()), "255/250/90");
 }
 
-TEST_F(SettingsSaveTest, AFailedCheckLeavesTheColourBoxCaption) {
-    EXPECT_EQ(SaveHalo(L"700", L"90"), kSizeRange);
-    EXPECT_EQ(s_->Edit1.Text(), L"当前颜色");
-}
-
 TEST_F(SettingsSaveTest, PictureOffsetBoundaries) {
     struct Case { const wchar_t* offset; std::wstring message; };
     const Case cases[] = {{L"0", L""}, {L"130", L""}, {L"131", kOffsetRange}, {L"", kEmptyOffset}, {L"  ", kEmptyOffset}};
