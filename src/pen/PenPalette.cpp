@@ -54,6 +54,7 @@ ui::ToolBarParams ToolBarLayout() {
     p.height = 97;
     p.buttonWidth = 25;
     p.glyphsResource = IDB_PEN_GLYPHS;
+    p.background = InnerColor();
     return p;
 }
 

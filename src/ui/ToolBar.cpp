@@ -1,12 +1,14 @@
 #include "ui/ToolBar.h"
 
+#include "ui/ColorRef.h"
+
 namespace ui {
 namespace {
 constexpr int kGlyphSize = 16;
 constexpr COLORREF kSeeThrough = RGB(255, 0, 255);
 }  // namespace
 
-ToolBar::ToolBar(HWND parent, const ToolBarParams& params) {
+ToolBar::ToolBar(HWND parent, const ToolBarParams& params) : background_(CreateSolidBrush(ColorToRGB(params.background))) {
     CreateSystemControl(0, TOOLBARCLASSNAMEW, L"",
                         WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_WRAPABLE | CCS_NORESIZE | CCS_NOPARENTALIGN |
                             CCS_NODIVIDER,
@@ -61,6 +63,15 @@ std::wstring ToolBar::Hint(int index) const {
     info.lpszText = text;
     SendMessageW(tooltip_.get(), TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&info));
     return text;
+}
+
+LRESULT ToolBar::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_ERASEBKGND) return Default(msg, wParam, lParam);
+    // A flat toolbar would ask its parent to paint beneath it; it paints its own ground.
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    FillRect(reinterpret_cast<HDC>(wParam), &r, background_.get());
+    return 1;
 }
 
 bool ToolBar::Reflected(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/Colors.h"
 #include "ui/Control.h"
 #include "ui/Handles.h"
 
@@ -26,6 +27,7 @@ struct ToolBarParams {
     int left = 0, top = 0, width = 0, height = 0;
     int buttonWidth = 23, buttonHeight = 22;
     int glyphsResource = 0;  // a BITMAP of 16 x 16 glyphs side by side, magenta where see-through
+    Color background = clBtnFace;
 };
 
 class ToolBar : public Control {
@@ -42,6 +44,7 @@ public:
     std::wstring Hint(int index) const;
 
 protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool Reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
@@ -52,6 +55,7 @@ private:
     };
 
     std::vector<ToolButton*> buttons_;
+    UniqueBrush background_;
     UniqueHandle<HIMAGELIST, ImageListTraits> glyphs_;  // the toolbar only borrows it
     UniqueWindow tooltip_;
 };
