@@ -31,6 +31,9 @@ int Hatch(BrushStyle style) {
 
 Canvas::Canvas(HDC dc)
     : dc_(dc), originalPen_(GetCurrentObject(dc, OBJ_PEN)), originalBrush_(GetCurrentObject(dc, OBJ_BRUSH)) {
+    // A widened outline overlaps itself where its figure closes; in the default
+    // alternate mode the overlap would become a hole in its region.
+    SetPolyFillMode(dc_, WINDING);
     Reset();
 }
 
