@@ -38,21 +38,6 @@ TEST_F(PenDrawingTest, ClosedFiguresAreTheSameWhicheverWayTheyAreDragged) {
     }
 }
 
-TEST_F(PenDrawingTest, RoundedRectangleCornerIsHalfTheFigure) {
-    TForm8& pen = OpenPen();
-    SetPenWidth(1);
-    pen.Panel2.ComboBoxBrushStyle.Select(1);  // hollow: only the outline
-    pen.ToolButton5Click();
-    WhiteBoard();
-    Drag({100, 100}, {200, 160});  // 100 wide, 60 high: corner ellipse 50 by 30
-    // The top edge is straight only between the corner arcs: from x = 125 to 175.
-    EXPECT_EQ(Pixel(150, 100), kRed);
-    EXPECT_EQ(Pixel(130, 100), kRed);
-    EXPECT_EQ(Pixel(115, 100), kWhite) << "still on the arc, below the top edge";
-    EXPECT_EQ(Pixel(100, 130), kRed) << "the left edge is straight only at mid height";
-    EXPECT_EQ(Pixel(100, 108), kWhite);
-}
-
 TEST_F(PenDrawingTest, ArrowHeadsEndTwentyBackAndTenAside) {
     TForm8& pen = OpenPen();
     SetPenWidth(3);
