@@ -17,6 +17,7 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
 // A plain window of one colour, standing in for whatever the presenter had on screen.
+// Top-most, so that no window of another program on the same display covers it.
 class ColouredWindow {
 public:
     ColouredWindow(COLORREF color, const RECT& r) : brush_(CreateSolidBrush(color)) {
@@ -25,7 +26,7 @@ public:
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = L"PenTestColouredWindow";
         RegisterClassW(&wc);
-        hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP, r.left, r.top, r.right - r.left,
+        hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP, r.left, r.top, r.right - r.left,
                                 r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
         SetColor(color);
         ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
