@@ -229,8 +229,10 @@ void TForm8::FillFromBoard(ui::Color color) {
     board.SetColor(color);
     // The board paints itself into the surface: a copy from its window on the screen
     // could come before the board has painted.
-    SendMessageW(board.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Image1.GetSurface().Dc()), PRF_CLIENT);
-    CopyToBothBitmaps(Image1.GetSurface().Dc());
+    const HDC surface = Image1.GetSurface().Dc();
+    SendMessageW(board.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface), PRF_CLIENT);
+    Image3.CopyFrom(surface);
+    Image1.InvalidateAll();
     board.Close();
 }
 
