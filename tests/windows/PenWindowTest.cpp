@@ -100,7 +100,6 @@ TEST_F(PenWindowTest, FullScreenTopMostSeeThroughAtGreyAndReadyToDraw) {
     EXPECT_EQ(pen.Edit1.Left(), sw);
     EXPECT_EQ(pen.Edit1.Top(), sh);
     EXPECT_TRUE(pen.Edit1.Visible()) << "visible, but out of sight";
-    EXPECT_EQ(pen.Edit1.GetColor(), ui::clGray);
     EXPECT_EQ(pen.Tool(), pen::DrawTool::Pen);
     EXPECT_NE(pen.ToolCursor(), nullptr);
     EXPECT_EQ(pen.EraserSize(), 5);
