@@ -114,22 +114,10 @@ void Form::PaintContent(HDC dc, const RECT& clip) { FillRect(dc, &clip, brush_.g
 LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT reflected = 0;
     if (ReflectToChild(msg, wParam, lParam, reflected)) return reflected;
+    if (ServePaint(msg, wParam, [this](HDC dc, const RECT& area) { PaintContent(dc, area); })) return 0;
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT covers the whole surface
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            PaintContent(dc, ps.rcPaint);
-            EndPaint(Handle(), &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT: {
-            RECT r{};
-            GetClientRect(Handle(), &r);
-            PaintContent(reinterpret_cast<HDC>(wParam), r);
-            return 0;
-        }
         case WM_TIMER: {
             const auto it = std::find_if(timers_.begin(), timers_.end(),
                                          [wParam](Timer* t) { return t->Id() == wParam; });

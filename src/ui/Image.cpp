@@ -31,19 +31,10 @@ void Image::Paint(HDC dc) {
 }
 
 LRESULT Image::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (ServePaint(msg, wParam, [this](HDC dc, const RECT&) { Paint(dc); })) return 0;
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            Paint(dc);
-            EndPaint(Handle(), &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wParam));
-            return 0;
         case WM_LBUTTONUP:
             if (OnClick) OnClick();
             return 0;

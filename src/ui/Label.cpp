@@ -21,7 +21,19 @@ void Label::FitToText() {
     SetSize(r.right, r.bottom);
 }
 
+void Label::Paint(HDC dc) {
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    FillRect(dc, &r, brush_.get());
+    const std::wstring text = Text();
+    SelectScope font(dc, font_ ? font_ : DefaultFont());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_NOPREFIX);
+}
+
 LRESULT Label::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (ServePaint(msg, wParam, [this](HDC dc, const RECT&) { Paint(dc); })) return 0;
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;
@@ -32,20 +44,6 @@ LRESULT Label::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             const LRESULT result = Default(msg, wParam, lParam);
             FitToText();
             return result;
-        }
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            RECT r{};
-            GetClientRect(Handle(), &r);
-            FillRect(dc, &r, brush_.get());
-            const std::wstring text = Text();
-            SelectScope font(dc, font_ ? font_ : DefaultFont());
-            SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_NOPREFIX);
-            EndPaint(Handle(), &ps);
-            return 0;
         }
         default:
             return Default(msg, wParam, lParam);

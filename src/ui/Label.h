@@ -20,6 +20,7 @@ protected:
 
 private:
     void FitToText();
+    void Paint(HDC dc);
     UniqueBrush brush_;
 };
 

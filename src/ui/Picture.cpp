@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "store/Utf8.h"
+#include "ui/Dib.h"
 #include "ui/ImageError.h"
 #include "ui/JpegDecoder.h"
 
@@ -26,17 +27,7 @@ std::vector<std::uint8_t> ReadWholeFile(const std::wstring& path) {
 }  // namespace
 
 Picture::Picture(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;  // top row first
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    bitmap_.reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap_) throw EImageError("Out of system resources");
-    pixels_ = static_cast<std::uint32_t*>(bits);
+    bitmap_ = CreateTopDownDib(width, height, pixels_);
     std::fill_n(pixels_, static_cast<size_t>(width) * height, 0u);
 }
 

@@ -41,22 +41,14 @@ void SurfaceImage::Invalidate(const RECT& block) { InvalidateRect(Handle(), &blo
 void SurfaceImage::InvalidateAll() { InvalidateRect(Handle(), nullptr, FALSE); }
 
 LRESULT SurfaceImage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // The surface is the back buffer: one copy of the damaged part, no flicker.
+    if (ServePaint(msg, wParam, [this](HDC dc, const RECT& r) {
+            BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, surface_.Dc(), r.left, r.top, SRCCOPY);
+        }))
+        return 0;
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;
-        case WM_PAINT: {
-            // The surface is the back buffer: one copy of the damaged part, no flicker.
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            const RECT& r = ps.rcPaint;
-            BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, surface_.Dc(), r.left, r.top, SRCCOPY);
-            EndPaint(Handle(), &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            BitBlt(reinterpret_cast<HDC>(wParam), 0, 0, surface_.Width(), surface_.Height(), surface_.Dc(), 0, 0,
-                   SRCCOPY);
-            return 0;
         case WM_SETCURSOR:
             if (LOWORD(lParam) != HTCLIENT) break;
             ShowCursor();

@@ -38,6 +38,25 @@ protected:
     virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     // A notification about this control, sent to its parent and passed back here.
     virtual bool Reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Serves WM_PAINT and WM_PRINTCLIENT with one painting function, given the DC and the
+    // area to paint; true when `msg` was one of the two.
+    template <typename Paint>
+    bool ServePaint(UINT msg, WPARAM wParam, Paint&& paint) {
+        if (msg == WM_PAINT) {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd_, &ps);
+            paint(dc, ps.rcPaint);
+            EndPaint(hwnd_, &ps);
+            return true;
+        }
+        if (msg == WM_PRINTCLIENT) {
+            RECT all{};
+            GetClientRect(hwnd_, &all);
+            paint(reinterpret_cast<HDC>(wParam), all);
+            return true;
+        }
+        return false;
+    }
     // The system's own handling: the class's procedure for a subclassed control.
     LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
 
