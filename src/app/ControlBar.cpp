@@ -5,6 +5,7 @@
 #include "app/AutoHide.h"
 #include "app/HelpWindow.h"
 #include "app/Inventory.h"
+#include "effects/PointerOverlay.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
 #include "effects/SettingsWindow.h"
@@ -92,10 +93,10 @@ void TForm1::Pa6Click() {
 void TForm1::Pa5Click() { inventory_.helpWindow().Show(); }
 
 void TForm1::Timer1Timer() {
-    POINT p;
-    if (!GetCursorPos(&p)) return;
+    ScreenPoint pointer;
+    if (!ReadPointer(pointer)) return;
     const int current = Left();
-    const int left = ControlBarLeft(PrimaryScreen(), {p.x, p.y}, current);
+    const int left = ControlBarLeft(PrimaryScreen(), pointer, current);
     if (left != current) SetLeft(left);
 }
 

@@ -17,33 +17,13 @@ ui::Color InnerColor() {
 }
 
 ui::PanelParams PaletteParams(int left, int top) {
-    ui::PanelParams p;
-    p.left = left;
-    p.top = top;
-    p.width = PenPalette::kWidth;
-    p.height = PenPalette::kHeight;
-    p.color = ui::clPurple;
-    return p;
+    return {left, top, PenPalette::kWidth, PenPalette::kHeight, L"", ui::clPurple, ui::Bevel::None};
 }
 
-ui::PanelParams InnerParams() {
-    ui::PanelParams p;
-    p.left = 16;
-    p.top = 14;
-    p.width = 97;
-    p.height = 259;
-    p.color = InnerColor();
-    return p;
-}
+ui::PanelParams InnerParams() { return {16, 14, 97, 259, L"", InnerColor(), ui::Bevel::None}; }
 
 ui::PanelParams SwatchParams(int left, int top, ui::Color color) {
-    ui::PanelParams p;
-    p.left = left;
-    p.top = top;
-    p.width = 50;
-    p.height = 17;
-    p.color = color;
-    return p;
+    return {left, top, 50, 17, L"", color, ui::Bevel::None};
 }
 
 ui::ToolBarParams ToolBarLayout() {

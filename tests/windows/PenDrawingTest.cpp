@@ -6,13 +6,6 @@
 
 #include "ui/ColorRef.h"
 
-namespace {
-
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-
-}  // namespace
-
 using PenDrawingTest = PenTest;
 
 TEST_F(PenDrawingTest, ClosedFiguresAreTheSameWhicheverWayTheyAreDragged) {

@@ -8,6 +8,11 @@
 #include "AppTest.h"
 #include "pen/PenWindow.h"
 
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
 class PenTest : public AppTest {
 protected:
     // Starts the program and opens the pen with Esc.

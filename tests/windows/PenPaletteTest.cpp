@@ -5,14 +5,6 @@
 #include "effects/FollowerWindow.h"
 #include "ui/ColorRef.h"
 
-namespace {
-
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-
-}  // namespace
-
 using PenPaletteTest = PenTest;
 
 TEST_F(PenPaletteTest, PaletteSitsNearTheTopRightWithAPurpleFrame) {

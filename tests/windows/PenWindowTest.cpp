@@ -12,9 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kRed = RGB(255, 0, 0);
 
 // A plain window of one colour, standing in for whatever the presenter had on screen.
 // Top-most, so that no window of another program on the same display covers it.
