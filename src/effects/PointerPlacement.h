@@ -24,10 +24,15 @@ constexpr int kKeyboardMouseStep = 10;
 // The step of an arrow key (virtual-key code), or {0, 0} for any other key.
 constexpr ScreenPoint ArrowStep(unsigned virtualKey) {
     switch (virtualKey) {
-        case 0x25: return {-kKeyboardMouseStep, 0};
-        case 0x27: return {kKeyboardMouseStep, 0};
-        case 0x26: return {0, -kKeyboardMouseStep};
-        case 0x28: return {0, kKeyboardMouseStep};
-        default: return {0, 0};
+        case 0x25:
+            return {-kKeyboardMouseStep, 0};
+        case 0x27:
+            return {kKeyboardMouseStep, 0};
+        case 0x26:
+            return {0, -kKeyboardMouseStep};
+        case 0x28:
+            return {0, kKeyboardMouseStep};
+        default:
+            return {0, 0};
     }
 }

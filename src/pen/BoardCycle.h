@@ -7,9 +7,12 @@ enum class NextBoard { White, Black, Screen };
 
 constexpr NextBoard After(NextBoard board) {
     switch (board) {
-        case NextBoard::White: return NextBoard::Black;
-        case NextBoard::Black: return NextBoard::Screen;
-        default: return NextBoard::White;
+        case NextBoard::White:
+            return NextBoard::Black;
+        case NextBoard::Black:
+            return NextBoard::Screen;
+        default:
+            return NextBoard::White;
     }
 }
 

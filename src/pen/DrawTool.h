@@ -9,9 +9,12 @@ enum class DrawTool : std::uint8_t { Pen, Line, Rectangle, Ellipse, RoundRect, E
 // Relative to the working directory; a file that is missing gives the standard arrow.
 constexpr const wchar_t* ToolCursorFile(DrawTool tool) {
     switch (tool) {
-        case DrawTool::Eraser: return L"pic\\gang\\ga.cur";
-        case DrawTool::Text: return L"pic\\gang\\beam_l.cur";
-        default: return L"pic\\gang\\gb.cur";
+        case DrawTool::Eraser:
+            return L"pic\\gang\\ga.cur";
+        case DrawTool::Text:
+            return L"pic\\gang\\beam_l.cur";
+        default:
+            return L"pic\\gang\\gb.cur";
     }
 }
 

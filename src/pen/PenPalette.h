@@ -30,10 +30,10 @@ public:
     ui::Label Label1;
     ui::Image Image2;
     ui::ToolBar ToolBar1;
-    ui::ToolButton ToolButton1, ToolButton2, ToolButton3;          // pen, line, rectangle
-    ui::ToolButton ToolButton4, ToolButton5, SpeedButtonErase;     // ellipse, rounded rectangle, refresh
-    ui::ToolButton ToolButton10, ToolButton9, ToolButton11;        // arrow, double arrow, text
-    ui::ToolButton ToolButton7, ToolButton6, ToolButton8;          // board, eraser, help
+    ui::ToolButton ToolButton1, ToolButton2, ToolButton3;       // pen, line, rectangle
+    ui::ToolButton ToolButton4, ToolButton5, SpeedButtonErase;  // ellipse, rounded rectangle, refresh
+    ui::ToolButton ToolButton10, ToolButton9, ToolButton11;     // arrow, double arrow, text
+    ui::ToolButton ToolButton7, ToolButton6, ToolButton8;       // board, eraser, help
     ui::Label Label2;
     ui::Panel SpeedButtonPenColor;
     ui::Label Label6;

@@ -25,7 +25,7 @@ public:
     ui::SurfaceImage Image1;  // the drawing surface
     ui::Surface Image3;       // the background copy
     PenPalette Panel2;
-    ui::Edit Edit1;           // the text tool's box
+    ui::Edit Edit1;  // the text tool's box
     // The copy operations: CaptureScreen, FillBlack, FillWhite, CaptureSelf.
     ui::Button Button1, Button2, Button3, Button4;
 

@@ -15,6 +15,5 @@ struct UnhandledValue {};   // a class reference, currency, variant or interface
 // A raw pointer binds NULL when null and is refused otherwise; narrow text is bound with its
 // bytes unchanged, wide text as UTF-8. Streams are not owned and must outlive the call;
 // a MemoryStream is bound without a copy, from its position to its end.
-using BindValue = std::variant<std::int32_t, bool, std::int64_t, long double, void*, char,
-                               std::string, const char*, wchar_t, std::wstring, const wchar_t*,
-                               Stream*, UnhandledObject, UnhandledValue>;
+using BindValue = std::variant<std::int32_t, bool, std::int64_t, long double, void*, char, std::string, const char*,
+                               wchar_t, std::wstring, const wchar_t*, Stream*, UnhandledObject, UnhandledValue>;

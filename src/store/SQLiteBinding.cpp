@@ -17,25 +17,20 @@ struct BindResult {
     const char* failure;
 };
 
-BindResult BindText(sqlite3_stmt* statement, int index, const char* text, int length)
-{
+BindResult BindText(sqlite3_stmt* statement, int index, const char* text, int length) {
     return {sqlite3_bind_text(statement, index, text, length, SQLITE_TRANSIENT), "Could not bind text"};
 }
 
 // Wide text is bound as UTF-8 up to its terminator; SQLite copies the converted bytes.
-BindResult BindWideText(sqlite3_stmt* statement, int index, const wchar_t* text)
-{
-    if (!text)
-        return BindText(statement, index, nullptr, -1);
+BindResult BindWideText(sqlite3_stmt* statement, int index, const wchar_t* text) {
+    if (!text) return BindText(statement, index, nullptr, -1);
     const std::string utf8 = ToUtf8(std::wstring_view(text));
     return BindText(statement, index, utf8.data(), static_cast<int>(utf8.size()));
 }
 
-BindResult BindStream(sqlite3_stmt* statement, int index, Stream* stream)
-{
+BindResult BindStream(sqlite3_stmt* statement, int index, Stream* stream) {
     // A missing stream is no value at all.
-    if (!stream)
-        return {sqlite3_bind_null(statement, index), "Could not bind BLOB"};
+    if (!stream) return {sqlite3_bind_null(statement, index), "Could not bind BLOB"};
 
     // Memory-backed bytes are passed without a copy: the statement is finalised before
     // the caller's stream can go away.
@@ -43,23 +38,20 @@ BindResult BindStream(sqlite3_stmt* statement, int index, Stream* stream)
         static const unsigned char kNoBytes = 0;  // a zero-length blob, not NULL
         const std::int64_t remaining = memory->Size() - memory->Position();
         const void* bytes = remaining > 0 ? memory->Data() + memory->Position() : &kNoBytes;
-        return {sqlite3_bind_blob64(statement, index, bytes, static_cast<sqlite3_uint64>(remaining),
-                                    SQLITE_STATIC),
+        return {sqlite3_bind_blob64(statement, index, bytes, static_cast<sqlite3_uint64>(remaining), SQLITE_STATIC),
                 "Could not bind BLOB"};
     }
 
     const std::int64_t size = stream->Size() > 0 ? stream->Size() : 0;
     // SQLite releases the buffer, even when the bind fails.
     void* buffer = sqlite3_malloc64(static_cast<sqlite3_uint64>(size > 0 ? size : 1));
-    if (!buffer)
-        throw ESQLiteException("Error getting memory to save blob");
+    if (!buffer) throw ESQLiteException("Error getting memory to save blob");
     stream->Seek(0);
     const std::size_t read = stream->Read(buffer, static_cast<std::size_t>(size));
     return {sqlite3_bind_blob64(statement, index, buffer, read, sqlite3_free), "Could not bind BLOB"};
 }
 
-BindResult BindOne(sqlite3_stmt* statement, int index, const BindValue& value)
-{
+BindResult BindOne(sqlite3_stmt* statement, int index, const BindValue& value) {
     return std::visit(
         [&](const auto& v) -> BindResult {
             using T = std::decay_t<decltype(v)>;
@@ -70,11 +62,9 @@ BindResult BindOne(sqlite3_stmt* statement, int index, const BindValue& value)
             } else if constexpr (std::is_same_v<T, std::int64_t>) {
                 return {sqlite3_bind_int64(statement, index, v), "Could not bind int64"};
             } else if constexpr (std::is_same_v<T, long double>) {
-                return {sqlite3_bind_double(statement, index, static_cast<double>(v)),
-                        "Could not bind extended"};
+                return {sqlite3_bind_double(statement, index, static_cast<double>(v)), "Could not bind extended"};
             } else if constexpr (std::is_same_v<T, void*>) {
-                if (v)
-                    throw ESQLiteException("Unhandled pointer (<> nil)");
+                if (v) throw ESQLiteException("Unhandled pointer (<> nil)");
                 return {sqlite3_bind_null(statement, index), "Could not bind null"};
             } else if constexpr (std::is_same_v<T, char>) {
                 return BindText(statement, index, &v, 1);
@@ -103,38 +93,23 @@ BindResult BindOne(sqlite3_stmt* statement, int index, const BindValue& value)
 
 }  // namespace
 
-void TSQLiteDatabase::AddParamInt(const std::string& name, std::int64_t value)
-{
-    params_.push_back({name, value});
-}
+void TSQLiteDatabase::AddParamInt(const std::string& name, std::int64_t value) { params_.push_back({name, value}); }
 
-void TSQLiteDatabase::AddParamFloat(const std::string& name, double value)
-{
-    params_.push_back({name, value});
-}
+void TSQLiteDatabase::AddParamFloat(const std::string& name, double value) { params_.push_back({name, value}); }
 
-void TSQLiteDatabase::AddParamText(const std::string& name, std::string value)
-{
+void TSQLiteDatabase::AddParamText(const std::string& name, std::string value) {
     params_.push_back({name, std::move(value)});
 }
 
-void TSQLiteDatabase::AddParamNull(const std::string& name)
-{
-    params_.push_back({name, std::monostate{}});
-}
+void TSQLiteDatabase::AddParamNull(const std::string& name) { params_.push_back({name, std::monostate{}}); }
 
-void TSQLiteDatabase::ClearParams()
-{
-    params_.clear();
-}
+void TSQLiteDatabase::ClearParams() { params_.clear(); }
 
-void TSQLiteDatabase::ApplyParams(sqlite3_stmt* statement)
-{
+void TSQLiteDatabase::ApplyParams(sqlite3_stmt* statement) {
     // Bind results are not examined: a failed named bind leaves the placeholder NULL.
     for (const NamedParam& param : params_) {
         const int index = sqlite3_bind_parameter_index(statement, param.name.c_str());
-        if (index <= 0)
-            continue;
+        if (index <= 0) continue;
         if (const auto* i = std::get_if<std::int64_t>(&param.value))
             sqlite3_bind_int64(statement, index, *i);
         else if (const auto* f = std::get_if<double>(&param.value))
@@ -147,11 +122,9 @@ void TSQLiteDatabase::ApplyParams(sqlite3_stmt* statement)
     ClearParams();
 }
 
-void TSQLiteDatabase::BindData(sqlite3_stmt* statement, std::span<const BindValue> values)
-{
+void TSQLiteDatabase::BindData(sqlite3_stmt* statement, std::span<const BindValue> values) {
     for (std::size_t k = 0; k < values.size(); ++k) {
         const BindResult result = BindOne(statement, static_cast<int>(k + 1), values[k]);
-        if (result.code != SQLITE_OK)
-            RaiseLastError(result.failure, "BindData");
+        if (result.code != SQLITE_OK) RaiseLastError(result.failure, "BindData");
     }
 }

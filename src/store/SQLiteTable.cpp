@@ -9,45 +9,36 @@
 namespace {
 
 // ASCII letters only: bytes of multi-byte UTF-8 characters must pass unchanged.
-std::string UpperCase(std::string text)
-{
+std::string UpperCase(std::string text) {
     for (char& c : text) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     }
     return text;
 }
 
-std::string TextOf(const unsigned char* text)
-{
+std::string TextOf(const unsigned char* text) {
     return text ? std::string(reinterpret_cast<const char*>(text)) : std::string();
 }
 
 }  // namespace
 
-TSQLiteTable::TSQLiteTable(TSQLiteDatabase& database, const std::string& sql,
-                           std::span<const BindValue> values)
-{
+TSQLiteTable::TSQLiteTable(TSQLiteDatabase& database, const std::string& sql, std::span<const BindValue> values) {
     const SQLiteStatement statement = database.Prepare(sql, values);
     for (;;) {
         const int result = sqlite3_step(statement.get());
-        if (result == SQLITE_DONE)
-            break;
-        if (result == SQLITE_BUSY)
-            throw ESQLiteException("Could not prepare SQL statement");
+        if (result == SQLITE_DONE) break;
+        if (result == SQLITE_BUSY) throw ESQLiteException("Could not prepare SQL statement");
         if (result != SQLITE_ROW) {
             sqlite3_reset(statement.get());
             database.RaiseLastError("Could not retrieve data", sql);
         }
-        if (++rowCount_ == 1)
-            SetUpColumns(statement.get());
+        if (++rowCount_ == 1) SetUpColumns(statement.get());
         AppendRow(statement.get());
     }
     currentRow_ = 0;
 }
 
-void TSQLiteTable::SetUpColumns(sqlite3_stmt* statement)
-{
+void TSQLiteTable::SetUpColumns(sqlite3_stmt* statement) {
     columnCount_ = static_cast<std::uint32_t>(sqlite3_column_count(statement));
     for (std::uint32_t c = 0; c < columnCount_; ++c) {
         const int i = static_cast<int>(c);
@@ -75,8 +66,7 @@ void TSQLiteTable::SetUpColumns(sqlite3_stmt* statement)
     }
 }
 
-void TSQLiteTable::AppendRow(sqlite3_stmt* statement)
-{
+void TSQLiteTable::AppendRow(sqlite3_stmt* statement) {
     for (std::uint32_t c = 0; c < columnCount_; ++c) {
         const int i = static_cast<int>(c);
         // SQLite converts the value to the column's kind, so an integer column holding
@@ -86,83 +76,71 @@ void TSQLiteTable::AppendRow(sqlite3_stmt* statement)
             continue;
         }
         switch (columnKinds_[c]) {
-        case ColumnKind::Integer:
-            cells_.emplace_back(static_cast<std::int64_t>(sqlite3_column_int64(statement, i)));
-            break;
-        case ColumnKind::Float:
-            cells_.emplace_back(sqlite3_column_double(statement, i));
-            break;
-        case ColumnKind::Blob: {
-            const void* bytes = sqlite3_column_blob(statement, i);
-            const int count = sqlite3_column_bytes(statement, i);
-            if (count == 0)
-                cells_.emplace_back();
-            else
-                cells_.emplace_back(std::make_unique<MemoryStream>(bytes, static_cast<std::size_t>(count)));
-            break;
-        }
-        default:
-            // Text, and the rare null kind, keep the text up to its first zero byte.
-            cells_.emplace_back(TextOf(sqlite3_column_text(statement, i)));
-            break;
+            case ColumnKind::Integer:
+                cells_.emplace_back(static_cast<std::int64_t>(sqlite3_column_int64(statement, i)));
+                break;
+            case ColumnKind::Float:
+                cells_.emplace_back(sqlite3_column_double(statement, i));
+                break;
+            case ColumnKind::Blob: {
+                const void* bytes = sqlite3_column_blob(statement, i);
+                const int count = sqlite3_column_bytes(statement, i);
+                if (count == 0)
+                    cells_.emplace_back();
+                else
+                    cells_.emplace_back(std::make_unique<MemoryStream>(bytes, static_cast<std::size_t>(count)));
+                break;
+            }
+            default:
+                // Text, and the rare null kind, keep the text up to its first zero byte.
+                cells_.emplace_back(TextOf(sqlite3_column_text(statement, i)));
+                break;
         }
     }
 }
 
-const TSQLiteTable::Cell& TSQLiteTable::CellAt(std::int32_t column) const
-{
-    if (AtEnd())
-        throw ESQLiteException("Table is at End of File");
+const TSQLiteTable::Cell& TSQLiteTable::CellAt(std::int32_t column) const {
+    if (AtEnd()) throw ESQLiteException("Table is at End of File");
     if (column < 0 || static_cast<std::uint32_t>(column) >= columnCount_)
         throw ESQLiteException("Column index out of range");
     return cells_[static_cast<std::size_t>(currentRow_) * columnCount_ + static_cast<std::size_t>(column)];
 }
 
-std::int32_t TSQLiteTable::IndexOfField(const std::string& name) const
-{
-    if (columnNames_.empty())
-        throw ESQLiteException("Field " + name + " Not found. Empty dataset");
+std::int32_t TSQLiteTable::IndexOfField(const std::string& name) const {
+    if (columnNames_.empty()) throw ESQLiteException("Field " + name + " Not found. Empty dataset");
     const std::string wanted = UpperCase(name);
     for (std::size_t i = 0; i < columnNames_.size(); ++i) {
-        if (columnNames_[i] == wanted)
-            return static_cast<std::int32_t>(i);
+        if (columnNames_[i] == wanted) return static_cast<std::int32_t>(i);
     }
     throw ESQLiteException("Field not found in dataset: " + name);
 }
 
-std::string TSQLiteTable::FieldText(std::int32_t column) const
-{
-    if (std::holds_alternative<std::monostate>(CellAt(column)))
-        return {};
+std::string TSQLiteTable::FieldText(std::int32_t column) const {
+    if (std::holds_alternative<std::monostate>(CellAt(column))) return {};
     return FormatField(column);
 }
 
-std::string TSQLiteTable::FormatField(std::int32_t column) const
-{
+std::string TSQLiteTable::FormatField(std::int32_t column) const {
     const Cell& cell = CellAt(column);
     switch (columnKinds_[static_cast<std::size_t>(column)]) {
-    case ColumnKind::Integer:
-        return std::to_string(IntegerField(column));
-    case ColumnKind::Float:
-        return FormatFloat(FloatField(column));
-    case ColumnKind::Text:
-        if (const auto* text = std::get_if<std::string>(&cell))
-            return *text;
-        return {};
-    case ColumnKind::Blob:
-        return BlobFieldText(column);
-    default:
-        return {};
+        case ColumnKind::Integer:
+            return std::to_string(IntegerField(column));
+        case ColumnKind::Float:
+            return FormatFloat(FloatField(column));
+        case ColumnKind::Text:
+            if (const auto* text = std::get_if<std::string>(&cell)) return *text;
+            return {};
+        case ColumnKind::Blob:
+            return BlobFieldText(column);
+        default:
+            return {};
     }
 }
 
-std::int64_t TSQLiteTable::IntegerField(std::int32_t column) const
-{
+std::int64_t TSQLiteTable::IntegerField(std::int32_t column) const {
     const Cell& cell = CellAt(column);
-    if (std::holds_alternative<std::monostate>(cell))
-        return 0;
-    if (const auto* integer = std::get_if<std::int64_t>(&cell))
-        return *integer;
+    if (std::holds_alternative<std::monostate>(cell)) return 0;
+    if (const auto* integer = std::get_if<std::int64_t>(&cell)) return *integer;
     if (const auto* real = std::get_if<double>(&cell)) {
         const double truncated = std::trunc(*real);
         // Converting a double outside the 64-bit range is undefined; refuse it instead.
@@ -173,34 +151,25 @@ std::int64_t TSQLiteTable::IntegerField(std::int32_t column) const
     throw ESQLiteException("Not an integer or numeric field");
 }
 
-double TSQLiteTable::FloatField(std::int32_t column) const
-{
+double TSQLiteTable::FloatField(std::int32_t column) const {
     const Cell& cell = CellAt(column);
-    if (std::holds_alternative<std::monostate>(cell))
-        return 0.0;
-    if (const auto* integer = std::get_if<std::int64_t>(&cell))
-        return static_cast<double>(*integer);
-    if (const auto* real = std::get_if<double>(&cell))
-        return *real;
+    if (std::holds_alternative<std::monostate>(cell)) return 0.0;
+    if (const auto* integer = std::get_if<std::int64_t>(&cell)) return static_cast<double>(*integer);
+    if (const auto* real = std::get_if<double>(&cell)) return *real;
     throw ESQLiteException("Not an integer or numeric field");
 }
 
-MemoryStream* TSQLiteTable::BlobField(std::int32_t column) const
-{
+MemoryStream* TSQLiteTable::BlobField(std::int32_t column) const {
     const Cell& cell = CellAt(column);
-    if (std::holds_alternative<std::monostate>(cell))
-        return nullptr;
-    if (const auto* stream = std::get_if<std::unique_ptr<MemoryStream>>(&cell))
-        return stream->get();
+    if (std::holds_alternative<std::monostate>(cell)) return nullptr;
+    if (const auto* stream = std::get_if<std::unique_ptr<MemoryStream>>(&cell)) return stream->get();
     throw ESQLiteException("Not a Blob field");
 }
 
-std::string TSQLiteTable::BlobFieldText(std::int32_t column) const
-{
+std::string TSQLiteTable::BlobFieldText(std::int32_t column) const {
     std::string bytes;
     MemoryStream* stream = BlobField(column);
-    if (!stream || stream->Size() <= 0)
-        return bytes;
+    if (!stream || stream->Size() <= 0) return bytes;
     stream->Seek(0);
     bytes.resize(static_cast<std::size_t>(stream->Size()));
     bytes.resize(stream->Read(bytes.data(), bytes.size()));

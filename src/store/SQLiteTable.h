@@ -18,8 +18,7 @@ struct sqlite3_stmt;
 // current row is 0 and nothing moves it.
 class TSQLiteTable {
 public:
-    TSQLiteTable(TSQLiteDatabase& database, const std::string& sql,
-                 std::span<const BindValue> values = {});
+    TSQLiteTable(TSQLiteDatabase& database, const std::string& sql, std::span<const BindValue> values = {});
 
     TSQLiteTable(const TSQLiteTable&) = delete;
     TSQLiteTable& operator=(const TSQLiteTable&) = delete;

@@ -8,40 +8,33 @@ namespace {
 // The value between single quotes of a literal, as UTF-8. A quote is doubled so that a
 // picture path such as "pic\it's.png" is stored as written instead of breaking (or
 // extending) the statement; values without quotes are unchanged.
-std::string LiteralText(const std::wstring& value)
-{
+std::string LiteralText(const std::wstring& value) {
     std::string text;
     for (const char c : ToUtf8(value)) {
         text += c;
-        if (c == '\'')
-            text += '\'';
+        if (c == '\'') text += '\'';
     }
     return text;
 }
 
-std::wstring ReadText(const TSQLiteTable& table, const std::string& column)
-{
+std::wstring ReadText(const TSQLiteTable& table, const std::string& column) {
     return FromUtf8(table.FieldText(table.IndexOfField(column)));
 }
 
 }  // namespace
 
-std::string PictureUpdateStatement(const std::wstring& fileName, const std::wstring& offsetText)
-{
-    return "Update GBgs Set FileN='" + LiteralText(fileName) + "'" + ",SHu=" + "'" +
-           LiteralText(offsetText) + "'" + " where GBgsID=1";
+std::string PictureUpdateStatement(const std::wstring& fileName, const std::wstring& offsetText) {
+    return "Update GBgs Set FileN='" + LiteralText(fileName) + "'" + ",SHu=" + "'" + LiteralText(offsetText) + "'" +
+           " where GBgsID=1";
 }
 
 std::string HaloUpdateStatement(const std::wstring& colorText, const std::wstring& diameterText,
-                                const std::wstring& alphaText)
-{
-    return "Update GBtx Set ColoeN='" + LiteralText(colorText) + "'" + ",Ghdx=" + "'" +
-           LiteralText(diameterText) + "'" + ",TouM=" + "'" + LiteralText(alphaText) + "'" +
-           " where GBtxID=1";
+                                const std::wstring& alphaText) {
+    return "Update GBtx Set ColoeN='" + LiteralText(colorText) + "'" + ",Ghdx=" + "'" + LiteralText(diameterText) +
+           "'" + ",TouM=" + "'" + LiteralText(alphaText) + "'" + " where GBtxID=1";
 }
 
-PictureSettings ReadPictureSettings(const std::string& dbFile)
-{
+PictureSettings ReadPictureSettings(const std::string& dbFile) {
     TSQLiteDatabase database(dbFile);
     const auto table = database.QueryTable("Select * from GBgs");
     PictureSettings settings;
@@ -50,8 +43,7 @@ PictureSettings ReadPictureSettings(const std::string& dbFile)
     return settings;
 }
 
-HaloSettings ReadHaloSettings(const std::string& dbFile)
-{
+HaloSettings ReadHaloSettings(const std::string& dbFile) {
     TSQLiteDatabase database(dbFile);
     const auto table = database.QueryTable("Select * from GBtx");
     HaloSettings settings;
@@ -61,16 +53,13 @@ HaloSettings ReadHaloSettings(const std::string& dbFile)
     return settings;
 }
 
-void WritePictureSettings(const std::wstring& fileName, const std::wstring& offsetText,
-                          const std::string& dbFile)
-{
+void WritePictureSettings(const std::wstring& fileName, const std::wstring& offsetText, const std::string& dbFile) {
     TSQLiteDatabase database(dbFile);
     database.RunSQL(PictureUpdateStatement(fileName, offsetText));
 }
 
-void WriteHaloSettings(const std::wstring& colorText, const std::wstring& diameterText,
-                       const std::wstring& alphaText, const std::string& dbFile)
-{
+void WriteHaloSettings(const std::wstring& colorText, const std::wstring& diameterText, const std::wstring& alphaText,
+                       const std::string& dbFile) {
     TSQLiteDatabase database(dbFile);
     database.RunSQL(HaloUpdateStatement(colorText, diameterText, alphaText));
 }

@@ -25,8 +25,8 @@ HaloSettings ReadHaloSettings(const std::string& dbFile = kSettingsFile);
 // Update the row of key 1; a missing row changes nothing.
 void WritePictureSettings(const std::wstring& fileName, const std::wstring& offsetText,
                           const std::string& dbFile = kSettingsFile);
-void WriteHaloSettings(const std::wstring& colorText, const std::wstring& diameterText,
-                       const std::wstring& alphaText, const std::string& dbFile = kSettingsFile);
+void WriteHaloSettings(const std::wstring& colorText, const std::wstring& diameterText, const std::wstring& alphaText,
+                       const std::string& dbFile = kSettingsFile);
 
 // The UTF-8 update statements, with every value as a quoted text literal.
 std::string PictureUpdateStatement(const std::wstring& fileName, const std::wstring& offsetText);

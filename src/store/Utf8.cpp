@@ -11,10 +11,8 @@ bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 bool IsHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
-void AppendUtf8(std::string& out, char32_t c)
-{
-    if (c > 0x10FFFF || IsSurrogate(c))
-        c = kReplacement;
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c > 0x10FFFF || IsSurrogate(c)) c = kReplacement;
     if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (c < 0x800) {
@@ -32,8 +30,7 @@ void AppendUtf8(std::string& out, char32_t c)
     }
 }
 
-void AppendWide(std::wstring& out, char32_t c)
-{
+void AppendWide(std::wstring& out, char32_t c) {
     if (kUtf16 && c >= 0x10000) {
         c -= 0x10000;
         out += static_cast<wchar_t>(0xD800 + (c >> 10));
@@ -46,11 +43,9 @@ void AppendWide(std::wstring& out, char32_t c)
 // Decodes one code point starting at pos and advances pos. A malformed sequence yields
 // U+FFFD and consumes only its longest valid prefix (at least one byte), so the byte that
 // broke it starts the next sequence.
-char32_t DecodeOne(std::string_view text, std::size_t& pos)
-{
+char32_t DecodeOne(std::string_view text, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(text[pos++]);
-    if (lead < 0x80)
-        return lead;
+    if (lead < 0x80) return lead;
 
     int length;
     char32_t c;
@@ -80,11 +75,9 @@ char32_t DecodeOne(std::string_view text, std::size_t& pos)
     }
 
     for (int i = 1; i < length; ++i) {
-        if (pos >= text.size())
-            return kReplacement;
+        if (pos >= text.size()) return kReplacement;
         const auto next = static_cast<unsigned char>(text[pos]);
-        if (next < low || next > high)
-            return kReplacement;
+        if (next < low || next > high) return kReplacement;
         c = (c << 6) | (next & 0x3F);
         ++pos;
         low = 0x80;
@@ -95,8 +88,7 @@ char32_t DecodeOne(std::string_view text, std::size_t& pos)
 
 }  // namespace
 
-std::string ToUtf8(std::wstring_view text)
-{
+std::string ToUtf8(std::wstring_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -113,12 +105,10 @@ std::string ToUtf8(std::wstring_view text)
     return out;
 }
 
-std::wstring FromUtf8(std::string_view text)
-{
+std::wstring FromUtf8(std::string_view text) {
     std::wstring out;
     out.reserve(text.size());
     std::size_t pos = 0;
-    while (pos < text.size())
-        AppendWide(out, DecodeOne(text, pos));
+    while (pos < text.size()) AppendWide(out, DecodeOne(text, pos));
     return out;
 }

@@ -27,8 +27,8 @@ Application::Application(HINSTANCE instance, Seams seams) : instance_(instance),
     wc.hInstance = instance_;
     wc.lpszClassName = kOwnerClass;
     RegisterClassExW(&wc);
-    owner_ = CreateWindowExW(WS_EX_TOOLWINDOW, kOwnerClass, Title, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                             instance_, nullptr);
+    owner_ = CreateWindowExW(WS_EX_TOOLWINDOW, kOwnerClass, Title, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance_,
+                             nullptr);
 }
 
 Application::~Application() {

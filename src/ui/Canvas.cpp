@@ -7,11 +7,16 @@ namespace {
 
 int Win32PenStyle(PenStyle style) {
     switch (style) {
-        case PenStyle::Dash: return PS_DASH;
-        case PenStyle::Dot: return PS_DOT;
-        case PenStyle::DashDot: return PS_DASHDOT;
-        case PenStyle::DashDotDot: return PS_DASHDOTDOT;
-        default: return PS_SOLID;
+        case PenStyle::Dash:
+            return PS_DASH;
+        case PenStyle::Dot:
+            return PS_DOT;
+        case PenStyle::DashDot:
+            return PS_DASHDOT;
+        case PenStyle::DashDotDot:
+            return PS_DASHDOTDOT;
+        default:
+            return PS_SOLID;
     }
 }
 
@@ -19,11 +24,16 @@ int Rop2(PenMode mode) { return mode == PenMode::NotXor ? R2_NOTXORPEN : R2_COPY
 
 int Hatch(BrushStyle style) {
     switch (style) {
-        case BrushStyle::Horizontal: return HS_HORIZONTAL;
-        case BrushStyle::Vertical: return HS_VERTICAL;
-        case BrushStyle::FDiagonal: return HS_FDIAGONAL;  // falling: top left to bottom right
-        case BrushStyle::BDiagonal: return HS_BDIAGONAL;  // rising: bottom left to top right
-        default: return HS_CROSS;
+        case BrushStyle::Horizontal:
+            return HS_HORIZONTAL;
+        case BrushStyle::Vertical:
+            return HS_VERTICAL;
+        case BrushStyle::FDiagonal:
+            return HS_FDIAGONAL;  // falling: top left to bottom right
+        case BrushStyle::BDiagonal:
+            return HS_BDIAGONAL;  // rising: bottom left to top right
+        default:
+            return HS_CROSS;
     }
 }
 

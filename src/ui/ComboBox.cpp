@@ -9,7 +9,8 @@ ComboBox::ComboBox(HWND parent, int left, int top, int width, const std::vector<
     CreateSystemControl(0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN, left, top,
                         width, kDroppedHeight, parent);
     SetFont(DefaultFont());
-    for (const std::wstring& item : items) SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    for (const std::wstring& item : items)
+        SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     SendMessageW(Handle(), CB_SETCURSEL, 0, 0);
 }
 

@@ -8,7 +8,8 @@
 
 namespace ui {
 
-Form::Form(const FormParams& params) : params_(params), color_(params.color), brush_(CreateSolidBrush(ColorToRGB(params.color))) {
+Form::Form(const FormParams& params)
+    : params_(params), color_(params.color), brush_(CreateSolidBrush(ColorToRGB(params.color))) {
     RegisterClassOnce(params.className);
     DWORD style = WS_CLIPCHILDREN;
     style |= params.border == BorderStyle::None ? WS_POPUP : WS_OVERLAPPEDWINDOW;
@@ -119,8 +120,8 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT covers the whole surface
         case WM_TIMER: {
-            const auto it = std::find_if(timers_.begin(), timers_.end(),
-                                         [wParam](Timer* t) { return t->Id() == wParam; });
+            const auto it =
+                std::find_if(timers_.begin(), timers_.end(), [wParam](Timer* t) { return t->Id() == wParam; });
             if (it != timers_.end()) (*it)->Tick();
             return 0;
         }

@@ -24,9 +24,9 @@ struct FormParams {
     int left = 0, top = 0, width = 300, height = 200;  // outer size
     Color color = clBtnFace;
     bool topMost = false;
-    bool toolWindow = false;       // no taskbar button, no Alt+Tab entry
-    bool activateOnShow = true;    // false: showing never takes the focus away from the user
-    bool mainForm = false;         // closing it ends the program
+    bool toolWindow = false;     // no taskbar button, no Alt+Tab entry
+    bool activateOnShow = true;  // false: showing never takes the focus away from the user
+    bool mainForm = false;       // closing it ends the program
 };
 
 class Form : public Window {

@@ -35,12 +35,24 @@ private:
     H h_ = nullptr;
 };
 
-struct GdiTraits { static void Close(HGDIOBJ h) { DeleteObject(h); } };
-struct IconTraits { static void Close(HICON h) { DestroyIcon(h); } };
-struct CursorTraits { static void Close(HCURSOR h) { DestroyCursor(h); } };
-struct MenuTraits { static void Close(HMENU h) { DestroyMenu(h); } };
-struct MemoryDcTraits { static void Close(HDC h) { DeleteDC(h); } };
-struct WindowTraits { static void Close(HWND h) { DestroyWindow(h); } };
+struct GdiTraits {
+    static void Close(HGDIOBJ h) { DeleteObject(h); }
+};
+struct IconTraits {
+    static void Close(HICON h) { DestroyIcon(h); }
+};
+struct CursorTraits {
+    static void Close(HCURSOR h) { DestroyCursor(h); }
+};
+struct MenuTraits {
+    static void Close(HMENU h) { DestroyMenu(h); }
+};
+struct MemoryDcTraits {
+    static void Close(HDC h) { DeleteDC(h); }
+};
+struct WindowTraits {
+    static void Close(HWND h) { DestroyWindow(h); }
+};
 
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiTraits>;
 using UniqueBrush = UniqueHandle<HBRUSH, GdiTraits>;

@@ -7,10 +7,14 @@
 namespace ui {
 
 Panel::Panel(HWND parent, const PanelParams& params)
-    : caption_(params.caption), color_(params.color), bevel_(params.bevel), brush_(CreateSolidBrush(ColorToRGB(params.color))) {
+    : caption_(params.caption),
+      color_(params.color),
+      bevel_(params.bevel),
+      brush_(CreateSolidBrush(ColorToRGB(params.color))) {
     RegisterClassOnce(L"TPanel");
-    CreateHandle(WS_EX_CONTROLPARENT, L"TPanel", params.caption.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                 params.left, params.top, params.width, params.height, parent);
+    CreateHandle(WS_EX_CONTROLPARENT, L"TPanel", params.caption.c_str(),
+                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, params.left, params.top, params.width,
+                 params.height, parent);
     SetFont(DefaultFont());
 }
 

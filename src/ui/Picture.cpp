@@ -82,17 +82,15 @@ Picture Picture::FromJpegResource(int resourceId) {
     return FromJpeg(static_cast<const std::uint8_t*>(data), SizeofResource(module, info));
 }
 
-void Picture::Draw(HDC dc, int x, int y) const {
-    DrawStretched(dc, RECT{x, y, x + width_, y + height_});
-}
+void Picture::Draw(HDC dc, int x, int y) const { DrawStretched(dc, RECT{x, y, x + width_, y + height_}); }
 
 void Picture::DrawStretched(HDC dc, const RECT& target) const {
     if (!bitmap_) return;
     MemoryDC source(CreateCompatibleDC(dc));
     SelectScope selected(source.get(), bitmap_.get());
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, source.get(), 0,
-               0, width_, height_, blend);
+    AlphaBlend(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, source.get(), 0, 0,
+               width_, height_, blend);
 }
 
 }  // namespace ui

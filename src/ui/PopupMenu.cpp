@@ -22,8 +22,8 @@ void PopupMenu::Click(std::size_t index) {
 void PopupMenu::Popup(HWND owner, int x, int y) {
     // The owner must be in front, or the menu would not close when the user clicks elsewhere.
     SetForegroundWindow(owner);
-    const UINT chosen = static_cast<UINT>(
-        TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr));
+    const UINT chosen = static_cast<UINT>(TrackPopupMenu(
+        menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr));
     if (chosen > 0) Click(chosen - 1);
 }
 

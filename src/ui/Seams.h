@@ -11,7 +11,7 @@
 namespace ui {
 
 struct OpenFileRequest {
-    std::wstring filter;            // "Description|*.ext" pairs
+    std::wstring filter;  // "Description|*.ext" pairs
     std::wstring initialDirectory;
 };
 

@@ -8,11 +8,12 @@ constexpr int kGlyphSize = 16;
 constexpr COLORREF kSeeThrough = RGB(255, 0, 255);
 }  // namespace
 
-ToolBar::ToolBar(HWND parent, const ToolBarParams& params) : background_(CreateSolidBrush(ColorToRGB(params.background))) {
-    CreateSystemControl(0, TOOLBARCLASSNAMEW, L"",
-                        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_WRAPABLE | CCS_NORESIZE | CCS_NOPARENTALIGN |
-                            CCS_NODIVIDER,
-                        params.left, params.top, params.width, params.height, parent);
+ToolBar::ToolBar(HWND parent, const ToolBarParams& params)
+    : background_(CreateSolidBrush(ColorToRGB(params.background))) {
+    CreateSystemControl(
+        0, TOOLBARCLASSNAMEW, L"",
+        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_WRAPABLE | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
+        params.left, params.top, params.width, params.height, parent);
     SendMessageW(Handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     glyphs_.reset(ImageList_LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(params.glyphsResource), kGlyphSize,
                                        0, kSeeThrough, IMAGE_BITMAP, LR_CREATEDIBSECTION));
@@ -20,8 +21,8 @@ ToolBar::ToolBar(HWND parent, const ToolBarParams& params) : background_(CreateS
     SendMessageW(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(params.buttonWidth, params.buttonHeight));
     // Our own tooltip control: it watches the toolbar's mouse messages and holds each
     // hint's text, so no notification has to travel back to us.
-    tooltip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                   0, 0, 0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
+    tooltip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
+                                   0, 0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
 }
 
 // The toolbar goes first, before the image list it borrows.

@@ -26,14 +26,14 @@ void Window::RegisterClassOnce(const wchar_t* className, UINT extraStyle) {
     RegisterClassExW(&wc);
 }
 
-void Window::CreateHandle(DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style, int x,
-                          int y, int width, int height, HWND parent) {
-    CreateWindowExW(exStyle, className, caption, style, x, y, width, height, parent, nullptr,
-                    GetModuleHandleW(nullptr), this);
+void Window::CreateHandle(DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style, int x, int y,
+                          int width, int height, HWND parent) {
+    CreateWindowExW(exStyle, className, caption, style, x, y, width, height, parent, nullptr, GetModuleHandleW(nullptr),
+                    this);
 }
 
-void Window::CreateSystemControl(DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style,
-                                 int x, int y, int width, int height, HWND parent) {
+void Window::CreateSystemControl(DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style, int x,
+                                 int y, int width, int height, HWND parent) {
     hwnd_ = CreateWindowExW(exStyle, className, caption, style, x, y, width, height, parent, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_) return;
@@ -46,9 +46,7 @@ void Window::DestroyHandle() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
-Window* Window::FromHandle(HWND hwnd) {
-    return hwnd ? static_cast<Window*>(GetPropW(hwnd, kObjectProperty)) : nullptr;
-}
+Window* Window::FromHandle(HWND hwnd) { return hwnd ? static_cast<Window*>(GetPropW(hwnd, kObjectProperty)) : nullptr; }
 
 bool Window::ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     HWND child = nullptr;
@@ -117,8 +115,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     return self->Dispatch(msg, wParam, lParam);
 }
 
-LRESULT CALLBACK Window::SubclassProcedure(HWND, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                           DWORD_PTR self) {
+LRESULT CALLBACK Window::SubclassProcedure(HWND, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
     return reinterpret_cast<Window*>(self)->Dispatch(msg, wParam, lParam);
 }
 

@@ -26,12 +26,12 @@ public:
 protected:
     // Registers the class on first use (CS_DBLCLKS, arrow cursor, no background brush).
     static void RegisterClassOnce(const wchar_t* className, UINT extraStyle = 0);
-    void CreateHandle(DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style, int x,
-                      int y, int width, int height, HWND parent);
+    void CreateHandle(DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style, int x, int y,
+                      int width, int height, HWND parent);
     // For a window of a system class (edit, combo box, ...): creates it and routes its
     // messages through HandleMessage by subclassing.
-    void CreateSystemControl(DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style, int x,
-                             int y, int width, int height, HWND parent);
+    void CreateSystemControl(DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style, int x, int y,
+                             int width, int height, HWND parent);
     // Destroys the window now; the destructor does the same if it is still there.
     void DestroyHandle();
 

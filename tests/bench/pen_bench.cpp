@@ -25,7 +25,6 @@ double MillisecondsSince(Clock::time_point start) {
 
 void Pump() { ui::Application::Current().ProcessMessages(); }
 
-
 void Esc(TForm8& pen) { SendMessageW(pen.Handle(), WM_HOTKEY, 0, MAKELPARAM(0, VK_ESCAPE)); }
 
 void PaintNow(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }

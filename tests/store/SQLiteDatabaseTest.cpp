@@ -13,22 +13,19 @@ protected:
     TempFolder folder;
     std::string file = folder.File("test.db");
 
-    std::string Count(TSQLiteDatabase& db, const std::string& table)
-    {
+    std::string Count(TSQLiteDatabase& db, const std::string& table) {
         return db.QueryTable("SELECT count(*) FROM " + table)->FieldText(0);
     }
 };
 
-TEST_F(SQLiteDatabaseTest, OpenInMissingFolderFailsAndNamesTheFile)
-{
+TEST_F(SQLiteDatabaseTest, OpenInMissingFolderFailsAndNamesTheFile) {
     const std::string missing = TempFolder::Utf8(folder.Path() / "no such folder" / "x.db");
     const std::string message = ErrorOf([&] { TSQLiteDatabase db(missing); });
     EXPECT_EQ(message.rfind("Failed to open database \"" + missing + "\" : ", 0), 0u) << message;
     EXPECT_GT(message.size(), ("Failed to open database \"" + missing + "\" : ").size());
 }
 
-TEST_F(SQLiteDatabaseTest, MissingFileIsCreatedAndTheFirstQueryFails)
-{
+TEST_F(SQLiteDatabaseTest, MissingFileIsCreatedAndTheFirstQueryFails) {
     TSQLiteDatabase db(file);
     EXPECT_TRUE(std::filesystem::exists(folder.Path() / "test.db"));
     EXPECT_EQ(ErrorOf([&] { db.QueryTable("Select * from GBgs"); }),
@@ -36,16 +33,14 @@ TEST_F(SQLiteDatabaseTest, MissingFileIsCreatedAndTheFirstQueryFails)
               "\"Select * from GBgs\": no such table: GBgs");
 }
 
-TEST_F(SQLiteDatabaseTest, SyntaxErrorGivesThreeLines)
-{
+TEST_F(SQLiteDatabaseTest, SyntaxErrorGivesThreeLines) {
     TSQLiteDatabase db(file);
     EXPECT_EQ(ErrorOf([&] { db.RunSQL("SELEC 1"); }),
               "Error executing SQL.\rError [1]: SQL error or missing database.\r"
               "\"SELEC 1\": near \"SELEC\": syntax error");
 }
 
-TEST_F(SQLiteDatabaseTest, TextWithoutStatementIsRefusedWithoutDetail)
-{
+TEST_F(SQLiteDatabaseTest, TextWithoutStatementIsRefusedWithoutDetail) {
     TSQLiteDatabase db(file);
     for (const std::string sql : {"", "   ", "-- only a comment", "/* note */"}) {
         EXPECT_EQ(ErrorOf([&] { db.RunSQL(sql); }), "Could not prepare SQL statement") << sql;
@@ -53,16 +48,14 @@ TEST_F(SQLiteDatabaseTest, TextWithoutStatementIsRefusedWithoutDetail)
     }
 }
 
-TEST_F(SQLiteDatabaseTest, OnlyTheFirstOfTwoStatementsRuns)
-{
+TEST_F(SQLiteDatabaseTest, OnlyTheFirstOfTwoStatementsRuns) {
     TSQLiteDatabase db(file);
     db.RunSQL("CREATE TABLE t (v INTEGER)");
     db.RunSQL("INSERT INTO t VALUES (1); INSERT INTO t VALUES (2)");
     EXPECT_EQ(Count(db, "t"), "1");
 }
 
-TEST_F(SQLiteDatabaseTest, RunSQLFailsWhenTheStatementYieldsARow)
-{
+TEST_F(SQLiteDatabaseTest, RunSQLFailsWhenTheStatementYieldsARow) {
     TSQLiteDatabase db(file);
     db.RunSQL("CREATE TABLE t (v INTEGER)");
     EXPECT_NO_THROW(db.RunSQL("SELECT * FROM t"));
@@ -71,8 +64,7 @@ TEST_F(SQLiteDatabaseTest, RunSQLFailsWhenTheStatementYieldsARow)
     EXPECT_EQ(ErrorOf([&] { db.RunSQL("SELECT * FROM t"); }), "Error executing SQL statement");
 }
 
-TEST_F(SQLiteDatabaseTest, FailedStepReportsSQLiteDetail)
-{
+TEST_F(SQLiteDatabaseTest, FailedStepReportsSQLiteDetail) {
     TSQLiteDatabase db(file);
     db.RunSQL("CREATE TABLE t (id INTEGER PRIMARY KEY)");
     db.RunSQL("INSERT INTO t VALUES (1)");
@@ -84,8 +76,7 @@ TEST_F(SQLiteDatabaseTest, FailedStepReportsSQLiteDetail)
               "\"SELECT abs(-9223372036854775807 - 1)\": integer overflow");
 }
 
-TEST_F(SQLiteDatabaseTest, LockedDatabaseIsNotWaitedFor)
-{
+TEST_F(SQLiteDatabaseTest, LockedDatabaseIsNotWaitedFor) {
     TSQLiteDatabase writer(file);
     writer.RunSQL("CREATE TABLE t (v INTEGER)");
     TSQLiteDatabase reader(file);
@@ -98,8 +89,7 @@ TEST_F(SQLiteDatabaseTest, LockedDatabaseIsNotWaitedFor)
               "\"INSERT INTO t VALUES (1)\": database is locked");
 }
 
-TEST_F(SQLiteDatabaseTest, HookSeesEveryPreparedStatement)
-{
+TEST_F(SQLiteDatabaseTest, HookSeesEveryPreparedStatement) {
     TSQLiteDatabase db(file);
     std::vector<std::string> seen;
     db.OnStatement = [&](TSQLiteDatabase& sender, const std::string& sql) {

@@ -13,28 +13,26 @@ protected:
     TempFolder folder;
     TSQLiteDatabase db{folder.File("test.db")};
 
-    void SetUp() override
-    {
-        db.RunSQL("CREATE TABLE k (i INTEGER, r REAL, ld double, t TEXT, n NUMERIC, b BLOB, "
-                  "bo BOOLEAN, d DOUBLE, int INT, v VARCHAR(20))");
+    void SetUp() override {
+        db.RunSQL(
+            "CREATE TABLE k (i INTEGER, r REAL, ld double, t TEXT, n NUMERIC, b BLOB, "
+            "bo BOOLEAN, d DOUBLE, int INT, v VARCHAR(20))");
     }
-    std::unique_ptr<TSQLiteTable> Row(const std::string& values)
-    {
+    std::unique_ptr<TSQLiteTable> Row(const std::string& values) {
         db.RunSQL("DELETE FROM k");
         db.RunSQL("INSERT INTO k VALUES (" + values + ")");
         return db.QueryTable("SELECT * FROM k");
     }
 };
 
-TEST_F(SQLiteTableTest, DeclaredTypeDecidesTheKind)
-{
+TEST_F(SQLiteTableTest, DeclaredTypeDecidesTheKind) {
     const auto row = Row("65, 65.0, 65, 7.5, '065', x'41', 1, 2.5, 8, 9");
     EXPECT_EQ(row->FieldText(0), "65");
     EXPECT_EQ(row->FieldText(1), "65");
     // Lower case makes a text column. (SQLite itself reports "integer" as INTEGER, so the
     // case is seen with the names it keeps as written.)
     EXPECT_EQ(row->FieldText(2), "65.0");
-    EXPECT_EQ(row->FieldText(4), "65");   // stored as 65, read as a float
+    EXPECT_EQ(row->FieldText(4), "65");  // stored as 65, read as a float
     EXPECT_EQ(row->FieldText(5), "A");
     EXPECT_EQ(row->IntegerField(6), 1);
     EXPECT_EQ(row->FloatField(7), 2.5);
@@ -42,8 +40,7 @@ TEST_F(SQLiteTableTest, DeclaredTypeDecidesTheKind)
         EXPECT_EQ(ErrorOf([&] { row->IntegerField(textColumn); }), "Not an integer or numeric field");
 }
 
-TEST_F(SQLiteTableTest, ValuesAreConvertedToTheColumnKind)
-{
+TEST_F(SQLiteTableTest, ValuesAreConvertedToTheColumnKind) {
     const auto row = Row("7.5, 3, 'x', 'x', 'x', 'AB', 'x', 'x', 'x', 'x'");
     EXPECT_EQ(row->FieldText(0), "7");  // SQLite's integer reading of 7.5
     EXPECT_EQ(row->FieldText(1), "3");
@@ -51,8 +48,7 @@ TEST_F(SQLiteTableTest, ValuesAreConvertedToTheColumnKind)
     EXPECT_EQ(row->BlobFieldText(5), "AB");
 }
 
-TEST_F(SQLiteTableTest, ExpressionColumnsTakeTheFirstValuesStorageClass)
-{
+TEST_F(SQLiteTableTest, ExpressionColumnsTakeTheFirstValuesStorageClass) {
     const auto row = db.QueryTable("SELECT 2.5 * 2, 1 + 1, '1' || '2', x'0102', NULL");
     EXPECT_EQ(row->FieldText(0), "5");
     EXPECT_EQ(row->IntegerField(1), 2);
@@ -62,8 +58,7 @@ TEST_F(SQLiteTableTest, ExpressionColumnsTakeTheFirstValuesStorageClass)
     EXPECT_EQ(row->FormatField(4), "");
 }
 
-TEST_F(SQLiteTableTest, NullIsAnEmptyCellInEveryKind)
-{
+TEST_F(SQLiteTableTest, NullIsAnEmptyCellInEveryKind) {
     const auto row = Row("NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL");
     for (std::int32_t c = 0; c < 10; ++c) {
         EXPECT_EQ(row->FieldText(c), "") << c;
@@ -76,8 +71,7 @@ TEST_F(SQLiteTableTest, NullIsAnEmptyCellInEveryKind)
     EXPECT_EQ(row->FormatField(3), "");
 }
 
-TEST_F(SQLiteTableTest, BlobsKeepEveryByte)
-{
+TEST_F(SQLiteTableTest, BlobsKeepEveryByte) {
     auto row = Row("0, 0, 0, 0, 0, x'00410042', 0, 0, 0, 0");
     EXPECT_EQ(row->BlobFieldText(5), std::string("\0A\0B", 4));
     EXPECT_EQ(row->FieldText(5), std::string("\0A\0B", 4));
@@ -89,13 +83,11 @@ TEST_F(SQLiteTableTest, BlobsKeepEveryByte)
     EXPECT_EQ(row->BlobFieldText(5), "");
 }
 
-TEST_F(SQLiteTableTest, TextStopsAtTheFirstZeroByte)
-{
+TEST_F(SQLiteTableTest, TextStopsAtTheFirstZeroByte) {
     EXPECT_EQ(Row("0, 0, 0, CAST(x'610062' AS TEXT), 0, 0, 0, 0, 0, 0")->FieldText(3), "a");
 }
 
-TEST_F(SQLiteTableTest, NumericAccessorsAndTheirRefusals)
-{
+TEST_F(SQLiteTableTest, NumericAccessorsAndTheirRefusals) {
     const auto row = Row("3, -2.7, 0, '12', 2.7, 0, 0, 0, 0, 0");
     EXPECT_EQ(row->IntegerField(1), -2);
     EXPECT_EQ(row->IntegerField(4), 2);
@@ -109,18 +101,20 @@ TEST_F(SQLiteTableTest, NumericAccessorsAndTheirRefusals)
               "Float value out of integer range");
 }
 
-TEST_F(SQLiteTableTest, FieldNamesMatchWithoutRegardToCase)
-{
-    const auto row = db.QueryTable("SELECT 1 AS FileN, 2 AS filen, 3 AS \xE5\x9B\xBE" "a");
+TEST_F(SQLiteTableTest, FieldNamesMatchWithoutRegardToCase) {
+    const auto row = db.QueryTable(
+        "SELECT 1 AS FileN, 2 AS filen, 3 AS \xE5\x9B\xBE"
+        "a");
     EXPECT_EQ(row->IndexOfField("filen"), 0);
     EXPECT_EQ(row->IndexOfField("FILEN"), 0);
     EXPECT_EQ(row->IndexOfField("FileN"), 0);
-    EXPECT_EQ(row->IndexOfField("\xE5\x9B\xBE" "A"), 2);  // UTF-8 bytes pass unchanged
+    EXPECT_EQ(row->IndexOfField("\xE5\x9B\xBE"
+                                "A"),
+              2);  // UTF-8 bytes pass unchanged
     EXPECT_EQ(ErrorOf([&] { row->IndexOfField("Nope"); }), "Field not found in dataset: Nope");
 }
 
-TEST_F(SQLiteTableTest, ResultWithoutRowsIsAtEnd)
-{
+TEST_F(SQLiteTableTest, ResultWithoutRowsIsAtEnd) {
     for (const std::string sql : {"UPDATE k SET i = 1", "SELECT * FROM k WHERE 0"}) {
         const auto table = db.QueryTable(sql);
         EXPECT_EQ(table->RowCount(), 0u);
@@ -130,8 +124,7 @@ TEST_F(SQLiteTableTest, ResultWithoutRowsIsAtEnd)
     }
 }
 
-TEST_F(SQLiteTableTest, AllRowsAreBufferedAndTheFirstIsRead)
-{
+TEST_F(SQLiteTableTest, AllRowsAreBufferedAndTheFirstIsRead) {
     db.RunSQL("INSERT INTO k (i) VALUES (1), (2), (3)");
     std::unique_ptr<TSQLiteTable> table;
     {

@@ -17,22 +17,19 @@ protected:
 
     // Tables as a person would make them with the sqlite3 tool: numbers declared as numbers.
     void Create(const std::string& gbgs = "GBgsID INTEGER PRIMARY KEY, FileN VARCHAR(255), SHu NUMERIC",
-                const std::string& gbtx = "GBtxID INTEGER PRIMARY KEY, ColoeN INTEGER, TouM NUMERIC, Ghdx INTEGER")
-    {
+                const std::string& gbtx = "GBtxID INTEGER PRIMARY KEY, ColoeN INTEGER, TouM NUMERIC, Ghdx INTEGER") {
         Run("CREATE TABLE GBgs (" + gbgs + ")");
         Run("CREATE TABLE GBtx (" + gbtx + ")");
     }
     void Run(const std::string& sql) { TSQLiteDatabase(file).RunSQL(sql); }
     std::string Query(const std::string& sql) { return TSQLiteDatabase(file).QueryTable(sql)->FieldText(0); }
-    void Fill()
-    {
+    void Fill() {
         Run("INSERT INTO GBgs VALUES (1, 'pic\\arrow.png', '065')");
         Run("INSERT INTO GBtx VALUES (1, '255', '150', '100')");
     }
 };
 
-TEST_F(SettingsTest, ReadsEachColumnAsText)
-{
+TEST_F(SettingsTest, ReadsEachColumnAsText) {
     Create();
     Fill();
     const PictureSettings picture = ReadPictureSettings(file);
@@ -44,8 +41,7 @@ TEST_F(SettingsTest, ReadsEachColumnAsText)
     EXPECT_EQ(halo.diameterText, L"100");
 }
 
-TEST_F(SettingsTest, WritesReadBackAndTheDefaultFileIsInTheWorkingDirectory)
-{
+TEST_F(SettingsTest, WritesReadBackAndTheDefaultFileIsInTheWorkingDirectory) {
     Create();
     Fill();
     WorkingDirectory inFolder(folder.Path());
@@ -59,8 +55,7 @@ TEST_F(SettingsTest, WritesReadBackAndTheDefaultFileIsInTheWorkingDirectory)
     EXPECT_EQ(Query("SELECT hex(FileN) FROM GBgs"), "7069635CE7AEADE5A4B42E706E67");
 }
 
-TEST_F(SettingsTest, QuotesInThePathAreStoredAsWritten)
-{
+TEST_F(SettingsTest, QuotesInThePathAreStoredAsWritten) {
     Create();
     Fill();
     for (const std::wstring path : {L"pic\\it's.png", L"x',SHu='999", L"''"}) {
@@ -71,8 +66,7 @@ TEST_F(SettingsTest, QuotesInThePathAreStoredAsWritten)
     }
 }
 
-TEST(SettingsStatements, AreComposedExactly)
-{
+TEST(SettingsStatements, AreComposedExactly) {
     EXPECT_EQ(HaloUpdateStatement(L"255", L"100", L"150"),
               "Update GBtx Set ColoeN='255',Ghdx='100',TouM='150' where GBtxID=1");
     EXPECT_EQ(HaloUpdateStatement(L"-1", L"1", L""), "Update GBtx Set ColoeN='-1',Ghdx='1',TouM='' where GBtxID=1");
@@ -83,8 +77,7 @@ TEST(SettingsStatements, AreComposedExactly)
     EXPECT_EQ(PictureUpdateStatement(L"it's", L"0"), "Update GBgs Set FileN='it''s',SHu='0' where GBgsID=1");
 }
 
-TEST_F(SettingsTest, ReadTakesTheFirstRowWhileUpdateChangesKeyOne)
-{
+TEST_F(SettingsTest, ReadTakesTheFirstRowWhileUpdateChangesKeyOne) {
     Create("GBgsID INTEGER, FileN TEXT, SHu TEXT", "GBtxID INTEGER, ColoeN TEXT, TouM TEXT, Ghdx TEXT");
     Run("INSERT INTO GBgs VALUES (2, 'second.png', '10'), (1, 'first.png', '20')");
     EXPECT_EQ(ReadPictureSettings(file).fileName, L"second.png");
@@ -96,8 +89,7 @@ TEST_F(SettingsTest, ReadTakesTheFirstRowWhileUpdateChangesKeyOne)
     EXPECT_EQ(Query("SELECT count(*) FROM GBtx"), "0");
 }
 
-TEST_F(SettingsTest, BrokenContentsRaiseTheLayersMessages)
-{
+TEST_F(SettingsTest, BrokenContentsRaiseTheLayersMessages) {
     Create("GBgsID INTEGER PRIMARY KEY, FileN TEXT, SHu TEXT", "GBtxID INTEGER PRIMARY KEY, ColoeN TEXT, Ghdx TEXT");
     EXPECT_EQ(ErrorOf([&] { ReadPictureSettings(file); }), "Field FileN Not found. Empty dataset");
     EXPECT_EQ(ErrorOf([&] { ReadHaloSettings(file); }), "Field ColoeN Not found. Empty dataset");
@@ -106,20 +98,19 @@ TEST_F(SettingsTest, BrokenContentsRaiseTheLayersMessages)
     EXPECT_EQ(ErrorOf([&] { ReadHaloSettings(file); }), "Field not found in dataset: TouM");
 
     Run("INSERT INTO GBgs VALUES (1, 'a.png', '6 5')");
-    EXPECT_EQ(ErrorOf([&] { StrToInt(ReadPictureSettings(file).offsetText); }),
-              "'6 5' is not a valid integer value");
+    EXPECT_EQ(ErrorOf([&] { StrToInt(ReadPictureSettings(file).offsetText); }), "'6 5' is not a valid integer value");
     Run("UPDATE GBgs SET SHu = NULL");
     EXPECT_EQ(ErrorOf([&] { StrToInt(ReadPictureSettings(file).offsetText); }), "'' is not a valid integer value");
 }
 
-TEST_F(SettingsTest, MissingFileOrFolder)
-{
+TEST_F(SettingsTest, MissingFileOrFolder) {
     EXPECT_EQ(ErrorOf([&] { ReadHaloSettings(file); }).rfind("Error executing SQL.\r", 0), 0u);
     EXPECT_TRUE(std::filesystem::exists(folder.Path() / kSettingsFile));  // left behind, empty
 
     const std::string nowhere = TempFolder::Utf8(folder.Path() / "missing" / kSettingsFile);
-    EXPECT_EQ(ErrorOf([&] { WriteHaloSettings(L"1", L"2", L"3", nowhere); })
-                  .rfind("Failed to open database \"" + nowhere + "\"", 0),
+    EXPECT_EQ(ErrorOf([&] {
+                  WriteHaloSettings(L"1", L"2", L"3", nowhere);
+              }).rfind("Failed to open database \"" + nowhere + "\"", 0),
               0u);
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "missing"));
 }

@@ -8,16 +8,14 @@
 // A fresh folder under the system's temporary directory, removed with its contents.
 class TempFolder {
 public:
-    TempFolder()
-    {
+    TempFolder() {
         std::random_device random;
         const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
         path_ = std::filesystem::temp_directory_path() /
                 ("vellora-store-" + std::to_string(random()) + "-" + std::to_string(tick));
         std::filesystem::create_directories(path_);
     }
-    ~TempFolder()
-    {
+    ~TempFolder() {
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
     }
@@ -28,8 +26,7 @@ public:
     // A file name inside the folder as the UTF-8 bytes SQLite expects.
     std::string File(const std::string& name) const { return Utf8(path_ / name); }
 
-    static std::string Utf8(const std::filesystem::path& path)
-    {
+    static std::string Utf8(const std::filesystem::path& path) {
         const std::u8string text = path.u8string();
         return std::string(text.begin(), text.end());
     }
@@ -41,9 +38,7 @@ private:
 // Makes a folder the working directory for one scope.
 class WorkingDirectory {
 public:
-    explicit WorkingDirectory(const std::filesystem::path& path)
-        : previous_(std::filesystem::current_path())
-    {
+    explicit WorkingDirectory(const std::filesystem::path& path) : previous_(std::filesystem::current_path()) {
         std::filesystem::current_path(path);
     }
     ~WorkingDirectory() { std::filesystem::current_path(previous_); }
@@ -56,8 +51,7 @@ private:
 
 // The message of the error that fn raises; empty if it raises none.
 template <typename Fn>
-std::string ErrorOf(Fn&& fn)
-{
+std::string ErrorOf(Fn&& fn) {
     try {
         fn();
     } catch (const std::exception& error) {

@@ -11,8 +11,7 @@
 
 #include <limits>
 
-TEST(SQLiteErrorText, KnownCodesKeepTheirWording)
-{
+TEST(SQLiteErrorText, KnownCodesKeepTheirWording) {
     EXPECT_EQ(SQLiteErrorText(0), "Successful result");
     EXPECT_EQ(SQLiteErrorText(1), "SQL error or missing database");
     EXPECT_EQ(SQLiteErrorText(19), "Abort due to contraint violation");
@@ -21,16 +20,14 @@ TEST(SQLiteErrorText, KnownCodesKeepTheirWording)
     EXPECT_EQ(SQLiteErrorText(101), "sqlite3_step() has finished executing");
 }
 
-TEST(SQLiteErrorText, CodesOutsideTheTableAreQuoted)
-{
+TEST(SQLiteErrorText, CodesOutsideTheTableAreQuoted) {
     EXPECT_EQ(SQLiteErrorText(27), "Unknown SQLite Error Code \"27\"");
     EXPECT_EQ(SQLiteErrorText(-1), "Unknown SQLite Error Code \"-1\"");
     EXPECT_EQ(SQLiteErrorText(99), "Unknown SQLite Error Code \"99\"");
     EXPECT_EQ(SQLiteErrorText(102), "Unknown SQLite Error Code \"102\"");
 }
 
-TEST(FormatFloat, WholeAndFractionalValuesInFixedNotation)
-{
+TEST(FormatFloat, WholeAndFractionalValuesInFixedNotation) {
     EXPECT_EQ(FormatFloat(65.0), "65");
     EXPECT_EQ(FormatFloat(0.0), "0");
     EXPECT_EQ(FormatFloat(-0.0), "0");
@@ -45,8 +42,7 @@ TEST(FormatFloat, WholeAndFractionalValuesInFixedNotation)
     EXPECT_EQ(FormatFloat(0.00012345), "0.00012345");
 }
 
-TEST(FormatFloat, SwitchesToScientificAtTheLimits)
-{
+TEST(FormatFloat, SwitchesToScientificAtTheLimits) {
     EXPECT_EQ(FormatFloat(1234567890123456.0), "1.23456789012346E15");
     EXPECT_EQ(FormatFloat(-1234567890123456.0), "-1.23456789012346E15");
     EXPECT_EQ(FormatFloat(1e15), "1E15");
@@ -60,8 +56,7 @@ TEST(FormatFloat, SwitchesToScientificAtTheLimits)
     EXPECT_EQ(FormatFloat(std::numeric_limits<double>::infinity()), "INF");
 }
 
-TEST(FormatFloat, RoundingCarriesIntoTheNextDigit)
-{
+TEST(FormatFloat, RoundingCarriesIntoTheNextDigit) {
     EXPECT_EQ(FormatFloat(0.999999999999999999), "1");
     EXPECT_EQ(FormatFloat(0.9999999999999996), "1");
     EXPECT_EQ(FormatFloat(99.99999999999999), "100");
@@ -70,8 +65,7 @@ TEST(FormatFloat, RoundingCarriesIntoTheNextDigit)
     EXPECT_EQ(FormatFloat(9.999999999999999e-5), "0.0001");
 }
 
-TEST(Utf8, ConvertsBothWaysWithoutLoss)
-{
+TEST(Utf8, ConvertsBothWaysWithoutLoss) {
     const std::string utf8 = "pic\\\xE7\xAE\xAD\xE5\xA4\xB4.png";  // pic\箭头.png
     EXPECT_EQ(FromUtf8(utf8), L"pic\\\u7BAD\u5934.png");
     EXPECT_EQ(ToUtf8(L"pic\\\u7BAD\u5934.png"), utf8);
@@ -81,19 +75,21 @@ TEST(Utf8, ConvertsBothWaysWithoutLoss)
     EXPECT_EQ(FromUtf8(std::string("a\0b", 3)), std::wstring(L"a\0b", 3));
 }
 
-TEST(Utf8, MalformedInputBecomesReplacementCharacters)
-{
-    EXPECT_EQ(FromUtf8("a\xFF" "b"), L"a\uFFFDb");
-    EXPECT_EQ(FromUtf8("\xE7\xAE" "x"), L"\uFFFDx");        // truncated: one replacement
-    EXPECT_EQ(FromUtf8("\xE7\xAE"), L"\uFFFD");             // truncated at the end
-    EXPECT_EQ(FromUtf8("\xC0\xAF"), L"\uFFFD\uFFFD");       // overlong
-    EXPECT_EQ(FromUtf8("\xED\xA0\x80"), L"\uFFFD\uFFFD\uFFFD");  // encoded surrogate
+TEST(Utf8, MalformedInputBecomesReplacementCharacters) {
+    EXPECT_EQ(FromUtf8("a\xFF"
+                       "b"),
+              L"a\uFFFDb");
+    EXPECT_EQ(FromUtf8("\xE7\xAE"
+                       "x"),
+              L"\uFFFDx");                                                 // truncated: one replacement
+    EXPECT_EQ(FromUtf8("\xE7\xAE"), L"\uFFFD");                            // truncated at the end
+    EXPECT_EQ(FromUtf8("\xC0\xAF"), L"\uFFFD\uFFFD");                      // overlong
+    EXPECT_EQ(FromUtf8("\xED\xA0\x80"), L"\uFFFD\uFFFD\uFFFD");            // encoded surrogate
     EXPECT_EQ(FromUtf8("\xF4\x90\x80\x80"), L"\uFFFD\uFFFD\uFFFD\uFFFD");  // above U+10FFFF
     EXPECT_EQ(ToUtf8(std::wstring(1, static_cast<wchar_t>(0xD800))), "\xEF\xBF\xBD");
 }
 
-TEST(StrToInt, AcceptsTheClassicForms)
-{
+TEST(StrToInt, AcceptsTheClassicForms) {
     EXPECT_EQ(StrToInt(L"065"), 65);
     EXPECT_EQ(StrToInt(L"0"), 0);
     EXPECT_EQ(StrToInt(L"-0"), 0);
@@ -110,11 +106,10 @@ TEST(StrToInt, AcceptsTheClassicForms)
     EXPECT_EQ(StrToInt(L"$80000000"), std::numeric_limits<std::int32_t>::min());
 }
 
-TEST(StrToInt, RejectsEverythingElseWithTheOriginalText)
-{
-    for (const std::wstring text : {L"", L"  ", L"12 ", L"1 2", L"12a", L"+", L"-", L"- 5", L"$", L"0x",
-                                    L"0x-1", L"1.5", L"2147483648", L"-2147483649", L"$100000000",
-                                    L"99999999999999999999", L"\uFF11\uFF12", L"\u00A012"}) {
+TEST(StrToInt, RejectsEverythingElseWithTheOriginalText) {
+    for (const std::wstring text :
+         {L"", L"  ", L"12 ", L"1 2", L"12a", L"+", L"-", L"- 5", L"$", L"0x", L"0x-1", L"1.5", L"2147483648",
+          L"-2147483649", L"$100000000", L"99999999999999999999", L"\uFF11\uFF12", L"\u00A012"}) {
         const std::string original = ToUtf8(text);
         EXPECT_EQ(ErrorOf([&] { StrToInt(text); }), "'" + original + "' is not a valid integer value") << original;
     }

@@ -10,8 +10,7 @@ namespace {
 
 class SettingsFile {
 public:
-    SettingsFile()
-    {
+    SettingsFile() {
         TSQLiteDatabase db(file_);
         db.RunSQL("CREATE TABLE GBtx (GBtxID INTEGER PRIMARY KEY, ColoeN INTEGER, TouM NUMERIC, Ghdx INTEGER)");
         db.RunSQL("INSERT INTO GBtx VALUES (1, 255, 150, 100)");
@@ -23,19 +22,15 @@ private:
     std::string file_ = folder_.File(kSettingsFile);
 };
 
-void ReadHalo(benchmark::State& state)
-{
+void ReadHalo(benchmark::State& state) {
     const SettingsFile settings;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(ReadHaloSettings(settings.Name()));
+    for (auto _ : state) benchmark::DoNotOptimize(ReadHaloSettings(settings.Name()));
 }
 BENCHMARK(ReadHalo);
 
-void WriteHalo(benchmark::State& state)
-{
+void WriteHalo(benchmark::State& state) {
     const SettingsFile settings;
-    for (auto _ : state)
-        WriteHaloSettings(L"16711680", L"100", L"150", settings.Name());
+    for (auto _ : state) WriteHaloSettings(L"16711680", L"100", L"150", settings.Name());
 }
 BENCHMARK(WriteHalo);
 

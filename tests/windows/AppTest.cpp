@@ -40,9 +40,8 @@ fs::path AppTest::ProgramFolder() {
 void AppTest::SetUp() {
     previousFolder_ = fs::current_path();
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = fs::temp_directory_path() /
-              (std::string("vellora-") + info->test_suite_name() + "-" + info->name() + "-" +
-               std::to_string(GetCurrentProcessId()));
+    folder_ = fs::temp_directory_path() / (std::string("vellora-") + info->test_suite_name() + "-" + info->name() +
+                                           "-" + std::to_string(GetCurrentProcessId()));
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     fs::copy_file(ProgramFolder() / "GBTest.db", folder_ / "GBTest.db");

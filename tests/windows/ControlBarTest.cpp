@@ -36,7 +36,11 @@ TEST_F(ControlBarTest, DockedAtTheRightEdgeHalfWayDownWithSixPanels) {
     EXPECT_FALSE(GetWindowLongW(bar.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(Placement(bar.Panel1), "0,0 73x197");
 
-    struct Expected { const ui::Panel& panel; int top; const wchar_t* caption; };
+    struct Expected {
+        const ui::Panel& panel;
+        int top;
+        const wchar_t* caption;
+    };
     for (const Expected& e : {Expected{bar.Pa1, 8, L"关       闭"}, Expected{bar.Pa2, 40, L"设       置"},
                               Expected{bar.Pa3, 72, L"鼠标跟随"}, Expected{bar.Pa4, 104, L"鼠标光环"},
                               Expected{bar.Pa6, 136, L"电子笔"}, Expected{bar.Pa5, 168, L"软件帮助"}}) {

@@ -39,8 +39,7 @@ TEST_F(HaloTest, DiscIsCentredOnThePointer) {
     EXPECT_EQ(h.Left(), 350) << "shown at the pointer at once";
     EXPECT_EQ(h.Top(), 250);
     SetCursorPos(420, 310);
-    EXPECT_TRUE(PumpUntil([&] { return h.Left() == 370 && h.Top() == 260; }))
-        << "at " << h.Left() << "," << h.Top();
+    EXPECT_TRUE(PumpUntil([&] { return h.Left() == 370 && h.Top() == 260; })) << "at " << h.Left() << "," << h.Top();
     const LONG ex = GetWindowLongW(h.Handle(), GWL_EXSTYLE);
     EXPECT_EQ(ex & (WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST),
               WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST);

@@ -32,7 +32,9 @@ protected:
     void Move(int x, int y, WPARAM keys = MK_LBUTTON) {
         SendMessageW(Pen().Image1.Handle(), WM_MOUSEMOVE, keys, MAKELPARAM(x, y));
     }
-    void Release(int x, int y, UINT msg = WM_LBUTTONUP) { SendMessageW(Pen().Image1.Handle(), msg, 0, MAKELPARAM(x, y)); }
+    void Release(int x, int y, UINT msg = WM_LBUTTONUP) {
+        SendMessageW(Pen().Image1.Handle(), msg, 0, MAKELPARAM(x, y));
+    }
     // A drag with a few rubber bands on the way, released at `to`.
     void Drag(POINT from, POINT to) {
         Press(from.x, from.y);

@@ -32,8 +32,8 @@ TEST_F(PenPaletteTest, ToolbarHasTwelveButtonsThreeToARowWithTheirHints) {
     TForm8& pen = OpenPen();
     ui::ToolBar& bar = pen.Panel2.ToolBar1;
     ASSERT_EQ(bar.ButtonCount(), 12);
-    const wchar_t* hints[] = {L"画笔工具", L"直线工具", L"矩形工具",     L"随圆工具", L"圆角矩形工具", L"刷新",
-                              L"直线箭头", L"两头箭头直线", L"",          L"黑白板",   L"橡皮擦工具",   L"帮助"};
+    const wchar_t* hints[] = {L"画笔工具", L"直线工具",     L"矩形工具", L"随圆工具", L"圆角矩形工具", L"刷新",
+                              L"直线箭头", L"两头箭头直线", L"",         L"黑白板",   L"橡皮擦工具",   L"帮助"};
     for (int i = 0; i < 12; ++i) {
         EXPECT_EQ(bar.Hint(i), hints[i]) << "button " << i;
         const RECT r = bar.ButtonRect(i);

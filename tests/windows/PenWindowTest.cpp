@@ -12,7 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-
 // A plain window of one colour, standing in for whatever the presenter had on screen.
 // Top-most, so that no window of another program on the same display covers it.
 class ColouredWindow {
@@ -23,8 +22,8 @@ public:
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = L"PenTestColouredWindow";
         RegisterClassW(&wc);
-        hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP, r.left, r.top, r.right - r.left,
-                                r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
+        hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP, r.left, r.top,
+                                r.right - r.left, r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
         SetColor(color);
         ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
         UpdateWindow(hwnd_);

@@ -49,10 +49,14 @@ std::string Stored(const HaloSettings& h) { return ToUtf8(h.colorText + L"/" + h
 }  // namespace
 
 TEST_F(SettingsSaveTest, HaloSizeAndTransparencyBoundaries) {
-    struct Case { const wchar_t* size; const wchar_t* alpha; std::wstring message; };
+    struct Case {
+        const wchar_t* size;
+        const wchar_t* alpha;
+        std::wstring message;
+    };
     const Case cases[] = {
-        {L"0", L"150", kSizeRange},  {L"1", L"150", L""},       {L"600", L"150", L""},
-        {L"601", L"150", kSizeRange}, {L"100", L"0", L""},       {L"100", L"255", L""},
+        {L"0", L"150", kSizeRange},    {L"1", L"150", L""},       {L"600", L"150", L""},
+        {L"601", L"150", kSizeRange},  {L"100", L"0", L""},       {L"100", L"255", L""},
         {L"100", L"256", kAlphaRange}, {L"", L"150", kEmptyHalo}, {L"100", L"", kEmptyHalo},
     };
     for (const Case& c : cases) {
@@ -76,8 +80,12 @@ TEST_F(SettingsSaveTest, AValidHaloSaveWritesTheColourNumberIntoTheColourBox) {
 }
 
 TEST_F(SettingsSaveTest, PictureOffsetBoundaries) {
-    struct Case { const wchar_t* offset; std::wstring message; };
-    const Case cases[] = {{L"0", L""}, {L"130", L""}, {L"131", kOffsetRange}, {L"", kEmptyOffset}, {L"  ", kEmptyOffset}};
+    struct Case {
+        const wchar_t* offset;
+        std::wstring message;
+    };
+    const Case cases[] = {
+        {L"0", L""}, {L"130", L""}, {L"131", kOffsetRange}, {L"", kEmptyOffset}, {L"  ", kEmptyOffset}};
     for (const Case& c : cases) {
         WritePictureSettings(L"pic\\old.png", L"7");
         EXPECT_EQ(SavePicture(c.offset), c.message) << ToUtf8(c.offset);

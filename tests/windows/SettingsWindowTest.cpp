@@ -31,7 +31,11 @@ TEST_F(SettingsWindowTest, LayoutOfTheWindowAndItsControls) {
     EXPECT_FALSE(s.Edit5.Visible()) << "the path box is hidden";
     EXPECT_TRUE(s.Edit4.Visible());
 
-    struct Button { const ui::Panel& panel; const char* placement; const wchar_t* caption; };
+    struct Button {
+        const ui::Panel& panel;
+        const char* placement;
+        const wchar_t* caption;
+    };
     for (const Button& b : {Button{s.Ppa1, "144,120 50x25", L"保存"}, Button{s.Ppa2, "224,120 50x25", L"开启"},
                             Button{s.Papic3, "272,48 50x25", L"浏览"}, Button{s.Papic1, "160,168 50x25", L"保存"},
                             Button{s.Papic2, "240,168 50x25", L"开启"}}) {

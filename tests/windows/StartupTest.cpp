@@ -66,7 +66,9 @@ TEST_F(StartupTest, MissingDatabaseIsReportedAndLeavesNoFollowerKeysOrTrayIcon) 
     fs::remove("GBTest.db");
     Inventory& w = CreateWindows();
     ASSERT_FALSE(recorder_.errors.empty());
-    EXPECT_EQ(recorder_.errors[0].rfind(L"Error executing SQL.\rError [1]: SQL error or missing database.\r\"Select * from GBgs\"", 0), 0u)
+    EXPECT_EQ(recorder_.errors[0].rfind(
+                  L"Error executing SQL.\rError [1]: SQL error or missing database.\r\"Select * from GBgs\"", 0),
+              0u)
         << "got: " << std::string(recorder_.errors[0].begin(), recorder_.errors[0].end());
     EXPECT_FALSE(w.follower().HasTrayIcon());
     EXPECT_FALSE(HotKeyHeld(0x77));
