@@ -3,12 +3,7 @@
 // touches the right edge at the bar's height, pulled back to a thin strip otherwise.
 #pragma once
 
-#include "effects/PointerPlacement.h"
-
-struct ScreenSize {
-    int width = 0;
-    int height = 0;
-};
+#include "base/ScreenGeometry.h"
 
 inline constexpr int kBarWidth = 65;
 inline constexpr int kBarHeight = 198;

@@ -5,12 +5,12 @@
 #include "app/AutoHide.h"
 #include "app/HelpWindow.h"
 #include "app/Inventory.h"
-#include "effects/PointerOverlay.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
 #include "effects/SettingsWindow.h"
 #include "pen/PenWindow.h"
 #include "ui/Application.h"
+#include "ui/Screen.h"
 
 namespace {
 
@@ -27,10 +27,8 @@ ui::FormParams ControlBarParams() {
 }
 
 ui::PanelParams CommandPanel(int top, const wchar_t* caption) {
-    return {0, top, 65, 25, caption, ui::clAppWorkSpace, ui::Bevel::None};
+    return {0, top, kBarWidth, 25, caption, ui::clAppWorkSpace, ui::Bevel::None};
 }
-
-ScreenSize PrimaryScreen() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
 }  // namespace
 
@@ -62,7 +60,7 @@ TForm1::TForm1(Inventory& inventory)
 }
 
 void TForm1::FormCreate() {
-    const ScreenSize screen = PrimaryScreen();
+    const ScreenSize screen = ui::PrimaryScreenSize();
     SetBounds(screen.width - kBarWidth, ControlBarTop(screen.height), kBarWidth, kBarHeight);
 }
 
@@ -94,9 +92,9 @@ void TForm1::Pa5Click() { inventory_.helpWindow().Show(); }
 
 void TForm1::Timer1Timer() {
     ScreenPoint pointer;
-    if (!ReadPointer(pointer)) return;
+    if (!ui::ReadPointer(pointer)) return;
     const int current = Left();
-    const int left = ControlBarLeft(PrimaryScreen(), pointer, current);
+    const int left = ControlBarLeft(ui::PrimaryScreenSize(), pointer, current);
     if (left != current) SetLeft(left);
 }
 

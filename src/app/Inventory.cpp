@@ -30,3 +30,9 @@ Inventory::~Inventory() {
 }
 
 void Inventory::Start() { follower_->Show(); }
+
+ui::Form& Inventory::followerForm() { return *follower_; }
+ui::Form& Inventory::haloForm() { return *halo_; }
+ui::Form& Inventory::controlBarForm() { return *controlBar_; }
+ui::Form& Inventory::helpForm() { return *help_; }
+ui::PopupMenu& Inventory::controlBarMenu() { return controlBar_->PopupMenu1; }

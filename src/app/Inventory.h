@@ -1,7 +1,13 @@
 // The seven windows of the program, one instance each, created at start-up in a fixed
-// order and kept until exit. Every window reaches the others through here by role.
+// order and kept until exit. Every window reaches the others through here by role: the
+// one header of the shell that the windows below it include.
 #pragma once
 #include <memory>
+
+namespace ui {
+class Form;
+class PopupMenu;
+}  // namespace ui
 
 class TForm1;
 class TForm2;
@@ -31,6 +37,15 @@ public:
     TForm5& helpWindow() { return *help_; }
     TForm8& penWindow() { return *pen_; }
     TForm9& boardWindow() { return *board_; }
+
+    // The windows of another folder as plain forms, for the parts that only show, hide
+    // or ask about them and so need not know their classes.
+    ui::Form& followerForm();
+    ui::Form& haloForm();
+    ui::Form& controlBarForm();
+    ui::Form& helpForm();
+    // The control bar's menu, which the tray icon opens too.
+    ui::PopupMenu& controlBarMenu();
 
 private:
     std::unique_ptr<TForm2> follower_;

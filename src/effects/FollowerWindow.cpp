@@ -1,14 +1,13 @@
 #include "effects/FollowerWindow.h"
 
-#include "app/ControlBar.h"
-#include "app/HotKeys.h"
 #include "app/Inventory.h"
 #include "effects/HaloWindow.h"
 #include "effects/SettingsWindow.h"
-#include "store/IntegerConversion.h"
 #include "store/Settings.h"
 #include "ui/Application.h"
+#include "ui/HotKeys.h"
 #include "ui/PopupMenu.h"
+#include "ui/Screen.h"
 
 namespace {
 
@@ -21,7 +20,7 @@ ui::FormParams FollowerParams() {
     p.border = ui::BorderStyle::None;
     p.width = kSize;
     p.height = kSize;
-    p.color = ui::clGray;
+    p.color = ui::clSeeThrough;
     p.topMost = true;
     p.toolWindow = true;
     p.activateOnShow = false;
@@ -36,12 +35,13 @@ enum { kF8, kF5, kF6, kLeft, kRight, kUp, kDown };
 
 TForm2::TForm2(Inventory& inventory)
     : ui::Form(FollowerParams()),
-      Image1(Handle(), 0, 0, kSize, kSize, ui::clGray),
+      Image1(Handle(), 0, 0, kSize, kSize, ui::clSeeThrough),
       Timer2(*this, 10),
       inventory_(inventory) {
-    // Grey pixels are see-through; every mouse action passes through the window.
+    // The see-through grey around the picture lets the screen show; every mouse action
+    // passes through the window.
     KeepClickThrough(Handle());
-    SetLayeredWindowAttributes(Handle(), RGB(128, 128, 128), 0, LWA_COLORKEY);
+    SetLayeredWindowAttributes(Handle(), ui::kSeeThroughKey, 0, LWA_COLORKEY);
     Timer2.OnTimer = [this] { Timer2Timer(); };
     ui::Guarded([this] { FormCreate(); });
 }
@@ -49,12 +49,12 @@ TForm2::TForm2(Inventory& inventory)
 void TForm2::FormCreate() {
     const PictureSettings settings = ReadPictureSettings();
     picturePath_ = settings.fileName;
-    offset_ = StrToInt(settings.offsetText);
+    offset_ = ToPictureOffset(settings);
     Image1.SetPicture(ui::Picture::LoadPng(picturePath_));
 
-    hotKeyIds_[kF8] = RegisterAppHotKey(Handle(), hotkeys::F8);
-    hotKeyIds_[kF5] = RegisterAppHotKey(Handle(), hotkeys::F5);
-    hotKeyIds_[kF6] = RegisterAppHotKey(Handle(), hotkeys::F6);
+    hotKeyIds_[kF8] = ui::RegisterAppHotKey(Handle(), hotkeys::F8);
+    hotKeyIds_[kF5] = ui::RegisterAppHotKey(Handle(), hotkeys::F5);
+    hotKeyIds_[kF6] = ui::RegisterAppHotKey(Handle(), hotkeys::F6);
     SetSize(kSize, kSize);
     tray_.Add(Handle());
     keyboardMouse_ = false;
@@ -62,15 +62,15 @@ void TForm2::FormCreate() {
 
 void TForm2::FormShow() {
     Timer2Timer();  // a hidden follower is not moved; it starts at the pointer
-    inventory_.controlBar().Show();
+    inventory_.controlBarForm().Show();
     inventory_.settingsWindow().Close();
     ShowWindow(ui::Application::Current().OwnerWindow(), SW_HIDE);
 }
 
 void TForm2::FormDestroy() {
-    UnregisterAppHotKey(Handle(), hotKeyIds_[kF8]);
-    UnregisterAppHotKey(Handle(), hotKeyIds_[kF5]);
-    UnregisterAppHotKey(Handle(), hotKeyIds_[kF6]);
+    ui::UnregisterAppHotKey(Handle(), hotKeyIds_[kF8]);
+    ui::UnregisterAppHotKey(Handle(), hotKeyIds_[kF5]);
+    ui::UnregisterAppHotKey(Handle(), hotKeyIds_[kF6]);
     tray_.Delete();
 }
 
@@ -79,7 +79,7 @@ void TForm2::Timer2Timer() {
     // placed when it is shown again, so nobody sees a difference.
     if (!Visible()) return;
     ScreenPoint pointer;
-    if (!ReadPointer(pointer)) return;
+    if (!ui::ReadPointer(pointer)) return;
     placement_.MoveTo(Handle(), FollowerOrigin(pointer, offset_));
     KeepClickThrough(Handle());
 }
@@ -87,13 +87,13 @@ void TForm2::Timer2Timer() {
 void TForm2::ToggleKeyboardMouse() {
     if (!keyboardMouse_) {
         keyboardMouse_ = true;
-        hotKeyIds_[kLeft] = RegisterAppHotKey(Handle(), hotkeys::Left);
-        hotKeyIds_[kRight] = RegisterAppHotKey(Handle(), hotkeys::Right);
-        hotKeyIds_[kUp] = RegisterAppHotKey(Handle(), hotkeys::Up);
-        hotKeyIds_[kDown] = RegisterAppHotKey(Handle(), hotkeys::Down);
+        hotKeyIds_[kLeft] = ui::RegisterAppHotKey(Handle(), hotkeys::Left);
+        hotKeyIds_[kRight] = ui::RegisterAppHotKey(Handle(), hotkeys::Right);
+        hotKeyIds_[kUp] = ui::RegisterAppHotKey(Handle(), hotkeys::Up);
+        hotKeyIds_[kDown] = ui::RegisterAppHotKey(Handle(), hotkeys::Down);
     } else {
         keyboardMouse_ = false;
-        for (int i = kLeft; i <= kDown; ++i) UnregisterAppHotKey(Handle(), hotKeyIds_[i]);
+        for (int i = kLeft; i <= kDown; ++i) ui::UnregisterAppHotKey(Handle(), hotKeyIds_[i]);
     }
 }
 
@@ -129,7 +129,7 @@ void TForm2::WMTrayIcon(LPARAM lParam) {
     if (static_cast<UINT>(lParam) != WM_RBUTTONDOWN) return;
     POINT p;
     GetCursorPos(&p);
-    inventory_.controlBar().PopupMenu1.Popup(Handle(), p.x, p.y);
+    inventory_.controlBarMenu().Popup(Handle(), p.x, p.y);
     PostMessageW(Handle(), WM_NULL, 0, 0);
 }
 
@@ -145,7 +145,7 @@ LRESULT TForm2::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             placement_.Note(*reinterpret_cast<const WINDOWPOS*>(lParam));
             return Form::HandleMessage(msg, wParam, lParam);
         default:
-            if (msg == TrayIcon::TaskbarCreatedMessage()) {
+            if (msg == ui::TrayIcon::TaskbarCreatedMessage()) {
                 tray_.Restore();
                 return 0;
             }

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "app/TrayIcon.h"
+#include "ui/TrayIcon.h"
 #include "effects/PointerOverlay.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
@@ -47,6 +47,6 @@ private:
     int offset_ = 0;
     bool keyboardMouse_ = false;
     std::array<int, 7> hotKeyIds_{};
-    TrayIcon tray_;
+    ui::TrayIcon tray_;
     OverlayPlacement placement_;
 };

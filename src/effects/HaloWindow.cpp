@@ -1,12 +1,12 @@
 #include "effects/HaloWindow.h"
 
-#include "app/HotKeys.h"
 #include "app/Inventory.h"
 #include "effects/FollowerWindow.h"
-#include "store/IntegerConversion.h"
 #include "store/Settings.h"
 #include "ui/Application.h"
 #include "ui/Handles.h"
+#include "ui/HotKeys.h"
+#include "ui/Screen.h"
 
 namespace {
 
@@ -34,12 +34,9 @@ TForm3::TForm3(Inventory& inventory) : ui::Form(HaloParams()), Timer3(*this, 10)
 }
 
 void TForm3::FormCreate() {
-    hotKeyId_ = RegisterAppHotKey(Handle(), hotkeys::F7);
-    const HaloSettings settings = ReadHaloSettings();
-    const int color = StrToInt(settings.colorText);
-    const int alpha = StrToInt(settings.alphaText);
-    const int diameter = StrToInt(settings.diameterText);
-    ApplySettings(color, alpha, diameter);
+    hotKeyId_ = ui::RegisterAppHotKey(Handle(), hotkeys::F7);
+    const HaloValues stored = ToHaloValues(ReadHaloSettings());
+    ApplySettings(stored.color, stored.alpha, stored.diameter);
 }
 
 void TForm3::ApplySettings(int color, int alpha, int diameter) {
@@ -59,7 +56,7 @@ void TForm3::Timer3Timer() {
     // A hidden halo skips the pointer read (the tick's only real cost) and is placed when shown.
     if (!Visible()) return;
     ScreenPoint pointer;
-    if (!ReadPointer(pointer)) return;
+    if (!ui::ReadPointer(pointer)) return;
     placement_.MoveTo(Handle(), HaloOrigin(pointer, diameter_));
     if (!(GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST))
         SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -76,7 +73,7 @@ void TForm3::WMHotKey(WPARAM, LPARAM lParam) {
         Show();
 }
 
-void TForm3::FormClose() { UnregisterAppHotKey(Handle(), hotKeyId_); }
+void TForm3::FormClose() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
 
 LRESULT TForm3::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {

@@ -14,10 +14,3 @@ void OverlayPlacement::MoveTo(HWND window, ScreenPoint origin) const {
     if (origin == placed_) return;
     SetWindowPos(window, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
-
-bool ReadPointer(ScreenPoint& pointer) {
-    POINT p;
-    if (!GetCursorPos(&p)) return false;
-    pointer = {p.x, p.y};
-    return true;
-}

@@ -23,6 +23,3 @@ public:
 private:
     ScreenPoint placed_{INT_MIN, INT_MIN};
 };
-
-// The pointer's screen position; false when it cannot be read.
-bool ReadPointer(ScreenPoint& pointer);

@@ -1,11 +1,7 @@
 // Where the pointer effects stand relative to the pointer, and how the keyboard mouse steps.
 #pragma once
-
-struct ScreenPoint {
-    int x = 0;
-    int y = 0;
-    friend constexpr bool operator==(ScreenPoint, ScreenPoint) = default;
-};
+#include "base/HotKeyTable.h"
+#include "base/ScreenGeometry.h"
 
 // The follower's top-left corner: the pointer minus the picture offset on both axes.
 constexpr ScreenPoint FollowerOrigin(ScreenPoint pointer, int offset) {
@@ -24,13 +20,13 @@ constexpr int kKeyboardMouseStep = 10;
 // The step of an arrow key (virtual-key code), or {0, 0} for any other key.
 constexpr ScreenPoint ArrowStep(unsigned virtualKey) {
     switch (virtualKey) {
-        case 0x25:
+        case vk::Left:
             return {-kKeyboardMouseStep, 0};
-        case 0x27:
+        case vk::Right:
             return {kKeyboardMouseStep, 0};
-        case 0x26:
+        case vk::Up:
             return {0, -kKeyboardMouseStep};
-        case 0x28:
+        case vk::Down:
             return {0, kKeyboardMouseStep};
         default:
             return {0, 0};

@@ -1,6 +1,6 @@
 #include "effects/SettingsValidation.h"
 
-#include "store/IntegerConversion.h"
+#include "base/IntegerConversion.h"
 
 std::wstring TrimBlanks(const std::wstring& text) {
     const auto blank = [](wchar_t c) { return c <= L' '; };

@@ -9,7 +9,6 @@
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
 #include "effects/SettingsValidation.h"
-#include "store/IntegerConversion.h"
 #include "store/Settings.h"
 #include "ui/Application.h"
 #include "ui/Font.h"
@@ -106,16 +105,13 @@ TForm4::TForm4(Inventory& inventory)
 
 void TForm4::FormCreate() {
     const HaloSettings halo = ReadHaloSettings();
-    const int color = StrToInt(halo.colorText);
-    // The other two are only checked here, so a broken stored value is reported at start.
-    StrToInt(halo.alphaText);
-    StrToInt(halo.diameterText);
-    Edit1.SetColor(color);
+    // All three are converted, so a broken stored value is reported at start.
+    Edit1.SetColor(ToHaloValues(halo).color);
     Edit2.SetText(halo.diameterText);
     Edit3.SetText(halo.alphaText);
 
     const PictureSettings picture = ReadPictureSettings();
-    StrToInt(picture.offsetText);
+    ToPictureOffset(picture);
     Image1.SetPicture(ui::Picture::LoadPng(picture.fileName));
     Edit4.SetText(picture.offsetText);
     Edit5.SetText(picture.fileName);
@@ -132,7 +128,7 @@ void TForm4::Ppa1Click() {
     }
     Edit1.SetText(std::to_wstring(Edit1.GetColor()));
     // The trimmed texts: the stored number must read back, and a trailing blank would not.
-    WriteHaloSettings(Edit1.Text(), TrimBlanks(Edit2.Text()), TrimBlanks(Edit3.Text()));
+    WriteHaloSettings({Edit1.Text(), TrimBlanks(Edit3.Text()), TrimBlanks(Edit2.Text())});
 }
 
 void TForm4::Ppa2Click() {
@@ -144,12 +140,9 @@ void TForm4::Ppa2Click() {
     }
     Ppa2.SetCaption(kStop);
     inventory_.follower().Hide();
-    const HaloSettings stored = ReadHaloSettings();
-    const int color = StrToInt(stored.colorText);
-    const int alpha = StrToInt(stored.alphaText);
-    const int diameter = StrToInt(stored.diameterText);
+    const HaloValues stored = ToHaloValues(ReadHaloSettings());
     halo.Show();
-    halo.ApplySettings(color, alpha, diameter);
+    halo.ApplySettings(stored.color, stored.alpha, stored.diameter);
 }
 
 void TForm4::Papic3Click() {
@@ -178,7 +171,7 @@ void TForm4::Papic1Click() {
         ShowMessage(*message);
         return;
     }
-    WritePictureSettings(Edit5.Text(), TrimBlanks(Edit4.Text()));
+    WritePictureSettings({Edit5.Text(), TrimBlanks(Edit4.Text())});
 }
 
 void TForm4::Papic2Click() {
@@ -191,7 +184,7 @@ void TForm4::Papic2Click() {
     Papic2.SetCaption(kStop);
     inventory_.halo().Hide();
     const PictureSettings stored = ReadPictureSettings();
-    follower.SetPictureOffset(StrToInt(stored.offsetText));
+    follower.SetPictureOffset(ToPictureOffset(stored));
     follower.Image1.SetPicture(ui::Picture::LoadPng(stored.fileName));
     // Showing the follower hides this window (its show steps); it comes straight back.
     follower.Show();

@@ -1,5 +1,7 @@
 #include "pen/BoardWindow.h"
 
+#include "ui/Screen.h"
+
 namespace {
 ui::FormParams BoardParams() {
     ui::FormParams p;
@@ -8,8 +10,9 @@ ui::FormParams BoardParams() {
     p.border = ui::BorderStyle::None;
     p.color = ui::clBlack;
     // Maximized: the whole screen.
-    p.width = GetSystemMetrics(SM_CXSCREEN);
-    p.height = GetSystemMetrics(SM_CYSCREEN);
+    const ScreenSize screen = ui::PrimaryScreenSize();
+    p.width = screen.width;
+    p.height = screen.height;
     // It only lies under the top-most pen for a moment; the pen keeps the focus.
     p.activateOnShow = false;
     return p;

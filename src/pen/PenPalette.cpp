@@ -13,7 +13,7 @@ constexpr int kLabelHeight = 13;
 // would fall through it, so it is moved one step off the key.
 ui::Color InnerColor() {
     const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
-    return shadow == RGB(128, 128, 128) ? static_cast<ui::Color>(RGB(127, 127, 127)) : ui::clBtnShadow;
+    return shadow == ui::kSeeThroughKey ? static_cast<ui::Color>(RGB(127, 127, 127)) : ui::clBtnShadow;
 }
 
 ui::PanelParams PaletteParams(int left, int top) {

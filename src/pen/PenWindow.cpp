@@ -1,52 +1,49 @@
 #include "pen/PenWindow.h"
 
-#include "app/HotKeys.h"
 #include "app/Inventory.h"
-#include "effects/FollowerWindow.h"
-#include "effects/HaloWindow.h"
 #include "pen/BoardWindow.h"
 #include "pen/Figures.h"
 #include "pen/TextBoxSize.h"
 #include "ui/Application.h"
 #include "ui/Font.h"
+#include "ui/HotKeys.h"
+#include "ui/Screen.h"
 
 namespace {
 
-constexpr COLORREF kSeeThrough = RGB(128, 128, 128);
 constexpr int kFormFontPoints = 8;  // the text box starts with the form's font
 
-int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
-int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
-
-ui::FormParams PenParams() {
+ui::FormParams PenParams(ScreenSize screen) {
     ui::FormParams p;
     p.className = L"TForm8";
     p.caption = L"Form8";
     p.border = ui::BorderStyle::None;
-    p.color = ui::clGray;
+    p.color = ui::clSeeThrough;
     p.topMost = true;
-    p.width = ScreenWidth();
-    p.height = ScreenHeight();
+    p.width = screen.width;
+    p.height = screen.height;
     return p;
 }
 
 }  // namespace
 
-TForm8::TForm8(Inventory& inventory)
-    : ui::Form(PenParams()),
-      Image1(Handle(), 0, 0, ScreenWidth(), ScreenHeight()),
-      Image3(ScreenWidth(), ScreenHeight()),
-      Panel2(Handle(), ScreenWidth() - PenPalette::kWidth - 10, 5),
-      Edit1(Handle(), ScreenWidth(), ScreenHeight(), 121, 21, L""),
+TForm8::TForm8(Inventory& inventory) : TForm8(inventory, ui::PrimaryScreenSize()) {}
+
+TForm8::TForm8(Inventory& inventory, ScreenSize screen)
+    : ui::Form(PenParams(screen)),
+      Image1(Handle(), 0, 0, screen.width, screen.height),
+      Image3(screen.width, screen.height),
+      Panel2(Handle(), screen.width - PenPalette::kWidth - 10, 5),
+      Edit1(Handle(), screen.width, screen.height, 121, 21, L""),
       inventory_(inventory),
-      screenBeneath_(ScreenWidth(), ScreenHeight()) {
-    // Mid grey is see-through: the windows beneath show there.
+      screenBeneath_(screen.width, screen.height) {
+    // The see-through grey lets the windows beneath show.
     SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
-    SetLayeredWindowAttributes(Handle(), kSeeThrough, 0, LWA_COLORKEY);
+    SetLayeredWindowAttributes(Handle(), ui::kSeeThroughKey, 0, LWA_COLORKEY);
     // The surface lies under the palette and the text box (a new child goes under the
     // ones made before it).
     SetWindowPos(Image1.Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    Edit1.SetColor(ui::clGray);
+    Edit1.SetColor(ui::clSeeThrough);
     SetTextFont(kFormFontPoints);
     BindEvents();
     ui::Guarded([this] { FormCreate(); });
@@ -83,13 +80,13 @@ void TForm8::BindEvents() {
 }
 
 void TForm8::FormCreate() {
-    hotKeyId_ = RegisterAppHotKey(Handle(), hotkeys::Esc);
+    hotKeyId_ = ui::RegisterAppHotKey(Handle(), hotkeys::Esc);
     LoadToolCursor(tool_);
     ReapplyPalette();
     eraserSize_ = SurfaceCanvas().PenWidth();
 }
 
-void TForm8::FormDestroy() { UnregisterAppHotKey(Handle(), hotKeyId_); }
+void TForm8::FormDestroy() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
 
 LRESULT TForm8::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
@@ -110,8 +107,8 @@ LRESULT TForm8::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void TForm8::WMHotKey(WPARAM, LPARAM lParam) {
     if (HotKeyVirtualKey(lParam) != hotkeys::Esc.virtualKey) return;
-    TForm3& halo = inventory_.halo();
-    TForm2& follower = inventory_.follower();
+    ui::Form& halo = inventory_.haloForm();
+    ui::Form& follower = inventory_.followerForm();
     if (halo.Visible()) halo.Hide();
     if (follower.Visible()) follower.Hide();
     if (Visible()) {
@@ -160,7 +157,7 @@ void TForm8::ToolButton11Click() {
     Edit1.SetText(L"");
     Edit1.Focus();
     LoadToolCursor(tool_);
-    inventory_.follower().Hide();
+    inventory_.followerForm().Hide();
     Edit1.SetFontColor(Panel2.SpeedButtonPenColor.GetColor());
     SetTextFont(pen::TextPoints(SurfaceCanvas().PenWidth()));
 }
@@ -258,7 +255,7 @@ void TForm8::StampTextBox() {
     SendMessageW(Edit1.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(box.get()), PRF_CLIENT | PRF_ERASEBKGND);
     // The box's grey background is see-through on the screen, so only its text is seen.
     TransparentBlt(surface, at.x, at.y, client.right, client.bottom, box.get(), 0, 0, client.right, client.bottom,
-                   kSeeThrough);
+                   ui::kSeeThroughKey);
     Image1.Invalidate(RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
 }
 
@@ -306,4 +303,73 @@ int TForm8::EditTextWidth(const ui::Edit& edit) const {
 
 void TForm8::Edit1Change() {
     Edit1.SetSize(pen::TextBoxWidth(EditTextWidth(Edit1), SurfaceCanvas().PenWidth()), Edit1.Height());
+}
+
+// --- The palette ------------------------------------------------------------------
+
+void TForm8::Panel2MouseDown(int, int, int) {
+    // The system moves the palette with the pointer until the button is released, as if
+    // the frame were a caption.
+    ReleaseCapture();
+    SendMessageW(Panel2.Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+}
+
+void TForm8::Image2Click() { Close(); }
+
+void TForm8::SpeedButtonPenColorClick() {
+    if (!Panel2.ColorDialog1.Execute(Handle())) return;
+    const ui::Color color = Panel2.ColorDialog1.GetColor();
+    SurfaceCanvas().SetPenColor(color);
+    Panel2.SpeedButtonPenColor.SetColor(color);
+    Edit1.SetFontColor(color);
+}
+
+void TForm8::SpeedButtonBrushColorClick() {
+    if (!Panel2.ColorDialog1.Execute(Handle())) return;
+    const ui::Color color = Panel2.ColorDialog1.GetColor();
+    // A hollow brush turns solid; the style list keeps showing what it showed.
+    SurfaceCanvas().SetBrushColor(color);
+    Panel2.SpeedButtonBrushColor.SetColor(color);
+}
+
+void TForm8::EditPenWidthChange() {
+    const int width = Panel2.UpDownPenWidth.Position();
+    SurfaceCanvas().SetPenWidth(width);
+    eraserSize_ = width;
+    SetTextFont(pen::TextPoints(width));
+    Edit1.SetSize(pen::TextBoxWidth(EditTextWidth(Edit1), width), Edit1.Height());
+}
+
+void TForm8::ComboBoxPenStyleChange() {
+    const int style = Panel2.ComboBoxPenStyle.ItemIndex();
+    if (style >= 0) SurfaceCanvas().SetPenStyle(static_cast<ui::PenStyle>(style));
+}
+
+void TForm8::ComboBoxBrushStyleChange() {
+    SurfaceCanvas().SetBrushColor(Panel2.SpeedButtonBrushColor.GetColor());
+    const int style = Panel2.ComboBoxBrushStyle.ItemIndex();
+    if (style >= 0) SurfaceCanvas().SetBrushStyle(static_cast<ui::BrushStyle>(style));
+}
+
+void TForm8::ToolButton7Click() {
+    // Each press discards the drawing and shows the next board on a fresh canvas.
+    SurfaceCanvas().Reset();
+    switch (nextBoard_) {
+        case pen::NextBoard::White:
+            FillWhite();
+            break;
+        case pen::NextBoard::Black:
+            FillBlack();
+            break;
+        case pen::NextBoard::Screen:
+            CaptureScreen();
+            break;
+    }
+    ReapplyPalette();
+    nextBoard_ = pen::After(nextBoard_);
+}
+
+void TForm8::ToolButton8Click() {
+    Close();
+    inventory_.helpForm().Show();
 }

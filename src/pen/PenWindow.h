@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include "base/ScreenGeometry.h"
 #include "pen/BoardCycle.h"
 #include "pen/DrawTool.h"
 #include "pen/FigureGeometry.h"
@@ -83,6 +84,7 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    TForm8(Inventory& inventory, ScreenSize screen);
     void BindEvents();
     void FormCreate();
     void SelectTool(pen::DrawTool tool);

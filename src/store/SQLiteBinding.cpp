@@ -2,8 +2,8 @@
 // positional values of one call.
 #include "store/SQLiteDatabase.h"
 
-#include "store/Errors.h"
-#include "store/Utf8.h"
+#include "store/SQLiteException.h"
+#include "base/Utf8.h"
 
 #include <string_view>
 #include <type_traits>

@@ -1,6 +1,6 @@
 #include "store/SQLiteDatabase.h"
 
-#include "store/Errors.h"
+#include "store/SQLiteException.h"
 #include "store/SQLiteErrorText.h"
 
 TSQLiteDatabase::TSQLiteDatabase(const std::string& fileName) {

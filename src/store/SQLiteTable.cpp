@@ -1,6 +1,6 @@
 #include "store/SQLiteTable.h"
 
-#include "store/Errors.h"
+#include "store/SQLiteException.h"
 #include "store/FloatText.h"
 #include "store/SQLiteDatabase.h"
 

@@ -1,7 +1,8 @@
 #include "store/Settings.h"
 
+#include "base/IntegerConversion.h"
+#include "base/Utf8.h"
 #include "store/SQLiteDatabase.h"
-#include "store/Utf8.h"
 
 namespace {
 
@@ -23,15 +24,15 @@ std::wstring ReadText(const TSQLiteTable& table, const std::string& column) {
 
 }  // namespace
 
-std::string PictureUpdateStatement(const std::wstring& fileName, const std::wstring& offsetText) {
-    return "Update GBgs Set FileN='" + LiteralText(fileName) + "'" + ",SHu=" + "'" + LiteralText(offsetText) + "'" +
-           " where GBgsID=1";
+std::string PictureUpdateStatement(const PictureSettings& settings) {
+    return "Update GBgs Set FileN='" + LiteralText(settings.fileName) + "'" + ",SHu=" + "'" +
+           LiteralText(settings.offsetText) + "'" + " where GBgsID=1";
 }
 
-std::string HaloUpdateStatement(const std::wstring& colorText, const std::wstring& diameterText,
-                                const std::wstring& alphaText) {
-    return "Update GBtx Set ColoeN='" + LiteralText(colorText) + "'" + ",Ghdx=" + "'" + LiteralText(diameterText) +
-           "'" + ",TouM=" + "'" + LiteralText(alphaText) + "'" + " where GBtxID=1";
+std::string HaloUpdateStatement(const HaloSettings& settings) {
+    return "Update GBtx Set ColoeN='" + LiteralText(settings.colorText) + "'" + ",Ghdx=" + "'" +
+           LiteralText(settings.diameterText) + "'" + ",TouM=" + "'" + LiteralText(settings.alphaText) + "'" +
+           " where GBtxID=1";
 }
 
 PictureSettings ReadPictureSettings(const std::string& dbFile) {
@@ -53,13 +54,22 @@ HaloSettings ReadHaloSettings(const std::string& dbFile) {
     return settings;
 }
 
-void WritePictureSettings(const std::wstring& fileName, const std::wstring& offsetText, const std::string& dbFile) {
+void WritePictureSettings(const PictureSettings& settings, const std::string& dbFile) {
     TSQLiteDatabase database(dbFile);
-    database.RunSQL(PictureUpdateStatement(fileName, offsetText));
+    database.RunSQL(PictureUpdateStatement(settings));
 }
 
-void WriteHaloSettings(const std::wstring& colorText, const std::wstring& diameterText, const std::wstring& alphaText,
-                       const std::string& dbFile) {
+void WriteHaloSettings(const HaloSettings& settings, const std::string& dbFile) {
     TSQLiteDatabase database(dbFile);
-    database.RunSQL(HaloUpdateStatement(colorText, diameterText, alphaText));
+    database.RunSQL(HaloUpdateStatement(settings));
 }
+
+HaloValues ToHaloValues(const HaloSettings& settings) {
+    HaloValues values;
+    values.color = StrToInt(settings.colorText);
+    values.alpha = StrToInt(settings.alphaText);
+    values.diameter = StrToInt(settings.diameterText);
+    return values;
+}
+
+int ToPictureOffset(const PictureSettings& settings) { return StrToInt(settings.offsetText); }

@@ -4,7 +4,7 @@
 
 // The settings database: table GBgs (follower picture) and GBtx (halo), one row of key 1
 // each. Every operation opens its own connection, runs one statement and closes it. Values
-// are kept as the texts stored; callers convert numbers with StrToInt.
+// are kept as the texts stored; the conversions below turn them into numbers.
 inline constexpr char kSettingsFile[] = "GBTest.db";
 
 struct PictureSettings {
@@ -23,12 +23,21 @@ PictureSettings ReadPictureSettings(const std::string& dbFile = kSettingsFile);
 HaloSettings ReadHaloSettings(const std::string& dbFile = kSettingsFile);
 
 // Update the row of key 1; a missing row changes nothing.
-void WritePictureSettings(const std::wstring& fileName, const std::wstring& offsetText,
-                          const std::string& dbFile = kSettingsFile);
-void WriteHaloSettings(const std::wstring& colorText, const std::wstring& diameterText, const std::wstring& alphaText,
-                       const std::string& dbFile = kSettingsFile);
+void WritePictureSettings(const PictureSettings& settings, const std::string& dbFile = kSettingsFile);
+void WriteHaloSettings(const HaloSettings& settings, const std::string& dbFile = kSettingsFile);
 
 // The UTF-8 update statements, with every value as a quoted text literal.
-std::string PictureUpdateStatement(const std::wstring& fileName, const std::wstring& offsetText);
-std::string HaloUpdateStatement(const std::wstring& colorText, const std::wstring& diameterText,
-                                const std::wstring& alphaText);
+std::string PictureUpdateStatement(const PictureSettings& settings);
+std::string HaloUpdateStatement(const HaloSettings& settings);
+
+// The stored halo as numbers. The texts are converted in the order they are read
+// (colour, alpha, diameter), so with several bad values the user is told of the first.
+struct HaloValues {
+    int color = 0;
+    int alpha = 0;
+    int diameter = 0;
+};
+HaloValues ToHaloValues(const HaloSettings& settings);
+
+// The stored picture offset as a number.
+int ToPictureOffset(const PictureSettings& settings);

@@ -4,9 +4,9 @@
 
 #include <stdexcept>
 
-#include "store/Errors.h"
-#include "store/Utf8.h"
-#include "ui/ErrorText.h"
+#include "base/Exception.h"
+#include "base/Utf8.h"
+#include "base/ErrorText.h"
 
 namespace ui {
 namespace {

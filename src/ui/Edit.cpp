@@ -5,7 +5,7 @@
 namespace ui {
 
 Edit::Edit(HWND parent, int left, int top, int width, int height, const std::wstring& text, bool visible)
-    : brush_(CreateSolidBrush(ColorToRGB(clWindow))) {
+    : background_(clWindow) {
     CreateSystemControl(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(),
                         WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL | (visible ? WS_VISIBLE : 0), left, top, width, height,
                         parent);
@@ -13,10 +13,7 @@ Edit::Edit(HWND parent, int left, int top, int width, int height, const std::wst
 }
 
 void Edit::SetColor(Color color) {
-    if (color == color_) return;
-    color_ = color;
-    brush_.reset(CreateSolidBrush(ColorToRGB(color)));
-    InvalidateRect(Handle(), nullptr, TRUE);
+    if (background_.Set(color)) InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void Edit::SetFontColor(Color color) {
@@ -56,8 +53,8 @@ bool Edit::Reflected(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
     if (msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORSTATIC) {
         HDC dc = reinterpret_cast<HDC>(wParam);
         SetTextColor(dc, ColorToRGB(fontColor_));
-        SetBkColor(dc, ColorToRGB(color_));
-        result = reinterpret_cast<LRESULT>(brush_.get());
+        SetBkColor(dc, ColorToRGB(background_.Get()));
+        result = reinterpret_cast<LRESULT>(background_.Brush());
         return true;
     }
     return false;

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/Colors.h"
+#include "ui/ColorBrush.h"
 #include "ui/Control.h"
 #include "ui/Handles.h"
 
@@ -16,7 +16,7 @@ class Edit : public Control {
 public:
     Edit(HWND parent, int left, int top, int width, int height, const std::wstring& text, bool visible = true);
 
-    Color GetColor() const { return color_; }
+    Color GetColor() const { return background_.Get(); }
     void SetColor(Color color);
     Color FontColor() const { return fontColor_; }
     void SetFontColor(Color color);
@@ -32,9 +32,8 @@ protected:
     bool Reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    Color color_ = clWindow;
+    ColorBrush background_;
     Color fontColor_ = clWindowText;
-    UniqueBrush brush_;
 };
 
 }  // namespace ui

@@ -3,13 +3,11 @@
 #include <algorithm>
 
 #include "ui/Application.h"
-#include "ui/ColorRef.h"
 #include "ui/Timer.h"
 
 namespace ui {
 
-Form::Form(const FormParams& params)
-    : params_(params), color_(params.color), brush_(CreateSolidBrush(ColorToRGB(params.color))) {
+Form::Form(const FormParams& params) : params_(params), background_(params.color) {
     RegisterClassOnce(params.className);
     DWORD style = WS_CLIPCHILDREN;
     style |= params.border == BorderStyle::None ? WS_POPUP : WS_OVERLAPPEDWINDOW;
@@ -73,7 +71,6 @@ int Form::Height() const {
 }
 
 void Form::SetLeft(int left) { SetPosition(left, Top()); }
-void Form::SetTop(int top) { SetPosition(Left(), top); }
 
 void Form::SetPosition(int left, int top) {
     SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -87,30 +84,15 @@ void Form::SetBounds(int left, int top, int width, int height) {
     SetWindowPos(Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int Form::ClientWidth() const {
-    RECT r{};
-    GetClientRect(Handle(), &r);
-    return r.right;
-}
-
-int Form::ClientHeight() const {
-    RECT r{};
-    GetClientRect(Handle(), &r);
-    return r.bottom;
-}
-
 void Form::SetColor(Color color) {
-    if (color == color_) return;
-    color_ = color;
-    brush_.reset(CreateSolidBrush(ColorToRGB(color)));
-    InvalidateRect(Handle(), nullptr, TRUE);
+    if (background_.Set(color)) InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void Form::AttachTimer(Timer* timer) { timers_.push_back(timer); }
 
 void Form::DetachTimer(Timer* timer) { std::erase(timers_, timer); }
 
-void Form::PaintContent(HDC dc, const RECT& clip) { FillRect(dc, &clip, brush_.get()); }
+void Form::PaintContent(HDC dc, const RECT& clip) { FillRect(dc, &clip, background_.Brush()); }
 
 LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT reflected = 0;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Colors.h"
+#include "ui/ColorBrush.h"
 #include "ui/Handles.h"
 #include "ui/Window.h"
 
@@ -50,16 +50,12 @@ public:
     int Width() const;
     int Height() const;
     void SetLeft(int left);
-    void SetTop(int top);
     void SetPosition(int left, int top);
     void SetSize(int width, int height);
     void SetBounds(int left, int top, int width, int height);
-    int ClientWidth() const;
-    int ClientHeight() const;
 
-    Color GetColor() const { return color_; }
+    Color GetColor() const { return background_.Get(); }
     void SetColor(Color color);
-    HBRUSH BackgroundBrush() const { return brush_.get(); }
 
     // Timers of this form deliver their ticks through its window.
     void AttachTimer(Timer* timer);
@@ -79,8 +75,7 @@ private:
     void BringToFront();
 
     FormParams params_;
-    Color color_;
-    UniqueBrush brush_;
+    ColorBrush background_;
     std::vector<Timer*> timers_;
 };
 

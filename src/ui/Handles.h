@@ -38,9 +38,6 @@ private:
 struct GdiTraits {
     static void Close(HGDIOBJ h) { DeleteObject(h); }
 };
-struct IconTraits {
-    static void Close(HICON h) { DestroyIcon(h); }
-};
 struct CursorTraits {
     static void Close(HCURSOR h) { DestroyCursor(h); }
 };
@@ -59,7 +56,6 @@ using UniqueBrush = UniqueHandle<HBRUSH, GdiTraits>;
 using UniquePen = UniqueHandle<HPEN, GdiTraits>;
 using UniqueFont = UniqueHandle<HFONT, GdiTraits>;
 using UniqueRegion = UniqueHandle<HRGN, GdiTraits>;
-using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 using UniqueCursor = UniqueHandle<HCURSOR, CursorTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 using MemoryDC = UniqueHandle<HDC, MemoryDcTraits>;

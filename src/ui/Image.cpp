@@ -1,11 +1,10 @@
 #include "ui/Image.h"
 
-#include "ui/ColorRef.h"
 
 namespace ui {
 
 Image::Image(HWND parent, int left, int top, int width, int height, Color background, bool stretch)
-    : stretch_(stretch), brush_(CreateSolidBrush(ColorToRGB(background))) {
+    : stretch_(stretch), background_(background) {
     RegisterClassOnce(L"TImage");
     CreateHandle(0, L"TImage", L"", WS_CHILD | WS_VISIBLE, left, top, width, height, parent);
 }
@@ -15,15 +14,10 @@ void Image::SetPicture(Picture picture) {
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void Image::SetBackground(Color color) {
-    brush_.reset(CreateSolidBrush(ColorToRGB(color)));
-    InvalidateRect(Handle(), nullptr, FALSE);
-}
-
 void Image::Paint(HDC dc) {
     RECT r{};
     GetClientRect(Handle(), &r);
-    FillRect(dc, &r, brush_.get());
+    FillRect(dc, &r, background_.Brush());
     if (stretch_)
         picture_.DrawStretched(dc, r);
     else

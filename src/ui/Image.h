@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "ui/Colors.h"
+#include "ui/ColorBrush.h"
 #include "ui/Control.h"
 #include "ui/Handles.h"
 #include "ui/Picture.h"
@@ -18,7 +18,6 @@ public:
 
     const Picture& GetPicture() const { return picture_; }
     void SetPicture(Picture picture);
-    void SetBackground(Color color);
 
     std::function<void()> OnClick;
 
@@ -30,7 +29,7 @@ private:
 
     Picture picture_;
     bool stretch_;
-    UniqueBrush brush_;
+    ColorBrush background_;
 };
 
 }  // namespace ui

@@ -1,6 +1,6 @@
 // Errors of the picture decoders.
 #pragma once
-#include "store/Errors.h"
+#include "base/Exception.h"
 
 namespace ui {
 

@@ -2,17 +2,13 @@
 #pragma once
 #include <string>
 
-#include "store/Errors.h"
+#include "base/Exception.h"
 
 namespace ui {
 
 class EInOutError : public ::Exception {
 public:
-    explicit EInOutError(unsigned long code) : ::Exception("I/O error " + std::to_string(code)), code_(code) {}
-    unsigned long Code() const { return code_; }
-
-private:
-    unsigned long code_;
+    explicit EInOutError(unsigned long code) : ::Exception("I/O error " + std::to_string(code)) {}
 };
 
 }  // namespace ui

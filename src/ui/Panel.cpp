@@ -2,15 +2,13 @@
 
 #include <windowsx.h>
 
-#include "ui/ColorRef.h"
 
 namespace ui {
 
 Panel::Panel(HWND parent, const PanelParams& params)
     : caption_(params.caption),
-      color_(params.color),
-      bevel_(params.bevel),
-      brush_(CreateSolidBrush(ColorToRGB(params.color))) {
+      background_(params.color),
+      bevel_(params.bevel) {
     RegisterClassOnce(L"TPanel");
     CreateHandle(WS_EX_CONTROLPARENT, L"TPanel", params.caption.c_str(),
                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, params.left, params.top, params.width,
@@ -19,10 +17,7 @@ Panel::Panel(HWND parent, const PanelParams& params)
 }
 
 void Panel::SetColor(Color color) {
-    if (color == color_) return;
-    color_ = color;
-    brush_.reset(CreateSolidBrush(ColorToRGB(color)));
-    InvalidateRect(Handle(), nullptr, TRUE);
+    if (background_.Set(color)) InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void Panel::SetCaption(const std::wstring& caption) {
@@ -37,7 +32,7 @@ void Panel::Click() {
 void Panel::Paint(HDC dc) {
     RECT r{};
     GetClientRect(Handle(), &r);
-    FillRect(dc, &r, brush_.get());
+    FillRect(dc, &r, background_.Brush());
     if (bevel_ == Bevel::Raised) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     if (!caption_.empty()) {
         SelectScope font(dc, font_ ? font_ : DefaultFont());

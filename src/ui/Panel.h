@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/Colors.h"
+#include "ui/ColorBrush.h"
 #include "ui/Control.h"
 #include "ui/Handles.h"
 
@@ -25,7 +25,7 @@ class Panel : public Control {
 public:
     Panel(HWND parent, const PanelParams& params);
 
-    Color GetColor() const { return color_; }
+    Color GetColor() const { return background_.Get(); }
     void SetColor(Color color);
     std::wstring Caption() const { return caption_; }
     void SetCaption(const std::wstring& caption);
@@ -43,9 +43,8 @@ private:
     void Paint(HDC dc);
 
     std::wstring caption_;
-    Color color_;
+    ColorBrush background_;
     Bevel bevel_;
-    UniqueBrush brush_;
     bool pressed_ = false;
 };
 

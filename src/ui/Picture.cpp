@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "store/Utf8.h"
+#include "base/Utf8.h"
 #include "ui/Dib.h"
 #include "ui/ImageError.h"
 #include "ui/JpegDecoder.h"

@@ -5,7 +5,7 @@
 namespace ui {
 namespace {
 constexpr int kGlyphSize = 16;
-constexpr COLORREF kSeeThrough = RGB(255, 0, 255);
+constexpr COLORREF kGlyphMask = RGB(255, 0, 255);
 }  // namespace
 
 ToolBar::ToolBar(HWND parent, const ToolBarParams& params)
@@ -16,7 +16,7 @@ ToolBar::ToolBar(HWND parent, const ToolBarParams& params)
         params.left, params.top, params.width, params.height, parent);
     SendMessageW(Handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     glyphs_.reset(ImageList_LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(params.glyphsResource), kGlyphSize,
-                                       0, kSeeThrough, IMAGE_BITMAP, LR_CREATEDIBSECTION));
+                                       0, kGlyphMask, IMAGE_BITMAP, LR_CREATEDIBSECTION));
     SendMessageW(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(glyphs_.get()));
     SendMessageW(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(params.buttonWidth, params.buttonHeight));
     // Our own tooltip control: it watches the toolbar's mouse messages and holds each

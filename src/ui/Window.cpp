@@ -2,12 +2,14 @@
 
 #include <commctrl.h>
 
+#include "ui/AppIcon.h"
+
 #include "ui/Application.h"
 
 namespace ui {
-namespace {
-constexpr wchar_t kObjectProperty[] = L"Vellora.Window";
-}
+
+// A window's object is found through GWLP_USERDATA alone, for our own classes and the
+// system controls we subclass alike: the system's classes leave that slot to the program.
 
 Window::~Window() { DestroyHandle(); }
 
@@ -21,7 +23,7 @@ void Window::RegisterClassOnce(const wchar_t* className, UINT extraStyle) {
     wc.lpfnWndProc = Procedure;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
+    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(VELLORA_ICON_ID));
     wc.lpszClassName = className;
     RegisterClassExW(&wc);
 }
@@ -37,16 +39,17 @@ void Window::CreateSystemControl(DWORD exStyle, const wchar_t* className, const 
     hwnd_ = CreateWindowExW(exStyle, className, caption, style, x, y, width, height, parent, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_) return;
-    SetPropW(hwnd_, kObjectProperty, this);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    subclassed_ = SetWindowSubclass(hwnd_, SubclassProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+    subclassed_ = SetWindowSubclass(hwnd_, SubclassProcedure, 1, 0);
 }
 
 void Window::DestroyHandle() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
-Window* Window::FromHandle(HWND hwnd) { return hwnd ? static_cast<Window*>(GetPropW(hwnd, kObjectProperty)) : nullptr; }
+Window* Window::FromHandle(HWND hwnd) {
+    return hwnd ? reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)) : nullptr;
+}
 
 bool Window::ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     HWND child = nullptr;
@@ -88,7 +91,6 @@ LRESULT Window::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
         const LRESULT result = Default(msg, wParam, lParam);
         if (subclassed_) RemoveWindowSubclass(hwnd, SubclassProcedure, 1);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        RemovePropW(hwnd, kObjectProperty);
         hwnd_ = nullptr;
         subclassed_ = false;
         return result;
@@ -107,16 +109,16 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
         self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        SetPropW(hwnd, kObjectProperty, self);
     } else {
-        self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        self = FromHandle(hwnd);
     }
     if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
     return self->Dispatch(msg, wParam, lParam);
 }
 
-LRESULT CALLBACK Window::SubclassProcedure(HWND, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
-    return reinterpret_cast<Window*>(self)->Dispatch(msg, wParam, lParam);
+LRESULT CALLBACK Window::SubclassProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    Window* self = FromHandle(hwnd);
+    return self ? self->Dispatch(msg, wParam, lParam) : DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
 }  // namespace ui

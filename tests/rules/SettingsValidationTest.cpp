@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "effects/SettingsValidation.h"
-#include "store/Errors.h"
+#include "base/Exception.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Positional values and named parameters of statements.
-#include "store/Errors.h"
+#include "store/SQLiteException.h"
 #include "store/SQLiteDatabase.h"
 
 #include "TestSupport.h"

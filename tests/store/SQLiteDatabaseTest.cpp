@@ -1,5 +1,5 @@
 // Opening connections and running statements against real database files.
-#include "store/Errors.h"
+#include "store/SQLiteException.h"
 #include "store/SQLiteDatabase.h"
 
 #include "TestSupport.h"

@@ -1,5 +1,5 @@
 // Query results: column kinds, empty cells, accessors and their refusals.
-#include "store/Errors.h"
+#include "store/SQLiteException.h"
 #include "store/SQLiteDatabase.h"
 
 #include "TestSupport.h"

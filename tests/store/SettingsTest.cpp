@@ -1,6 +1,6 @@
 // The settings statements against a GBTest.db laid out as the installation ships it.
-#include "store/Errors.h"
-#include "store/IntegerConversion.h"
+#include "store/SQLiteException.h"
+#include "base/Utf8.h"
 #include "store/SQLiteDatabase.h"
 #include "store/Settings.h"
 
@@ -45,8 +45,8 @@ TEST_F(SettingsTest, WritesReadBackAndTheDefaultFileIsInTheWorkingDirectory) {
     Create();
     Fill();
     WorkingDirectory inFolder(folder.Path());
-    WriteHaloSettings(L"16711680", L"600", L"0");
-    WritePictureSettings(L"pic\\\u7BAD\u5934.png", L"130");
+    WriteHaloSettings({L"16711680", L"0", L"600"});
+    WritePictureSettings({L"pic\\\u7BAD\u5934.png", L"130"});
     const HaloSettings halo = ReadHaloSettings();
     EXPECT_EQ(halo.colorText, L"16711680");
     EXPECT_EQ(halo.diameterText, L"600");
@@ -59,7 +59,7 @@ TEST_F(SettingsTest, QuotesInThePathAreStoredAsWritten) {
     Create();
     Fill();
     for (const std::wstring path : {L"pic\\it's.png", L"x',SHu='999", L"''"}) {
-        WritePictureSettings(path, L"65", file);
+        WritePictureSettings({path, L"65"}, file);
         const PictureSettings picture = ReadPictureSettings(file);
         EXPECT_EQ(picture.fileName, path);
         EXPECT_EQ(picture.offsetText, L"65");
@@ -67,25 +67,44 @@ TEST_F(SettingsTest, QuotesInThePathAreStoredAsWritten) {
 }
 
 TEST(SettingsStatements, AreComposedExactly) {
-    EXPECT_EQ(HaloUpdateStatement(L"255", L"100", L"150"),
+    EXPECT_EQ(HaloUpdateStatement({L"255", L"150", L"100"}),
               "Update GBtx Set ColoeN='255',Ghdx='100',TouM='150' where GBtxID=1");
-    EXPECT_EQ(HaloUpdateStatement(L"-1", L"1", L""), "Update GBtx Set ColoeN='-1',Ghdx='1',TouM='' where GBtxID=1");
-    EXPECT_EQ(PictureUpdateStatement(L"pic\\arrow.png", L"65"),
+    EXPECT_EQ(HaloUpdateStatement({L"-1", L"", L"1"}), "Update GBtx Set ColoeN='-1',Ghdx='1',TouM='' where GBtxID=1");
+    EXPECT_EQ(PictureUpdateStatement({L"pic\\arrow.png", L"65"}),
               "Update GBgs Set FileN='pic\\arrow.png',SHu='65' where GBgsID=1");
-    EXPECT_EQ(PictureUpdateStatement(L"pic\\\u7BAD.png", L"0"),
+    EXPECT_EQ(PictureUpdateStatement({L"pic\\\u7BAD.png", L"0"}),
               "Update GBgs Set FileN='pic\\\xE7\xAE\xAD.png',SHu='0' where GBgsID=1");
-    EXPECT_EQ(PictureUpdateStatement(L"it's", L"0"), "Update GBgs Set FileN='it''s',SHu='0' where GBgsID=1");
+    EXPECT_EQ(PictureUpdateStatement({L"it's", L"0"}), "Update GBgs Set FileN='it''s',SHu='0' where GBgsID=1");
+}
+
+TEST(SettingsConversion, HaloReportsTheFirstBadValueInReadingOrder) {
+    struct Case {
+        HaloSettings stored;
+        std::string error;  // empty: converts
+    };
+    for (const Case& c : {Case{{L"x", L"y", L"z"}, "'x' is not a valid integer value"},
+                          Case{{L"255", L"y", L"z"}, "'y' is not a valid integer value"},
+                          Case{{L"255", L"150", L"z"}, "'z' is not a valid integer value"},
+                          Case{{L"255", L"", L"100"}, "'' is not a valid integer value"},
+                          Case{{L"-1", L"256", L"065"}, ""}}) {
+        EXPECT_EQ(ErrorOf([&] { ToHaloValues(c.stored); }), c.error) << ToUtf8(c.stored.colorText);
+    }
+    const HaloValues values = ToHaloValues({L"16711680", L"150", L"101"});
+    EXPECT_EQ(values.color, 16711680);
+    EXPECT_EQ(values.alpha, 150);
+    EXPECT_EQ(values.diameter, 101);
+    EXPECT_EQ(ToPictureOffset({L"pic\\a.png", L"065"}), 65);
 }
 
 TEST_F(SettingsTest, ReadTakesTheFirstRowWhileUpdateChangesKeyOne) {
     Create("GBgsID INTEGER, FileN TEXT, SHu TEXT", "GBtxID INTEGER, ColoeN TEXT, TouM TEXT, Ghdx TEXT");
     Run("INSERT INTO GBgs VALUES (2, 'second.png', '10'), (1, 'first.png', '20')");
     EXPECT_EQ(ReadPictureSettings(file).fileName, L"second.png");
-    WritePictureSettings(L"new.png", L"30", file);
+    WritePictureSettings({L"new.png", L"30"}, file);
     EXPECT_EQ(ReadPictureSettings(file).fileName, L"second.png");
     EXPECT_EQ(Query("SELECT group_concat(FileN || SHu, ' ') FROM GBgs"), "second.png10 new.png30");
 
-    WriteHaloSettings(L"1", L"2", L"3", file);  // no row of key 1: nothing changes, no error
+    WriteHaloSettings({L"1", L"3", L"2"}, file);  // no row of key 1: nothing changes, no error
     EXPECT_EQ(Query("SELECT count(*) FROM GBtx"), "0");
 }
 
@@ -98,9 +117,9 @@ TEST_F(SettingsTest, BrokenContentsRaiseTheLayersMessages) {
     EXPECT_EQ(ErrorOf([&] { ReadHaloSettings(file); }), "Field not found in dataset: TouM");
 
     Run("INSERT INTO GBgs VALUES (1, 'a.png', '6 5')");
-    EXPECT_EQ(ErrorOf([&] { StrToInt(ReadPictureSettings(file).offsetText); }), "'6 5' is not a valid integer value");
+    EXPECT_EQ(ErrorOf([&] { ToPictureOffset(ReadPictureSettings(file)); }), "'6 5' is not a valid integer value");
     Run("UPDATE GBgs SET SHu = NULL");
-    EXPECT_EQ(ErrorOf([&] { StrToInt(ReadPictureSettings(file).offsetText); }), "'' is not a valid integer value");
+    EXPECT_EQ(ErrorOf([&] { ToPictureOffset(ReadPictureSettings(file)); }), "'' is not a valid integer value");
 }
 
 TEST_F(SettingsTest, MissingFileOrFolder) {
@@ -109,7 +128,7 @@ TEST_F(SettingsTest, MissingFileOrFolder) {
 
     const std::string nowhere = TempFolder::Utf8(folder.Path() / "missing" / kSettingsFile);
     EXPECT_EQ(ErrorOf([&] {
-                  WriteHaloSettings(L"1", L"2", L"3", nowhere);
+                  WriteHaloSettings({L"1", L"3", L"2"}, nowhere);
               }).rfind("Failed to open database \"" + nowhere + "\"", 0),
               0u);
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "missing"));

@@ -1,15 +1,11 @@
-// Plain text rules of the store: error texts, float formatting, UTF-8 and integer conversion.
-#include "store/Errors.h"
+// Plain text rules of the store: error texts and float formatting.
 #include "store/FloatText.h"
-#include "store/IntegerConversion.h"
 #include "store/SQLiteErrorText.h"
-#include "store/Utf8.h"
 
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <limits>
 
 TEST(SQLiteErrorText, KnownCodesKeepTheirWording) {
     EXPECT_EQ(SQLiteErrorText(0), "Successful result");
@@ -63,56 +59,4 @@ TEST(FormatFloat, RoundingCarriesIntoTheNextDigit) {
     // Rounding decides the notation: these cross a threshold only once rounded.
     EXPECT_EQ(FormatFloat(999999999999999.9), "1E15");
     EXPECT_EQ(FormatFloat(9.999999999999999e-5), "0.0001");
-}
-
-TEST(Utf8, ConvertsBothWaysWithoutLoss) {
-    const std::string utf8 = "pic\\\xE7\xAE\xAD\xE5\xA4\xB4.png";  // pic\箭头.png
-    EXPECT_EQ(FromUtf8(utf8), L"pic\\\u7BAD\u5934.png");
-    EXPECT_EQ(ToUtf8(L"pic\\\u7BAD\u5934.png"), utf8);
-    // Outside the basic plane: a surrogate pair where wchar_t is 16 bits.
-    EXPECT_EQ(FromUtf8("\xF0\x9F\x98\x80"), std::wstring(L"\U0001F600"));
-    EXPECT_EQ(ToUtf8(L"\U0001F600"), "\xF0\x9F\x98\x80");
-    EXPECT_EQ(FromUtf8(std::string("a\0b", 3)), std::wstring(L"a\0b", 3));
-}
-
-TEST(Utf8, MalformedInputBecomesReplacementCharacters) {
-    EXPECT_EQ(FromUtf8("a\xFF"
-                       "b"),
-              L"a\uFFFDb");
-    EXPECT_EQ(FromUtf8("\xE7\xAE"
-                       "x"),
-              L"\uFFFDx");                                                 // truncated: one replacement
-    EXPECT_EQ(FromUtf8("\xE7\xAE"), L"\uFFFD");                            // truncated at the end
-    EXPECT_EQ(FromUtf8("\xC0\xAF"), L"\uFFFD\uFFFD");                      // overlong
-    EXPECT_EQ(FromUtf8("\xED\xA0\x80"), L"\uFFFD\uFFFD\uFFFD");            // encoded surrogate
-    EXPECT_EQ(FromUtf8("\xF4\x90\x80\x80"), L"\uFFFD\uFFFD\uFFFD\uFFFD");  // above U+10FFFF
-    EXPECT_EQ(ToUtf8(std::wstring(1, static_cast<wchar_t>(0xD800))), "\xEF\xBF\xBD");
-}
-
-TEST(StrToInt, AcceptsTheClassicForms) {
-    EXPECT_EQ(StrToInt(L"065"), 65);
-    EXPECT_EQ(StrToInt(L"0"), 0);
-    EXPECT_EQ(StrToInt(L"-0"), 0);
-    EXPECT_EQ(StrToInt(L"+7"), 7);
-    EXPECT_EQ(StrToInt(L"  \t-12"), -12);
-    EXPECT_EQ(StrToInt(L"16711680"), 16711680);
-    EXPECT_EQ(StrToInt(L"2147483647"), 2147483647);
-    EXPECT_EQ(StrToInt(L"-2147483648"), std::numeric_limits<std::int32_t>::min());
-    EXPECT_EQ(StrToInt(L"$FF"), 255);
-    EXPECT_EQ(StrToInt(L"0x1a"), 26);
-    EXPECT_EQ(StrToInt(L"0XFF"), 255);
-    EXPECT_EQ(StrToInt(L" -$10"), -16);
-    EXPECT_EQ(StrToInt(L"$FFFFFFFF"), -1);
-    EXPECT_EQ(StrToInt(L"$80000000"), std::numeric_limits<std::int32_t>::min());
-}
-
-TEST(StrToInt, RejectsEverythingElseWithTheOriginalText) {
-    for (const std::wstring text :
-         {L"", L"  ", L"12 ", L"1 2", L"12a", L"+", L"-", L"- 5", L"$", L"0x", L"0x-1", L"1.5", L"2147483648",
-          L"-2147483649", L"$100000000", L"99999999999999999999", L"\uFF11\uFF12", L"\u00A012"}) {
-        const std::string original = ToUtf8(text);
-        EXPECT_EQ(ErrorOf([&] { StrToInt(text); }), "'" + original + "' is not a valid integer value") << original;
-    }
-    EXPECT_THROW(StrToInt(L"abc"), EConvertError);
-    EXPECT_EQ(ErrorOf([] { StrToInt(L"\u5341"); }), "'\xE5\x8D\x81' is not a valid integer value");
 }

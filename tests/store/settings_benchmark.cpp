@@ -30,7 +30,7 @@ BENCHMARK(ReadHalo);
 
 void WriteHalo(benchmark::State& state) {
     const SettingsFile settings;
-    for (auto _ : state) WriteHaloSettings(L"16711680", L"100", L"150", settings.Name());
+    for (auto _ : state) WriteHaloSettings({L"16711680", L"150", L"100"}, settings.Name());
 }
 BENCHMARK(WriteHalo);
 

@@ -5,7 +5,7 @@
 
 #include "store/Settings.h"
 #include "store/SQLiteDatabase.h"
-#include "store/Utf8.h"
+#include "base/Utf8.h"
 
 namespace fs = std::filesystem;
 
@@ -66,8 +66,8 @@ void AppTest::WriteSettings(const std::wstring& fileN, const std::wstring& shu, 
     db.RunSQL("CREATE TABLE GBtx (GBtxID INTEGER PRIMARY KEY, ColoeN TEXT, TouM TEXT, Ghdx TEXT)");
     db.RunSQL("INSERT INTO GBgs VALUES (1, '', '')");
     db.RunSQL("INSERT INTO GBtx VALUES (1, '', '', '')");
-    WritePictureSettings(fileN, shu);
-    WriteHaloSettings(coloeN, ghdx, touM);
+    WritePictureSettings({fileN, shu});
+    WriteHaloSettings({coloeN, touM, ghdx});
 }
 
 Inventory& AppTest::CreateWindows(bool start) {

@@ -4,7 +4,7 @@
 
 #include "app/ControlBar.h"
 #include "app/HelpWindow.h"
-#include "store/Utf8.h"
+#include "base/Utf8.h"
 
 #include <richedit.h>
 

@@ -2,7 +2,7 @@
 // the text tool, cursors, and what repeated opening costs in system objects.
 #include "PenFixture.h"
 
-#include "app/HotKeyTable.h"
+#include "base/HotKeyTable.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
 #include "pen/BoardWindow.h"

@@ -6,7 +6,7 @@
 #include "effects/SettingsWindow.h"
 #include "store/SQLiteDatabase.h"
 #include "store/Settings.h"
-#include "store/Utf8.h"
+#include "base/Utf8.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ TEST_F(SettingsSaveTest, HaloSizeAndTransparencyBoundaries) {
         {L"100", L"256", kAlphaRange}, {L"", L"150", kEmptyHalo}, {L"100", L"", kEmptyHalo},
     };
     for (const Case& c : cases) {
-        WriteHaloSettings(L"1", L"2", L"3");
+        WriteHaloSettings({L"1", L"3", L"2"});
         EXPECT_EQ(SaveHalo(c.size, c.alpha), c.message) << ToUtf8(c.size) << " / " << ToUtf8(c.alpha);
         const std::string expected = c.message.empty() ? "65535/" + ToUtf8(c.size) + "/" + ToUtf8(c.alpha) : "1/2/3";
         EXPECT_EQ(Stored(ReadHaloSettings()), expected) << "saved only when valid";
@@ -87,7 +87,7 @@ TEST_F(SettingsSaveTest, PictureOffsetBoundaries) {
     const Case cases[] = {
         {L"0", L""}, {L"130", L""}, {L"131", kOffsetRange}, {L"", kEmptyOffset}, {L"  ", kEmptyOffset}};
     for (const Case& c : cases) {
-        WritePictureSettings(L"pic\\old.png", L"7");
+        WritePictureSettings({L"pic\\old.png", L"7"});
         EXPECT_EQ(SavePicture(c.offset), c.message) << ToUtf8(c.offset);
         const PictureSettings stored = ReadPictureSettings();
         EXPECT_EQ(stored.offsetText, c.message.empty() ? c.offset : L"7");

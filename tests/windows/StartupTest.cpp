@@ -4,7 +4,7 @@
 
 #include "app/ControlBar.h"
 #include "app/HelpWindow.h"
-#include "app/HotKeyTable.h"
+#include "base/HotKeyTable.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
 #include "effects/SettingsWindow.h"

@@ -2,7 +2,7 @@
 // pointer; other mouse messages over the icon do nothing.
 #include "AppTest.h"
 
-#include "app/TrayIcon.h"
+#include "ui/TrayIcon.h"
 #include "effects/FollowerWindow.h"
 
 namespace {

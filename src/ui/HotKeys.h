@@ -2,10 +2,14 @@
 #pragma once
 #include <windows.h>
 
-#include "app/HotKeyTable.h"
+#include "base/HotKeyTable.h"
+
+namespace ui {
 
 // Adds the "MyHotKey" atom afresh, registers the bare key on the window with the id made
 // from it, and returns that id for the later unregistration. Failures are not checked:
 // a key held by another program simply never arrives.
 int RegisterAppHotKey(HWND window, const HotKey& key);
 void UnregisterAppHotKey(HWND window, int id);
+
+}  // namespace ui

@@ -6,6 +6,8 @@
 
 constexpr UINT WM_TRAYICON = WM_USER + 2;  // 1026
 
+namespace ui {
+
 class TrayIcon {
 public:
     TrayIcon() = default;
@@ -27,3 +29,5 @@ private:
     NOTIFYICONDATAW data_{};
     bool added_ = false;
 };
+
+}  // namespace ui

@@ -1,4 +1,6 @@
-#include "app/HotKeys.h"
+#include "ui/HotKeys.h"
+
+namespace ui {
 
 int RegisterAppHotKey(HWND window, const HotKey& key) {
     const int id = HotKeyId(GlobalAddAtomA("MyHotKey"), key);
@@ -7,3 +9,5 @@ int RegisterAppHotKey(HWND window, const HotKey& key) {
 }
 
 void UnregisterAppHotKey(HWND window, int id) { UnregisterHotKey(window, id); }
+
+}  // namespace ui

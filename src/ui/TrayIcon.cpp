@@ -1,4 +1,8 @@
-#include "app/TrayIcon.h"
+#include "ui/TrayIcon.h"
+
+#include "ui/AppIcon.h"
+
+namespace ui {
 
 void TrayIcon::Add(HWND owner) {
     data_ = NOTIFYICONDATAW{};
@@ -9,7 +13,7 @@ void TrayIcon::Add(HWND owner) {
     data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data_.uCallbackMessage = WM_TRAYICON;
     // The executable's main icon is a shared resource: it is not destroyed.
-    data_.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    data_.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(VELLORA_ICON_ID));
     if (!data_.hIcon) data_.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     lstrcpynW(data_.szTip, L"Vellora", 64);
     Shell_NotifyIconW(NIM_ADD, &data_);
@@ -30,3 +34,5 @@ UINT TrayIcon::TaskbarCreatedMessage() {
     static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
     return message;
 }
+
+}  // namespace ui

@@ -9,16 +9,29 @@ struct HotKey {
     int subtrahend;  // taken from the atom to make the id
 };
 
+// Virtual-key codes of the keys the program registers.
+namespace vk {
+constexpr unsigned Escape = 0x1B;
+constexpr unsigned Left = 0x25;
+constexpr unsigned Up = 0x26;
+constexpr unsigned Right = 0x27;
+constexpr unsigned Down = 0x28;
+constexpr unsigned F5 = 0x74;
+constexpr unsigned F6 = 0x75;
+constexpr unsigned F7 = 0x76;
+constexpr unsigned F8 = 0x77;
+}  // namespace vk
+
 namespace hotkeys {
-constexpr HotKey F8{0x77, 0xC000};
-constexpr HotKey F5{0x74, 0xC005};
-constexpr HotKey F6{0x75, 0xC006};
-constexpr HotKey Left{0x25, 0xC001};
-constexpr HotKey Right{0x27, 0xC002};
-constexpr HotKey Up{0x26, 0xC003};
-constexpr HotKey Down{0x28, 0xC004};
-constexpr HotKey F7{0x76, 0xC000};
-constexpr HotKey Esc{0x1B, 0xC000};
+constexpr HotKey F8{vk::F8, 0xC000};
+constexpr HotKey F5{vk::F5, 0xC005};
+constexpr HotKey F6{vk::F6, 0xC006};
+constexpr HotKey Left{vk::Left, 0xC001};
+constexpr HotKey Right{vk::Right, 0xC002};
+constexpr HotKey Up{vk::Up, 0xC003};
+constexpr HotKey Down{vk::Down, 0xC004};
+constexpr HotKey F7{vk::F7, 0xC000};
+constexpr HotKey Esc{vk::Escape, 0xC000};
 }  // namespace hotkeys
 
 // The atom is taken as an unsigned 16-bit value; the id may come out negative.

@@ -1,4 +1,4 @@
-#include "store/Utf8.h"
+#include "base/Utf8.h"
 
 #include <type_traits>
 

@@ -1,7 +1,7 @@
-#include "store/IntegerConversion.h"
+#include "base/IntegerConversion.h"
 
-#include "store/Errors.h"
-#include "store/Utf8.h"
+#include "base/Exception.h"
+#include "base/Utf8.h"
 
 #include <optional>
 
