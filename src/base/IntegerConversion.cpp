@@ -54,9 +54,9 @@ std::optional<std::int32_t> Parse(const std::wstring& text) {
                                                   : static_cast<std::int64_t>(*magnitude));
     }
 
-    // Hexadecimal is a 32-bit pattern, as the classic conversion reads it: "$FFFFFFFF" is -1
-    // and "$80000000" the smallest integer; a sign then negates the pattern with wrap-around.
-    // This keeps colour values written in hex readable whatever their top bit.
+    // Hexadecimal is a 32-bit pattern: "$FFFFFFFF" is -1 and "$80000000" the smallest
+    // integer; a sign then negates the pattern with wrap-around. This keeps colour values
+    // written in hex readable whatever their top bit.
     const auto pattern = ParseDigits(text, pos, 16, 0xFFFFFFFFULL);
     if (!pattern) return std::nullopt;
     const auto bits = static_cast<std::uint32_t>(negative ? 0U - *pattern : *pattern);

@@ -6,8 +6,8 @@
 namespace pen {
 
 std::optional<Barbs> ArrowBarbs(Point tip, Point tail) {
-    // The squared length is summed in 32 bits and wraps like the original arithmetic; a
-    // wrapped (negative) sum gives no head, as coinciding points do.
+    // The squared length is summed in 32 bits and may wrap on a huge drag; a wrapped
+    // (negative) sum gives no head, as coinciding points do, instead of a NaN barb.
     const auto dx32 = static_cast<std::uint32_t>(tip.x - tail.x);
     const auto dy32 = static_cast<std::uint32_t>(tip.y - tail.y);
     const auto sum = static_cast<std::int32_t>(dy32 * dy32 + dx32 * dx32);

@@ -40,7 +40,8 @@ std::string SQLiteErrorText(int code) {
             return "The database schema changed";
         case 18:
             return "Too much data for one row of a table";
-        // The misspelling is part of the message users have always seen.
+        // Spelled as the program has always reported it, so that a message a user quotes
+        // can be searched for.
         case 19:
             return "Abort due to contraint violation";
         case 20:
