@@ -9,19 +9,7 @@
 #include "base/IntegerConversion.h"
 #include "base/Utf8.h"
 
-namespace {
-
-template <typename Fn>
-std::string ErrorOf(Fn&& fn) {
-    try {
-        fn();
-    } catch (const std::exception& error) {
-        return error.what();
-    }
-    return {};
-}
-
-}  // namespace
+#include "TestSupport.h"
 
 TEST(Utf8, ConvertsBothWaysWithoutLoss) {
     const std::string utf8 = "pic\\\xE7\xAE\xAD\xE5\xA4\xB4.png";  // pic\箭头.png
