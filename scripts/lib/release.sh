@@ -46,8 +46,8 @@ notice_heading() {
 release_notices() {
   local src=$VELLORA_CACHE/src mingw_copyright=/usr/share/doc/mingw-w64-x86-64-dev/copyright
   printf 'Vellora %s: notices of the libraries inside Vellora.exe\n\n' "$1"
-  printf 'Vellora.exe contains the libraries below, linked into the program. Their authors\n'
-  printf 'ask that these texts go with it.\n\n'
+  printf 'Vellora.exe contains the libraries below, linked into the program. Here are their\n'
+  printf 'licences and notices, as their authors wrote them.\n\n'
   printf 'This software is based in part on the work of the Independent JPEG Group.\n'
 
   notice_heading "SQLite $(cat "$src/sqlite/VERSION") (public domain)"
@@ -70,7 +70,7 @@ release_notices() {
   python3 "$release_root/scripts/lib/dep5.py" "$mingw_copyright" 'mingw-w64-libraries/winpthreads/include/pthread.h'
 }
 
-# The release's folder name, and its zip's without .zip
+# The release's folder name and its zip's file name
 release_name() { echo "Vellora-$(project_version)"; }
 release_zip_name() { echo "$(release_name)-win64.zip"; }
 
