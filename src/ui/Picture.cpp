@@ -58,8 +58,8 @@ void Picture::DrawStretched(HDC dc, const RECT& target) const {
     MemoryDC source(CreateCompatibleDC(dc));
     SelectScope selected(source.get(), bitmap_.get());
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, source.get(), 0, 0,
-               width_, height_, blend);
+    GdiAlphaBlend(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, source.get(), 0,
+                  0, width_, height_, blend);
 }
 
 }  // namespace ui
