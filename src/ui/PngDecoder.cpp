@@ -91,8 +91,10 @@ bool PrepareRows(png_structp png, png_infop info, std::size_t& rowBytes) {
     return true;
 }
 
-// Reads every row (of every pass, for an interlaced file: each pass's pixels are placed
-// where they belong) into one row buffer, keeping the pixels of the kept corner.
+// Reads rows into one row buffer, keeping the pixels of the kept corner. A plain file is
+// read only down to the corner's last row, so its load time follows what is shown; an
+// interlaced one spreads every part of the picture over seven passes, each placed here
+// where its pixels belong, and is read to the end.
 bool ReadPixels(png_structp png, png_infop info, png_bytep row, DecodedPicture& kept) {
     if (setjmp(png_jmpbuf(png))) return false;
     const png_uint_32 width = png_get_image_width(png, info);
@@ -101,7 +103,7 @@ bool ReadPixels(png_structp png, png_infop info, png_bytep row, DecodedPicture& 
     const png_uint_32 keptWidth = static_cast<png_uint_32>(kept.width);
     const png_uint_32 keptHeight = static_cast<png_uint_32>(kept.height);
     for (int pass = 0; pass < (interlaced ? 7 : 1); ++pass) {
-        const png_uint_32 rows = interlaced ? PNG_PASS_ROWS(height, pass) : height;
+        const png_uint_32 rows = interlaced ? PNG_PASS_ROWS(height, pass) : keptHeight;
         const png_uint_32 columns = interlaced ? PNG_PASS_COLS(width, pass) : width;
         if (rows == 0 || columns == 0) continue;  // libpng skips such a pass too
         for (png_uint_32 r = 0; r < rows; ++r) {
@@ -115,7 +117,7 @@ bool ReadPixels(png_structp png, png_infop info, png_bytep row, DecodedPicture& 
             }
         }
     }
-    png_read_end(png, nullptr);
+    if (interlaced || height == keptHeight) png_read_end(png, nullptr);
     return true;
 }
 
