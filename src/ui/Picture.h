@@ -1,26 +1,24 @@
-// A decoded picture held as a premultiplied 32-bit DIB, drawn with its transparency.
+// A decoded picture held as a premultiplied 32-bit DIB, drawn with its transparency. Only
+// its top-left corner is held (see ui/PictureDecoder.h): Width and Height are of that part.
 #pragma once
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "ui/Handles.h"
+#include "ui/PictureDecoder.h"
 
 namespace ui {
 
 class Picture {
 public:
     Picture() = default;
-    // A blank picture of the given size, every pixel fully transparent.
-    Picture(int width, int height);
 
     // Decodes a PNG file; relative paths are taken from the working directory.
-    // Throws ui::EImageError when the file cannot be read or is not a PNG.
+    // Throws ui::EImageError, naming the file, when it cannot be read, is not a PNG, is
+    // too large or there is no memory for it.
     static Picture LoadPng(const std::wstring& path);
-    // Decodes a JPEG held in memory (a resource of the program).
-    static Picture FromJpeg(const std::uint8_t* data, std::size_t size);
     // Decodes the JPEG stored as an RCDATA resource of the executable.
     static Picture FromJpegResource(int resourceId);
 
@@ -36,8 +34,7 @@ public:
     void DrawStretched(HDC dc, const RECT& target) const;
 
 private:
-    // Takes straight (not premultiplied) BGRA rows, top row first.
-    static Picture FromStraightBgra(int width, int height, const std::vector<std::uint8_t>& bgra);
+    explicit Picture(const DecodedPicture& decoded);
 
     UniqueBitmap bitmap_;
     std::uint32_t* pixels_ = nullptr;
