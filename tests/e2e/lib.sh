@@ -20,13 +20,17 @@ log() { printf '[%s] %s\n' "$E2E_NAME" "$*"; }
 fail() { log "FAIL: $*"; E2E_FAILURES=$((E2E_FAILURES + 1)); }
 pass() { log "ok: $*"; }
 
-# Starts the program in a fresh copy of its folder (its own GBTest.db and pictures) and
-# waits for its windows.
+# Starts the program in a fresh copy of its folder (its own GBTest.db and pictures), or in
+# the folder given, and waits for its windows.
 start_program() {
   stop_program
-  rm -rf "$E2E_RUN"
-  mkdir -p "$E2E_RUN"
-  cp -r "$E2E_BIN/Vellora.exe" "$E2E_BIN/GBTest.db" "$E2E_BIN/pic" "$E2E_RUN/"
+  if [ $# -gt 0 ]; then
+    E2E_RUN=$1
+  else
+    rm -rf "$E2E_RUN"
+    mkdir -p "$E2E_RUN"
+    cp -r "$E2E_BIN/Vellora.exe" "$E2E_BIN/GBTest.db" "$E2E_BIN/pic" "$E2E_RUN/"
+  fi
   xdotool mousemove 960 100
   (cd "$E2E_RUN" && setsid "$E2E_ROOT/scripts/wine-run" ./Vellora.exe > "$E2E_RUN/wine.log" 2>&1 < /dev/null &)
   wait_for 30 program_windows || { log "the program did not start"; cat "$E2E_RUN/wine.log" >&2; exit 1; }
