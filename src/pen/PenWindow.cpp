@@ -3,6 +3,7 @@
 #include "app/Inventory.h"
 #include "pen/BoardWindow.h"
 #include "pen/Figures.h"
+#include "pen/PalettePlacement.h"
 #include "pen/TextBoxSize.h"
 #include "ui/Application.h"
 #include "ui/Font.h"
@@ -13,15 +14,16 @@ namespace {
 
 constexpr int kFormFontPoints = 8;  // the text box starts with the form's font
 
-ui::FormParams PenParams(ScreenSize screen) {
+// The window covers the screen in pixels, whatever the DPI; it is sized once created.
+// What stands on it (the palette, the text box) scales with the monitor's DPI.
+ui::FormParams PenParams() {
     ui::FormParams p;
     p.className = L"TForm8";
     p.caption = L"Form8";
     p.border = ui::BorderStyle::None;
     p.color = ui::clSeeThrough;
     p.topMost = true;
-    p.width = screen.width;
-    p.height = screen.height;
+    p.scaled = true;
     return p;
 }
 
@@ -30,13 +32,15 @@ ui::FormParams PenParams(ScreenSize screen) {
 TForm8::TForm8(Inventory& inventory) : TForm8(inventory, ui::PrimaryScreenSize()) {}
 
 TForm8::TForm8(Inventory& inventory, ScreenSize screen)
-    : ui::Form(PenParams(screen)),
+    : ui::Form(PenParams()),
       Image1(Handle(), 0, 0, screen.width, screen.height),
       Image3(screen.width, screen.height),
-      Panel2(Handle(), screen.width - PenPalette::kWidth - 10, 5),
+      Panel2(Handle(), 0, 0),
       Edit1(Handle(), screen.width, screen.height, 121, 21, L""),
       inventory_(inventory),
       screenBeneath_(screen.width, screen.height) {
+    SetBounds(0, 0, screen.width, screen.height);
+    PlacePalette();
     // The see-through grey lets the windows beneath show.
     SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
     SetLayeredWindowAttributes(Handle(), ui::kSeeThroughKey, 0, LWA_COLORKEY);
@@ -84,6 +88,18 @@ void TForm8::FormCreate() {
     LoadToolCursor(tool_);
     ReapplyPalette();
     eraserSize_ = SurfaceCanvas().PenWidth();
+}
+
+void TForm8::PlacePalette() {
+    const ScreenPoint origin = pen::PaletteOrigin({Width(), Height()}, ChildLayoutDpi());
+    Panel2.SetPosition(origin.x, origin.y);
+}
+
+void TForm8::FormDpiChanged() {
+    // The system suggests a rectangle scaled with the DPI; the pen keeps covering its screen.
+    const ScreenSize screen = ui::PrimaryScreenSize();
+    SetBounds(0, 0, screen.width, screen.height);
+    PlacePalette();
 }
 
 void TForm8::FormDestroy() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }

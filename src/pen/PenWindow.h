@@ -81,11 +81,13 @@ public:
 
 protected:
     void FormDestroy() override;
+    void FormDpiChanged() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     TForm8(Inventory& inventory, ScreenSize screen);
     void BindEvents();
+    void PlacePalette();
     void FormCreate();
     void SelectTool(pen::DrawTool tool);
     void LoadToolCursor(pen::DrawTool tool);

@@ -9,7 +9,7 @@ constexpr COLORREF kGlyphMask = RGB(255, 0, 255);
 }  // namespace
 
 ToolBar::ToolBar(HWND parent, const ToolBarParams& params)
-    : background_(CreateSolidBrush(ColorToRGB(params.background))) {
+    : buttonSize_{params.buttonWidth, params.buttonHeight}, background_(CreateSolidBrush(ColorToRGB(params.background))) {
     CreateSystemControl(
         0, TOOLBARCLASSNAMEW, L"",
         WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_WRAPABLE | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
@@ -18,11 +18,21 @@ ToolBar::ToolBar(HWND parent, const ToolBarParams& params)
     glyphs_.reset(ImageList_LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(params.glyphsResource), kGlyphSize,
                                        0, kGlyphMask, IMAGE_BITMAP, LR_CREATEDIBSECTION));
     SendMessageW(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(glyphs_.get()));
-    SendMessageW(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(params.buttonWidth, params.buttonHeight));
+    SizeButtons();
     // Our own tooltip control: it watches the toolbar's mouse messages and holds each
     // hint's text, so no notification has to travel back to us.
     tooltip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
                                    0, 0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
+}
+
+void ToolBar::SizeButtons() {
+    SendMessageW(Handle(), TB_SETBUTTONSIZE, 0,
+                 MAKELPARAM(ScaleForDpi(buttonSize_.cx, LayoutDpi()), ScaleForDpi(buttonSize_.cy, LayoutDpi())));
+}
+
+void ToolBar::RelayOut(int dpi) {
+    Control::RelayOut(dpi);
+    SizeButtons();
 }
 
 // The toolbar goes first, before the image list it borrows.

@@ -42,6 +42,7 @@ public:
     // Where button number `index` sits in the toolbar, and the hint its tooltip shows.
     RECT ButtonRect(int index) const;
     std::wstring Hint(int index) const;
+    void RelayOut(int dpi) override;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -54,6 +55,9 @@ private:
         static void Close(HIMAGELIST h) { ImageList_Destroy(h); }
     };
 
+    void SizeButtons();
+
+    SIZE buttonSize_;  // in design units
     std::vector<ToolButton*> buttons_;
     UniqueBrush background_;
     UniqueHandle<HIMAGELIST, ImageListTraits> glyphs_;  // the toolbar only borrows it
