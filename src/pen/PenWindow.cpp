@@ -8,6 +8,7 @@
 #include "ui/Application.h"
 #include "ui/Font.h"
 #include "ui/HotKeys.h"
+#include "ui/Dpi.h"
 #include "ui/Screen.h"
 
 namespace {
@@ -38,7 +39,8 @@ TForm8::TForm8(Inventory& inventory, ScreenSize screen)
       Panel2(Handle(), 0, 0),
       Edit1(Handle(), screen.width, screen.height, 121, 21, L""),
       inventory_(inventory),
-      screenBeneath_(screen.width, screen.height) {
+      screenBeneath_(screen.width, screen.height),
+      covered_{0, 0, screen.width, screen.height} {
     SetBounds(0, 0, screen.width, screen.height);
     PlacePalette();
     // The see-through grey lets the windows beneath show.
@@ -96,10 +98,27 @@ void TForm8::PlacePalette() {
 }
 
 void TForm8::FormDpiChanged() {
-    // The system suggests a rectangle scaled with the DPI; the pen keeps covering its screen.
-    const ScreenSize screen = ui::PrimaryScreenSize();
-    SetBounds(0, 0, screen.width, screen.height);
+    // The system suggests a rectangle scaled with the DPI; the pen keeps covering its monitor.
+    SetBounds(covered_.left, covered_.top, covered_.Width(), covered_.Height());
     PlacePalette();
+}
+
+void TForm8::CoverMonitorUnderPointer() {
+    ScreenPoint pointer;
+    if (!ui::ReadPointer(pointer)) return;
+    const std::vector<MonitorInfo> monitors = ui::Monitors();
+    const MonitorInfo* monitor = MonitorAt(monitors, pointer);
+    if (!monitor || monitor->bounds == covered_) return;
+    covered_ = monitor->bounds;
+    const int width = covered_.Width(), height = covered_.Height();
+    Image1.Resize(width, height);
+    Image3.Resize(width, height);
+    screenBeneath_.Resize(width, height);
+    // The text box waits just outside the covered monitor until the text tool places it.
+    Edit1.SetPosition(width, height);
+    // Placed for the size the window is about to take, before it has taken it.
+    const ScreenPoint origin = pen::PaletteOrigin({width, height}, ChildLayoutDpi());
+    Panel2.SetPosition(origin.x, origin.y);
 }
 
 void TForm8::FormDestroy() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
@@ -110,10 +129,19 @@ LRESULT TForm8::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             WMHotKey(wParam, lParam);
             return 0;
         case WM_WINDOWPOSCHANGING: {
-            // The last moment the screen shows what lies beneath the window: a copy of
-            // the screen taken later would (under Wine) contain the window itself.
-            const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
-            if ((pos->flags & SWP_SHOWWINDOW) && !Visible()) TakeScreenBeneath();
+            auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+            if ((pos->flags & SWP_SHOWWINDOW) && !Visible()) {
+                // Opening: the pen covers the monitor that holds the pointer.
+                CoverMonitorUnderPointer();
+                pos->x = covered_.left;
+                pos->y = covered_.top;
+                pos->cx = covered_.Width();
+                pos->cy = covered_.Height();
+                pos->flags &= ~(SWP_NOMOVE | SWP_NOSIZE);
+                // The last moment the screen shows what lies beneath the window: a copy
+                // of the screen taken later would (under Wine) contain the window itself.
+                TakeScreenBeneath();
+            }
             return Form::HandleMessage(msg, wParam, lParam);
         }
         default:
@@ -220,7 +248,11 @@ void TForm8::DrawShape(pen::Point origin, pen::Point current, ui::PenMode mode) 
 
 void TForm8::TakeScreenBeneath() {
     ui::WindowDC screen(GetDesktopWindow());
-    screenBeneath_.CopyFrom(screen.get());
+    // Where the desktop's DC starts depends on the system (the primary's or the virtual
+    // screen's top-left): ask it.
+    POINT origin{};
+    GetDCOrgEx(screen.get(), &origin);
+    screenBeneath_.CopyFrom(screen.get(), covered_.left - origin.x, covered_.top - origin.y);
 }
 
 void TForm8::CopyToBothBitmaps(HDC source) {
@@ -238,6 +270,7 @@ void TForm8::CaptureScreen() {
 
 void TForm8::FillFromBoard(ui::Color color) {
     TForm9& board = inventory_.boardWindow();
+    board.SetBounds(covered_.left, covered_.top, covered_.Width(), covered_.Height());
     board.Show();
     board.SetColor(color);
     // The board paints itself into the surface: a copy from its window on the screen

@@ -22,6 +22,11 @@ int ButtonOf(UINT msg) {
 
 }  // namespace
 
+void SurfaceImage::Resize(int width, int height) {
+    surface_.Resize(width, height);
+    SetSize(width, height);
+}
+
 SurfaceImage::SurfaceImage(HWND parent, int left, int top, int width, int height) : surface_(width, height) {
     RegisterClassOnce(L"TSurfaceImage");
     // Its pixels are the screen's pixels, whatever the DPI.

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# A laptop at 150 % with a projector beside it: the control bar at the laptop's right edge
+# at its scaled size, the picture following the pointer onto the projector, and Esc there
+# opening the pen over exactly the projector with its palette at the projector's top-right.
+# Wine sees two monitors on one wide Xvfb screen through a stand-in libXinerama.
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+root=$(cd "$here/../.." && pwd)
+stand_in=$root/build/e2e/xinerama
+mkdir -p "$stand_in"
+cc -shared -fPIC -o "$stand_in/libXinerama.so.1" "$here/fake_xinerama.c"
+
+# A display and a Wine prefix of this check's own: RandR off, so that Wine asks Xinerama.
+unset DISPLAY
+export VELLORA_XVFB_DISPLAY=:$((${VELLORA_XVFB_DISPLAY#:} + 20))
+export VELLORA_SCREEN=2304x800x24 VELLORA_XVFB_ARGS="-extension RANDR"
+export VELLORA_HEADS="0,0,1280,800;1280,0,1024,768"
+export LD_LIBRARY_PATH=$stand_in${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}
+export VELLORA_WINE_DPI=144 WINEPREFIX=$root/build/wineprefix-monitors
+source "$here/lib.sh"
+
+# The geometry of the program's window of this size: "x y", or nothing.
+window_at_size() {
+  local w
+  for w in $(program_windows); do
+    xdotool getwindowgeometry --shell "$w" | awk -F= -v size="$1" '
+      /^X=/{x=$2} /^Y=/{y=$2} /^WIDTH=/{w=$2} /^HEIGHT=/{h=$2} END{if (w "x" h == size) print x, y}'
+  done
+}
+window_is() { [ "$(window_at_size "$1")" = "$2" ]; }
+
+start_program
+move_pointer 640 100
+if wait_for 10 window_is 98x297 "1272 400"; then
+  pass "control bar at the laptop's right edge, 98 x 297, pulled back to its 8-pixel strip"
+else
+  fail "control bar: expected 98x297 at 1272,400, saw $(window_at_size 98x297)"
+fi
+
+move_pointer 1800 400
+if wait_for 10 window_is 128x128 "1735 335"; then
+  pass "the picture follows the pointer onto the projector, at its stored size"
+else
+  fail "picture on the projector: expected 1735,335, saw $(window_at_size 128x128)"
+fi
+
+press Escape
+if wait_for 10 window_is 1024x768 "1280 0"; then
+  pass "Esc on the projector opens the pen over exactly the projector"
+else
+  fail "pen: expected 1024x768 at 1280,0"
+fi
+# The palette's purple frame: 209 pixels from the projector's right edge, 8 from its top.
+expect_pixel monitors-pen 2098 12 800080 "the palette stands at the projector's top-right, scaled"
+expect_no_pixel monitors-pen-edge 2093 12 800080 "the palette's frame starts no further left"
+press Escape
+finish
