@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "app/AutoHide.h"
 #include "app/HelpWindow.h"
 #include "app/Inventory.h"
@@ -70,6 +72,14 @@ void TForm1::Dock() {
 
 void TForm1::FormDpiChanged() { Dock(); }
 
+void TForm1::ClipToPrimaryScreen() {
+    // With a projector right of the primary screen, the pulled-back bar would show its
+    // whole body on the projector: it is cut at the primary screen's right edge.
+    const int visible = std::clamp(ui::PrimaryScreenSize().width - Left(), 0, Width());
+    ui::UniqueRegion region(CreateRectRgn(0, 0, visible, Height()));
+    if (SetWindowRgn(Handle(), region.get(), TRUE)) region.release();  // the system owns it now
+}
+
 void TForm1::FormShow() { inventory_.follower().Show(); }
 
 void TForm1::Pa1Click() { ui::Application::Current().Terminate(); }
@@ -105,6 +115,11 @@ void TForm1::Timer1Timer() {
 }
 
 LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_WINDOWPOSCHANGED) {
+        const auto& pos = *reinterpret_cast<const WINDOWPOS*>(lParam);
+        if ((pos.flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) ClipToPrimaryScreen();
+        return Form::HandleMessage(msg, wParam, lParam);
+    }
     if (msg == WM_DISPLAYCHANGE) {
         // A projector came or went, or the resolution changed: back to the primary's edge.
         Dock();

@@ -41,6 +41,7 @@ private:
     void FormCreate();
     // Docks the bar, extended, at the right edge of the primary screen, half-way down.
     void Dock();
+    void ClipToPrimaryScreen();
 
     Inventory& inventory_;
 };

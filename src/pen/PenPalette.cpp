@@ -33,7 +33,7 @@ ui::ToolBarParams ToolBarLayout() {
     p.width = 79;
     p.height = 97;
     p.buttonWidth = 25;
-    p.glyphsResource = IDB_PEN_GLYPHS;
+    p.glyphStrips = {{16, IDB_PEN_GLYPHS}, {24, IDB_PEN_GLYPHS_24}, {32, IDB_PEN_GLYPHS_32}};
     p.background = InnerColor();
     return p;
 }

@@ -28,7 +28,7 @@ struct FormParams {
     bool topMost = false;
     bool toolWindow = false;     // no taskbar button, no Alt+Tab entry
     bool activateOnShow = true;  // false: showing never takes the focus away from the user
-    bool mainForm = false;         // closing it ends the program
+    bool mainForm = false;       // closing it ends the program
     // Laid out at the DPI of the monitor it stands on: its design position and size, and
     // those of its controls, are for 96 DPI and scaled by DPI / 96.
     bool scaled = false;

@@ -27,14 +27,14 @@ TEST(Monitors, ThePointPicksItsMonitorOrTheNearest) {
         int expected;
     };
     for (const Case& c : {
-             Case{&kSideBySide, {1279, 799}, 0},   // last pixel of the primary
-             Case{&kSideBySide, {1280, 0}, 1},     // first pixel of the projector
+             Case{&kSideBySide, {1279, 799}, 0},  // last pixel of the primary
+             Case{&kSideBySide, {1280, 0}, 1},    // first pixel of the projector
              Case{&kSideBySide, {2303, 767}, 1},
-             Case{&kSideBySide, {2000, 790}, 1},   // below the shorter projector: nearest is it
+             Case{&kSideBySide, {2000, 790}, 1},  // below the shorter projector: nearest is it
              Case{&kSideBySide, {1500, 790}, 1},
-             Case{&kSideBySide, {1285, 799}, 0},   // 32 below the projector, 6 right of the primary
-             Case{&kSideBySide, {1300, 770}, 1},   // 3 below the projector, 21 right of the primary
-             Case{&kStacked, {500, -1}, 1},        // negative coordinates above the primary
+             Case{&kSideBySide, {1285, 799}, 0},  // 32 below the projector, 6 right of the primary
+             Case{&kSideBySide, {1300, 770}, 1},  // 3 below the projector, 21 right of the primary
+             Case{&kStacked, {500, -1}, 1},       // negative coordinates above the primary
              Case{&kStacked, {500, 0}, 0},
              Case{&kStacked, {1200, -10}, 0},      // right of the projector: the primary is nearer
              Case{&kLeftOfPrimary, {-1, 400}, 1},  // left of the primary
@@ -59,9 +59,9 @@ TEST(Monitors, SizesScaleByDpiRoundingHalfAwayFromZero) {
     struct Case {
         int value, dpi, expected;
     };
-    for (const Case& c : {Case{65, 96, 65}, Case{65, 144, 98}, Case{65, 120, 81}, Case{198, 144, 297},
-                          Case{5, 144, 8}, Case{139, 192, 278}, Case{1, 120, 1}, Case{3, 112, 4}, Case{-3, 112, -4},
-                          Case{0, 144, 0}, Case{1000000, 192, 2000000}}) {
+    for (const Case& c : {Case{65, 96, 65}, Case{65, 144, 98}, Case{65, 120, 81}, Case{198, 144, 297}, Case{5, 144, 8},
+                          Case{139, 192, 278}, Case{1, 120, 1}, Case{3, 112, 4}, Case{-3, 112, -4}, Case{0, 144, 0},
+                          Case{1000000, 192, 2000000}}) {
         EXPECT_EQ(ScaleForDpi(c.value, c.dpi), c.expected) << c.value << " at " << c.dpi;
     }
 }

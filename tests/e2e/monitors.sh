@@ -36,6 +36,8 @@ else
   fail "control bar: expected 98x297 at 1272,400, saw $(window_at_size 98x297)"
 fi
 
+expect_pixel monitors-bar 1300 450 000000 "the pulled-back bar shows nothing on the projector"
+
 move_pointer 1800 400
 if wait_for 10 window_is 128x128 "1735 335"; then
   pass "the picture follows the pointer onto the projector, at its stored size"

@@ -15,16 +15,18 @@ namespace {
 struct Expected {
     int dpi;
     int barWidth, barHeight;
-    const char* penButton;  // Pa6 in the bar's container
-    RECT settings;          // left, top, right, bottom of the settings window
-    const char* sizeBox;    // Edit2 in its panel
+    const char* penButton;   // Pa6 in the bar's container
+    RECT settings;           // left, top, right, bottom of the settings window
+    const char* sizeBox;     // Edit2 in its panel
     const char* saveButton;  // Ppa1 in its panel
     int paletteFromRight, paletteTop;
     int toolButtonWidth;
+    int glyphSize;
 };
 
-const Expected kAt96{96, 65, 198, "0,136 65x25", {325, 197, 708, 610}, "104,64 65x21", "144,120 50x25", 139, 5, 25};
-const Expected kAt144{144, 98, 297, "0,204 98x38", {488, 296, 1063, 916}, "156,96 98x32", "216,180 75x38", 209, 8, 38};
+const Expected kAt96{96, 65, 198, "0,136 65x25", {325, 197, 708, 610}, "104,64 65x21", "144,120 50x25", 139, 5, 25, 16};
+const Expected kAt144{144, 98, 297, "0,204 98x38", {488, 296, 1063, 916}, "156,96 98x32", "216,180 75x38", 209,
+                      8,   38, 24};
 
 const Expected* ExpectedAt(int dpi) { return dpi == 96 ? &kAt96 : dpi == 144 ? &kAt144 : nullptr; }
 
@@ -52,6 +54,10 @@ void ExpectBarAndPalette(Inventory& w, const Expected& e) {
     EXPECT_EQ(pen.Panel2.Top(), e.paletteTop);
     const RECT button = pen.Panel2.ToolBar1.ButtonRect(0);
     EXPECT_EQ(button.right - button.left, e.toolButtonWidth);
+    const auto glyphs = reinterpret_cast<HIMAGELIST>(SendMessageW(pen.Panel2.ToolBar1.Handle(), TB_GETIMAGELIST, 0, 0));
+    int glyphWidth = 0, glyphHeight = 0;
+    ImageList_GetIconSize(glyphs, &glyphWidth, &glyphHeight);
+    EXPECT_EQ(glyphWidth, e.glyphSize) << "glyphs drawn for the size they are shown at";
     EXPECT_EQ(pen.Width(), screen.width) << "the pen covers the screen in pixels at any DPI";
 }
 
