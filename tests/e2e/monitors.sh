@@ -55,4 +55,46 @@ fi
 expect_pixel monitors-pen 2098 12 800080 "the palette stands at the projector's top-right, scaled"
 expect_no_pixel monitors-pen-edge 2093 12 800080 "the palette's frame starts no further left"
 press Escape
+
+# The projector left of the laptop and lower: at negative coordinates for the program
+# (-1024,32 to 0,800), X's 0,32 to 1024,800 here.
+stop_program
+wineserver -k 2>/dev/null || true
+export VELLORA_HEADS="1024,0,1280,800;0,32,1024,768"
+start_program
+move_pointer 1500 100
+if wait_for 10 window_is 98x297 "2296 400"; then
+  pass "with the projector on the left, the bar stays at the laptop's right edge"
+else
+  fail "control bar: expected 98x297 at 2296,400, saw $(window_at_size 98x297)"
+fi
+move_pointer 500 400
+if wait_for 10 window_is 128x128 "435 335"; then
+  pass "the picture follows the pointer at negative coordinates"
+else
+  fail "picture left of the laptop: expected 435,335, saw $(window_at_size 128x128)"
+fi
+press F7
+if wait_for 10 window_is 100x100 "450 350"; then
+  pass "the halo follows the pointer at negative coordinates"
+else
+  fail "halo left of the laptop: expected 100x100 at 450,350, saw $(window_at_size 100x100)"
+fi
+press F7
+press F6
+press Left Left Up
+if wait_for 5 test "$(pointer)" = "480 390"; then
+  pass "the arrow keys move the pointer at negative coordinates"
+else
+  fail "keyboard mouse: expected the pointer at 480,390, saw $(pointer)"
+fi
+press F6
+press Escape
+if wait_for 10 window_is 1024x768 "0 32"; then
+  pass "Esc on the left projector opens the pen over exactly it"
+else
+  fail "pen: expected 1024x768 at 0,32"
+fi
+expect_pixel monitors-left-pen 818 44 800080 "its palette stands at that projector's top-right"
+press Escape
 finish
