@@ -7,7 +7,8 @@ ensure_display() {
   (
     flock 9
     if ! xdpyinfo >/dev/null 2>&1; then
-      setsid Xvfb "$DISPLAY" -screen 0 "${VELLORA_SCREEN:-1920x1080x24}" -nolisten tcp -ac -br \
+      # shellcheck disable=SC2086 # VELLORA_XVFB_ARGS holds several words
+      setsid Xvfb "$DISPLAY" -screen 0 "${VELLORA_SCREEN:-1920x1080x24}" -nolisten tcp -ac -br ${VELLORA_XVFB_ARGS:-} \
         >/dev/null 2>&1 < /dev/null &
       for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
     fi

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "app/AutoHide.h"
 #include "app/HelpWindow.h"
 #include "app/Inventory.h"
@@ -23,6 +25,7 @@ ui::FormParams ControlBarParams() {
     p.height = kBarHeight;
     p.toolWindow = true;
     p.activateOnShow = false;
+    p.scaled = true;
     return p;
 }
 
@@ -59,9 +62,22 @@ TForm1::TForm1(Inventory& inventory)
     FormCreate();
 }
 
-void TForm1::FormCreate() {
+void TForm1::FormCreate() { Dock(); }
+
+void TForm1::Dock() {
     const ScreenSize screen = ui::PrimaryScreenSize();
-    SetBounds(screen.width - kBarWidth, ControlBarTop(screen.height), kBarWidth, kBarHeight);
+    const BarSize bar = ControlBarSize(ChildLayoutDpi());
+    SetBounds(screen.width - bar.width, ControlBarTop(screen.height), bar.width, bar.height);
+}
+
+void TForm1::FormDpiChanged() { Dock(); }
+
+void TForm1::ClipToPrimaryScreen() {
+    // With a projector right of the primary screen, the pulled-back bar would show its
+    // whole body on the projector: it is cut at the primary screen's right edge.
+    const int visible = std::clamp(ui::PrimaryScreenSize().width - Left(), 0, Width());
+    ui::UniqueRegion region(CreateRectRgn(0, 0, visible, Height()));
+    if (SetWindowRgn(Handle(), region.get(), TRUE)) region.release();  // the system owns it now
 }
 
 void TForm1::FormShow() { inventory_.follower().Show(); }
@@ -94,11 +110,21 @@ void TForm1::Timer1Timer() {
     ScreenPoint pointer;
     if (!ui::ReadPointer(pointer)) return;
     const int current = Left();
-    const int left = ControlBarLeft(ui::PrimaryScreenSize(), pointer, current);
+    const int left = ControlBarLeft(ui::PrimaryScreenSize(), pointer, current, ControlBarSize(ChildLayoutDpi()));
     if (left != current) SetLeft(left);
 }
 
 LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_WINDOWPOSCHANGED) {
+        const auto& pos = *reinterpret_cast<const WINDOWPOS*>(lParam);
+        if ((pos.flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) ClipToPrimaryScreen();
+        return Form::HandleMessage(msg, wParam, lParam);
+    }
+    if (msg == WM_DISPLAYCHANGE) {
+        // A projector came or went, or the resolution changed: back to the primary's edge.
+        Dock();
+        return Form::HandleMessage(msg, wParam, lParam);
+    }
     if (msg == WM_CONTEXTMENU) {
         POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         // From the keyboard (menu key, Shift+F10) there is no mouse point.

@@ -1,6 +1,7 @@
 // The help window (TForm5): the product title and a fixed help text. Closing it only
 // hides it.
 #pragma once
+#include "ui/Font.h"
 #include "ui/Form.h"
 #include "ui/Handles.h"
 #include "ui/Label.h"
@@ -13,8 +14,8 @@ public:
     explicit TForm5(Inventory& inventory);
 
 private:
-    ui::UniqueFont titleFont_;
-    ui::UniqueFont textFont_;
+    ui::ScaledFont titleFont_;
+    ui::ScaledFont textFont_;
 
 public:
     ui::Label Label1;

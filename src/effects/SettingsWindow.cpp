@@ -29,6 +29,7 @@ ui::FormParams SettingsParams() {
     p.top = 197;
     p.width = 383;
     p.height = 413;
+    p.scaled = true;
     return p;
 }
 
@@ -64,9 +65,9 @@ void DigitKeyPress(wchar_t& key) {
 TForm4::TForm4(Inventory& inventory)
     : ui::Form(SettingsParams()),
       inventory_(inventory),
-      headingFont_(ui::CreateFontByHeight(L"宋体", 21)),
-      textFont_(ui::CreateFontByHeight(L"宋体", 16)),
-      noteFont_(ui::CreateFontByHeight(L"宋体", 13)),
+      headingFont_(Handle(), L"宋体", 21),
+      textFont_(Handle(), L"宋体", 16),
+      noteFont_(Handle(), L"宋体", 13),
       PP1(Handle(), GroupPanel(8, 16, 361, 153)),
       PPLabel1(PP1.Handle(), 0, 0, L"光标光环设置", headingFont_.get(), ui::clBtnFace),
       Edit1(PP1.Handle(), 40, 32, 57, 21, L"当前颜色"),

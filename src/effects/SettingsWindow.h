@@ -4,6 +4,7 @@
 #pragma once
 #include "ui/ColorDialog.h"
 #include "ui/Edit.h"
+#include "ui/Font.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
@@ -26,9 +27,9 @@ public:
 private:
     Inventory& inventory_;
     // The labels' fonts (宋体), created before the labels that use them.
-    ui::UniqueFont headingFont_;
-    ui::UniqueFont textFont_;
-    ui::UniqueFont noteFont_;
+    ui::ScaledFont headingFont_;
+    ui::ScaledFont textFont_;
+    ui::ScaledFont noteFont_;
 
 public:
     // Halo settings.

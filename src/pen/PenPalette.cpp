@@ -33,7 +33,7 @@ ui::ToolBarParams ToolBarLayout() {
     p.width = 79;
     p.height = 97;
     p.buttonWidth = 25;
-    p.glyphsResource = IDB_PEN_GLYPHS;
+    p.glyphStrips = {{16, IDB_PEN_GLYPHS}, {24, IDB_PEN_GLYPHS_24}, {32, IDB_PEN_GLYPHS_32}};
     p.background = InnerColor();
     return p;
 }
@@ -42,8 +42,8 @@ ui::ToolBarParams ToolBarLayout() {
 
 PenPalette::PenPalette(HWND penWindow, int left, int top)
     : ui::Panel(penWindow, PaletteParams(left, top)),
-      titleFont_(ui::CreateFontByHeight(kLabelFace, kLabelHeight, true, GB2312_CHARSET)),
-      labelFont_(ui::CreateFontByHeight(kLabelFace, kLabelHeight, false, GB2312_CHARSET)),
+      titleFont_(Handle(), kLabelFace, kLabelHeight, true, GB2312_CHARSET),
+      labelFont_(Handle(), kLabelFace, kLabelHeight, false, GB2312_CHARSET),
       Panel1(Handle(), InnerParams()),
       Label1(Panel1.Handle(), 10, 10, L"电子笔", titleFont_.get(), InnerColor()),
       Image2(Panel1.Handle(), 64, 8, 22, 17, InnerColor()),

@@ -7,6 +7,7 @@
 #include "ui/ColorDialog.h"
 #include "ui/ComboBox.h"
 #include "ui/Edit.h"
+#include "ui/Font.h"
 #include "ui/Handles.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
@@ -22,8 +23,8 @@ public:
     PenPalette(HWND penWindow, int left, int top);
 
 private:
-    ui::UniqueFont titleFont_;
-    ui::UniqueFont labelFont_;
+    ui::ScaledFont titleFont_;
+    ui::ScaledFont labelFont_;
 
 public:
     ui::Panel Panel1;

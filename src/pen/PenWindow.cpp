@@ -3,25 +3,28 @@
 #include "app/Inventory.h"
 #include "pen/BoardWindow.h"
 #include "pen/Figures.h"
+#include "pen/PalettePlacement.h"
 #include "pen/TextBoxSize.h"
 #include "ui/Application.h"
 #include "ui/Font.h"
 #include "ui/HotKeys.h"
+#include "ui/Dpi.h"
 #include "ui/Screen.h"
 
 namespace {
 
 constexpr int kFormFontPoints = 8;  // the text box starts with the form's font
 
-ui::FormParams PenParams(ScreenSize screen) {
+// The window covers the screen in pixels, whatever the DPI; it is sized once created.
+// What stands on it (the palette, the text box) scales with the monitor's DPI.
+ui::FormParams PenParams() {
     ui::FormParams p;
     p.className = L"TForm8";
     p.caption = L"Form8";
     p.border = ui::BorderStyle::None;
     p.color = ui::clSeeThrough;
     p.topMost = true;
-    p.width = screen.width;
-    p.height = screen.height;
+    p.scaled = true;
     return p;
 }
 
@@ -30,13 +33,16 @@ ui::FormParams PenParams(ScreenSize screen) {
 TForm8::TForm8(Inventory& inventory) : TForm8(inventory, ui::PrimaryScreenSize()) {}
 
 TForm8::TForm8(Inventory& inventory, ScreenSize screen)
-    : ui::Form(PenParams(screen)),
+    : ui::Form(PenParams()),
       Image1(Handle(), 0, 0, screen.width, screen.height),
       Image3(screen.width, screen.height),
-      Panel2(Handle(), screen.width - PenPalette::kWidth - 10, 5),
+      Panel2(Handle(), 0, 0),
       Edit1(Handle(), screen.width, screen.height, 121, 21, L""),
       inventory_(inventory),
-      screenBeneath_(screen.width, screen.height) {
+      screenBeneath_(screen.width, screen.height),
+      covered_{0, 0, screen.width, screen.height} {
+    SetBounds(0, 0, screen.width, screen.height);
+    PlacePalette();
     // The see-through grey lets the windows beneath show.
     SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
     SetLayeredWindowAttributes(Handle(), ui::kSeeThroughKey, 0, LWA_COLORKEY);
@@ -86,6 +92,35 @@ void TForm8::FormCreate() {
     eraserSize_ = SurfaceCanvas().PenWidth();
 }
 
+void TForm8::PlacePalette() {
+    const ScreenPoint origin = pen::PaletteOrigin({Width(), Height()}, ChildLayoutDpi());
+    Panel2.SetPosition(origin.x, origin.y);
+}
+
+void TForm8::FormDpiChanged() {
+    // The system suggests a rectangle scaled with the DPI; the pen keeps covering its monitor.
+    SetBounds(covered_.left, covered_.top, covered_.Width(), covered_.Height());
+    PlacePalette();
+}
+
+void TForm8::CoverMonitorUnderPointer() {
+    ScreenPoint pointer;
+    if (!ui::ReadPointer(pointer)) return;
+    const std::vector<MonitorInfo> monitors = ui::Monitors();
+    const MonitorInfo* monitor = MonitorAt(monitors, pointer);
+    if (!monitor || monitor->bounds == covered_) return;
+    covered_ = monitor->bounds;
+    const int width = covered_.Width(), height = covered_.Height();
+    Image1.Resize(width, height);
+    Image3.Resize(width, height);
+    screenBeneath_.Resize(width, height);
+    // The text box waits just outside the covered monitor until the text tool places it.
+    Edit1.SetPosition(width, height);
+    // Placed for the size the window is about to take, before it has taken it.
+    const ScreenPoint origin = pen::PaletteOrigin({width, height}, ChildLayoutDpi());
+    Panel2.SetPosition(origin.x, origin.y);
+}
+
 void TForm8::FormDestroy() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
 
 LRESULT TForm8::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -94,10 +129,19 @@ LRESULT TForm8::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             WMHotKey(wParam, lParam);
             return 0;
         case WM_WINDOWPOSCHANGING: {
-            // The last moment the screen shows what lies beneath the window: a copy of
-            // the screen taken later would (under Wine) contain the window itself.
-            const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
-            if ((pos->flags & SWP_SHOWWINDOW) && !Visible()) TakeScreenBeneath();
+            auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+            if ((pos->flags & SWP_SHOWWINDOW) && !Visible()) {
+                // Opening: the pen covers the monitor that holds the pointer.
+                CoverMonitorUnderPointer();
+                pos->x = covered_.left;
+                pos->y = covered_.top;
+                pos->cx = covered_.Width();
+                pos->cy = covered_.Height();
+                pos->flags &= ~(SWP_NOMOVE | SWP_NOSIZE);
+                // The last moment the screen shows what lies beneath the window: a copy
+                // of the screen taken later would (under Wine) contain the window itself.
+                TakeScreenBeneath();
+            }
             return Form::HandleMessage(msg, wParam, lParam);
         }
         default:
@@ -204,7 +248,11 @@ void TForm8::DrawShape(pen::Point origin, pen::Point current, ui::PenMode mode) 
 
 void TForm8::TakeScreenBeneath() {
     ui::WindowDC screen(GetDesktopWindow());
-    screenBeneath_.CopyFrom(screen.get());
+    // Where the desktop's DC starts depends on the system (the primary's or the virtual
+    // screen's top-left): ask it.
+    POINT origin{};
+    GetDCOrgEx(screen.get(), &origin);
+    screenBeneath_.CopyFrom(screen.get(), covered_.left - origin.x, covered_.top - origin.y);
 }
 
 void TForm8::CopyToBothBitmaps(HDC source) {
@@ -222,6 +270,7 @@ void TForm8::CaptureScreen() {
 
 void TForm8::FillFromBoard(ui::Color color) {
     TForm9& board = inventory_.boardWindow();
+    board.SetBounds(covered_.left, covered_.top, covered_.Width(), covered_.Height());
     board.Show();
     board.SetColor(color);
     // The board paints itself into the surface: a copy from its window on the screen

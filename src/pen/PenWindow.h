@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include "base/Monitors.h"
 #include "base/ScreenGeometry.h"
 #include "pen/BoardCycle.h"
 #include "pen/DrawTool.h"
@@ -81,11 +82,15 @@ public:
 
 protected:
     void FormDestroy() override;
+    void FormDpiChanged() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     TForm8(Inventory& inventory, ScreenSize screen);
     void BindEvents();
+    void PlacePalette();
+    // Moves the closed pen, its surfaces and its palette onto the monitor under the pointer.
+    void CoverMonitorUnderPointer();
     void FormCreate();
     void SelectTool(pen::DrawTool tool);
     void LoadToolCursor(pen::DrawTool tool);
@@ -108,4 +113,5 @@ private:
     pen::Point current_;
     int eraserSize_ = 0;  // half the side of the eraser square; always the pen width
     pen::NextBoard nextBoard_ = pen::NextBoard::White;
+    ScreenRect covered_;  // the monitor the pen covers, in screen pixels
 };

@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Draws the pen palette's pictures: the twelve 16 x 16 toolbar glyphs side by side in one
-24-bit BMP (magenta is see-through) and the 22 x 18 close glyph, a white X on a blue
-square, as a PPM that the build turns into the JPEG stored in the program.
+24-bit BMP (magenta is see-through), again at 24 and 32 pixels for screens at 150 % and
+200 % (each pixel repeated, so the glyphs stay crisp), and the 22 x 18 close glyph, a
+white X on a blue square, as a PPM that the build turns into the JPEG stored in the program.
 
 usage: make_pen_pictures.py OUTPUT_DIR
-writes OUTPUT_DIR/pen_glyphs.bmp and OUTPUT_DIR/close_glyph.ppm
+writes OUTPUT_DIR/pen_glyphs.bmp, pen_glyphs_24.bmp, pen_glyphs_32.bmp and close_glyph.ppm
 """
 import os
 import struct
@@ -217,6 +218,14 @@ def close_glyph():
     return c
 
 
+def enlarged(p, factor_num, factor_den):
+    """The picture with each pixel repeated: nearest neighbour, no blending."""
+    w, h = p.w * factor_num // factor_den, p.h * factor_num // factor_den
+    big = Picture(w, h, SEE_THROUGH)
+    big.px = [[p.px[y * factor_den // factor_num][x * factor_den // factor_num] for x in range(w)] for y in range(h)]
+    return big
+
+
 def bmp_bytes(p):
     stride = (p.w * 3 + 3) // 4 * 4
     rows = b"".join(bytes(v for r, g, b in row for v in (b, g, r)).ljust(stride, b"\0") for row in reversed(p.px))
@@ -236,6 +245,9 @@ def main():
         strip.paste(make(), 16 * i, 0)
     with open(os.path.join(out, "pen_glyphs.bmp"), "wb") as f:
         f.write(bmp_bytes(strip))
+    for size in (24, 32):
+        with open(os.path.join(out, "pen_glyphs_%d.bmp" % size), "wb") as f:
+            f.write(bmp_bytes(enlarged(strip, size, 16)))
     with open(os.path.join(out, "close_glyph.ppm"), "wb") as f:
         f.write(ppm_bytes(close_glyph()))
 

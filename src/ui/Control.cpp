@@ -24,14 +24,17 @@ int Control::Height() const {
 
 void Control::SetBounds(int left, int top, int width, int height) {
     SetWindowPos(Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    NotePlacement();
 }
 
 void Control::SetPosition(int left, int top) {
     SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    NotePlacement();
 }
 
 void Control::SetSize(int width, int height) {
     SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    NotePlacement();
 }
 
 bool Control::Visible() const { return (GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0; }
@@ -39,6 +42,11 @@ void Control::Show() { ShowWindow(Handle(), SW_SHOWNA); }
 void Control::Hide() { ShowWindow(Handle(), SW_HIDE); }
 
 void Control::SetFont(HFONT font) {
+    // The stock font is drawn for 96 DPI: a form laid out at another DPI has its own.
+    if (font == DefaultFont()) {
+        const Window* form = FromHandle(GetAncestor(Handle(), GA_ROOT));
+        if (HFONT scaled = form ? form->ScaledDefaultFont() : nullptr) font = scaled;
+    }
     font_ = font;
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }

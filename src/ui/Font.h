@@ -6,9 +6,34 @@
 
 namespace ui {
 
+class Form;
+
 // `charHeight` is the character height in pixels (not the cell height), as the forms give it.
 UniqueFont CreateFontByHeight(const wchar_t* face, int charHeight, bool bold = false, BYTE charset = DEFAULT_CHARSET);
 // A font of `points` points on the screen, for text whose size is given in points.
 UniqueFont CreateFontByPoints(const wchar_t* face, int points, bool bold = false);
+
+// A font whose size is given for 96 DPI, made at the DPI its form lays its controls out
+// at, and made again by the form when that DPI changes (the form moved to a monitor of
+// another scaling). It belongs to the form of `windowOfForm`.
+class ScaledFont {
+public:
+    ScaledFont(HWND windowOfForm, const LOGFONTW& design);
+    ScaledFont(HWND windowOfForm, const wchar_t* face, int charHeight, bool bold = false,
+               BYTE charset = DEFAULT_CHARSET);
+    ScaledFont(const ScaledFont&) = delete;
+    ScaledFont& operator=(const ScaledFont&) = delete;
+    ~ScaledFont();
+
+    HFONT get() const { return font_.get(); }
+    // Makes the font at `dpi` and hands back the one it replaces, which the caller keeps
+    // until no control draws with it.
+    UniqueFont Rescale(int dpi);
+
+private:
+    Form* form_;
+    LOGFONTW design_;
+    UniqueFont font_;
+};
 
 }  // namespace ui

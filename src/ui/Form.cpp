@@ -3,11 +3,36 @@
 #include <algorithm>
 
 #include "ui/Application.h"
+#include "ui/Control.h"
+#include "ui/Dpi.h"
+#include "ui/Font.h"
 #include "ui/Timer.h"
 
 namespace ui {
 
-Form::Form(const FormParams& params) : params_(params), background_(params.color) {
+namespace {
+
+LOGFONTW StockFont() {
+    LOGFONTW font{};
+    GetObjectW(DefaultFont(), sizeof font, &font);
+    return font;
+}
+
+FormParams AtDpi(FormParams params, int dpi) {
+    if (!params.scaled) return params;
+    params.left = ScaleForDpi(params.left, dpi);
+    params.top = ScaleForDpi(params.top, dpi);
+    params.width = ScaleForDpi(params.width, dpi);
+    params.height = ScaleForDpi(params.height, dpi);
+    return params;
+}
+
+}  // namespace
+
+Form::Form(const FormParams& design)
+    : params_(AtDpi(design, design.scaled ? PrimaryMonitorDpi() : kBaseDpi)), background_(design.color) {
+    const FormParams& params = params_;
+    if (params.scaled) dpi_ = PrimaryMonitorDpi();
     RegisterClassOnce(params.className);
     DWORD style = WS_CLIPCHILDREN;
     style |= params.border == BorderStyle::None ? WS_POPUP : WS_OVERLAPPEDWINDOW;
@@ -17,6 +42,7 @@ Form::Form(const FormParams& params) : params_(params), background_(params.color
     // Every form is owned by the application's hidden window, so none gets a taskbar button.
     CreateHandle(exStyle, params.className, params.caption.c_str(), style, params.left, params.top, params.width,
                  params.height, Application::Current().OwnerWindow());
+    if (params.scaled && dpi_ != kBaseDpi) defaultFont_ = std::make_unique<ScaledFont>(Handle(), StockFont());
 }
 
 Form::~Form() { DestroyHandle(); }
@@ -90,6 +116,58 @@ void Form::SetColor(Color color) {
 
 void Form::AttachTimer(Timer* timer) { timers_.push_back(timer); }
 
+void Form::AttachFont(ScaledFont* font) { fonts_.push_back(font); }
+
+void Form::DetachFont(ScaledFont* font) { std::erase(fonts_, font); }
+
+int Form::ChildLayoutDpi() const { return params_.scaled ? dpi_ : kBaseDpi; }
+
+HFONT Form::ScaledDefaultFont() const { return defaultFont_ ? defaultFont_->get() : nullptr; }
+
+void Form::ChangeDpi(int dpi, const RECT& suggested) {
+    if (dpi == dpi_) return;
+    dpi_ = dpi;
+    // Every old font stays alive until no control draws with it.
+    std::vector<std::pair<HFONT, HFONT>> renamed;
+    std::vector<UniqueFont> retired;
+    for (ScaledFont* font : fonts_) {
+        if (font == defaultFont_.get()) continue;  // made afresh below
+        const HFONT before = font->get();
+        retired.push_back(font->Rescale(dpi));
+        renamed.emplace_back(before, font->get());
+    }
+    const HFONT oldDefault = defaultFont_ ? defaultFont_->get() : DefaultFont();
+    std::unique_ptr<ScaledFont> retiredDefault = std::move(defaultFont_);
+    if (dpi != kBaseDpi) defaultFont_ = std::make_unique<ScaledFont>(Handle(), StockFont());
+    renamed.emplace_back(oldDefault, defaultFont_ ? defaultFont_->get() : DefaultFont());
+
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    struct Relayout {
+        int dpi;
+        const std::vector<std::pair<HFONT, HFONT>>* renamed;
+    } relayout{dpi, &renamed};
+    EnumChildWindows(
+        Handle(),
+        [](HWND child, LPARAM data) -> BOOL {
+            const auto& r = *reinterpret_cast<const Relayout*>(data);
+            Window* window = FromHandle(child);
+            if (!window) return TRUE;
+            window->RelayOut(r.dpi);
+            if (auto* control = dynamic_cast<Control*>(window)) {
+                for (const auto& [before, after] : *r.renamed)
+                    if (control->GetFont() == before) {
+                        control->SetFont(after);
+                        break;
+                    }
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&relayout));
+    InvalidateRect(Handle(), nullptr, TRUE);
+    FormDpiChanged();
+}
+
 void Form::DetachTimer(Timer* timer) { std::erase(timers_, timer); }
 
 void Form::PaintContent(HDC dc, const RECT& clip) { FillRect(dc, &clip, background_.Brush()); }
@@ -109,6 +187,10 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case WM_CLOSE:
             Close();
+            return 0;
+        case WM_DPICHANGED:
+            if (!params_.scaled) return Default(msg, wParam, lParam);
+            ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_DESTROY:
             FormDestroy();

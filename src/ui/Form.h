@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 namespace ui {
 
 class Timer;
+class ScaledFont;
 
 enum class BorderStyle { None, Sizeable };
 
@@ -27,6 +29,9 @@ struct FormParams {
     bool toolWindow = false;     // no taskbar button, no Alt+Tab entry
     bool activateOnShow = true;  // false: showing never takes the focus away from the user
     bool mainForm = false;       // closing it ends the program
+    // Laid out at the DPI of the monitor it stands on: its design position and size, and
+    // those of its controls, are for 96 DPI and scaled by DPI / 96.
+    bool scaled = false;
 };
 
 class Form : public Window {
@@ -60,11 +65,22 @@ public:
     // Timers of this form deliver their ticks through its window.
     void AttachTimer(Timer* timer);
     void DetachTimer(Timer* timer);
+    // Fonts of this form are made again when its DPI changes.
+    void AttachFont(ScaledFont* font);
+    void DetachFont(ScaledFont* font);
+
+    // The DPI the form's controls are laid out at (96 for a form that does not scale),
+    // and a design size at that DPI.
+    int ChildLayoutDpi() const override;
+    int Scaled(int designPixels) const { return ScaleForDpi(designPixels, ChildLayoutDpi()); }
+    HFONT ScaledDefaultFont() const override;
 
 protected:
     virtual void FormShow() {}
     virtual void FormClose() {}
     virtual void FormDestroy() {}
+    // After the form and its controls were laid out at a new DPI.
+    virtual void FormDpiChanged() {}
 
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     // Paints the form's own surface (background colour by default); serves WM_PAINT and
@@ -73,10 +89,16 @@ protected:
 
 private:
     void BringToFront();
+    // The form moved to a monitor of another DPI: new fonts, the suggested rectangle,
+    // every control laid out again.
+    void ChangeDpi(int dpi, const RECT& suggested);
 
     FormParams params_;
     ColorBrush background_;
     std::vector<Timer*> timers_;
+    std::vector<ScaledFont*> fonts_;
+    int dpi_ = kBaseDpi;
+    std::unique_ptr<ScaledFont> defaultFont_;  // only while laid out at another DPI than 96
 };
 
 }  // namespace ui

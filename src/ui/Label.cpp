@@ -8,8 +8,7 @@ Label::Label(HWND parent, int left, int top, const std::wstring& caption, HFONT 
     : brush_(CreateSolidBrush(ColorToRGB(background))) {
     RegisterClassOnce(L"TLabel");
     CreateHandle(0, L"TLabel", caption.c_str(), WS_CHILD | WS_VISIBLE, left, top, 10, 10, parent);
-    SetFont(font);
-    FitToText();
+    SetFont(font);  // sizes the label to its text
 }
 
 void Label::FitToText() {
@@ -39,6 +38,7 @@ LRESULT Label::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_SETFONT:
             font_ = reinterpret_cast<HFONT>(wParam);
+            FitToText();
             return 0;
         case WM_SETTEXT: {
             const LRESULT result = Default(msg, wParam, lParam);

@@ -25,6 +25,11 @@ public:
     // Plain copy of the block at the same place in `source` (a DC of the same geometry).
     void CopyFrom(HDC source, const RECT& block);
     void CopyFrom(HDC source) { CopyFrom(source, RECT{0, 0, width_, height_}); }
+    // The whole surface from `source`, whose (x, y) lands on the surface's top-left.
+    void CopyFrom(HDC source, int x, int y);
+
+    // A new size; the pixels start black, the canvas keeps its settings.
+    void Resize(int width, int height);
 
 private:
     int width_;

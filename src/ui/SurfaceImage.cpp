@@ -22,8 +22,15 @@ int ButtonOf(UINT msg) {
 
 }  // namespace
 
+void SurfaceImage::Resize(int width, int height) {
+    surface_.Resize(width, height);
+    SetSize(width, height);
+}
+
 SurfaceImage::SurfaceImage(HWND parent, int left, int top, int width, int height) : surface_(width, height) {
     RegisterClassOnce(L"TSurfaceImage");
+    // Its pixels are the screen's pixels, whatever the DPI.
+    pixelLayout_ = true;
     // Siblings above it (a palette, a text box) are never painted over.
     CreateHandle(0, L"TSurfaceImage", L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, left, top, width, height, parent);
 }

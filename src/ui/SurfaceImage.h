@@ -16,6 +16,8 @@ public:
     SurfaceImage(HWND parent, int left, int top, int width, int height);
 
     Surface& GetSurface() { return surface_; }
+    // The control and its surface take a new size, in pixels.
+    void Resize(int width, int height);
     // Not owned; null shows the standard arrow.
     void SetCursor(HCURSOR cursor);
     // Marks a part of the surface for repainting; nothing else is redrawn.

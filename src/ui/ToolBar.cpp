@@ -4,25 +4,46 @@
 
 namespace ui {
 namespace {
-constexpr int kGlyphSize = 16;
 constexpr COLORREF kGlyphMask = RGB(255, 0, 255);
 }  // namespace
 
 ToolBar::ToolBar(HWND parent, const ToolBarParams& params)
-    : background_(CreateSolidBrush(ColorToRGB(params.background))) {
+    : buttonSize_{params.buttonWidth, params.buttonHeight},
+      glyphStrips_(params.glyphStrips),
+      background_(CreateSolidBrush(ColorToRGB(params.background))) {
     CreateSystemControl(
         0, TOOLBARCLASSNAMEW, L"",
         WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_WRAPABLE | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
         params.left, params.top, params.width, params.height, parent);
     SendMessageW(Handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    glyphs_.reset(ImageList_LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(params.glyphsResource), kGlyphSize,
-                                       0, kGlyphMask, IMAGE_BITMAP, LR_CREATEDIBSECTION));
-    SendMessageW(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(glyphs_.get()));
-    SendMessageW(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(params.buttonWidth, params.buttonHeight));
+    LoadGlyphs();
+    SizeButtons();
     // Our own tooltip control: it watches the toolbar's mouse messages and holds each
     // hint's text, so no notification has to travel back to us.
     tooltip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
                                    0, 0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
+}
+
+void ToolBar::LoadGlyphs() {
+    if (glyphStrips_.empty()) return;
+    auto chosen = glyphStrips_.front();
+    for (const auto& strip : glyphStrips_)
+        if (strip.first <= ScaleForDpi(glyphStrips_.front().first, LayoutDpi())) chosen = strip;
+    decltype(glyphs_) fresh(ImageList_LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(chosen.second),
+                                                 chosen.first, 0, kGlyphMask, IMAGE_BITMAP, LR_CREATEDIBSECTION));
+    SendMessageW(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(fresh.get()));
+    glyphs_ = std::move(fresh);  // the toolbar no longer shows the old list
+}
+
+void ToolBar::SizeButtons() {
+    SendMessageW(Handle(), TB_SETBUTTONSIZE, 0,
+                 MAKELPARAM(ScaleForDpi(buttonSize_.cx, LayoutDpi()), ScaleForDpi(buttonSize_.cy, LayoutDpi())));
+}
+
+void ToolBar::RelayOut(int dpi) {
+    Control::RelayOut(dpi);
+    LoadGlyphs();
+    SizeButtons();
 }
 
 // The toolbar goes first, before the image list it borrows.

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/Colors.h"
@@ -26,7 +27,9 @@ public:
 struct ToolBarParams {
     int left = 0, top = 0, width = 0, height = 0;
     int buttonWidth = 23, buttonHeight = 22;
-    int glyphsResource = 0;  // a BITMAP of 16 x 16 glyphs side by side, magenta where see-through
+    // BITMAPs of the same glyphs side by side, square, magenta where see-through, by
+    // glyph size, smallest (16) first; the largest that fits the DPI is shown.
+    std::vector<std::pair<int, int>> glyphStrips;  // (glyph size, resource)
     Color background = clBtnFace;
 };
 
@@ -42,6 +45,7 @@ public:
     // Where button number `index` sits in the toolbar, and the hint its tooltip shows.
     RECT ButtonRect(int index) const;
     std::wstring Hint(int index) const;
+    void RelayOut(int dpi) override;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -54,6 +58,12 @@ private:
         static void Close(HIMAGELIST h) { ImageList_Destroy(h); }
     };
 
+    void SizeButtons();
+    // Loads the glyphs of the size that suits the layout DPI.
+    void LoadGlyphs();
+
+    SIZE buttonSize_;  // in design units
+    std::vector<std::pair<int, int>> glyphStrips_;
     std::vector<ToolButton*> buttons_;
     UniqueBrush background_;
     UniqueHandle<HIMAGELIST, ImageListTraits> glyphs_;  // the toolbar only borrows it

@@ -28,14 +28,52 @@ void Window::RegisterClassOnce(const wchar_t* className, UINT extraStyle) {
     RegisterClassExW(&wc);
 }
 
+namespace {
+
+// From pixels at `dpi` back to design units.
+int Unscale(int value, int dpi) { return dpi == kBaseDpi ? value : MulDiv(value, kBaseDpi, dpi); }
+
+}  // namespace
+
+void Window::PlaceChild(DWORD style, HWND parent, int& x, int& y, int& width, int& height) {
+    if (!(style & WS_CHILD) || pixelLayout_) return;
+    design_ = {x, y, x + width, y + height};
+    const Window* form = FromHandle(GetAncestor(parent, GA_ROOT));
+    layoutDpi_ = form ? form->ChildLayoutDpi() : kBaseDpi;
+    if (layoutDpi_ == kBaseDpi) return;
+    x = ScaleForDpi(x, layoutDpi_);
+    y = ScaleForDpi(y, layoutDpi_);
+    width = ScaleForDpi(design_.right, layoutDpi_) - x;
+    height = ScaleForDpi(design_.bottom, layoutDpi_) - y;
+}
+
+void Window::NotePlacement() {
+    if (pixelLayout_ || !hwnd_) return;
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+    design_ = {Unscale(r.left, layoutDpi_), Unscale(r.top, layoutDpi_), Unscale(r.right, layoutDpi_),
+               Unscale(r.bottom, layoutDpi_)};
+}
+
+void Window::RelayOut(int dpi) {
+    if (pixelLayout_ || !hwnd_ || dpi == layoutDpi_) return;
+    layoutDpi_ = dpi;
+    const int x = ScaleForDpi(design_.left, dpi), y = ScaleForDpi(design_.top, dpi);
+    SetWindowPos(hwnd_, nullptr, x, y, ScaleForDpi(design_.right, dpi) - x, ScaleForDpi(design_.bottom, dpi) - y,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Window::CreateHandle(DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style, int x, int y,
                           int width, int height, HWND parent) {
+    PlaceChild(style, parent, x, y, width, height);
     CreateWindowExW(exStyle, className, caption, style, x, y, width, height, parent, nullptr, GetModuleHandleW(nullptr),
                     this);
 }
 
 void Window::CreateSystemControl(DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style, int x,
                                  int y, int width, int height, HWND parent) {
+    PlaceChild(style, parent, x, y, width, height);
     hwnd_ = CreateWindowExW(exStyle, className, caption, style, x, y, width, height, parent, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_) return;

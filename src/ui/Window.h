@@ -5,6 +5,8 @@
 #pragma once
 #include <windows.h>
 
+#include "base/Monitors.h"
+
 namespace ui {
 
 class Window {
@@ -23,6 +25,14 @@ public:
     // itself. True when the control handled it and `result` is the answer.
     static bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
+    // The DPI that the children of this top-level window are laid out at: 96, the DPI of
+    // the design sizes, unless the window scales with the monitor it stands on.
+    virtual int ChildLayoutDpi() const { return kBaseDpi; }
+    // The form's own copy of the stock font at its layout DPI; null where the stock font serves.
+    virtual HFONT ScaledDefaultFont() const { return nullptr; }
+    // A child placed in design units lays itself out again at another DPI.
+    virtual void RelayOut(int dpi);
+
 protected:
     // Registers the class on first use (CS_DBLCLKS, arrow cursor, no background brush).
     static void RegisterClassOnce(const wchar_t* className, UINT extraStyle = 0);
@@ -34,6 +44,14 @@ protected:
                              int width, int height, HWND parent);
     // Destroys the window now; the destructor does the same if it is still there.
     void DestroyHandle();
+    // Takes the child's current place in its parent as its design rectangle.
+    void NotePlacement();
+    int LayoutDpi() const { return layoutDpi_; }
+
+    // A child is created at a position and size in design units (pixels at 96 DPI),
+    // scaled to the DPI its form lays its children out at. A control that lays itself
+    // out in pixels (the pen's drawing surface) sets this before it is created.
+    bool pixelLayout_ = false;
 
     virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     // A notification about this control, sent to its parent and passed back here.
@@ -65,6 +83,11 @@ private:
     static LRESULT CALLBACK SubclassProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                               DWORD_PTR data);
     LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+    // Scales a child's design rectangle to its form's layout DPI and remembers it.
+    void PlaceChild(DWORD style, HWND parent, int& x, int& y, int& width, int& height);
+
+    RECT design_{};  // a child's rectangle in its parent, in design units
+    int layoutDpi_ = kBaseDpi;
     HWND hwnd_ = nullptr;
     bool subclassed_ = false;
 };

@@ -66,3 +66,16 @@ TEST(AutoHide, ANewResolutionMovesTheBandAndTheEdge) {
     EXPECT_EQ(LeftAfterTick(1023, 600, 959, smaller), 1019) << "below the new band, though inside the old one";
     EXPECT_EQ(LeftAfterTick(1023, 384, 1855, smaller), 1855) << "the new top row keeps the old place";
 }
+
+TEST(AutoHide, AtAnotherDpiTheBarAndItsBandScale) {
+    const BarSize bar = ControlBarSize(144);
+    EXPECT_EQ(bar.width, 98);
+    EXPECT_EQ(bar.height, 297);
+    EXPECT_EQ(bar.strip, 8);
+    // 1280 x 800 at 144 DPI: the bar's top is 400, its band runs to 697, left of it is 1182.
+    constexpr ScreenSize laptop{1280, 800};
+    EXPECT_EQ(ControlBarLeft(laptop, {1183, 696}, 1272, bar), 1182) << "inside the scaled band";
+    EXPECT_EQ(ControlBarLeft(laptop, {1183, 697}, 1272, bar), 1272) << "on its bottom row: stays";
+    EXPECT_EQ(ControlBarLeft(laptop, {1183, 698}, 1182, bar), 1272) << "below it: pulls back to the scaled strip";
+    EXPECT_EQ(ControlBarLeft(laptop, {1181, 500}, 1182, bar), 1272);
+}
