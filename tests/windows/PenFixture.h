@@ -52,7 +52,7 @@ protected:
         BitBlt(one.Dc(), 0, 0, 1, 1, screen.get(), x, y, SRCCOPY);
         return one.Pixel(0, 0);
     }
-    COLORREF Background(int x, int y) { return Pen().Image3.Pixel(x, y); }
+    COLORREF Background(int x, int y) { return Pen().BackgroundPixel(x, y); }
 
     // The surface's pixels in a block, row by row.
     std::vector<COLORREF> Block(const RECT& r) {
