@@ -17,13 +17,25 @@ constexpr int kFormFontPoints = 8;  // the text box starts with the form's font
 // copy asked for later must be taken again.
 constexpr UINT kScreenCopyHandedOn = WM_APP + 1;
 // How long the windows beneath get to repaint while the pen steps aside for a copy.
-constexpr DWORD kRepaintBeneathMs = 40;
+constexpr DWORD kRepaintBeneathMs = 60;
 
 // On Windows a copy of the screen leaves layered windows such as the pen out; Wine
 // copies what the X display shows, the pen included.
 bool ScreenCopyShowsLayeredWindows() {
     static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
     return wine;
+}
+
+// Lets the windows that the pen uncovered paint themselves: the system's own repaint
+// arrives by itself, the windows of this thread need their paint messages handled.
+void LetWindowsBeneathRepaint() {
+    const ULONGLONG until = GetTickCount64() + kRepaintBeneathMs;
+    for (ULONGLONG now = GetTickCount64(); now < until; now = GetTickCount64()) {
+        MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(until - now), QS_PAINT, 0);
+        MSG msg;
+        for (int i = 0; i < 64 && PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i)
+            DispatchMessageW(&msg);
+    }
 }
 
 // Two full-screen bitmaps of history.
@@ -297,7 +309,7 @@ void TForm8::CopyScreenBeneath() {
             // The pen steps aside while the windows beneath repaint, and copies the screen
             // as it appears again.
             ShowWindow(Handle(), SW_HIDE);
-            MsgWaitForMultipleObjectsEx(0, nullptr, kRepaintBeneathMs, QS_PAINT, 0);
+            LetWindowsBeneathRepaint();
             ShowWindow(Handle(), SW_SHOW);
         } else {
             TakeScreenCopy();
