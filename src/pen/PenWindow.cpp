@@ -434,11 +434,10 @@ void TForm8::Edit1Change() {
 
 // --- The palette ------------------------------------------------------------------
 
-void TForm8::Panel2MouseDown(int, int, int) {
-    // The system moves the palette with the pointer until the button is released, as if
-    // the frame were a caption.
-    ReleaseCapture();
-    SendMessageW(Panel2.Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+void TForm8::Panel2MouseDown(int button, int x, int y) {
+    // The palette follows the pointer itself until that button is released: the system's
+    // move loop does not end on every button's release everywhere.
+    Panel2.BeginDrag(button, x, y);
 }
 
 void TForm8::Image2Click() { Close(); }

@@ -86,6 +86,19 @@ void TimeOpening(TForm8& pen) {
                 handled.mean / bare.mean);
 }
 
+// A refresh with the pen open: under Wine the pen steps aside while the screen is copied.
+void TimeRefresh(TForm8& pen) {
+    std::vector<double> samples;
+    for (int i = 0; i < 10; ++i) {
+        const auto start = Clock::now();
+        pen.SpeedButtonEraseClick();
+        samples.push_back(MillisecondsSince(start));
+        Pump();
+    }
+    std::printf("Refresh with the pen open (10 times):\n");
+    Report("screen beneath copied, pen shown again", Summarise(samples));
+}
+
 // One press, then `moves` rubber-band moves growing the figure, then the release.
 void TimeRubberBand(TForm8& pen, void (TForm8::*tool)(), const char* name, POINT from, SIZE reach) {
     (pen.*tool)();
@@ -154,6 +167,10 @@ int main() {
     TimeRubberBand(pen, &TForm8::ToolButton5Click, "rounded rectangle", {300, 200}, {1200, 700});
     TimeRubberBand(pen, &TForm8::ToolButton2Click, "line", {300, 200}, {1200, 700});
     ReportMemory("after drawing");
+    const double screenBytes = 4.0 * GetSystemMetrics(SM_CXSCREEN) * GetSystemMetrics(SM_CYSCREEN);
+    std::printf("  undo history %zu steps, %.2f screen bitmaps; background copy %.2f screen bitmaps\n",
+                pen.History().UndoCount(), pen.History().Bytes() / screenBytes, pen.Image3.Bytes() / screenBytes);
+    TimeRefresh(pen);
     for (int i = 0; i < 3; ++i) pen.ToolButton7Click();
     Pump();
     ReportMemory("after the three boards");
