@@ -119,8 +119,7 @@ void TForm8::FormDestroy() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
 
 void TForm8::FormClose() {
     // The drawing is gone with the window; so are its history and background.
-    history_.Clear();
-    Image3.Clear();
+    StartAfresh();
 }
 
 LRESULT TForm8::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -331,10 +330,14 @@ void TForm8::CopyStep(Copy copy) {
     ReapplyPalette();
 }
 
-void TForm8::CaptureScreen() {
-    // A new picture with no history: the pen has just opened.
+void TForm8::StartAfresh() {
     history_.Clear();
     Image3.Clear();
+}
+
+void TForm8::CaptureScreen() {
+    // The pen opens on a new picture, with nothing to undo.
+    StartAfresh();
     CopyScreenBeneath();
 }
 
@@ -350,14 +353,12 @@ void TForm8::PaintBoard(ui::Color color) {
 }
 
 void TForm8::FillBlack() {
-    history_.Clear();
-    Image3.Clear();
+    StartAfresh();
     PaintBoard(ui::clBlack);
 }
 
 void TForm8::FillWhite() {
-    history_.Clear();
-    Image3.Clear();
+    StartAfresh();
     PaintBoard(ui::clWhite);
 }
 

@@ -105,6 +105,8 @@ private:
     void SetTextFont(int points);
     void StampTextBox();
     pen::PixelPlane SurfacePlane();
+    // Forgets the history and the background's kept tiles, before a new picture.
+    void StartAfresh();
     void TakeScreenCopy();
     void CopyScreenBeneath();
     void PaintBoard(ui::Color color);

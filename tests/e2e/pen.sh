@@ -24,6 +24,14 @@ drag() {
   move_pointer "$3" "$4"
   xdotool mouseup 1
 }
+# drag_frame BUTTON X1 X2: holds the palette's frame at height 150 and moves it to X2
+drag_frame() {
+  move_pointer "$2" 150
+  xdotool mousedown "$1"
+  move_pointer $(( ($2 + $3) / 2 )) 152
+  move_pointer "$3" 150
+  xdotool mouseup "$1"
+}
 
 start_program
 
@@ -66,20 +74,12 @@ expect_pixel pen-refresh-undone 450 600 "$RED" "and the arrow"
 
 # The frame drags the palette with the right button, 150 pixels to the left; after the
 # release it stays where it was left, then the left button drags it 150 further.
-move_pointer 1786 150
-xdotool mousedown 3
-move_pointer 1700 152
-move_pointer 1636 150
-xdotool mouseup 3
+drag_frame 3 1786 1636
 move_pointer 1200 700
 expect_pixel pen-palette-right 1636 100 "$PURPLE" "the right button drags the frame"
 expect_no_pixel pen-palette-right 1786 100 "$PURPLE" "and the palette leaves its old place"
 expect_no_pixel pen-palette-right 1050 650 "$PURPLE" "the release ends the drag"
-move_pointer 1641 150
-xdotool mousedown 1
-move_pointer 1560 152
-move_pointer 1491 150
-xdotool mouseup 1
+drag_frame 1 1641 1491
 expect_pixel pen-palette-moved 1486 100 "$PURPLE" "the left button drags it as well"
 expect_no_pixel pen-palette-moved 1636 100 "$PURPLE" "and it leaves its old place"
 

@@ -285,8 +285,10 @@ TEST_F(PenPaletteTest, DraggingTheFrameEndsWhenItsButtonIsReleased) {
         // Held by the frame 5 pixels in from the left, moved 300 left and 40 down.
         SendMessageW(palette, b.down, b.held, MAKELPARAM(5, 150));
         EXPECT_EQ(GetCapture(), palette);
-        SendMessageW(palette, WM_MOUSEMOVE, b.held, MAKELPARAM(5 - 120, 150 + 10));
-        SendMessageW(palette, WM_MOUSEMOVE, b.held, MAKELPARAM(5 - 180, 150 + 30));
+        // Left of the palette its own coordinates are negative.
+        const auto at = [](int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); };
+        SendMessageW(palette, WM_MOUSEMOVE, b.held, at(5 - 120, 150 + 10));
+        SendMessageW(palette, WM_MOUSEMOVE, b.held, at(5 - 180, 150 + 30));
         EXPECT_EQ(pen.Panel2.Left(), left - 300);
         EXPECT_EQ(pen.Panel2.Top(), top + 40);
         SendMessageW(palette, b.up, 0, MAKELPARAM(5, 150));
