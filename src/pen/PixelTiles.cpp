@@ -73,9 +73,7 @@ Rect PixelTiles::Exchange(const PixelPlane& plane) {
         const Rect r = TileRect(index);
         ForRows(plane, r, pixels.data(),
                 [](std::uint32_t* live, std::uint32_t* kept, int n) { std::swap_ranges(live, live + n, kept); });
-        changed = changed.Empty() ? r
-                                  : Rect{std::min(changed.left, r.left), std::min(changed.top, r.top),
-                                         std::max(changed.right, r.right), std::max(changed.bottom, r.bottom)};
+        changed = Union(changed, r);
     }
     return changed;
 }

@@ -32,11 +32,20 @@ void UndoHistory::Finish(const PixelPlane& surface) {
     pending_.reset();
     step.surface.DropUnchanged(surface);
     if (step.Bytes() == 0) return;
+    if (step.surface.Empty()) {
+        // Only the background changed: there is nothing to see in undoing it alone. With
+        // no step before it, nothing can be undone past it, so it need not be kept.
+        if (done_ == 0) return;
+        step.withPrevious = true;
+    }
     steps_.push_back(std::move(step));
     done_ = steps_.size();
     while (Bytes() > byteLimit_ && !steps_.empty()) {
-        steps_.pop_front();
-        --done_;
+        // The oldest step goes with those that were to be undone together with it.
+        do {
+            steps_.pop_front();
+            --done_;
+        } while (!steps_.empty() && steps_.front().withPrevious);
     }
 }
 
@@ -52,13 +61,26 @@ Rect UndoHistory::Trade(Step& step, const PixelPlane& surface, PixelTiles& backg
 }
 
 Rect UndoHistory::Undo(const PixelPlane& surface, PixelTiles& background) {
-    if (pending_ || done_ == 0) return {};
-    return Trade(steps_[--done_], surface, background);
+    Rect changed{};
+    if (pending_) return changed;
+    bool more = done_ > 0;
+    while (more) {
+        Step& step = steps_[--done_];
+        changed = Union(changed, Trade(step, surface, background));
+        more = step.withPrevious && done_ > 0;
+    }
+    return changed;
 }
 
 Rect UndoHistory::Redo(const PixelPlane& surface, PixelTiles& background) {
-    if (pending_ || done_ == steps_.size()) return {};
-    return Trade(steps_[done_++], surface, background);
+    Rect changed{};
+    if (pending_) return changed;
+    bool more = done_ < steps_.size();
+    while (more) {
+        changed = Union(changed, Trade(steps_[done_++], surface, background));
+        more = done_ < steps_.size() && steps_[done_].withPrevious;
+    }
+    return changed;
 }
 
 void UndoHistory::Clear() {

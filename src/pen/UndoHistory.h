@@ -2,7 +2,8 @@
 // (their pixels before it while it is done, after it while it is undone), so undoing and
 // redoing trade those tiles with the surface. A step that copies a whole picture over
 // the surface (refresh, a board, stamped text) also takes over the background copy's
-// kept tiles, since after it the background is the surface again.
+// kept tiles, since after it the background is the surface again. A copy that shows no
+// change (a text press with nothing typed) goes with the step before it.
 #pragma once
 #include <cstddef>
 #include <deque>
@@ -34,6 +35,7 @@ public:
 
     void Clear();
     std::size_t Bytes() const;
+    // Steps as kept, those that go with the step before them counted on their own.
     std::size_t UndoCount() const { return done_; }
     std::size_t RedoCount() const { return steps_.size() - done_; }
 
@@ -41,6 +43,7 @@ private:
     struct Step {
         PixelTiles surface;
         std::optional<PixelTiles> background;  // only for copies
+        bool withPrevious = false;             // undone and redone together with the step before
         std::size_t Bytes() const { return surface.Bytes() + (background ? background->Bytes() : 0); }
     };
 

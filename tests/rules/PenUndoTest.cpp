@@ -167,6 +167,37 @@ TEST(PenUndoHistory, UndoingACopyBringsBackTheDrawingAndWhatTheEraserRestores) {
     EXPECT_EQ(BackgroundOf(background, surface), eraserBefore);
 }
 
+TEST(PenUndoHistory, ACopyThatShowsNoChangeGoesWithTheStepBefore) {
+    Bitmap surface;
+    PixelTiles background(kWidth, kHeight);
+    UndoHistory history(kWidth, kHeight, 1 << 20);
+    // A text press with nothing typed: the background becomes the surface, nothing shows.
+    const auto emptyStamp = [&] {
+        history.BeginCopy(surface.Plane(), {}, background);
+        history.Finish(surface.Plane());
+    };
+    background.Keep(surface.Plane(), {0, 0, 10, 10});
+    surface.Fill({0, 0, 10, 10}, 1);
+    emptyStamp();
+    EXPECT_EQ(history.UndoCount(), 0u) << "with nothing before it there is nothing to keep";
+
+    const Bitmap start = surface;
+    const auto eraserAtStart = BackgroundOf(background, surface);
+    Draw(history, background, surface, {20, 20, 90, 60}, 5);
+    const Bitmap drawn = surface;
+    emptyStamp();
+    EXPECT_TRUE(background.Empty());
+
+    history.Undo(surface.Plane(), background);
+    EXPECT_EQ(history.UndoCount(), 0u) << "one undo takes back both";
+    EXPECT_EQ(surface.pixels, start.pixels);
+    EXPECT_EQ(BackgroundOf(background, surface), eraserAtStart);
+    history.Redo(surface.Plane(), background);
+    EXPECT_EQ(history.RedoCount(), 0u) << "one redo brings back both";
+    EXPECT_EQ(surface.pixels, drawn.pixels);
+    EXPECT_TRUE(background.Empty());
+}
+
 TEST(PenUndoHistory, ALongHistoryDropsItsOldestStepsWithinTheBound) {
     Bitmap surface;
     PixelTiles background(kWidth, kHeight);

@@ -133,3 +133,25 @@ TEST_F(PenUndoTest, NothingToUndoOnAFreshPenAndClosingDropsTheHistory) {
     EXPECT_EQ(SurfacePixels(), fresh);
     EXPECT_NE(SurfacePixels(), line);
 }
+
+TEST_F(PenUndoTest, TypedTextIsTakenBackThenTheDrawingBeforeIt) {
+    TForm8& pen = OpenPen();
+    const auto bare = SurfacePixels();
+    pen.ToolButton3Click();
+    Drag({100, 100}, {300, 200});
+    const auto rectangle = SurfacePixels();
+    // The press that places the box stamps nothing; the next one stamps the text.
+    pen.ToolButton11Click();
+    Press(500, 500);
+    Release(500, 500);
+    pen.Edit1.SetText(L"Hello");
+    Press(500, 800);
+    Release(500, 800);
+    ASSERT_NE(SurfacePixels(), rectangle);
+
+    SetFocus(pen.Handle());
+    Undo(pen.Handle());
+    EXPECT_EQ(SurfacePixels(), rectangle) << "the text goes first";
+    Undo(pen.Handle());
+    EXPECT_EQ(SurfacePixels(), bare) << "then the rectangle, with no press in between that shows nothing";
+}
