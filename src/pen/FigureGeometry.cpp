@@ -26,6 +26,12 @@ Rect Between(Point a, Point b) {
     return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
 }
 
+Rect Union(const Rect& a, const Rect& b) {
+    if (a.Empty()) return b;
+    if (b.Empty()) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
+}
+
 Size RoundRectCorner(Point a, Point b) { return {std::abs((a.x - b.x) / 2), std::abs((a.y - b.y) / 2)}; }
 
 Rect EraserSquare(Point centre, int half) {

@@ -31,6 +31,9 @@ struct Size {
 // The rectangle with corners `a` and `b` whichever way the drag went.
 Rect Between(Point a, Point b);
 
+// The smallest rectangle holding both; an empty one adds nothing.
+Rect Union(const Rect& a, const Rect& b);
+
 // The corner ellipse of a rounded rectangle: half as wide and half as high as the
 // figure, each half truncated toward zero before its sign is dropped.
 Size RoundRectCorner(Point a, Point b);

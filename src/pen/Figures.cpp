@@ -23,7 +23,7 @@ void Shaft(ui::Canvas& canvas, Point from, Point to) {
 
 }  // namespace
 
-void DrawFigure(ui::Canvas& canvas, DrawTool tool, Point origin, Point current, HDC background, int eraserSize) {
+void DrawFigure(ui::Canvas& canvas, DrawTool tool, Point origin, Point current) {
     switch (tool) {
         case DrawTool::Pen:
             // Strokes are never rubber-banded: each move adds its segment for good.
@@ -44,12 +44,6 @@ void DrawFigure(ui::Canvas& canvas, DrawTool tool, Point origin, Point current, 
             canvas.RoundRect(ToRect(Between(origin, current)), corner.width, corner.height);
             break;
         }
-        case DrawTool::Eraser: {
-            const Rect r = EraserSquare(current, eraserSize);
-            BitBlt(canvas.Handle(), r.left, r.top, r.right - r.left, r.bottom - r.top, background, r.left, r.top,
-                   SRCCOPY);
-            break;
-        }
         case DrawTool::Arrow:
             Shaft(canvas, origin, current);
             Head(canvas, current, origin);
@@ -59,6 +53,7 @@ void DrawFigure(ui::Canvas& canvas, DrawTool tool, Point origin, Point current, 
             Head(canvas, current, origin);
             Head(canvas, origin, current);
             break;
+        case DrawTool::Eraser:
         case DrawTool::Text:
             break;
     }

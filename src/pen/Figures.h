@@ -9,9 +9,8 @@
 
 namespace pen {
 
-// The eraser copies its square around `current` from `background` (a DC of the same
-// geometry) whatever the pen mode; the freehand pen always draws in copy mode, from the
-// pen position; the text tool draws nothing.
-void DrawFigure(ui::Canvas& canvas, DrawTool tool, Point origin, Point current, HDC background, int eraserSize);
+// The freehand pen always draws in copy mode, from the pen position; the eraser and the
+// text tool draw nothing here (the pen window restores the eraser's square itself).
+void DrawFigure(ui::Canvas& canvas, DrawTool tool, Point origin, Point current);
 
 }  // namespace pen

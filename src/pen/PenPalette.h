@@ -1,6 +1,6 @@
 // The pen's tool palette (Panel2): a purple frame round Panel1, which holds the title,
-// the close glyph, the toolbar and the colour, style and width controls. It only lays
-// them out; the pen window binds their events.
+// the close glyph, the toolbar and the colour, style and width controls. It lays them
+// out and moves itself when dragged by its frame; the pen window binds their events.
 #pragma once
 #include <windows.h>
 
@@ -22,9 +22,21 @@ public:
 
     PenPalette(HWND penWindow, int left, int top);
 
+    // Moves the palette with the pointer until `button` (VK_LBUTTON, VK_RBUTTON or
+    // VK_MBUTTON), pressed at (x, y) in the palette, is released or the mouse capture is
+    // lost.
+    void BeginDrag(int button, int x, int y);
+    bool Dragging() const { return dragButton_ != 0; }
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
 private:
+    int dragButton_ = 0;
+    POINT grip_{};  // where the palette is held, in its own pixels
     ui::ScaledFont titleFont_;
     ui::ScaledFont labelFont_;
+    ui::ScaledFont styleFont_;
 
 public:
     ui::Panel Panel1;

@@ -2,6 +2,7 @@
 
 #include "app/Inventory.h"
 #include "pen/BoardWindow.h"
+#include "pen/EditKeys.h"
 #include "pen/Figures.h"
 #include "pen/PalettePlacement.h"
 #include "pen/TextBoxSize.h"
@@ -14,6 +15,33 @@
 namespace {
 
 constexpr int kFormFontPoints = 8;  // the text box starts with the form's font
+// Posted when the screen is copied as the window appears: once the window is shown, a
+// copy asked for later must be taken again.
+constexpr UINT kScreenCopyHandedOn = WM_APP + 1;
+// How long the windows beneath get to repaint while the pen steps aside for a copy.
+constexpr DWORD kRepaintBeneathMs = 60;
+
+// On Windows a copy of the screen leaves layered windows such as the pen out; Wine
+// copies what the X display shows, the pen included.
+bool ScreenCopyShowsLayeredWindows() {
+    static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
+// Lets the windows that the pen uncovered paint themselves: the system's own repaint
+// arrives by itself, the windows of this thread need their paint messages handled.
+void LetWindowsBeneathRepaint() {
+    const ULONGLONG until = GetTickCount64() + kRepaintBeneathMs;
+    for (ULONGLONG now = GetTickCount64(); now < until; now = GetTickCount64()) {
+        MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(until - now), QS_PAINT, 0);
+        MSG msg;
+        for (int i = 0; i < 64 && PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i)
+            DispatchMessageW(&msg);
+    }
+}
+
+// Two full-screen bitmaps of history.
+std::size_t HistoryBytes(ScreenSize screen) { return std::size_t{2} * 4 * screen.width * screen.height; }
 
 // The window covers the screen in pixels, whatever the DPI; it is sized once created.
 // What stands on it (the palette, the text box) scales with the monitor's DPI.
@@ -39,7 +67,7 @@ TForm8::TForm8(Inventory& inventory, ScreenSize screen)
       Panel2(Handle(), 0, 0),
       Edit1(Handle(), screen.width, screen.height, 121, 21, L""),
       inventory_(inventory),
-      screenBeneath_(screen.width, screen.height),
+      history_(screen.width, screen.height, HistoryBytes(screen)),
       covered_{0, 0, screen.width, screen.height} {
     SetBounds(0, 0, screen.width, screen.height);
     PlacePalette();
@@ -59,6 +87,7 @@ void TForm8::BindEvents() {
     Image1.OnMouseDown = [this](int button, int x, int y) { Image1MouseDown(button, x, y); };
     Image1.OnMouseMove = [this](int x, int y) { Image1MouseMove(x, y); };
     Image1.OnMouseUp = [this](int button, int x, int y) { Image1MouseUp(button, x, y); };
+    Image1.OnKeyDown = [this](WPARAM key) { EditKeyDown(key); };
     Button1.OnClick = [this] { CaptureScreen(); };
     Button2.OnClick = [this] { FillBlack(); };
     Button3.OnClick = [this] { FillWhite(); };
@@ -112,8 +141,9 @@ void TForm8::CoverMonitorUnderPointer() {
     covered_ = monitor->bounds;
     const int width = covered_.Width(), height = covered_.Height();
     Image1.Resize(width, height);
-    Image3.Resize(width, height);
-    screenBeneath_.Resize(width, height);
+    // A new picture of another size: nothing of the old one can be undone or erased back.
+    Image3 = pen::PixelTiles(width, height);
+    history_ = pen::UndoHistory(width, height, HistoryBytes({width, height}));
     // The text box waits just outside the covered monitor until the text tool places it.
     Edit1.SetPosition(width, height);
     // Placed for the size the window is about to take, before it has taken it.
@@ -123,16 +153,25 @@ void TForm8::CoverMonitorUnderPointer() {
 
 void TForm8::FormDestroy() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
 
+void TForm8::FormClose() {
+    // The drawing is gone with the window; so are its history and background.
+    StartAfresh();
+}
+
 LRESULT TForm8::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_HOTKEY:
             WMHotKey(wParam, lParam);
             return 0;
+        case WM_KEYDOWN:
+            EditKeyDown(wParam);
+            return 0;
         case WM_WINDOWPOSCHANGING: {
             auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
             if ((pos->flags & SWP_SHOWWINDOW) && !Visible()) {
-                // Opening: the pen covers the monitor that holds the pointer.
-                CoverMonitorUnderPointer();
+                // Opening: the pen covers the monitor that holds the pointer. (A refresh
+                // that steps aside for a moment stays where it is.)
+                if (!steppingAside_) CoverMonitorUnderPointer();
                 pos->x = covered_.left;
                 pos->y = covered_.top;
                 pos->cx = covered_.Width();
@@ -140,10 +179,13 @@ LRESULT TForm8::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 pos->flags &= ~(SWP_NOMOVE | SWP_NOSIZE);
                 // The last moment the screen shows what lies beneath the window: a copy
                 // of the screen taken later would (under Wine) contain the window itself.
-                TakeScreenBeneath();
+                TakeScreenCopy();
             }
             return Form::HandleMessage(msg, wParam, lParam);
         }
+        case kScreenCopyHandedOn:
+            screenCopied_ = false;
+            return 0;
         default:
             return Form::HandleMessage(msg, wParam, lParam);
     }
@@ -209,6 +251,8 @@ void TForm8::ToolButton11Click() {
 // --- Press, drag and release -------------------------------------------------------
 
 void TForm8::Image1MouseDown(int, int x, int y) {
+    // The keys that undo and redo reach the pen through its surface.
+    if (tool_ != pen::DrawTool::Text) SetFocus(Image1.Handle());
     drawing_ = true;
     SurfaceCanvas().MoveTo(x, y);
     origin_ = current_ = {x, y};
@@ -232,6 +276,10 @@ void TForm8::Image1MouseUp(int, int x, int y) {
     current_ = {x, y};
     DrawShape(origin_, current_, ui::PenMode::Copy);
     drawing_ = false;
+    const pen::PixelPlane surface = SurfacePlane();
+    history_.Finish(surface);
+    // Rubber bands that came and went left kept tiles equal to the surface.
+    Image3.DropUnchanged(surface);
 }
 
 void TForm8::DrawShape(pen::Point origin, pen::Point current, ui::PenMode mode) {
@@ -240,56 +288,144 @@ void TForm8::DrawShape(pen::Point origin, pen::Point current, ui::PenMode mode) 
     const POINT penPos = canvas.PenPos();
     const pen::Point from = tool_ == pen::DrawTool::Pen ? pen::Point{penPos.x, penPos.y} : origin;
     const pen::Rect touched = pen::FigureBounds(tool_, from, current, canvas.PenWidth(), eraserSize_);
-    pen::DrawFigure(canvas, tool_, origin, current, Image3.Dc(), eraserSize_);
-    if (!touched.Empty()) Image1.Invalidate(RECT{touched.left, touched.top, touched.right, touched.bottom});
+    if (touched.Empty()) return;
+    const pen::PixelPlane surface = SurfacePlane();
+    history_.Touch(surface, touched);
+    if (tool_ == pen::DrawTool::Eraser) {
+        Image3.Restore(surface, touched);
+    } else {
+        // The background keeps what the figure is about to cover.
+        Image3.Keep(surface, touched);
+        pen::DrawFigure(canvas, tool_, origin, current);
+    }
+    ShowChange(touched);
+}
+
+void TForm8::ShowChange(const pen::Rect& changed) {
+    if (!changed.Empty()) Image1.Invalidate(RECT{changed.left, changed.top, changed.right, changed.bottom});
+}
+
+// --- Undo and redo -----------------------------------------------------------------
+
+void TForm8::EditKeyDown(WPARAM key) {
+    const bool control = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
+    switch (pen::EditCommandFor(static_cast<int>(key), control, shift)) {
+        case pen::EditCommand::Undo:
+            Undo();
+            break;
+        case pen::EditCommand::Redo:
+            Redo();
+            break;
+        case pen::EditCommand::None:
+            break;
+    }
+}
+
+void TForm8::Undo() {
+    if (!drawing_) ShowChange(history_.Undo(SurfacePlane(), Image3));
+}
+
+void TForm8::Redo() {
+    if (!drawing_) ShowChange(history_.Redo(SurfacePlane(), Image3));
 }
 
 // --- Copy operations ---------------------------------------------------------------
 
-void TForm8::TakeScreenBeneath() {
+pen::PixelPlane TForm8::SurfacePlane() {
+    ui::Surface& surface = Image1.GetSurface();
+    return {surface.Bits(), surface.Width(), surface.Height()};
+}
+
+COLORREF TForm8::BackgroundPixel(int x, int y) {
+    const std::uint32_t bgra = Image3.PixelOver(SurfacePlane(), x, y);
+    return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+}
+
+void TForm8::TakeScreenCopy() {
     ui::WindowDC screen(GetDesktopWindow());
     // Where the desktop's DC starts depends on the system (the primary's or the virtual
     // screen's top-left): ask it.
     POINT origin{};
     GetDCOrgEx(screen.get(), &origin);
-    screenBeneath_.CopyFrom(screen.get(), covered_.left - origin.x, covered_.top - origin.y);
+    Image1.GetSurface().CopyFrom(screen.get(), covered_.left - origin.x, covered_.top - origin.y);
+    screenCopied_ = true;
+    PostMessageW(Handle(), kScreenCopyHandedOn, 0, 0);
 }
 
-void TForm8::CopyToBothBitmaps(HDC source) {
-    Image1.GetSurface().CopyFrom(source);
-    Image3.CopyFrom(source);
+void TForm8::CopyScreenBeneath() {
+    if (!screenCopied_) {
+        if (Visible() && ScreenCopyShowsLayeredWindows()) {
+            // The pen steps aside while the windows beneath repaint, and copies the screen
+            // as it appears again.
+            steppingAside_ = true;
+            ShowWindow(Handle(), SW_HIDE);
+            LetWindowsBeneathRepaint();
+            ShowWindow(Handle(), SW_SHOW);
+            steppingAside_ = false;
+        } else {
+            TakeScreenCopy();
+        }
+    }
+    screenCopied_ = false;
     Image1.InvalidateAll();
 }
 
-void TForm8::CaptureScreen() {
-    // While the window is up the screen shows the window itself; what lies beneath is
-    // the copy taken just before it appeared.
-    if (!Visible()) TakeScreenBeneath();
-    CopyToBothBitmaps(screenBeneath_.Dc());
+template <typename Copy>
+void TForm8::CopyStep(Copy copy) {
+    const pen::PixelPlane surface = SurfacePlane();
+    history_.BeginCopy(surface, {0, 0, surface.width, surface.height}, Image3);
+    // A fresh picture: the canvas starts from its defaults, then takes the palette again
+    // (all but the pen style).
+    SurfaceCanvas().Reset();
+    copy();
+    history_.Finish(SurfacePlane());
+    ReapplyPalette();
 }
 
-void TForm8::FillFromBoard(ui::Color color) {
+void TForm8::StartAfresh() {
+    history_.Clear();
+    Image3.Clear();
+}
+
+void TForm8::CaptureScreen() {
+    // The pen opens on a new picture, with nothing to undo.
+    StartAfresh();
+    CopyScreenBeneath();
+}
+
+void TForm8::PaintBoard(ui::Color color) {
     TForm9& board = inventory_.boardWindow();
     board.SetBounds(covered_.left, covered_.top, covered_.Width(), covered_.Height());
     board.Show();
     board.SetColor(color);
     // The board paints itself into the surface: a copy from its window on the screen
     // could come before the board has painted.
-    const HDC surface = Image1.GetSurface().Dc();
-    SendMessageW(board.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface), PRF_CLIENT);
-    Image3.CopyFrom(surface);
+    SendMessageW(board.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Image1.GetSurface().Dc()), PRF_CLIENT);
     Image1.InvalidateAll();
     board.Close();
 }
 
-void TForm8::FillBlack() { FillFromBoard(ui::clBlack); }
-void TForm8::FillWhite() { FillFromBoard(ui::clWhite); }
+void TForm8::FillBlack() {
+    StartAfresh();
+    PaintBoard(ui::clBlack);
+}
+
+void TForm8::FillWhite() {
+    StartAfresh();
+    PaintBoard(ui::clWhite);
+}
 
 void TForm8::CaptureSelf() {
     // The window shows the surface with the text box on top: stamp the box on the
-    // surface, then the background copy takes the lot.
+    // surface, which is then the background too.
+    RECT box{};
+    if (Edit1.Visible()) {
+        GetWindowRect(Edit1.Handle(), &box);
+        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&box), 2);
+    }
+    history_.BeginCopy(SurfacePlane(), {box.left, box.top, box.right, box.bottom}, Image3);
     if (Edit1.Visible()) StampTextBox();
-    Image3.CopyFrom(Image1.GetSurface().Dc());
+    history_.Finish(SurfacePlane());
 }
 
 void TForm8::StampTextBox() {
@@ -320,11 +456,7 @@ void TForm8::ReapplyPalette() {
 }
 
 void TForm8::SpeedButtonEraseClick() {
-    // A fresh picture: the canvas starts from its defaults, then takes the palette again
-    // (all but the pen style).
-    SurfaceCanvas().Reset();
-    CaptureScreen();
-    ReapplyPalette();
+    CopyStep([this] { CopyScreenBeneath(); });
 }
 
 void TForm8::SetTextFont(int points) {
@@ -356,11 +488,10 @@ void TForm8::Edit1Change() {
 
 // --- The palette ------------------------------------------------------------------
 
-void TForm8::Panel2MouseDown(int, int, int) {
-    // The system moves the palette with the pointer until the button is released, as if
-    // the frame were a caption.
-    ReleaseCapture();
-    SendMessageW(Panel2.Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+void TForm8::Panel2MouseDown(int button, int x, int y) {
+    // The palette follows the pointer itself until that button is released: the system's
+    // move loop does not end on every button's release everywhere.
+    Panel2.BeginDrag(button, x, y);
 }
 
 void TForm8::Image2Click() { Close(); }
@@ -401,20 +532,20 @@ void TForm8::ComboBoxBrushStyleChange() {
 }
 
 void TForm8::ToolButton7Click() {
-    // Each press discards the drawing and shows the next board on a fresh canvas.
-    SurfaceCanvas().Reset();
-    switch (nextBoard_) {
-        case pen::NextBoard::White:
-            FillWhite();
-            break;
-        case pen::NextBoard::Black:
-            FillBlack();
-            break;
-        case pen::NextBoard::Screen:
-            CaptureScreen();
-            break;
-    }
-    ReapplyPalette();
+    // Each press covers the drawing with the next board on a fresh canvas.
+    CopyStep([this] {
+        switch (nextBoard_) {
+            case pen::NextBoard::White:
+                PaintBoard(ui::clWhite);
+                break;
+            case pen::NextBoard::Black:
+                PaintBoard(ui::clBlack);
+                break;
+            case pen::NextBoard::Screen:
+                CopyScreenBeneath();
+                break;
+        }
+    });
     nextBoard_ = pen::After(nextBoard_);
 }
 

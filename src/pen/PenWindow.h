@@ -1,7 +1,7 @@
 // The pen window (TForm8): a full-screen, top-most copy of the screen to draw on. It
-// holds the drawing surface, the background copy the eraser restores from, the palette
-// and the text tool's box. Opened by Esc or the control bar, which show it and then
-// click Button1 (CaptureScreen).
+// holds the drawing surface, the background copy the eraser restores from, the undo
+// history, the palette and the text tool's box. Opened by Esc or the control bar, which
+// show it and then click Button1 (CaptureScreen).
 #pragma once
 #include <windows.h>
 
@@ -11,6 +11,8 @@
 #include "pen/DrawTool.h"
 #include "pen/FigureGeometry.h"
 #include "pen/PenPalette.h"
+#include "pen/PixelTiles.h"
+#include "pen/UndoHistory.h"
 #include "ui/Button.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
@@ -25,13 +27,18 @@ public:
     explicit TForm8(Inventory& inventory);
 
     ui::SurfaceImage Image1;  // the drawing surface
-    ui::Surface Image3;       // the background copy
+    // The background copy: what the picture showed wherever the drawing has covered it
+    // since the last copy; everywhere else the surface itself is the background.
+    pen::PixelTiles Image3;
     PenPalette Panel2;
     ui::Edit Edit1;  // the text tool's box
     // The copy operations: CaptureScreen, FillBlack, FillWhite, CaptureSelf.
     ui::Button Button1, Button2, Button3, Button4;
 
     ui::Canvas& SurfaceCanvas() { return Image1.GetSurface().GetCanvas(); }
+    // What the eraser restores at (x, y), as RGB(r, g, b).
+    COLORREF BackgroundPixel(int x, int y);
+    const pen::UndoHistory& History() const { return history_; }
     pen::DrawTool Tool() const { return tool_; }
     bool Drawing() const { return drawing_; }
     int EraserSize() const { return eraserSize_; }
@@ -40,6 +47,10 @@ public:
     int HotKeyId() const { return hotKeyId_; }
 
     void WMHotKey(WPARAM wParam, LPARAM lParam);
+    // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z while the pen window or its surface has the focus.
+    void EditKeyDown(WPARAM key);
+    void Undo();
+    void Redo();
 
     // Tools.
     void ToolButton1Click();
@@ -81,6 +92,7 @@ public:
     void ToolButton8Click();
 
 protected:
+    void FormClose() override;
     void FormDestroy() override;
     void FormDpiChanged() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -97,13 +109,23 @@ private:
     void ReapplyPalette();
     void SetTextFont(int points);
     void StampTextBox();
-    void TakeScreenBeneath();
-    void CopyToBothBitmaps(HDC source);
-    void FillFromBoard(ui::Color color);
+    pen::PixelPlane SurfacePlane();
+    // Forgets the history and the background's kept tiles, before a new picture.
+    void StartAfresh();
+    void TakeScreenCopy();
+    void CopyScreenBeneath();
+    void PaintBoard(ui::Color color);
+    // A step that puts a whole new picture on the surface, undone as one.
+    template <typename Copy>
+    void CopyStep(Copy copy);
+    void ShowChange(const pen::Rect& changed);
 
     Inventory& inventory_;
-    // The screen as it was just before the window appeared: what lies beneath it.
-    ui::Surface screenBeneath_;
+    pen::UndoHistory history_;
+    // The surface holds the screen as it was just before the window appeared, copied
+    // while the window was being shown and not yet handed on.
+    bool screenCopied_ = false;
+    bool steppingAside_ = false;  // hidden for a moment while a refresh copies the screen
     ui::UniqueCursor cursor_;
     ui::UniqueFont textFont_;
     int hotKeyId_ = 0;

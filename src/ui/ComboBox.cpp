@@ -5,10 +5,13 @@ namespace {
 constexpr int kDroppedHeight = 160;  // the open list; the closed box is as high as its font needs
 }
 
-ComboBox::ComboBox(HWND parent, int left, int top, int width, const std::vector<std::wstring>& items) {
+ComboBox::ComboBox(HWND parent, int left, int top, int width, const std::vector<std::wstring>& items, HFONT font) {
     CreateSystemControl(0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN, left, top,
                         width, kDroppedHeight, parent);
-    SetFont(DefaultFont());
+    SetFont(font ? font : DefaultFont());
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (GetComboBoxInfo(Handle(), &info)) SendMessageW(info.hwndItem, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     for (const std::wstring& item : items)
         SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     SendMessageW(Handle(), CB_SETCURSEL, 0, 0);

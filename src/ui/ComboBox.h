@@ -13,8 +13,9 @@ namespace ui {
 
 class ComboBox : public Control {
 public:
-    // The first entry is selected.
-    ComboBox(HWND parent, int left, int top, int width, const std::vector<std::wstring>& items);
+    // The first entry is selected. Without a font the box uses the default GUI font. The
+    // edit part has no margins, so that short entries show whole in a narrow box.
+    ComboBox(HWND parent, int left, int top, int width, const std::vector<std::wstring>& items, HFONT font = nullptr);
 
     int ItemIndex() const;
     // Chooses an entry as the user would, running OnChange.

@@ -13,8 +13,7 @@ Surface::Surface(int width, int height)
       canvas_(dc_.get()) {}
 
 COLORREF Surface::Pixel(int x, int y) const {
-    GdiFlush();
-    const std::uint32_t bgra = bits_[static_cast<std::size_t>(y) * width_ + x];
+    const std::uint32_t bgra = Bits()[static_cast<std::size_t>(y) * width_ + x];
     return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
 }
 
@@ -28,6 +27,11 @@ void Surface::Resize(int width, int height) {
     bitmap_ = std::move(fresh);
     width_ = width;
     height_ = height;
+}
+
+std::uint32_t* Surface::Bits() const {
+    GdiFlush();
+    return bits_;
 }
 
 void Surface::CopyFrom(HDC source, const RECT& block) {

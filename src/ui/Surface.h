@@ -21,6 +21,8 @@ public:
 
     // The colour at (x, y) as RGB(r, g, b), once pending GDI drawing has landed.
     COLORREF Pixel(int x, int y) const;
+    // The pixels themselves, blue in the low byte, once pending GDI drawing has landed.
+    std::uint32_t* Bits() const;
 
     // Plain copy of the block at the same place in `source` (a DC of the same geometry).
     void CopyFrom(HDC source, const RECT& block);

@@ -1,6 +1,7 @@
 // How fast the pen is under the real system, at the real screen size: from Esc to the
-// pen shown and painted on a fresh copy of the screen, one rubber-band move of a
-// rectangle and of an ellipse, and the process's memory with the pen open.
+// pen shown and painted on a fresh copy of the screen, set against a bare copy of the
+// screen into a bitmap; one rubber-band move of each figure; and the process's memory
+// with the pen open, in screen bitmaps over the pen closed.
 // Run it under Wine from the program's folder: scripts/wine-run ./pen_bench.exe
 #include <windows.h>
 #include <psapi.h>
@@ -14,6 +15,7 @@
 #include "app/Inventory.h"
 #include "pen/PenWindow.h"
 #include "ui/Application.h"
+#include "ui/Surface.h"
 
 namespace {
 
@@ -44,6 +46,21 @@ void Report(const char* what, const Stats& s, const char* unit = "ms") {
     std::printf("  %-52s mean %8.3f %s  median %8.3f  worst %8.3f\n", what, s.mean, unit, s.median, s.worst);
 }
 
+// The least the opening can cost: the whole screen copied into a bitmap.
+Stats TimeBareCopy() {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    ui::Surface copy(width, height);
+    std::vector<double> samples;
+    for (int i = 0; i < 30; ++i) {
+        const auto start = Clock::now();
+        ui::WindowDC screen(GetDesktopWindow());
+        copy.CopyFrom(screen.get());
+        GdiFlush();
+        samples.push_back(MillisecondsSince(start));
+    }
+    return Summarise(samples);
+}
+
 void TimeOpening(TForm8& pen) {
     std::vector<double> handler, shown, closing;
     for (int i = 0; i < 30; ++i) {
@@ -58,10 +75,28 @@ void TimeOpening(TForm8& pen) {
         closing.push_back(MillisecondsSince(closeStart));
         Pump();
     }
+    const Stats bare = TimeBareCopy();
+    const Stats handled = Summarise(handler);
     std::printf("Opening the pen (30 times):\n");
-    Report("Esc handled (screen copied, window shown)", Summarise(handler));
+    Report("bare copy of the whole screen into a bitmap", bare);
+    Report("Esc handled (screen copied, window shown)", handled);
     Report("Esc to the pen painted on the screen", Summarise(shown));
     Report("Esc closing the pen", Summarise(closing));
+    std::printf("  Esc handled / bare copy: median %.2f, mean %.2f\n", handled.median / bare.median,
+                handled.mean / bare.mean);
+}
+
+// A refresh with the pen open: under Wine the pen steps aside while the screen is copied.
+void TimeRefresh(TForm8& pen) {
+    std::vector<double> samples;
+    for (int i = 0; i < 10; ++i) {
+        const auto start = Clock::now();
+        pen.SpeedButtonEraseClick();
+        samples.push_back(MillisecondsSince(start));
+        Pump();
+    }
+    std::printf("Refresh with the pen open (10 times):\n");
+    Report("screen beneath copied, pen shown again", Summarise(samples));
 }
 
 // One press, then `moves` rubber-band moves growing the figure, then the release.
@@ -87,13 +122,22 @@ void TimeRubberBand(TForm8& pen, void (TForm8::*tool)(), const char* name, POINT
 
 // Wine leaves the private byte count at zero; the working set and the commit charge
 // (page-file use) are what it reports.
-void ReportMemory(const char* when) {
+PROCESS_MEMORY_COUNTERS ReportMemory(const char* when) {
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
     GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
     std::printf("Memory %-22s working set %6.1f MB, committed %6.1f MB, peak working set %6.1f MB\n", when,
                 counters.WorkingSetSize / 1048576.0, counters.PagefileUsage / 1048576.0,
                 counters.PeakWorkingSetSize / 1048576.0);
+    return counters;
+}
+
+// Growth from `before` to `after` in bitmaps of the whole screen (32 bits a pixel).
+void ReportGrowth(const char* what, const PROCESS_MEMORY_COUNTERS& before, const PROCESS_MEMORY_COUNTERS& after) {
+    const double screen = 4.0 * GetSystemMetrics(SM_CXSCREEN) * GetSystemMetrics(SM_CYSCREEN);
+    std::printf("  %-40s working set %+5.2f, committed %+5.2f screen bitmaps\n", what,
+                (double(after.WorkingSetSize) - double(before.WorkingSetSize)) / screen,
+                (double(after.PagefileUsage) - double(before.PagefileUsage)) / screen);
 }
 
 }  // namespace
@@ -106,14 +150,15 @@ int main() {
     Pump();
     TForm8& pen = windows.penWindow();
     std::printf("Screen %d x %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    ReportMemory("with the pen closed");
+    const PROCESS_MEMORY_COUNTERS closed = ReportMemory("with the pen closed");
 
     TimeOpening(pen);
 
     Esc(pen);
     PaintNow(pen.Handle());
     Pump();
-    ReportMemory("with the pen open");
+    const PROCESS_MEMORY_COUNTERS open = ReportMemory("with the pen open");
+    ReportGrowth("pen open over pen closed", closed, open);
     TimeRubberBand(pen, &TForm8::ToolButton3Click, "rectangle", {300, 200}, {240, 180});
     TimeRubberBand(pen, &TForm8::ToolButton3Click, "rectangle", {300, 200}, {1200, 700});
     TimeRubberBand(pen, &TForm8::ToolButton4Click, "ellipse", {300, 200}, {240, 180});
@@ -122,6 +167,10 @@ int main() {
     TimeRubberBand(pen, &TForm8::ToolButton5Click, "rounded rectangle", {300, 200}, {1200, 700});
     TimeRubberBand(pen, &TForm8::ToolButton2Click, "line", {300, 200}, {1200, 700});
     ReportMemory("after drawing");
+    const double screenBytes = 4.0 * GetSystemMetrics(SM_CXSCREEN) * GetSystemMetrics(SM_CYSCREEN);
+    std::printf("  undo history %zu steps, %.2f screen bitmaps; background copy %.2f screen bitmaps\n",
+                pen.History().UndoCount(), pen.History().Bytes() / screenBytes, pen.Image3.Bytes() / screenBytes);
+    TimeRefresh(pen);
     for (int i = 0; i < 3; ++i) pen.ToolButton7Click();
     Pump();
     ReportMemory("after the three boards");

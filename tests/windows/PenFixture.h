@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "AppTest.h"
@@ -12,6 +13,34 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+// A plain window of one colour, standing in for whatever the presenter had on screen.
+// Top-most, so that no window of another program on the same display covers it.
+class ColouredWindow {
+public:
+    ColouredWindow(COLORREF color, const RECT& r) : brush_(CreateSolidBrush(color)) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"PenTestColouredWindow";
+        RegisterClassW(&wc);
+        hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP, r.left, r.top,
+                                r.right - r.left, r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
+        SetColor(color);
+        ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+        UpdateWindow(hwnd_);
+    }
+    ~ColouredWindow() { DestroyWindow(hwnd_); }
+    void SetColor(COLORREF color) {
+        brush_.reset(CreateSolidBrush(color));
+        SetClassLongPtrW(hwnd_, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush_.get()));
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    }
+
+private:
+    ui::UniqueBrush brush_;
+    HWND hwnd_ = nullptr;
+};
 
 class PenTest : public AppTest {
 protected:
@@ -52,7 +81,34 @@ protected:
         BitBlt(one.Dc(), 0, 0, 1, 1, screen.get(), x, y, SRCCOPY);
         return one.Pixel(0, 0);
     }
-    COLORREF Background(int x, int y) { return Pen().Image3.Pixel(x, y); }
+    COLORREF Background(int x, int y) { return Pen().BackgroundPixel(x, y); }
+
+    // The whole surface, and what the eraser would restore everywhere.
+    std::vector<std::uint32_t> SurfacePixels() {
+        ui::Surface& s = Pen().Image1.GetSurface();
+        const std::uint32_t* bits = s.Bits();
+        return {bits, bits + static_cast<std::size_t>(s.Width()) * s.Height()};
+    }
+    std::vector<std::uint32_t> BackgroundPixels() {
+        ui::Surface& s = Pen().Image1.GetSurface();
+        const pen::PixelPlane plane{s.Bits(), s.Width(), s.Height()};
+        std::vector<std::uint32_t> pixels;
+        for (int y = 0; y < plane.height; ++y)
+            for (int x = 0; x < plane.width; ++x) pixels.push_back(Pen().Image3.PixelOver(plane, x, y));
+        return pixels;
+    }
+
+    // A key pressed with Ctrl (and Shift) held, sent to `window` as the system would.
+    static void PressWithControl(HWND window, WPARAM key, bool shift = false) {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = 0x80;
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        SendMessageW(window, WM_KEYDOWN, key, 1);
+        keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+    }
 
     // The surface's pixels in a block, row by row.
     std::vector<COLORREF> Block(const RECT& r) {

@@ -241,3 +241,64 @@ TEST_F(PenPaletteTest, StyledLinesShowOnlyAtWidthOneWithGapsByBrushStyle) {
     EXPECT_EQ(Count(line, kRed), 400);
     EXPECT_EQ(pen.Panel2.ComboBoxPenStyle.ItemIndex(), 2);
 }
+
+TEST_F(PenPaletteTest, StyleBoxesShowTheirWholeEntryInAFontWithTheChineseCharacters) {
+    TForm8& pen = OpenPen();
+    for (ui::ComboBox* box : {&pen.Panel2.ComboBoxPenStyle, &pen.Panel2.ComboBoxBrushStyle}) {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(GetComboBoxInfo(box->Handle(), &info));
+        const HWND edit = info.hwndItem;
+        RECT client{};
+        GetClientRect(edit, &client);
+        ui::WindowDC dc(edit);
+        ui::SelectScope font(dc.get(), reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+        EXPECT_EQ(GetTextCharset(dc.get()), GB2312_CHARSET);
+        SetFocus(box->Handle());
+        const int count = static_cast<int>(SendMessageW(box->Handle(), CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            box->Select(i);
+            const std::wstring entry = box->Text();
+            SCOPED_TRACE(testing::Message() << "entry " << i);
+            SIZE size{};
+            GetTextExtentPoint32W(dc.get(), entry.c_str(), static_cast<int>(entry.size()), &size);
+            EXPECT_LE(size.cx, client.right) << "the entry fits the box";
+            EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0) << "it shows from its first character";
+            std::vector<WORD> glyphs(entry.size());
+            GetGlyphIndicesW(dc.get(), entry.c_str(), static_cast<int>(entry.size()), glyphs.data(),
+                             GGI_MARK_NONEXISTING_GLYPHS);
+            for (WORD g : glyphs) EXPECT_NE(g, 0xFFFF) << "the font draws every character";
+        }
+    }
+}
+
+TEST_F(PenPaletteTest, DraggingTheFrameEndsWhenItsButtonIsReleased) {
+    TForm8& pen = OpenPen();
+    const HWND palette = pen.Panel2.Handle();
+    const struct {
+        UINT down, up;
+        WPARAM held;
+    } buttons[] = {{WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON}, {WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON}};
+    for (const auto& b : buttons) {
+        SCOPED_TRACE(b.down == WM_RBUTTONDOWN ? "right button" : "left button");
+        const int left = pen.Panel2.Left(), top = pen.Panel2.Top();
+        // Held by the frame 5 pixels in from the left, moved 300 left and 40 down.
+        SendMessageW(palette, b.down, b.held, MAKELPARAM(5, 150));
+        EXPECT_EQ(GetCapture(), palette);
+        // Left of the palette its own coordinates are negative.
+        const auto at = [](int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); };
+        SendMessageW(palette, WM_MOUSEMOVE, b.held, at(5 - 120, 150 + 10));
+        SendMessageW(palette, WM_MOUSEMOVE, b.held, at(5 - 180, 150 + 30));
+        EXPECT_EQ(pen.Panel2.Left(), left - 300);
+        EXPECT_EQ(pen.Panel2.Top(), top + 40);
+        SendMessageW(palette, b.up, 0, MAKELPARAM(5, 150));
+        EXPECT_NE(GetCapture(), palette) << "the release ends the drag";
+        SendMessageW(palette, WM_MOUSEMOVE, 0, MAKELPARAM(60, 60));
+        EXPECT_EQ(pen.Panel2.Left(), left - 300) << "and the palette stays";
+        EXPECT_FALSE(pen.Panel2.Dragging());
+    }
+    // Losing the capture ends a drag as well.
+    SendMessageW(palette, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(5, 150));
+    ReleaseCapture();
+    EXPECT_FALSE(pen.Panel2.Dragging());
+}

@@ -2,7 +2,10 @@
 // the text tool, cursors, and what repeated opening costs in system objects.
 #include "PenFixture.h"
 
+#include <functional>
+
 #include "base/HotKeyTable.h"
+#include "app/ControlBar.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
 #include "pen/BoardWindow.h"
@@ -11,34 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// A plain window of one colour, standing in for whatever the presenter had on screen.
-// Top-most, so that no window of another program on the same display covers it.
-class ColouredWindow {
-public:
-    ColouredWindow(COLORREF color, const RECT& r) : brush_(CreateSolidBrush(color)) {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"PenTestColouredWindow";
-        RegisterClassW(&wc);
-        hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP, r.left, r.top,
-                                r.right - r.left, r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
-        SetColor(color);
-        ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
-        UpdateWindow(hwnd_);
-    }
-    ~ColouredWindow() { DestroyWindow(hwnd_); }
-    void SetColor(COLORREF color) {
-        brush_.reset(CreateSolidBrush(color));
-        SetClassLongPtrW(hwnd_, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush_.get()));
-        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    }
-
-private:
-    ui::UniqueBrush brush_;
-    HWND hwnd_ = nullptr;
-};
 
 // GDI and USER objects of this process. Wine answers GetGuiResources with 0; there its
 // handle tables are walked instead (Wine completes a handle given by its low word). The
@@ -85,7 +60,7 @@ TEST_F(PenWindowTest, FullScreenTopMostSeeThroughAtGreyAndReadyToDraw) {
     EXPECT_EQ(pen.Width(), sw);
     EXPECT_EQ(pen.Height(), sh);
     EXPECT_EQ(pen.Image1.GetSurface().Width(), sw);
-    EXPECT_EQ(pen.Image3.Height(), sh);
+    EXPECT_TRUE(pen.Image3.Empty()) << "the background is the surface until something covers it";
     EXPECT_TRUE(GetWindowLongW(pen.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     COLORREF key = 0;
     DWORD flags = 0;
@@ -155,6 +130,27 @@ TEST_F(PenWindowTest, ScreenCopyHoldsWhatLiesBeneathNotThePen) {
     beneath.SetColor(RGB(0, 0, 200));
     SendHotKey(pen.Handle(), VK_ESCAPE);
     EXPECT_EQ(Pixel(400, 350), RGB(0, 0, 200));
+
+    // With the pen open, every fresh copy shows the screen beneath as it is at that moment.
+    const struct {
+        const char* how;
+        COLORREF beneath;
+        std::function<void()> copy;
+    } copies[] = {
+        {"refresh", RGB(200, 0, 0), [&] { pen.SpeedButtonEraseClick(); }},
+        {"the board's screen step", RGB(0, 200, 200),
+         [&] {
+             while (pen.NextBoardToShow() != pen::NextBoard::Screen) pen.ToolButton7Click();
+             pen.ToolButton7Click();
+         }},
+        {"the control bar's pen command", RGB(200, 200, 0), [&] { Windows().controlBar().Pa6Click(); }},
+    };
+    for (const auto& c : copies) {
+        beneath.SetColor(c.beneath);
+        c.copy();
+        EXPECT_EQ(Pixel(400, 350), c.beneath) << c.how;
+        EXPECT_TRUE(pen.Visible()) << c.how;
+    }
 }
 
 TEST_F(PenWindowTest, BoardButtonCyclesWhiteBlackScreenAcrossReopening) {
@@ -163,8 +159,8 @@ TEST_F(PenWindowTest, BoardButtonCyclesWhiteBlackScreenAcrossReopening) {
     TForm9& board = Windows().boardWindow();
     const auto uniform = [&](COLORREF c) {
         int off = 0;
-        for (int y = 0; y < pen.Image3.Height(); y += 37)
-            for (int x = 0; x < pen.Image3.Width(); x += 41) off += Pixel(x, y) != c || Background(x, y) != c;
+        for (int y = 0; y < pen.Height(); y += 37)
+            for (int x = 0; x < pen.Width(); x += 41) off += Pixel(x, y) != c || Background(x, y) != c;
         return off == 0;
     };
     pen.ToolButton7Click();

@@ -1,0 +1,98 @@
+#include "pen/UndoHistory.h"
+
+#include <cstddef>
+#include <utility>
+
+namespace pen {
+
+UndoHistory::UndoHistory(int width, int height, std::size_t byteLimit)
+    : width_(width), height_(height), byteLimit_(byteLimit) {}
+
+UndoHistory::Step& UndoHistory::Begin() {
+    if (!pending_) {
+        steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(done_), steps_.end());
+        pending_.emplace(Step{PixelTiles(width_, height_), std::nullopt});
+    }
+    return *pending_;
+}
+
+void UndoHistory::Touch(const PixelPlane& surface, Rect area) { Begin().surface.Keep(surface, area); }
+
+void UndoHistory::BeginCopy(const PixelPlane& surface, Rect area, PixelTiles& background) {
+    Step& step = Begin();
+    step.surface.Keep(surface, area);
+    PixelTiles taken(width_, height_);
+    std::swap(taken, background);
+    step.background = std::move(taken);
+}
+
+void UndoHistory::Finish(const PixelPlane& surface) {
+    if (!pending_) return;
+    Step step = std::move(*pending_);
+    pending_.reset();
+    step.surface.DropUnchanged(surface);
+    if (step.Bytes() == 0) return;
+    if (step.surface.Empty()) {
+        // Only the background changed: there is nothing to see in undoing it alone. With
+        // no step before it, nothing can be undone past it, so it need not be kept.
+        if (done_ == 0) return;
+        step.withPrevious = true;
+    }
+    steps_.push_back(std::move(step));
+    done_ = steps_.size();
+    while (Bytes() > byteLimit_ && !steps_.empty()) {
+        // The oldest step goes with those that were to be undone together with it.
+        do {
+            steps_.pop_front();
+            --done_;
+        } while (!steps_.empty() && steps_.front().withPrevious);
+    }
+}
+
+Rect UndoHistory::Trade(Step& step, const PixelPlane& surface, PixelTiles& background) {
+    if (step.background) {
+        std::swap(*step.background, background);
+    } else {
+        // The background stays as it was: where it still is the surface, it keeps a copy
+        // before the surface changes under it.
+        step.surface.KeepSameTiles(surface, background);
+    }
+    return step.surface.Exchange(surface);
+}
+
+Rect UndoHistory::Undo(const PixelPlane& surface, PixelTiles& background) {
+    Rect changed{};
+    if (pending_) return changed;
+    bool more = done_ > 0;
+    while (more) {
+        Step& step = steps_[--done_];
+        changed = Union(changed, Trade(step, surface, background));
+        more = step.withPrevious && done_ > 0;
+    }
+    return changed;
+}
+
+Rect UndoHistory::Redo(const PixelPlane& surface, PixelTiles& background) {
+    Rect changed{};
+    if (pending_) return changed;
+    bool more = done_ < steps_.size();
+    while (more) {
+        changed = Union(changed, Trade(steps_[done_++], surface, background));
+        more = done_ < steps_.size() && steps_[done_].withPrevious;
+    }
+    return changed;
+}
+
+void UndoHistory::Clear() {
+    steps_.clear();
+    done_ = 0;
+    pending_.reset();
+}
+
+std::size_t UndoHistory::Bytes() const {
+    std::size_t total = pending_ ? pending_->Bytes() : 0;
+    for (const Step& step : steps_) total += step.Bytes();
+    return total;
+}
+
+}  // namespace pen

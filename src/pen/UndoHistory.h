@@ -1,0 +1,61 @@
+// The pen's undo history. A step keeps only the tiles of the surface that it changed
+// (their pixels before it while it is done, after it while it is undone), so undoing and
+// redoing trade those tiles with the surface. A step that copies a whole picture over
+// the surface (refresh, a board, stamped text) also takes over the background copy's
+// kept tiles, since after it the background is the surface again. A copy that shows no
+// change (a text press with nothing typed) goes with the step before it.
+#pragma once
+#include <cstddef>
+#include <deque>
+#include <optional>
+
+#include "pen/PixelTiles.h"
+
+namespace pen {
+
+class UndoHistory {
+public:
+    // For a surface `width` by `height`; the steps together hold at most `byteLimit`
+    // bytes of pixels, the oldest dropped first.
+    UndoHistory(int width, int height, std::size_t byteLimit);
+
+    // Before each change of a drawing step, with the area the change can reach. The first
+    // call starts the step and forgets what could have been redone.
+    void Touch(const PixelPlane& surface, Rect area);
+    // Before a copy that changes the surface within `area` and leaves the background
+    // equal to the surface: the step takes over the background's kept tiles.
+    void BeginCopy(const PixelPlane& surface, Rect area, PixelTiles& background);
+    // Ends the step begun by Touch or BeginCopy; a step that changed nothing is no step.
+    void Finish(const PixelPlane& surface);
+
+    // Take back the last done step, or bring back the last undone one. Each returns the
+    // part of the surface that changed (empty when there was nothing to do).
+    Rect Undo(const PixelPlane& surface, PixelTiles& background);
+    Rect Redo(const PixelPlane& surface, PixelTiles& background);
+
+    void Clear();
+    std::size_t Bytes() const;
+    // Steps as kept, those that go with the step before them counted on their own.
+    std::size_t UndoCount() const { return done_; }
+    std::size_t RedoCount() const { return steps_.size() - done_; }
+
+private:
+    struct Step {
+        PixelTiles surface;
+        std::optional<PixelTiles> background;  // only for copies
+        bool withPrevious = false;             // undone and redone together with the step before
+        std::size_t Bytes() const { return surface.Bytes() + (background ? background->Bytes() : 0); }
+    };
+
+    Step& Begin();
+    static Rect Trade(Step& step, const PixelPlane& surface, PixelTiles& background);
+
+    int width_;
+    int height_;
+    std::size_t byteLimit_;
+    std::deque<Step> steps_;
+    std::size_t done_ = 0;  // steps_[0, done_) can be undone, the rest redone
+    std::optional<Step> pending_;
+};
+
+}  // namespace pen

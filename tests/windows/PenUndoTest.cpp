@@ -1,0 +1,157 @@
+// Undo and redo on the real pen window: each kind of step taken back and brought back
+// pixel for pixel, with the keys the presenter presses, and the history's limits.
+#include <functional>
+#include <string>
+
+#include "PenFixture.h"
+
+namespace {
+
+constexpr COLORREF kGreen = RGB(0, 160, 0);
+
+}  // namespace
+
+class PenUndoTest : public PenTest {
+protected:
+    // The pen open over a green window, with a thick red rectangle drawn on it: something
+    // for the eraser, a refresh and a board to take away.
+    TForm8& OpenWithDrawing() {
+        TForm8& pen = OpenPen();
+        SetPenWidth(9);
+        pen.ToolButton3Click();
+        Drag({320, 320}, {470, 380});
+        return pen;
+    }
+    void Undo(HWND to) { PressWithControl(to, 'Z'); }
+};
+
+TEST_F(PenUndoTest, EachKindOfStepIsUndoneAndRedonePixelForPixel) {
+    ColouredWindow beneath(kGreen, RECT{300, 300, 500, 400});
+    TForm8& pen = OpenWithDrawing();
+    const HWND surface = pen.Image1.Handle(), window = pen.Handle();
+    struct Row {
+        const char* step;
+        std::function<void()> setUp, act;
+    } rows[] = {
+        {"rectangle", [&] { pen.ToolButton3Click(); },
+         [&] {
+             Drag({350, 200}, {600, 350});
+         }},
+        {"freehand stroke", [&] { pen.ToolButton1Click(); },
+         [&] {
+             Press(100, 100, WM_RBUTTONDOWN, MK_RBUTTON);
+             Move(180, 140, MK_RBUTTON);
+             Move(260, 90, MK_RBUTTON);
+             Release(330, 420, WM_RBUTTONUP);
+         }},
+        {"eraser drag", [&] { pen.ToolButton6Click(); },
+         [&] {
+             Drag({330, 330}, {460, 370});
+         }},
+        {"refresh", [] {}, [&] { pen.SpeedButtonEraseClick(); }},
+        {"board press", [] {}, [&] { pen.ToolButton7Click(); }},
+        // Last: its first press already makes the drawing the background.
+        {"stamped text",
+         [&] {
+             pen.ToolButton11Click();
+             Press(700, 500);
+             Release(700, 500);
+             pen.Edit1.SetText(L"Undo me");
+         },
+         [&] {
+             Press(900, 700);
+             Release(900, 700);
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.step);
+        row.setUp();
+        const auto before = SurfacePixels();
+        const auto backgroundBefore = BackgroundPixels();
+        row.act();
+        const auto after = SurfacePixels();
+        const auto backgroundAfter = BackgroundPixels();
+        ASSERT_NE(after, before) << "the step changes the surface";
+
+        Undo(surface);
+        EXPECT_EQ(SurfacePixels(), before);
+        EXPECT_EQ(BackgroundPixels(), backgroundBefore) << "the eraser restores what it did before the step";
+        PressWithControl(window, 'Y');
+        EXPECT_EQ(SurfacePixels(), after);
+        EXPECT_EQ(BackgroundPixels(), backgroundAfter);
+        Undo(window);
+        PressWithControl(surface, 'Z', true);
+        EXPECT_EQ(SurfacePixels(), after) << "Ctrl+Shift+Z redoes too";
+        Undo(window);  // the next row starts from the drawing
+    }
+}
+
+TEST_F(PenUndoTest, AfterUndoingARefreshTheEraserRestoresTheOldPicture) {
+    ColouredWindow beneath(kGreen, RECT{300, 300, 500, 400});
+    TForm8& pen = OpenWithDrawing();
+    beneath.SetColor(kBlue);
+    pen.SpeedButtonEraseClick();
+    EXPECT_EQ(Pixel(400, 350), kBlue) << "the refresh shows the screen as it is now";
+    EXPECT_EQ(Pixel(320, 350), kBlue);
+
+    Undo(pen.Image1.Handle());
+    EXPECT_EQ(Pixel(320, 350), kRed) << "the rectangle is back";
+    pen.ToolButton6Click();
+    Drag({320, 350}, {320, 350});
+    EXPECT_EQ(Pixel(320, 350), kGreen) << "the eraser brings back the picture of before the refresh";
+
+    // The eraser itself is undone next, then the rectangle, and then there is nothing.
+    Undo(pen.Image1.Handle());
+    EXPECT_EQ(Pixel(320, 350), kRed);
+    Undo(pen.Image1.Handle());
+    EXPECT_EQ(Pixel(320, 350), kGreen);
+    const auto bare = SurfacePixels();
+    Undo(pen.Image1.Handle());
+    EXPECT_EQ(SurfacePixels(), bare) << "nothing left to undo";
+}
+
+TEST_F(PenUndoTest, NothingToUndoOnAFreshPenAndClosingDropsTheHistory) {
+    TForm8& pen = OpenWithDrawing();
+    SendHotKey(pen.Handle(), VK_ESCAPE);
+    EXPECT_EQ(pen.History().Bytes(), 0u) << "closing frees the history";
+    SendHotKey(pen.Handle(), VK_ESCAPE);
+    const auto fresh = SurfacePixels();
+    Undo(pen.Image1.Handle());
+    PressWithControl(pen.Handle(), 'Y');
+    EXPECT_EQ(SurfacePixels(), fresh);
+
+    // Drawing after an undo forgets the step that could have been redone.
+    pen.ToolButton2Click();
+    Drag({100, 500}, {400, 500});
+    const auto line = SurfacePixels();
+    Undo(pen.Handle());
+    Drag({100, 600}, {400, 600});
+    const auto other = SurfacePixels();
+    PressWithControl(pen.Handle(), 'Y');
+    EXPECT_EQ(SurfacePixels(), other);
+    Undo(pen.Handle());
+    EXPECT_EQ(SurfacePixels(), fresh);
+    EXPECT_NE(SurfacePixels(), line);
+}
+
+TEST_F(PenUndoTest, TypedTextIsTakenBackThenTheDrawingBeforeIt) {
+    TForm8& pen = OpenPen();
+    const auto bare = SurfacePixels();
+    pen.ToolButton3Click();
+    Drag({100, 100}, {300, 200});
+    const auto rectangle = SurfacePixels();
+    // The press that places the box stamps nothing; the next one stamps the text.
+    pen.ToolButton11Click();
+    Press(500, 500);
+    Release(500, 500);
+    pen.Edit1.SetText(L"Hello");
+    Press(500, 800);
+    Release(500, 800);
+    ASSERT_NE(SurfacePixels(), rectangle);
+
+    SetFocus(pen.Handle());
+    Undo(pen.Handle());
+    EXPECT_EQ(SurfacePixels(), rectangle) << "the text goes first";
+    Undo(pen.Handle());
+    EXPECT_EQ(SurfacePixels(), bare) << "then the rectangle, with no press in between that shows nothing";
+}
