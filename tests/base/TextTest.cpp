@@ -47,6 +47,46 @@ TEST(Utf8, MalformedInputBecomesReplacementCharacters) {
     EXPECT_EQ(ToUtf8(std::wstring(1, static_cast<wchar_t>(0xD800))), "\xEF\xBF\xBD");
 }
 
+TEST(Utf8, EdgesOfEachSequenceLengthBothWays) {
+    const std::pair<char32_t, std::string> cases[] = {
+        {0x7F, "\x7F"},
+        {0x80, "\xC2\x80"},
+        {0x7FF, "\xDF\xBF"},
+        {0x800, "\xE0\xA0\x80"},
+        {0xD7FF, "\xED\x9F\xBF"},
+        {0xE000, "\xEE\x80\x80"},
+        {0xFFFF, "\xEF\xBF\xBF"},
+        {0x10000, "\xF0\x90\x80\x80"},
+        {0x10FFFF, "\xF4\x8F\xBF\xBF"},
+    };
+    for (const auto& [code, utf8] : cases) {
+        std::wstring wide;
+        if (sizeof(wchar_t) == 2 && code >= 0x10000) {
+            wide += static_cast<wchar_t>(0xD800 + ((code - 0x10000) >> 10));
+            wide += static_cast<wchar_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+        } else {
+            wide += static_cast<wchar_t>(code);
+        }
+        EXPECT_EQ(ToUtf8(wide), utf8) << std::hex << static_cast<unsigned>(code);
+        EXPECT_EQ(FromUtf8(utf8), wide) << std::hex << static_cast<unsigned>(code);
+    }
+}
+
+TEST(Utf8, JustOutsideEachRangeIsReplaced) {
+    const std::pair<std::string, std::wstring> cases[] = {
+        {"\xC1\xBF", L"\uFFFD\uFFFD"},                      // overlong two-byte form
+        {"\xE0\x9F\xBF", L"\uFFFD\uFFFD\uFFFD"},            // overlong three-byte form
+        {"\xF0\x8F\xBF\xBF", L"\uFFFD\uFFFD\uFFFD\uFFFD"},  // overlong four-byte form
+        {"\xF5\x80\x80\x80", L"\uFFFD\uFFFD\uFFFD\uFFFD"},  // lead beyond U+10FFFF
+        {"\xE0\xA0\x7F", L"\uFFFD\x7F"},                    // continuation byte missing
+    };
+    for (const auto& [utf8, wide] : cases) EXPECT_EQ(FromUtf8(utf8), wide) << testing::PrintToString(utf8);
+    EXPECT_EQ(ToUtf8(std::wstring(1, static_cast<wchar_t>(0xDFFF))), "\xEF\xBF\xBD") << "lone low surrogate";
+    if constexpr (sizeof(wchar_t) == 4) {
+        EXPECT_EQ(ToUtf8(std::wstring(1, static_cast<wchar_t>(0x110000))), "\xEF\xBF\xBD");
+    }
+}
+
 TEST(StrToInt, AcceptsTheClassicForms) {
     EXPECT_EQ(StrToInt(L"065"), 65);
     EXPECT_EQ(StrToInt(L"0"), 0);
