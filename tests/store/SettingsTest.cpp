@@ -82,11 +82,11 @@ TEST(SettingsConversion, HaloReportsTheFirstBadValueInReadingOrder) {
         HaloSettings stored;
         std::string error;  // empty: converts
     };
-    for (const Case& c :
-         {Case{{L"x", L"y", L"z"}, "'x' is not a valid integer value"},
-          Case{{L"255", L"y", L"z"}, "'y' is not a valid integer value"},
-          Case{{L"255", L"150", L"z"}, "'z' is not a valid integer value"},
-          Case{{L"255", L"", L"100"}, "'' is not a valid integer value"}, Case{{L"-1", L"256", L"065"}, ""}}) {
+    for (const Case& c : {Case{{L"x", L"y", L"z"}, "'x' is not a valid integer value"},
+                          Case{{L"255", L"y", L"z"}, "'y' is not a valid integer value"},
+                          Case{{L"255", L"150", L"z"}, "'z' is not a valid integer value"},
+                          Case{{L"255", L"", L"100"}, "'' is not a valid integer value"},
+                          Case{{L"-1", L"256", L"065"}, ""}}) {
         EXPECT_EQ(ErrorOf([&] { ToHaloValues(c.stored); }), c.error) << ToUtf8(c.stored.colorText);
     }
     const HaloValues values = ToHaloValues({L"16711680", L"150", L"101"});
