@@ -42,6 +42,7 @@ TEST_F(BindingTest, EveryKindOfValueIsStoredAsItsSQLiteType) {
     TextStream other("xyz");
     other.Seek(2);  // copied whole, from the start
     MemoryStream empty;
+    TextStream none("");
     const std::wstring wide = L"\u56FE";
     const std::vector<BindValue> values = {std::int32_t{-5},
                                            true,
@@ -59,11 +60,12 @@ TEST_F(BindingTest, EveryKindOfValueIsStoredAsItsSQLiteType) {
                                            static_cast<const wchar_t*>(nullptr),
                                            &memory,
                                            &other,
-                                           &empty};
+                                           &empty,
+                                           &none};
     for (const BindValue& value : values) db.RunSQL("INSERT INTO p VALUES (?)", std::span<const BindValue>(&value, 1));
     EXPECT_EQ(Stored(),
               "integer:2D35 integer:31 integer:30 integer:31303939353131363237373736 real:322E35 real:302E31 null: "
-              "text:63 text:610062 text:7A74 text:C3A9 text:E59BBE text:77 null: blob:0203 blob:78797A blob:");
+              "text:63 text:610062 text:7A74 text:C3A9 text:E59BBE text:77 null: blob:0203 blob:78797A blob: blob:");
 }
 
 TEST_F(BindingTest, RefusedBindNamesTheValueKindAndRunsNothing) {
@@ -107,7 +109,8 @@ TEST_F(BindingTest, NamedParametersApplyToTheNextStatementOnly) {
     db.RunSQL("INSERT INTO p VALUES (@v)");
     db.AddParamText("$v", std::string("t\0u", 3));
     db.RunSQL("INSERT INTO p VALUES ($v)");
-    db.AddParamNull(":v");
+    db.AddParamInt(":v", 5);
+    db.AddParamNull(":v");  // the later of two with one name wins
     db.RunSQL("INSERT INTO p VALUES (:v)");
 
     db.AddParamInt(":absent", 1);
