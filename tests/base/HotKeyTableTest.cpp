@@ -18,3 +18,15 @@ TEST(HotKeyRules, KeyComesFromTheHighWordOnly) {
     EXPECT_EQ(HotKeyVirtualKey(0x0077FFFF), 0x77u) << "modifier bits are not looked at";
     EXPECT_EQ(HotKeyVirtualKey(static_cast<std::intptr_t>(0xFFFFFFFF001B0004ull)), 0x1Bu);
 }
+
+TEST(HotKeyRules, KeysOfOneWindowNeverShareAnIdOrAKey) {
+    // A second registration under an id already used on the same window replaces the first.
+    const HotKey follower[] = {hotkeys::F8,    hotkeys::F5, hotkeys::F6,  hotkeys::Left,
+                               hotkeys::Right, hotkeys::Up, hotkeys::Down};
+    for (std::size_t i = 0; i < std::size(follower); ++i) {
+        for (std::size_t j = i + 1; j < std::size(follower); ++j) {
+            EXPECT_NE(HotKeyId(0xC123, follower[i]), HotKeyId(0xC123, follower[j])) << i << " and " << j;
+            EXPECT_NE(follower[i].virtualKey, follower[j].virtualKey) << i << " and " << j;
+        }
+    }
+}

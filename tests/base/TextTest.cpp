@@ -15,24 +15,57 @@ TEST(Utf8, ConvertsBothWaysWithoutLoss) {
     const std::string utf8 = "pic\\\xE7\xAE\xAD\xE5\xA4\xB4.png";  // pic\箭头.png
     EXPECT_EQ(FromUtf8(utf8), L"pic\\\u7BAD\u5934.png");
     EXPECT_EQ(ToUtf8(L"pic\\\u7BAD\u5934.png"), utf8);
-    // Outside the basic plane: a surrogate pair where wchar_t is 16 bits.
-    EXPECT_EQ(FromUtf8("\xF0\x9F\x98\x80"), std::wstring(L"\U0001F600"));
-    EXPECT_EQ(ToUtf8(L"\U0001F600"), "\xF0\x9F\x98\x80");
     EXPECT_EQ(FromUtf8(std::string("a\0b", 3)), std::wstring(L"a\0b", 3));
 }
 
+TEST(Utf8, EdgesOfEachSequenceLengthBothWays) {
+    const std::pair<char32_t, std::string> cases[] = {
+        {0x7F, "\x7F"},
+        {0x80, "\xC2\x80"},
+        {0x7FF, "\xDF\xBF"},
+        {0x800, "\xE0\xA0\x80"},
+        {0xD7FF, "\xED\x9F\xBF"},
+        {0xE000, "\xEE\x80\x80"},
+        {0xFFFF, "\xEF\xBF\xBF"},
+        {0x10000, "\xF0\x90\x80\x80"},
+        {0x1F600, "\xF0\x9F\x98\x80"},
+        {0x10FFFF, "\xF4\x8F\xBF\xBF"},
+    };
+    for (const auto& [code, utf8] : cases) {
+        std::wstring wide;  // a surrogate pair where wchar_t is 16 bits
+        if (sizeof(wchar_t) == 2 && code >= 0x10000) {
+            wide += static_cast<wchar_t>(0xD800 + ((code - 0x10000) >> 10));
+            wide += static_cast<wchar_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+        } else {
+            wide += static_cast<wchar_t>(code);
+        }
+        EXPECT_EQ(ToUtf8(wide), utf8) << std::hex << static_cast<unsigned>(code);
+        EXPECT_EQ(FromUtf8(utf8), wide) << std::hex << static_cast<unsigned>(code);
+    }
+}
+
 TEST(Utf8, MalformedInputBecomesReplacementCharacters) {
-    EXPECT_EQ(FromUtf8("a\xFF"
-                       "b"),
-              L"a\uFFFDb");
-    EXPECT_EQ(FromUtf8("\xE7\xAE"
-                       "x"),
-              L"\uFFFDx");                                                 // truncated: one replacement
-    EXPECT_EQ(FromUtf8("\xE7\xAE"), L"\uFFFD");                            // truncated at the end
-    EXPECT_EQ(FromUtf8("\xC0\xAF"), L"\uFFFD\uFFFD");                      // overlong
-    EXPECT_EQ(FromUtf8("\xED\xA0\x80"), L"\uFFFD\uFFFD\uFFFD");            // encoded surrogate
-    EXPECT_EQ(FromUtf8("\xF4\x90\x80\x80"), L"\uFFFD\uFFFD\uFFFD\uFFFD");  // above U+10FFFF
-    EXPECT_EQ(ToUtf8(std::wstring(1, static_cast<wchar_t>(0xD800))), "\xEF\xBF\xBD");
+    // Each bad sequence gives one U+FFFD for its longest valid prefix; the byte that broke
+    // it starts the next sequence.
+    const std::pair<std::string, std::wstring> cases[] = {
+        {"a\xFF!", L"a\uFFFD!"},
+        {"\xE7\xAEx", L"\uFFFDx"},        // truncated
+        {"\xE7\xAE", L"\uFFFD"},          // truncated at the end
+        {"\xE0\xA0\x7F", L"\uFFFD\x7F"},  // continuation byte missing
+        {"\xC0\xAF", L"\uFFFD\uFFFD"},    // overlong two-byte forms
+        {"\xC1\xBF", L"\uFFFD\uFFFD"},
+        {"\xE0\x9F\xBF", L"\uFFFD\uFFFD\uFFFD"},            // overlong three-byte form
+        {"\xF0\x8F\xBF\xBF", L"\uFFFD\uFFFD\uFFFD\uFFFD"},  // overlong four-byte form
+        {"\xED\xA0\x80", L"\uFFFD\uFFFD\uFFFD"},            // encoded surrogate
+        {"\xF4\x90\x80\x80", L"\uFFFD\uFFFD\uFFFD\uFFFD"},  // above U+10FFFF
+        {"\xF5\x80\x80\x80", L"\uFFFD\uFFFD\uFFFD\uFFFD"},  // lead beyond U+10FFFF
+    };
+    for (const auto& [utf8, wide] : cases) EXPECT_EQ(FromUtf8(utf8), wide) << testing::PrintToString(utf8);
+    for (const wchar_t lone : {static_cast<wchar_t>(0xD800), static_cast<wchar_t>(0xDFFF)})
+        EXPECT_EQ(ToUtf8(std::wstring(1, lone)), "\xEF\xBF\xBD") << "lone surrogate";
+    if constexpr (sizeof(wchar_t) == 4) {
+        EXPECT_EQ(ToUtf8(std::wstring(1, static_cast<wchar_t>(0x110000))), "\xEF\xBF\xBD");
+    }
 }
 
 TEST(StrToInt, AcceptsTheClassicForms) {

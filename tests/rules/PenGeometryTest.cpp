@@ -9,12 +9,6 @@ using pen::DrawTool;
 using pen::Point;
 using pen::Rect;
 
-namespace {
-
-bool Inside(const Rect& r, Point p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
-
-}  // namespace
-
 TEST(PenArrowHead, BarbsEndTwentyBackAndTenAside) {
     const auto head = pen::ArrowBarbs({100, 0}, {0, 0});
     ASSERT_TRUE(head);
@@ -83,28 +77,35 @@ TEST(PenFigureGeometry, RoundRectCornerIsHalfTheFigureTruncatedThenUnsigned) {
 TEST(PenFigureGeometry, EraserSquareIsCentredAndTwiceTheHalfWide) {
     const Rect r = pen::EraserSquare({100, 50}, 5);
     EXPECT_EQ(r, (Rect{95, 45, 105, 55}));
-    EXPECT_EQ(r.right - r.left, 10);
     EXPECT_EQ(pen::EraserSquare({0, 0}, 12), (Rect{-12, -12, 12, 12}));
 }
 
-TEST(PenFigureGeometry, BoundsHoldEveryPointTheFigureReaches) {
-    // A rectangle drawn with a 5-pixel pen reaches 2 pixels past its corners.
-    const Rect rect = pen::FigureBounds(DrawTool::Rectangle, {100, 100}, {50, 70}, 5, 5);
-    for (Point p : {Point{48, 68}, Point{102, 102}, Point{48, 102}}) EXPECT_TRUE(Inside(rect, p));
-    EXPECT_FALSE(Inside(rect, {30, 50})) << "but not the whole screen";
+TEST(PenFigureGeometry, BoundsAreEveryPixelTheFigureCanTouch) {
+    // The points themselves, the arrow heads' barbs (also where the shaft is shorter than
+    // its head), then half the pen width and a pixel of rounding on every side.
+    const struct {
+        DrawTool tool;
+        Point from;
+        Point to;
+        int penWidth;
+        Rect expected;
+    } cases[] = {
+        {DrawTool::Line, {10, 20}, {10, 20}, 1, {9, 19, 12, 22}},
+        {DrawTool::Line, {0, 0}, {10, 0}, 6, {-4, -4, 15, 5}},
+        {DrawTool::Arrow, {0, 100}, {100, 100}, 1, {-1, 89, 102, 112}},
+        {DrawTool::Arrow, {50, 50}, {50, 45}, 1, {39, 44, 62, 67}},  // barbs (60, 65) and (40, 65)
+        {DrawTool::DoubleArrow, {100, 100}, {105, 100}, 1, {84, 89, 122, 112}},
+        {DrawTool::Arrow, {30, 30}, {30, 30}, 1, {29, 29, 32, 32}},  // no head
+        {DrawTool::DoubleArrow, {30, 30}, {30, 30}, 1, {29, 29, 32, 32}},
+        {DrawTool::Eraser, {0, 0}, {300, 200}, 30, {288, 188, 312, 212}},  // its square alone
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pen::FigureBounds(c.tool, c.from, c.to, c.penWidth, 12), c.expected)
+            << static_cast<int>(c.tool) << " to " << c.to.x << "," << c.to.y;
 
-    // The arrow's barbs stick out sideways from a horizontal shaft.
-    const Rect arrow = pen::FigureBounds(DrawTool::Arrow, {0, 100}, {100, 100}, 1, 1);
-    EXPECT_TRUE(Inside(arrow, {80, 110}));
-    EXPECT_TRUE(Inside(arrow, {80, 90}));
-    EXPECT_FALSE(Inside(arrow, {20, 112})) << "a single arrow has no head at the tail";
-    const Rect both = pen::FigureBounds(DrawTool::DoubleArrow, {0, 100}, {100, 100}, 1, 1);
-    EXPECT_TRUE(Inside(both, {20, 110}));
-    EXPECT_TRUE(Inside(both, {20, 90}));
-    const Rect line = pen::FigureBounds(DrawTool::Line, {0, 100}, {100, 100}, 1, 1);
-    EXPECT_FALSE(Inside(line, {80, 110})) << "a plain line is only as high as its pen";
-
-    // The eraser touches exactly its square around the current point.
-    EXPECT_EQ(pen::FigureBounds(DrawTool::Eraser, {0, 0}, {300, 200}, 30, 12), pen::EraserSquare({300, 200}, 12));
+    // The freehand pen (from its pen position) and the plain figures share one rule.
+    for (DrawTool tool : {DrawTool::Pen, DrawTool::Line, DrawTool::Rectangle, DrawTool::Ellipse, DrawTool::RoundRect})
+        EXPECT_EQ(pen::FigureBounds(tool, {100, 100}, {50, 70}, 5, 5), (Rect{47, 67, 104, 104}))
+            << static_cast<int>(tool);
     EXPECT_TRUE(pen::FigureBounds(DrawTool::Text, {0, 0}, {300, 200}, 5, 5).Empty());
 }

@@ -41,11 +41,15 @@ TEST_F(BindingTest, EveryKindOfValueIsStoredAsItsSQLiteType) {
     memory.Seek(1);  // bound from the position to the end
     TextStream other("xyz");
     other.Seek(2);  // copied whole, from the start
+    MemoryStream empty;
+    TextStream none("");
     const std::wstring wide = L"\u56FE";
     const std::vector<BindValue> values = {std::int32_t{-5},
                                            true,
+                                           false,
                                            std::int64_t{1} << 40,
                                            2.5L,
+                                           0.1L,  // not exact in single precision
                                            static_cast<void*>(nullptr),
                                            'c',
                                            std::string("a\0b", 3),
@@ -53,12 +57,15 @@ TEST_F(BindingTest, EveryKindOfValueIsStoredAsItsSQLiteType) {
                                            L'\u00E9',
                                            wide,
                                            L"w",
+                                           static_cast<const wchar_t*>(nullptr),
                                            &memory,
-                                           &other};
+                                           &other,
+                                           &empty,
+                                           &none};
     for (const BindValue& value : values) db.RunSQL("INSERT INTO p VALUES (?)", std::span<const BindValue>(&value, 1));
     EXPECT_EQ(Stored(),
-              "integer:2D35 integer:31 integer:31303939353131363237373736 real:322E35 null: "
-              "text:63 text:610062 text:7A74 text:C3A9 text:E59BBE text:77 blob:0203 blob:78797A");
+              "integer:2D35 integer:31 integer:30 integer:31303939353131363237373736 real:322E35 real:302E31 null: "
+              "text:63 text:610062 text:7A74 text:C3A9 text:E59BBE text:77 null: blob:0203 blob:78797A blob: blob:");
 }
 
 TEST_F(BindingTest, RefusedBindNamesTheValueKindAndRunsNothing) {
@@ -102,7 +109,8 @@ TEST_F(BindingTest, NamedParametersApplyToTheNextStatementOnly) {
     db.RunSQL("INSERT INTO p VALUES (@v)");
     db.AddParamText("$v", std::string("t\0u", 3));
     db.RunSQL("INSERT INTO p VALUES ($v)");
-    db.AddParamNull(":v");
+    db.AddParamInt(":v", 5);
+    db.AddParamNull(":v");  // the later of two with one name wins
     db.RunSQL("INSERT INTO p VALUES (:v)");
 
     db.AddParamInt(":absent", 1);

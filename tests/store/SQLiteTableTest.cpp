@@ -26,18 +26,33 @@ protected:
 };
 
 TEST_F(SQLiteTableTest, DeclaredTypeDecidesTheKind) {
-    const auto row = Row("65, 65.0, 65, 7.5, '065', x'41', 1, 2.5, 8, 9");
-    EXPECT_EQ(row->FieldText(0), "65");
-    EXPECT_EQ(row->FieldText(1), "65");
-    // Lower case makes a text column. (SQLite itself reports "integer" as INTEGER, so the
-    // case is seen with the names it keeps as written.)
-    EXPECT_EQ(row->FieldText(2), "65.0");
-    EXPECT_EQ(row->FieldText(4), "65");  // stored as 65, read as a float
-    EXPECT_EQ(row->FieldText(5), "A");
-    EXPECT_EQ(row->IntegerField(6), 1);
-    EXPECT_EQ(row->FloatField(7), 2.5);
-    for (const int textColumn : {2, 3, 8, 9})
-        EXPECT_EQ(ErrorOf([&] { row->IntegerField(textColumn); }), "Not an integer or numeric field");
+    // The whole word, case-sensitively; anything else is a text column.
+    const std::pair<const char*, const char*> cases[] = {
+        {"INTEGER", "integer"}, {"BOOLEAN", "integer"},  {"NUMERIC", "float"}, {"FLOAT", "float"}, {"DOUBLE", "float"},
+        {"REAL", "float"},      {"BLOB", "blob"},        {"TEXT", "text"},     {"INT", "text"},    {"double", "text"},
+        {"Float", "text"},      {"VARCHAR(20)", "text"}, {"BIGINT", "text"},
+    };
+    std::string columns;
+    std::string values;
+    for (std::size_t c = 0; c < std::size(cases); ++c) {
+        columns += std::string(c ? ", " : "") + "c" + std::to_string(c) + " " + cases[c].first;
+        values += c ? ", 2.5" : "2.5";
+    }
+    db.RunSQL("CREATE TABLE kinds (" + columns + ")");
+    db.RunSQL("INSERT INTO kinds VALUES (" + values + ")");
+    const auto row = db.QueryTable("SELECT * FROM kinds");
+    for (std::int32_t c = 0; c < static_cast<std::int32_t>(std::size(cases)); ++c) {
+        // 2.5 read by each kind: a blob of its text, an integer 2, a float 2.5, or text.
+        std::string kind = "float";
+        if (ErrorOf([&] { row->BlobField(c); }).empty())
+            kind = "blob";
+        else if (!ErrorOf([&] { row->IntegerField(c); }).empty())
+            kind = "text";
+        else if (row->FieldText(c) == "2")
+            kind = "integer";
+        EXPECT_EQ(kind, cases[c].second) << cases[c].first;
+        EXPECT_EQ(row->FormatField(c), kind == "integer" ? "2" : "2.5") << cases[c].first;
+    }
 }
 
 TEST_F(SQLiteTableTest, ValuesAreConvertedToTheColumnKind) {
@@ -97,20 +112,38 @@ TEST_F(SQLiteTableTest, NumericAccessorsAndTheirRefusals) {
     EXPECT_EQ(ErrorOf([&] { row->BlobField(0); }), "Not a Blob field");
     EXPECT_EQ(ErrorOf([&] { row->FieldText(10); }), "Column index out of range");
     EXPECT_EQ(ErrorOf([&] { row->FieldText(-1); }), "Column index out of range");
-    EXPECT_EQ(ErrorOf([&] { Row("1e300, 0, 0, 0, 1e300, 0, 0, 0, 0, 0")->IntegerField(4); }),
-              "Float value out of integer range");
+}
+
+TEST_F(SQLiteTableTest, FloatReadAsIntegerTruncatesWithinTheExactLimits) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"2.7", "2"},
+        {"-2.7", "-2"},
+        {"-0.5", "0"},
+        {"-9223372036854775808.0", "-9223372036854775808"},  // -2^63, the smallest integer
+        {"9223372036854774784.0", "9223372036854774784"},    // the largest double below 2^63
+        {"9223372036854775808.0", "Float value out of integer range"},
+        {"-9223372036854777856.0", "Float value out of integer range"},  // next double below -2^63
+        {"1e300", "Float value out of integer range"},
+    };
+    for (const auto& [stored, expected] : cases) {
+        const auto row = Row(std::string("0, ") + stored + ", 0, 0, 0, 0, 0, 0, 0, 0");
+        std::int64_t value = 0;
+        const std::string error = ErrorOf([&] { value = row->IntegerField(1); });
+        EXPECT_EQ(error.empty() ? std::to_string(value) : error, expected) << stored;
+    }
 }
 
 TEST_F(SQLiteTableTest, FieldNamesMatchWithoutRegardToCase) {
     const auto row = db.QueryTable(
         "SELECT 1 AS FileN, 2 AS filen, 3 AS \xE5\x9B\xBE"
-        "a");
+        "a, 4 AS zeta");
     EXPECT_EQ(row->IndexOfField("filen"), 0);
     EXPECT_EQ(row->IndexOfField("FILEN"), 0);
     EXPECT_EQ(row->IndexOfField("FileN"), 0);
     EXPECT_EQ(row->IndexOfField("\xE5\x9B\xBE"
                                 "A"),
               2);  // UTF-8 bytes pass unchanged
+    EXPECT_EQ(row->IndexOfField("ZETA"), 3);
     EXPECT_EQ(ErrorOf([&] { row->IndexOfField("Nope"); }), "Field not found in dataset: Nope");
 }
 

@@ -6,21 +6,23 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 
-TEST(SQLiteErrorText, KnownCodesKeepTheirWording) {
+TEST(SQLiteErrorText, EveryKnownCodeHasItsOwnTextAndTheRestAreQuoted) {
+    std::set<std::string> texts;
+    for (int code = -1; code <= 102; ++code) {
+        const std::string text = SQLiteErrorText(code);
+        if ((code >= 0 && code <= 26) || code == 100 || code == 101) {
+            EXPECT_EQ(text.find("Unknown"), std::string::npos) << code;
+            EXPECT_TRUE(texts.insert(text).second) << code << " repeats " << text;
+        } else {
+            EXPECT_EQ(text, "Unknown SQLite Error Code \"" + std::to_string(code) + "\"");
+        }
+    }
     EXPECT_EQ(SQLiteErrorText(0), "Successful result");
-    EXPECT_EQ(SQLiteErrorText(1), "SQL error or missing database");
     EXPECT_EQ(SQLiteErrorText(19), "Abort due to contraint violation");
     EXPECT_EQ(SQLiteErrorText(26), "File opened that is not a database file");
-    EXPECT_EQ(SQLiteErrorText(100), "sqlite3_step() has another row ready");
     EXPECT_EQ(SQLiteErrorText(101), "sqlite3_step() has finished executing");
-}
-
-TEST(SQLiteErrorText, CodesOutsideTheTableAreQuoted) {
-    EXPECT_EQ(SQLiteErrorText(27), "Unknown SQLite Error Code \"27\"");
-    EXPECT_EQ(SQLiteErrorText(-1), "Unknown SQLite Error Code \"-1\"");
-    EXPECT_EQ(SQLiteErrorText(99), "Unknown SQLite Error Code \"99\"");
-    EXPECT_EQ(SQLiteErrorText(102), "Unknown SQLite Error Code \"102\"");
 }
 
 TEST(FormatFloat, WholeAndFractionalValuesInFixedNotation) {
@@ -50,6 +52,7 @@ TEST(FormatFloat, SwitchesToScientificAtTheLimits) {
     EXPECT_EQ(FormatFloat(-2.5e-7), "-2.5E-7");
     EXPECT_EQ(FormatFloat(1.25e-300), "1.25E-300");
     EXPECT_EQ(FormatFloat(std::numeric_limits<double>::infinity()), "INF");
+    EXPECT_EQ(FormatFloat(-std::numeric_limits<double>::infinity()), "-INF");
 }
 
 TEST(FormatFloat, RoundingCarriesIntoTheNextDigit) {

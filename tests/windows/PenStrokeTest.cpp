@@ -1,0 +1,36 @@
+// Figures whose true form only shows off the beaten track: a freehand stroke on a dark
+// board, and the corners of a rounded rectangle that is not square.
+#include "PenFixture.h"
+
+using PenStrokeTest = PenTest;
+
+TEST_F(PenStrokeTest, FreehandMovesDrawInTheTrueColourOnABlackBoard) {
+    TForm8& pen = OpenPen();
+    pen.Button2.Click();  // black: not-xor red would come out cyan here
+    Press(100, 500);
+    Move(200, 500);
+    Move(300, 500);
+    EXPECT_EQ(Pixel(150, 500), kRed) << "drawn by a move, before any release";
+    EXPECT_EQ(Pixel(250, 500), kRed);
+    Release(300, 500);
+}
+
+TEST_F(PenStrokeTest, RoundedCornersAreHalfTheFiguresWidthAndHalfItsHeight) {
+    TForm8& pen = OpenPen();
+    pen.ToolButton5Click();
+    WhiteBoard();
+    Press(100, 100);
+    Release(340, 180);
+
+    ui::Surface expected(400, 400);
+    PatBlt(expected.Dc(), 0, 0, 400, 400, WHITENESS);
+    ui::Canvas& canvas = expected.GetCanvas();
+    canvas.SetPenColor(ui::clRed);
+    canvas.SetPenWidth(5);
+    canvas.SetBrushColor(ui::clHighlight);
+    canvas.RoundRect(RECT{100, 100, 340, 180}, 120, 40);
+    int differences = 0;
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 400; ++x) differences += Pixel(x, y) != expected.Pixel(x, y);
+    EXPECT_EQ(differences, 0);
+}
