@@ -439,8 +439,8 @@ void TForm8::StampTextBox() {
     ui::SelectScope selected(box.get(), pixels.get());
     SendMessageW(Edit1.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(box.get()), PRF_CLIENT | PRF_ERASEBKGND);
     // The box's grey background is see-through on the screen, so only its text is seen.
-    TransparentBlt(surface, at.x, at.y, client.right, client.bottom, box.get(), 0, 0, client.right, client.bottom,
-                   ui::kSeeThroughKey);
+    GdiTransparentBlt(surface, at.x, at.y, client.right, client.bottom, box.get(), 0, 0, client.right, client.bottom,
+                      ui::kSeeThroughKey);
     Image1.Invalidate(RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
 }
 

@@ -45,6 +45,14 @@ TEST(Monitors, ThePointPicksItsMonitorOrTheNearest) {
         EXPECT_EQ(IndexAt(*c.layout, c.point), c.expected) << c.point.x << "," << c.point.y;
     }
     EXPECT_EQ(MonitorAt({}, {0, 0}), nullptr);
+
+    // Nearest by straight-line distance: 30 right and 30 below the first (about 42 away)
+    // beats 50 left of the second; a tie goes to the monitor listed first.
+    const std::vector<MonitorInfo> diagonal{{{0, 0, 100, 100}}, {{179, 100, 279, 200}}};
+    EXPECT_EQ(IndexAt(diagonal, {129, 129}), 0);
+    const std::vector<MonitorInfo> gap{{{0, 0, 100, 100}}, {{199, 0, 299, 100}}};
+    EXPECT_EQ(IndexAt(gap, {149, 50}), 0);
+    EXPECT_EQ(IndexAt(gap, {150, 50}), 1);
 }
 
 TEST(Monitors, PrimaryIsTheOneMarkedOrTheFirst) {

@@ -219,3 +219,23 @@ TEST(PenUndoHistory, ALongHistoryDropsItsOldestStepsWithinTheBound) {
     while (!history.Undo(surface.Plane(), background).Empty()) {}
     EXPECT_EQ(surface.pixels, states[40 - kept].pixels) << "undo stops at the oldest step kept";
 }
+
+TEST(PenUndoHistory, DroppingTheOldestStepTakesWhatGoesWithItSoEveryUndoShows) {
+    Bitmap surface;
+    PixelTiles background(kWidth, kHeight);
+    const std::size_t screen = kWidth * kHeight * 4;
+    UndoHistory history(kWidth, kHeight, 2 * screen);
+    for (std::uint32_t i = 1; i <= 30; ++i) {
+        Draw(history, background, surface, {0, 0, 30, 30}, i);
+        // A text press with nothing typed goes with the stroke before it.
+        history.BeginCopy(surface.Plane(), {}, background);
+        history.Finish(surface.Plane());
+        EXPECT_LE(history.Bytes(), 2 * screen) << "after step " << i;
+    }
+    ASSERT_GT(history.UndoCount(), 2u);
+    ASSERT_LT(history.UndoCount(), 60u) << "the oldest steps were dropped";
+    while (history.UndoCount() > 0) {
+        const std::size_t before = history.UndoCount();
+        EXPECT_FALSE(history.Undo(surface.Plane(), background).Empty()) << "an undo with " << before << " steps left";
+    }
+}
