@@ -33,11 +33,10 @@ public:
     void Timer1Timer();
 
 protected:
+    void FormCreate() override;
     void FormShow() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void FormCreate();
-
     Inventory& inventory_;
 };

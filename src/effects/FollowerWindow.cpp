@@ -43,7 +43,6 @@ TForm2::TForm2(Inventory& inventory)
     KeepClickThrough(Handle());
     SetLayeredWindowAttributes(Handle(), ui::kSeeThroughKey, 0, LWA_COLORKEY);
     Timer2.OnTimer = [this] { Timer2Timer(); };
-    ui::Guarded([this] { FormCreate(); });
 }
 
 void TForm2::FormCreate() {

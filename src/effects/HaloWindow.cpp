@@ -30,7 +30,6 @@ TForm3::TForm3(Inventory& inventory) : ui::Form(HaloParams()), Timer3(*this, 10)
     KeepClickThrough(Handle());
     SetLayeredWindowAttributes(Handle(), 0, alpha_, LWA_ALPHA);
     Timer3.OnTimer = [this] { Timer3Timer(); };
-    ui::Guarded([this] { FormCreate(); });
 }
 
 void TForm3::FormCreate() {

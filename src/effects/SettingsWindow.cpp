@@ -29,6 +29,8 @@ ui::FormParams SettingsParams() {
     p.top = 197;
     p.width = 383;
     p.height = 413;
+    p.visible = true;  // the follower's show steps hide it at start-up
+    p.dialogKeys = true;
     return p;
 }
 
@@ -37,7 +39,7 @@ ui::PanelParams GroupPanel(int left, int top, int width, int height) {
 }
 
 ui::PanelParams ButtonPanel(int left, int top, const wchar_t* caption) {
-    return {left, top, 50, 25, caption, ui::clGray, ui::Bevel::Raised};
+    return {left, top, 50, 25, caption, ui::clGray, ui::Bevel::Raised, true};
 }
 
 fs::path ProgramFolder() {
@@ -98,9 +100,6 @@ TForm4::TForm4(Inventory& inventory)
     Papic3.OnClick = [this] { Papic3Click(); };
     Papic1.OnClick = [this] { Papic1Click(); };
     Papic2.OnClick = [this] { Papic2Click(); };
-    ui::Guarded([this] { FormCreate(); });
-    // Designed visible; the follower's show steps hide it at start-up.
-    Show();
 }
 
 void TForm4::FormCreate() {

@@ -46,7 +46,6 @@ TForm8::TForm8(Inventory& inventory, ScreenSize screen)
     Edit1.SetColor(ui::clSeeThrough);
     SetTextFont(kFormFontPoints);
     BindEvents();
-    ui::Guarded([this] { FormCreate(); });
 }
 
 void TForm8::BindEvents() {

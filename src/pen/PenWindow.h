@@ -80,13 +80,13 @@ public:
     void ToolButton8Click();
 
 protected:
+    void FormCreate() override;
     void FormDestroy() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     TForm8(Inventory& inventory, ScreenSize screen);
     void BindEvents();
-    void FormCreate();
     void SelectTool(pen::DrawTool tool);
     void LoadToolCursor(pen::DrawTool tool);
     void ReapplyPalette();

@@ -7,12 +7,21 @@
 #include "base/Exception.h"
 #include "base/Utf8.h"
 #include "base/ErrorText.h"
+#include "ui/Form.h"
 
 namespace ui {
 namespace {
 
 Application* current = nullptr;
 constexpr wchar_t kOwnerClass[] = L"TApplication";
+
+void Dispatch(MSG& msg) {
+    // Tab, Space and Enter of a form that takes dialog keys move among and press its controls.
+    HWND active = GetActiveWindow();
+    if (Form::TakesDialogKeys(active) && IsDialogMessageW(active, &msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
 
 }  // namespace
 
@@ -46,8 +55,7 @@ int Application::Run() {
     while (!terminated_) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0 || got == -1) break;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        Dispatch(msg);
     }
     terminated_ = true;
     return 0;
@@ -65,8 +73,7 @@ void Application::ProcessMessages() {
             terminated_ = true;
             break;
         }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        Dispatch(msg);
     }
 }
 

@@ -1,6 +1,7 @@
-// A top-level window designed as a form: it owns its controls as members, its handlers
-// are member functions, and derived forms run their creation handler at the end of
-// their constructor.
+// A top-level window designed as a form: it owns its controls as members and its handlers
+// are member functions. Its creation handler runs apart from the constructor (Create), so
+// that every form of the program exists before any handler can open a message box, whose
+// own message loop may hand input to any of them.
 #pragma once
 #include <windows.h>
 
@@ -27,6 +28,8 @@ struct FormParams {
     bool toolWindow = false;     // no taskbar button, no Alt+Tab entry
     bool activateOnShow = true;  // false: showing never takes the focus away from the user
     bool mainForm = false;       // closing it ends the program
+    bool visible = false;        // designed visible: shown once its creation handler has run
+    bool dialogKeys = false;     // Tab and Shift+Tab move among its controls, Space and Enter press them
 };
 
 class Form : public Window {
@@ -34,8 +37,11 @@ public:
     explicit Form(const FormParams& params);
     ~Form() override;
 
+    // Runs the creation handler, whose errors go to the application's error report, then
+    // shows a form designed visible.
+    void Create();
     // Shows the form; when it was hidden its show hook runs, when it was already
-    // visible it is only brought to the front.
+    // visible it is only brought to the front. A minimised form is restored.
     void Show();
     void Hide();
     bool Visible() const;
@@ -57,11 +63,15 @@ public:
     Color GetColor() const { return background_.Get(); }
     void SetColor(Color color);
 
+    // True for a form of the program that takes dialog keys (the message loop asks).
+    static bool TakesDialogKeys(HWND window);
+
     // Timers of this form deliver their ticks through its window.
     void AttachTimer(Timer* timer);
     void DetachTimer(Timer* timer);
 
 protected:
+    virtual void FormCreate() {}
     virtual void FormShow() {}
     virtual void FormClose() {}
     virtual void FormDestroy() {}
@@ -73,10 +83,14 @@ protected:
 
 private:
     void BringToFront();
+    // Where the keyboard goes when the form is active again: the control that had it, or
+    // the first tab stop.
+    void RestoreFocus();
 
     FormParams params_;
     ColorBrush background_;
     std::vector<Timer*> timers_;
+    HWND focused_ = nullptr;
 };
 
 }  // namespace ui
