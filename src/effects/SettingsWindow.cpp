@@ -55,7 +55,7 @@ void SetWorkingDirectory(const fs::path& folder) {
     if (!SetCurrentDirectoryW(folder.c_str())) throw ui::EInOutError(GetLastError());
 }
 
-void ShowMessage(const std::wstring& text) { ui::Application::Current().Dialogs().showMessage(text); }
+void ShowMessage(const std::wstring& text) { ui::Application::Current().ShowMessageBox(text); }
 
 void DigitKeyPress(wchar_t& key) {
     if (!KeptByDigitBox(key)) key = 0;

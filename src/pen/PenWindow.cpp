@@ -106,6 +106,8 @@ LRESULT TForm8::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void TForm8::WMHotKey(WPARAM, LPARAM lParam) {
     if (HotKeyVirtualKey(lParam) != hotkeys::Esc.virtualKey) return;
+    // While one of the program's dialogs or message boxes is open, Esc is its cancel key.
+    if (ui::Application::Current().CancelOpenDialog()) return;
     ui::Form& halo = inventory_.haloForm();
     ui::Form& follower = inventory_.followerForm();
     if (halo.Visible()) halo.Hide();

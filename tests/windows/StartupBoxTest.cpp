@@ -55,6 +55,8 @@ TEST_F(StartupBoxTest, InputDuringTheFirstErrorBoxActsAndStartUpGoesOn) {
         {"F8", [] { PostHotKey(L"TForm2", VK_F8); }, [] { return Shown(L"TForm2"); }},
         {"F7", [] { PostHotKey(L"TForm3", VK_F7); }, [] { return Shown(L"TForm3"); }},
         {"F6", [] { PostHotKey(L"TForm2", VK_F6); }, [] { return HotKeyHeld(VK_LEFT); }},
+        // Esc belongs to the box: it closes it and does not open the pen.
+        {"Esc", [] { PostHotKey(L"TForm8", VK_ESCAPE); }, [] { return !Shown(L"TForm8"); }},
         {"tray settings", [] { PostTrayCommand(1); }, [] { return Shown(L"TForm4"); }},
         {"tray follower", [] { PostTrayCommand(2); }, [] { return Shown(L"TForm2"); }},
         {"tray halo", [] { PostTrayCommand(3); }, [] { return Shown(L"TForm3"); }},
