@@ -35,6 +35,7 @@ public:
 protected:
     void FormCreate() override;
     void FormShow() override;
+    void FormHide() override;
     void FormDestroy() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 

@@ -25,6 +25,7 @@ public:
 protected:
     void FormCreate() override;
     void FormShow() override;
+    void FormHide() override;
     void FormClose() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 

@@ -60,7 +60,9 @@ void Form::BringToFront() {
 }
 
 void Form::Hide() {
-    if (Visible()) ShowWindow(Handle(), SW_HIDE);
+    if (!Visible()) return;
+    ShowWindow(Handle(), SW_HIDE);
+    FormHide();
 }
 
 bool Form::Visible() const { return Handle() && (GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0; }

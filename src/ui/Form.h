@@ -73,6 +73,8 @@ public:
 protected:
     virtual void FormCreate() {}
     virtual void FormShow() {}
+    // Runs when Hide takes a shown form off the screen.
+    virtual void FormHide() {}
     virtual void FormClose() {}
     virtual void FormDestroy() {}
 
