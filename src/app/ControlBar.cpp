@@ -59,7 +59,6 @@ TForm1::TForm1(Inventory& inventory)
     PopupMenu1.Add(L"电 子 笔", [this] { Pa6Click(); });
     PopupMenu1.Add(L"软件帮助", [this] { Pa5Click(); });
     Timer1.OnTimer = [this] { Timer1Timer(); };
-    FormCreate();
 }
 
 void TForm1::FormCreate() { Dock(); }

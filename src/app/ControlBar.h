@@ -33,12 +33,12 @@ public:
     void Timer1Timer();
 
 protected:
+    void FormCreate() override;
     void FormShow() override;
     void FormDpiChanged() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void FormCreate();
     // Docks the bar, extended, at the right edge of the primary screen, half-way down.
     void Dock();
     void ClipToPrimaryScreen();

@@ -1,5 +1,7 @@
 #include "app/Inventory.h"
 
+#include <initializer_list>
+
 #include "app/ControlBar.h"
 #include "app/HelpWindow.h"
 #include "effects/FollowerWindow.h"
@@ -16,6 +18,11 @@ Inventory::Inventory() {
     help_ = std::make_unique<TForm5>(*this);
     pen_ = std::make_unique<TForm8>(*this);
     board_ = std::make_unique<TForm9>(*this);
+    // The handlers run only now: a box one of them shows runs its own message loop, and
+    // a hot key or a command handled there may reach any window.
+    for (ui::Form* form : std::initializer_list<ui::Form*>{follower_.get(), controlBar_.get(), halo_.get(),
+                                                           settings_.get(), help_.get(), pen_.get(), board_.get()})
+        form->Create();
 }
 
 Inventory::~Inventory() {

@@ -20,7 +20,8 @@ class TForm9;
 class Inventory {
 public:
     // Creates the windows in order: follower, control bar, halo, settings, help, pen,
-    // board. A window whose creation handler fails is still created.
+    // board; then runs their creation handlers in the same order. A window whose
+    // creation handler fails is still there.
     Inventory();
     Inventory(const Inventory&) = delete;
     Inventory& operator=(const Inventory&) = delete;

@@ -1,6 +1,7 @@
 #include "base/IntegerConversion.h"
 
 #include "base/Exception.h"
+#include "base/QuotedValue.h"
 #include "base/Utf8.h"
 
 #include <optional>
@@ -67,6 +68,6 @@ std::optional<std::int32_t> Parse(const std::wstring& text) {
 
 std::int32_t StrToInt(const std::wstring& text) {
     const auto value = Parse(text);
-    if (!value) throw EConvertError("'" + ToUtf8(text) + "' is not a valid integer value");
+    if (!value) throw EConvertError("'" + ToUtf8(ShortenedForQuote(text)) + "' is not a valid integer value");
     return *value;
 }

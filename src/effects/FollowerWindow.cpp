@@ -36,14 +36,13 @@ enum { kF8, kF5, kF6, kLeft, kRight, kUp, kDown };
 TForm2::TForm2(Inventory& inventory)
     : ui::Form(FollowerParams()),
       Image1(Handle(), 0, 0, kSize, kSize, ui::clSeeThrough),
-      Timer2(*this, 10),
+      Timer2(*this, 10, false),
       inventory_(inventory) {
     // The see-through grey around the picture lets the screen show; every mouse action
     // passes through the window.
     KeepClickThrough(Handle());
     SetLayeredWindowAttributes(Handle(), ui::kSeeThroughKey, 0, LWA_COLORKEY);
     Timer2.OnTimer = [this] { Timer2Timer(); };
-    ui::Guarded([this] { FormCreate(); });
 }
 
 void TForm2::FormCreate() {
@@ -61,11 +60,16 @@ void TForm2::FormCreate() {
 }
 
 void TForm2::FormShow() {
-    Timer2Timer();  // a hidden follower is not moved; it starts at the pointer
+    // The tick runs only while the follower is shown: a hidden one need not follow, and
+    // an idle program should not wake a hundred times a second. It starts at the pointer.
+    Timer2Timer();
+    Timer2.SetEnabled(true);
     inventory_.controlBarForm().Show();
     inventory_.settingsWindow().Close();
     ShowWindow(ui::Application::Current().OwnerWindow(), SW_HIDE);
 }
+
+void TForm2::FormHide() { Timer2.SetEnabled(false); }
 
 void TForm2::FormDestroy() {
     ui::UnregisterAppHotKey(Handle(), hotKeyIds_[kF8]);
@@ -75,9 +79,6 @@ void TForm2::FormDestroy() {
 }
 
 void TForm2::Timer2Timer() {
-    // Reading the pointer is the tick's only real cost; a hidden follower skips it and is
-    // placed when it is shown again, so nobody sees a difference.
-    if (!Visible()) return;
     ScreenPoint pointer;
     if (!ui::ReadPointer(pointer)) return;
     placement_.MoveTo(Handle(), FollowerOrigin(pointer, offset_));

@@ -33,12 +33,13 @@ public:
     void WMTrayIcon(LPARAM lParam);
 
 protected:
+    void FormCreate() override;
     void FormShow() override;
+    void FormHide() override;
     void FormDestroy() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void FormCreate();
     void ToggleKeyboardMouse();
     void MoveBy(ScreenPoint step);
 

@@ -26,11 +26,10 @@ ui::FormParams HaloParams() {
 
 }  // namespace
 
-TForm3::TForm3(Inventory& inventory) : ui::Form(HaloParams()), Timer3(*this, 10), inventory_(inventory) {
+TForm3::TForm3(Inventory& inventory) : ui::Form(HaloParams()), Timer3(*this, 10, false), inventory_(inventory) {
     KeepClickThrough(Handle());
     SetLayeredWindowAttributes(Handle(), 0, alpha_, LWA_ALPHA);
     Timer3.OnTimer = [this] { Timer3Timer(); };
-    ui::Guarded([this] { FormCreate(); });
 }
 
 void TForm3::FormCreate() {
@@ -50,11 +49,15 @@ void TForm3::ApplySettings(int color, int alpha, int diameter) {
     diameter_ = diameter;
 }
 
-void TForm3::FormShow() { Timer3Timer(); }  // a hidden halo is not moved; it starts at the pointer
+// Like the follower's, the tick runs only while the halo is shown; it starts at the pointer.
+void TForm3::FormShow() {
+    Timer3Timer();
+    Timer3.SetEnabled(true);
+}
+
+void TForm3::FormHide() { Timer3.SetEnabled(false); }
 
 void TForm3::Timer3Timer() {
-    // A hidden halo skips the pointer read (the tick's only real cost) and is placed when shown.
-    if (!Visible()) return;
     ScreenPoint pointer;
     if (!ui::ReadPointer(pointer)) return;
     placement_.MoveTo(Handle(), HaloOrigin(pointer, diameter_));

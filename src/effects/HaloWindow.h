@@ -23,13 +23,13 @@ public:
     void WMHotKey(WPARAM wParam, LPARAM lParam);
 
 protected:
+    void FormCreate() override;
     void FormShow() override;
+    void FormHide() override;
     void FormClose() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void FormCreate();
-
     Inventory& inventory_;
     int diameter_ = 0;
     BYTE alpha_ = 100;

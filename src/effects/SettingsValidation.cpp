@@ -11,7 +11,13 @@ std::wstring TrimBlanks(const std::wstring& text) {
     return text.substr(first, last - first);
 }
 
-bool KeptByDigitBox(wchar_t key) { return key == L'\b' || (key >= L'0' && key <= L'9'); }
+bool KeptByDigitBox(wchar_t key) {
+    // Backspace, Tab, and Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X as the box receives them.
+    constexpr wchar_t kEditing[] = {L'\b', L'\t', 1, 3, 22, 24};
+    for (wchar_t kept : kEditing)
+        if (key == kept) return true;
+    return key >= L'0' && key <= L'9';
+}
 
 std::optional<std::wstring> HaloInputMessage(const std::wstring& sizeText, const std::wstring& alphaText) {
     const std::wstring size = TrimBlanks(sizeText);
@@ -19,14 +25,16 @@ std::optional<std::wstring> HaloInputMessage(const std::wstring& sizeText, const
     if (size.empty() || alpha.empty()) return L"光环大小与透明度框不能为空。";
     const int diameter = StrToInt(size);
     if (diameter < 1 || diameter > 600) return L"光环大小值不在1-600里，请重新输入。";
-    // Only the top is checked: a minus sign cannot be typed into the box.
-    if (StrToInt(alpha) > 255) return L"透明度值不在0-255里，请重新输入。";
+    // A minus sign cannot be typed, but it can be pasted.
+    const int opacity = StrToInt(alpha);
+    if (opacity < 0 || opacity > 255) return L"透明度值不在0-255里，请重新输入。";
     return std::nullopt;
 }
 
 std::optional<std::wstring> PictureInputMessage(const std::wstring& offsetText) {
     const std::wstring offset = TrimBlanks(offsetText);
     if (offset.empty()) return L"光标显示位置不能为空。";
-    if (StrToInt(offset) > 130) return L"光标显示位置值不在0-130里，请重新输入。";
+    const int pixels = StrToInt(offset);
+    if (pixels < 0 || pixels > 130) return L"光标显示位置值不在0-130里，请重新输入。";
     return std::nullopt;
 }

@@ -8,7 +8,8 @@
 // The text without the blanks and control characters around it.
 std::wstring TrimBlanks(const std::wstring& text);
 
-// The digit boxes keep only digits and backspace when typed into.
+// The digit boxes keep only digits, Backspace, Tab and the editing shortcuts (select all,
+// copy, paste, cut) when typed into.
 bool KeptByDigitBox(wchar_t key);
 
 // Halo size (diameter) and transparency (alpha) boxes, checked in that order.

@@ -30,6 +30,8 @@ ui::FormParams SettingsParams() {
     p.width = 383;
     p.height = 413;
     p.scaled = true;
+    p.visible = true;  // the follower's show steps hide it at start-up
+    p.dialogKeys = true;
     return p;
 }
 
@@ -38,7 +40,7 @@ ui::PanelParams GroupPanel(int left, int top, int width, int height) {
 }
 
 ui::PanelParams ButtonPanel(int left, int top, const wchar_t* caption) {
-    return {left, top, 50, 25, caption, ui::clGray, ui::Bevel::Raised};
+    return {left, top, 50, 25, caption, ui::clGray, ui::Bevel::Raised, true};
 }
 
 fs::path ProgramFolder() {
@@ -54,7 +56,7 @@ void SetWorkingDirectory(const fs::path& folder) {
     if (!SetCurrentDirectoryW(folder.c_str())) throw ui::EInOutError(GetLastError());
 }
 
-void ShowMessage(const std::wstring& text) { ui::Application::Current().Dialogs().showMessage(text); }
+void ShowMessage(const std::wstring& text) { ui::Application::Current().ShowMessageBox(text); }
 
 void DigitKeyPress(wchar_t& key) {
     if (!KeptByDigitBox(key)) key = 0;
@@ -99,9 +101,6 @@ TForm4::TForm4(Inventory& inventory)
     Papic3.OnClick = [this] { Papic3Click(); };
     Papic1.OnClick = [this] { Papic1Click(); };
     Papic2.OnClick = [this] { Papic2Click(); };
-    ui::Guarded([this] { FormCreate(); });
-    // Designed visible; the follower's show steps hide it at start-up.
-    Show();
 }
 
 void TForm4::FormCreate() {

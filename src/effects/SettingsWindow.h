@@ -62,6 +62,6 @@ public:
     ui::ColorDialog ColorDialog1;
     ui::OpenDialog OpenDg;
 
-private:
-    void FormCreate();
+protected:
+    void FormCreate() override;
 };

@@ -80,7 +80,6 @@ TForm8::TForm8(Inventory& inventory, ScreenSize screen)
     Edit1.SetColor(ui::clSeeThrough);
     SetTextFont(kFormFontPoints);
     BindEvents();
-    ui::Guarded([this] { FormCreate(); });
 }
 
 void TForm8::BindEvents() {
@@ -193,6 +192,8 @@ LRESULT TForm8::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void TForm8::WMHotKey(WPARAM, LPARAM lParam) {
     if (HotKeyVirtualKey(lParam) != hotkeys::Esc.virtualKey) return;
+    // While one of the program's dialogs or message boxes is open, Esc is its cancel key.
+    if (ui::Application::Current().CancelOpenDialog()) return;
     ui::Form& halo = inventory_.haloForm();
     ui::Form& follower = inventory_.followerForm();
     if (halo.Visible()) halo.Hide();

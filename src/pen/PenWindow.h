@@ -93,6 +93,7 @@ public:
 
 protected:
     void FormClose() override;
+    void FormCreate() override;
     void FormDestroy() override;
     void FormDpiChanged() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -103,7 +104,6 @@ private:
     void PlacePalette();
     // Moves the closed pen, its surfaces and its palette onto the monitor under the pointer.
     void CoverMonitorUnderPointer();
-    void FormCreate();
     void SelectTool(pen::DrawTool tool);
     void LoadToolCursor(pen::DrawTool tool);
     void ReapplyPalette();

@@ -7,12 +7,21 @@
 #include "base/Exception.h"
 #include "base/Utf8.h"
 #include "base/ErrorText.h"
+#include "ui/Form.h"
 
 namespace ui {
 namespace {
 
 Application* current = nullptr;
 constexpr wchar_t kOwnerClass[] = L"TApplication";
+
+void Dispatch(MSG& msg) {
+    // Tab, Space and Enter of a form that takes dialog keys move among and press its controls.
+    HWND active = GetActiveWindow();
+    if (Form::TakesDialogKeys(active) && IsDialogMessageW(active, &msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
 
 }  // namespace
 
@@ -46,8 +55,7 @@ int Application::Run() {
     while (!terminated_) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0 || got == -1) break;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        Dispatch(msg);
     }
     terminated_ = true;
     return 0;
@@ -65,9 +73,51 @@ void Application::ProcessMessages() {
             terminated_ = true;
             break;
         }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        Dispatch(msg);
     }
+}
+
+template <typename F>
+auto Application::Modal(F&& run) {
+    struct Open {
+        int& depth;
+        explicit Open(int& d) : depth(++d) {}
+        ~Open() { --depth; }
+    } open(modalDepth_);
+    return run();
+}
+
+void Application::ShowErrorBox(const std::wstring& text) {
+    if (seams_.showError) Modal([&] { seams_.showError(text); });
+}
+
+void Application::ShowMessageBox(const std::wstring& text) {
+    Modal([&] { seams_.showMessage(text); });
+}
+
+std::optional<COLORREF> Application::RunColorDialog(HWND owner, COLORREF initial) {
+    return Modal([&] { return seams_.chooseColor(owner, initial); });
+}
+
+std::optional<std::wstring> Application::RunOpenDialog(HWND owner, const OpenFileRequest& request) {
+    return Modal([&] { return seams_.openFile(owner, request); });
+}
+
+bool Application::CancelOpenDialog() {
+    if (!ModalOpen()) return false;
+    // The innermost dialog is the one of this thread that is shown and not disabled by
+    // another one above it.
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+            wchar_t name[8];
+            GetClassNameW(window, name, 8);
+            if (wcscmp(name, L"#32770") != 0 || !IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
+            PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+            return FALSE;
+        },
+        0);
+    return true;
 }
 
 void Application::HandleException(std::exception_ptr error) {
@@ -79,7 +129,7 @@ void Application::HandleException(std::exception_ptr error) {
     } catch (...) {
         text = L"Unknown error";
     }
-    if (seams_.showError) seams_.showError(WithFullStop(text));
+    ShowErrorBox(WithFullStop(text));
 }
 
 }  // namespace ui

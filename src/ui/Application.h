@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <optional>
 #include <string>
 
 #include "ui/Seams.h"
@@ -27,6 +28,16 @@ public:
     HWND OwnerWindow() const { return owner_; }
     Seams& Dialogs() { return seams_; }
 
+    // The program's modal dialogs and message boxes, through the seams. Each counts as
+    // open while it runs.
+    void ShowErrorBox(const std::wstring& text);
+    void ShowMessageBox(const std::wstring& text);
+    std::optional<COLORREF> RunColorDialog(HWND owner, COLORREF initial);
+    std::optional<std::wstring> RunOpenDialog(HWND owner, const OpenFileRequest& request);
+    bool ModalOpen() const { return modalDepth_ > 0; }
+    // Esc while one of them is open: cancels the innermost. False when none is open.
+    bool CancelOpenDialog();
+
     // Runs the message loop until Terminate.
     int Run();
     void Terminate();
@@ -41,8 +52,12 @@ public:
 private:
     HINSTANCE instance_;
     Seams seams_;
+    template <typename F>
+    auto Modal(F&& run);
+
     HWND owner_ = nullptr;
     bool terminated_ = false;
+    int modalDepth_ = 0;
 };
 
 // Runs `body` and hands anything it throws to the application's error report.

@@ -9,6 +9,9 @@
 #include "ui/Timer.h"
 
 namespace ui {
+namespace {
+constexpr wchar_t kDialogKeysProperty[] = L"Vellora.DialogKeys";
+}  // namespace
 
 namespace {
 
@@ -43,18 +46,35 @@ Form::Form(const FormParams& design)
     CreateHandle(exStyle, params.className, params.caption.c_str(), style, params.left, params.top, params.width,
                  params.height, Application::Current().OwnerWindow());
     if (params.scaled && dpi_ != kBaseDpi) defaultFont_ = std::make_unique<ScaledFont>(Handle(), StockFont());
+    if (params.dialogKeys) SetPropW(Handle(), kDialogKeysProperty, Handle());
+}
+
+bool Form::TakesDialogKeys(HWND window) { return window && GetPropW(window, kDialogKeysProperty) == window; }
+
+void Form::RestoreFocus() {
+    if (!focused_ || !IsChild(Handle(), focused_) || !IsWindowVisible(focused_))
+        focused_ = GetNextDlgTabItem(Handle(), nullptr, FALSE);
+    if (focused_) SetFocus(focused_);
 }
 
 Form::~Form() { DestroyHandle(); }
 
 void Form::Destroy() { DestroyHandle(); }
 
+void Form::Create() {
+    Guarded([this] { FormCreate(); });
+    if (params_.visible) Show();
+}
+
 void Form::Show() {
+    // With no taskbar button a minimised form has no other way back: showing restores it.
+    const bool minimised = IsIconic(Handle());
     if (Visible()) {
+        if (minimised) ShowWindow(Handle(), SW_RESTORE);
         BringToFront();
         return;
     }
-    ShowWindow(Handle(), params_.activateOnShow ? SW_SHOW : SW_SHOWNOACTIVATE);
+    ShowWindow(Handle(), minimised ? SW_RESTORE : params_.activateOnShow ? SW_SHOW : SW_SHOWNOACTIVATE);
     if (params_.topMost) SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     FormShow();
 }
@@ -66,7 +86,9 @@ void Form::BringToFront() {
 }
 
 void Form::Hide() {
-    if (Visible()) ShowWindow(Handle(), SW_HIDE);
+    if (!Visible()) return;
+    ShowWindow(Handle(), SW_HIDE);
+    FormHide();
 }
 
 bool Form::Visible() const { return Handle() && (GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0; }
@@ -185,6 +207,19 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (it != timers_.end()) (*it)->Tick();
             return 0;
         }
+        case WM_ACTIVATE:
+            if (!params_.dialogKeys) break;
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (IsChild(Handle(), focus)) focused_ = focus;
+            } else {
+                RestoreFocus();
+            }
+            return 0;
+        case WM_SETFOCUS:
+            if (!params_.dialogKeys) break;
+            RestoreFocus();
+            return 0;
         case WM_CLOSE:
             Close();
             return 0;
@@ -193,11 +228,13 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_DESTROY:
+            if (params_.dialogKeys) RemovePropW(Handle(), kDialogKeysProperty);
             FormDestroy();
             return 0;
         default:
-            return Default(msg, wParam, lParam);
+            break;
     }
+    return Default(msg, wParam, lParam);
 }
 
 }  // namespace ui

@@ -1,6 +1,7 @@
-// A top-level window designed as a form: it owns its controls as members, its handlers
-// are member functions, and derived forms run their creation handler at the end of
-// their constructor.
+// A top-level window designed as a form: it owns its controls as members and its handlers
+// are member functions. Its creation handler runs apart from the constructor (Create), so
+// that every form of the program exists before any handler can open a message box, whose
+// own message loop may hand input to any of them.
 #pragma once
 #include <windows.h>
 
@@ -32,6 +33,8 @@ struct FormParams {
     // Laid out at the DPI of the monitor it stands on: its design position and size, and
     // those of its controls, are for 96 DPI and scaled by DPI / 96.
     bool scaled = false;
+    bool visible = false;        // designed visible: shown once its creation handler has run
+    bool dialogKeys = false;     // Tab and Shift+Tab move among its controls, Space and Enter press them
 };
 
 class Form : public Window {
@@ -39,8 +42,11 @@ public:
     explicit Form(const FormParams& params);
     ~Form() override;
 
+    // Runs the creation handler, whose errors go to the application's error report, then
+    // shows a form designed visible.
+    void Create();
     // Shows the form; when it was hidden its show hook runs, when it was already
-    // visible it is only brought to the front.
+    // visible it is only brought to the front. A minimised form is restored.
     void Show();
     void Hide();
     bool Visible() const;
@@ -62,6 +68,9 @@ public:
     Color GetColor() const { return background_.Get(); }
     void SetColor(Color color);
 
+    // True for a form of the program that takes dialog keys (the message loop asks).
+    static bool TakesDialogKeys(HWND window);
+
     // Timers of this form deliver their ticks through its window.
     void AttachTimer(Timer* timer);
     void DetachTimer(Timer* timer);
@@ -76,7 +85,10 @@ public:
     HFONT ScaledDefaultFont() const override;
 
 protected:
+    virtual void FormCreate() {}
     virtual void FormShow() {}
+    // Runs when Hide takes a shown form off the screen.
+    virtual void FormHide() {}
     virtual void FormClose() {}
     virtual void FormDestroy() {}
     // After the form and its controls were laid out at a new DPI.
@@ -92,6 +104,9 @@ private:
     // The form moved to a monitor of another DPI: new fonts, the suggested rectangle,
     // every control laid out again.
     void ChangeDpi(int dpi, const RECT& suggested);
+    // Where the keyboard goes when the form is active again: the control that had it, or
+    // the first tab stop.
+    void RestoreFocus();
 
     FormParams params_;
     ColorBrush background_;
@@ -99,6 +114,7 @@ private:
     std::vector<ScaledFont*> fonts_;
     int dpi_ = kBaseDpi;
     std::unique_ptr<ScaledFont> defaultFont_;  // only while laid out at another DPI than 96
+    HWND focused_ = nullptr;
 };
 
 }  // namespace ui

@@ -5,7 +5,7 @@
 namespace ui {
 
 bool OpenDialog::Execute(HWND owner) {
-    const auto picked = Application::Current().Dialogs().openFile(owner, {filter_, initialDir_});
+    const auto picked = Application::Current().RunOpenDialog(owner, {filter_, initialDir_});
     if (!picked) return false;
     fileName_ = *picked;
     return true;

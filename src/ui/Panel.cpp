@@ -2,17 +2,16 @@
 
 #include <windowsx.h>
 
-
 namespace ui {
 
 Panel::Panel(HWND parent, const PanelParams& params)
-    : caption_(params.caption),
-      background_(params.color),
-      bevel_(params.bevel) {
+    : caption_(params.caption), background_(params.color), bevel_(params.bevel), tabStop_(params.tabStop) {
     RegisterClassOnce(L"TPanel");
-    CreateHandle(WS_EX_CONTROLPARENT, L"TPanel", params.caption.c_str(),
-                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, params.left, params.top, params.width,
-                 params.height, parent);
+    // A panel that holds controls lets Tab reach into it; a control parent is never a
+    // tab stop itself.
+    CreateHandle(tabStop_ ? 0 : WS_EX_CONTROLPARENT, L"TPanel", params.caption.c_str(),
+                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (tabStop_ ? WS_TABSTOP : 0), params.left,
+                 params.top, params.width, params.height, parent);
     SetFont(DefaultFont());
 }
 
@@ -41,6 +40,10 @@ void Panel::Paint(HDC dc) {
         DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r,
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
+    if (tabStop_ && GetFocus() == Handle()) {
+        InflateRect(&r, -3, -3);
+        DrawFocusRect(dc, &r);
+    }
 }
 
 LRESULT Panel::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -61,6 +64,7 @@ LRESULT Panel::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (button == VK_LBUTTON) {
                 pressed_ = true;
                 SetCapture(Handle());
+                if (tabStop_) SetFocus(Handle());
             }
             if (OnMouseDown) OnMouseDown(button, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
             return 0;
@@ -77,6 +81,23 @@ LRESULT Panel::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case WM_CAPTURECHANGED:
             pressed_ = false;
+            return 0;
+        case WM_GETDLGCODE: {
+            // Enter would otherwise go to the form as its default command.
+            const auto* key = reinterpret_cast<const MSG*>(lParam);
+            const bool press =
+                key && key->message == WM_KEYDOWN && (key->wParam == VK_RETURN || key->wParam == VK_SPACE);
+            return tabStop_ && press ? DLGC_WANTMESSAGE : 0;
+        }
+        case WM_KEYDOWN:
+            if (tabStop_ && (wParam == VK_RETURN || wParam == VK_SPACE)) {
+                Click();
+                return 0;
+            }
+            return Default(msg, wParam, lParam);
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateRect(Handle(), nullptr, FALSE);
             return 0;
         default:
             return Default(msg, wParam, lParam);

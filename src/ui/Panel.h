@@ -19,6 +19,8 @@ struct PanelParams {
     std::wstring caption;
     Color color = clBtnFace;
     Bevel bevel = Bevel::None;
+    // A button reached with Tab: it takes the focus, shows it, and Space or Enter click it.
+    bool tabStop = false;
 };
 
 class Panel : public Control {
@@ -45,6 +47,7 @@ private:
     std::wstring caption_;
     ColorBrush background_;
     Bevel bevel_;
+    bool tabStop_;
     bool pressed_ = false;
 };
 

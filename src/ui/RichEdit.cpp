@@ -23,6 +23,15 @@ RichEdit::RichEdit(HWND parent, int left, int top, int width, int height, const 
     // A horizontal scroll bar would otherwise turn wrapping off; wrap at the box's width.
     SendMessageW(Handle(), EM_SETTARGETDEVICE, 0, 0);
     SetFont(DefaultFont());
+    // Lay the text out within what shows: Wine's box would take the whole window's width,
+    // and its vertical scroll bar would cover the end of every wrapped line.
+    RECT client{}, format{};
+    GetClientRect(Handle(), &client);
+    SendMessageW(Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    if (format.right > client.right) {
+        format.right = client.right;
+        SendMessageW(Handle(), EM_SETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    }
 }
 
 bool RichEdit::ReadOnly() const { return (GetWindowLongW(Handle(), GWL_STYLE) & ES_READONLY) != 0; }

@@ -20,8 +20,11 @@ log() { printf '[%s] %s\n' "$E2E_NAME" "$*"; }
 fail() { log "FAIL: $*"; E2E_FAILURES=$((E2E_FAILURES + 1)); }
 pass() { log "ok: $*"; }
 
+E2E_PREFIX=${WINEPREFIX:-$E2E_ROOT/build/wineprefix}
+
 # Starts the program in a fresh copy of its folder (its own GBTest.db and pictures), or in
-# the folder given, and waits for its windows.
+# the folder given, once the previous one and Wine's helper processes are gone: a program
+# started while they are shutting down may never show a window. Then waits for its windows.
 start_program() {
   stop_program
   if [ $# -gt 0 ]; then
@@ -33,9 +36,10 @@ start_program() {
   fi
   xdotool mousemove 960 100
   (cd "$E2E_RUN" && setsid "$E2E_ROOT/scripts/wine-run" ./Vellora.exe > "$E2E_RUN/wine.log" 2>&1 < /dev/null &)
-  wait_for 30 program_windows || { log "the program did not start"; cat "$E2E_RUN/wine.log" >&2; exit 1; }
-  sleep 0.5
+  # The follower and the control bar are both shown once the message loop runs.
+  wait_for 60 started || { log "the program did not start"; cat "$E2E_RUN/wine.log" >&2; exit 1; }
 }
+started() { [ "$(program_windows | wc -l)" -ge 2 ]; }
 
 # The program started by this check: the Vellora.exe running in its own folder.
 own_program() {
@@ -45,18 +49,35 @@ own_program() {
   done
   return 0
 }
+no_own_program() { [ -z "$(own_program)" ]; }
+
+# Every Windows process of this checkout's Wine prefix: programs and Wine's own services,
+# which leave a few seconds after the last program.
+prefix_processes() {
+  local p
+  for p in $(pgrep -f '\.exe' 2>/dev/null); do
+    tr '\0' '\n' < "/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$E2E_PREFIX" && echo "$p"
+  done
+  return 0
+}
+prefix_quiet() { [ -z "$(prefix_processes)" ]; }
 
 stop_program() {
   local pids
   pids=$(own_program)
-  [ -z "$pids" ] && return 0
-  kill $pids 2>/dev/null || true
-  for _ in $(seq 50); do [ -z "$(own_program)" ] && return 0; sleep 0.1; done
-  kill -9 $(own_program) 2>/dev/null || true
+  if [ -n "$pids" ]; then
+    kill $pids 2>/dev/null || true
+    wait_for 30 no_own_program || kill -9 $(own_program) 2>/dev/null || true
+  fi
+  wait_for 60 prefix_quiet || log "Wine processes still running in $E2E_PREFIX: $(prefix_processes | tr '\n' ' ')"
 }
 
 # The X windows of the program that are mapped.
-program_windows() { xdotool search --onlyvisible --class 'vellora.exe' 2>/dev/null; }
+program_windows() {
+  local pid
+  for pid in $(own_program); do xdotool search --onlyvisible --pid "$pid" 2>/dev/null; done
+  return 0
+}
 
 # Hot keys reach a Wine program only while one of its windows has the X input focus.
 focus_program() {

@@ -177,3 +177,31 @@ TEST_F(ControlBarTest, RightClickAnywhereOnTheBarOpensTheMenu) {
     EXPECT_FALSE(Windows().halo().Visible()) << "closing the menu chooses nothing";
     EXPECT_FALSE(ui::Application::Current().Terminated());
 }
+
+TEST_F(ControlBarTest, SettingsAndHelpCommandsBringBackAMinimisedWindow) {
+    Inventory& w = CreateWindows();
+    struct Case {
+        const char* name;
+        ui::Form& window;
+        const ui::Panel& command;
+    };
+    for (const Case& c :
+         {Case{"settings", w.settingsWindow(), w.controlBar().Pa2}, Case{"help", w.helpWindow(), w.controlBar().Pa5}}) {
+        SCOPED_TRACE(c.name);
+        LeftClick(c.command);
+        const int width = c.window.Width();
+        ShowWindow(c.window.Handle(), SW_MINIMIZE);
+        ASSERT_TRUE(IsIconic(c.window.Handle()));
+        LeftClick(c.command);
+        EXPECT_FALSE(IsIconic(c.window.Handle())) << "shown while minimised";
+        EXPECT_EQ(c.window.Width(), width);
+        EXPECT_EQ(GetForegroundWindow(), c.window.Handle());
+
+        // Minimised, then closed from its minimised caption: it comes back whole too.
+        ShowWindow(c.window.Handle(), SW_MINIMIZE);
+        SendMessageW(c.window.Handle(), WM_CLOSE, 0, 0);
+        LeftClick(c.command);
+        EXPECT_TRUE(c.window.Visible());
+        EXPECT_FALSE(IsIconic(c.window.Handle())) << "shown after being closed while minimised";
+    }
+}

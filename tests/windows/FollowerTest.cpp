@@ -37,6 +37,25 @@ TEST_F(FollowerTest, ShowsUpAtThePointerAfterBeingHidden) {
     EXPECT_EQ(f.Top(), 650 - 65);
 }
 
+TEST_F(FollowerTest, OnlyAShownEffectIsWokenByItsTimer) {
+    Inventory& w = CreateWindows();
+    // A 10 ms timer is due after 30 ms without the loop running.
+    const auto ticking = [this](HWND window) {
+        Pump();
+        Sleep(30);
+        MSG msg;
+        return PeekMessageW(&msg, window, WM_TIMER, WM_TIMER, PM_NOREMOVE) != FALSE;
+    };
+    ui::Form* effects[] = {&w.follower(), &w.halo()};
+    for (ui::Form* effect : effects) {
+        effect->Hide();
+        EXPECT_FALSE(ticking(effect->Handle())) << "hidden";
+        effect->Show();
+        EXPECT_TRUE(ticking(effect->Handle())) << "shown";
+        effect->Hide();
+    }
+}
+
 TEST_F(FollowerTest, TickPutsBackAClickThroughStyleThatWasTakenAway) {
     Inventory& w = CreateWindows();
     HWND h = w.follower().Handle();

@@ -8,6 +8,11 @@
 
 #include <richedit.h>
 
+#include <algorithm>
+
+#include "ui/Font.h"
+#include "ui/Handles.h"
+
 using HelpWindowTest = AppTest;
 
 namespace {
@@ -72,6 +77,40 @@ TEST_F(HelpWindowTest, LongParagraphsWrapAtTheBoxWidth) {
     ASSERT_NE(firstBreak, std::wstring::npos);
     EXPECT_GT(secondLine, 0);
     EXPECT_LT(static_cast<std::size_t>(secondLine), firstBreak);
+}
+
+TEST_F(HelpWindowTest, WrappedLinesEndLeftOfTheScrollBar) {
+    const ui::RichEdit& box = CreateWindows().helpWindow().RichEdit1;
+    HWND h = box.Handle();
+    RECT client{};
+    GetClientRect(h, &client);
+    // Where the text may go: inside the box's frame and left of its vertical scroll bar.
+    RECT window{};
+    GetWindowRect(h, &window);
+    POINT origin{0, 0};
+    ClientToScreen(h, &origin);
+    const int visibleRight = std::min<int>(
+        client.right, window.right - origin.x - GetSystemMetrics(SM_CXEDGE) - GetSystemMetrics(SM_CXVSCROLL));
+    const ui::UniqueFont font = ui::CreateFontByHeight(L"宋体", 19);
+    ui::WindowDC screen(nullptr);
+    ui::SelectScope selected(screen.get(), font.get());
+    const std::wstring text = box.Text();
+    const auto lines = SendMessageW(h, EM_GETLINECOUNT, 0, 0);
+    int wrapped = 0;
+    for (LRESULT line = 0; line < lines; ++line) {
+        const auto start = SendMessageW(h, EM_LINEINDEX, line, 0);
+        const auto length = SendMessageW(h, EM_LINELENGTH, start, 0);
+        if (length == 0) continue;
+        const auto last = start + length - 1;
+        const bool wrapsHere = static_cast<std::size_t>(last + 1) < text.size() && text[last + 1] != L'\r';
+        if (!wrapsHere) continue;
+        ++wrapped;
+        const LRESULT at = SendMessageW(h, EM_POSFROMCHAR, last, 0);
+        SIZE size{};
+        GetTextExtentPoint32W(screen.get(), &text[last], 1, &size);
+        EXPECT_LE(static_cast<short>(LOWORD(at)) + size.cx, visibleRight) << "line " << line << " of " << lines;
+    }
+    EXPECT_GT(wrapped, 3);
 }
 
 TEST_F(HelpWindowTest, TypingAndEnterChangeNothing) {

@@ -124,6 +124,12 @@ TEST_F(SettingsSaveTest, PastedBlanksAroundANumberAreStoredTrimmed) {
     EXPECT_EQ(ReadPictureSettings().offsetText, L"12");
 }
 
+TEST_F(SettingsSaveTest, PastedNegativeValuesGetTheRangeMessages) {
+    EXPECT_EQ(SaveHalo(L"100", L"-1"), kAlphaRange);
+    EXPECT_EQ(SavePicture(L"-1"), kOffsetRange);
+    EXPECT_EQ(SaveHalo(L"100", L"0"), L"") << "the lowest alpha is still saved";
+}
+
 TEST_F(SettingsSaveTest, ALockedDatabaseReportsTheStoresErrorAndLosesNothing) {
     {
         TSQLiteDatabase other("GBTest.db");

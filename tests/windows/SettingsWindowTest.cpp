@@ -4,6 +4,10 @@
 #include "SettingsTestSupport.h"
 
 #include "effects/SettingsWindow.h"
+#include "base/Utf8.h"
+#include "store/Settings.h"
+#include "ui/Handles.h"
+#include "app/ControlBar.h"
 
 using SettingsWindowTest = AppTest;
 
@@ -106,6 +110,13 @@ TEST_F(SettingsWindowTest, DigitBoxesKeepOnlyTypedDigitsAndBackspace) {
         EXPECT_EQ(box->Text(), L"129");
         Type(*box, L"\b");
         EXPECT_EQ(box->Text(), L"12") << "backspace passes the filter";
+        // Select all (Ctrl+A), cut (Ctrl+X), paste (Ctrl+V) twice, copy (Ctrl+C), as the
+        // box receives them.
+        SendMessageW(box->Handle(), EM_SETSEL, 0, -1);
+        Type(*box, L"\x01\x18");
+        EXPECT_EQ(box->Text(), L"") << "cut passes the filter";
+        Type(*box, L"\x16\x16\x03");
+        EXPECT_EQ(box->Text(), L"1212") << "paste passes the filter";
     }
     s.Edit1.SetText(L"");
     Type(s.Edit1, L"a-");
@@ -144,4 +155,81 @@ TEST_F(SettingsWindowTest, ClosingOnlyHidesAndTheBoxesKeepWhatWasTyped) {
     EXPECT_TRUE(IsWindow(s.Handle()));
     s.Show();
     EXPECT_EQ(s.Edit2.Text(), L"432");
+}
+
+namespace {
+// A key pressed and released on the keyboard, with Shift held if asked, then handled by
+// the program's message loop.
+void Press(WORD key, bool shift = false) {
+    std::vector<INPUT> inputs;
+    const auto add = [&](WORD vk, DWORD flags) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        in.ki.dwFlags = flags;
+        inputs.push_back(in);
+    };
+    if (shift) add(VK_SHIFT, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    if (shift) add(VK_SHIFT, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// The panel as it paints itself.
+std::vector<COLORREF> Painted(const ui::Control& control) {
+    const int width = control.Width(), height = control.Height();
+    ui::WindowDC screen(nullptr);
+    HDC dc = CreateCompatibleDC(screen.get());
+    HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), width, height);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    SendMessageW(control.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(dc, x, y));
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return pixels;
+}
+}  // namespace
+
+TEST_F(SettingsWindowTest, KeyboardMovesThroughBoxesAndButtonsAndPressesThem) {
+    Inventory& w = CreateWindows();
+    TForm4& s = w.settingsWindow();
+    LeftClick(w.controlBar().Pa2);
+    ASSERT_TRUE(PumpUntil([&] { return GetActiveWindow() == s.Handle(); }));
+
+    // Top to bottom and left to right through both groups, and round again.
+    const std::vector<HWND> order = {s.Edit1.Handle(), s.Edit2.Handle(),  s.Edit3.Handle(),
+                                     s.Ppa1.Handle(),  s.Ppa2.Handle(),   s.Papic3.Handle(),
+                                     s.Edit4.Handle(), s.Papic1.Handle(), s.Papic2.Handle()};
+    SetFocus(order[0]);
+    for (std::size_t i = 1; i <= order.size(); ++i) {
+        Press(VK_TAB);
+        ASSERT_TRUE(PumpUntil([&] { return GetFocus() == order[i % order.size()]; })) << "Tab " << i;
+    }
+    for (std::size_t i = order.size(); i-- > 0;) {
+        Press(VK_TAB, true);
+        ASSERT_TRUE(PumpUntil([&] { return GetFocus() == order[i]; })) << "Shift+Tab to " << i;
+    }
+
+    // "100", Tab, "7": the 7 goes to the next box, over its selected text.
+    SetFocus(s.Edit2.Handle());
+    SendMessageW(s.Edit2.Handle(), EM_SETSEL, 0, -1);
+    for (WORD key : {WORD('1'), WORD('0'), WORD('0'), WORD(VK_TAB), WORD('7')}) Press(key);
+    ASSERT_TRUE(PumpUntil([&] { return s.Edit3.Text() == L"7"; })) << ToUtf8(s.Edit3.Text());
+    EXPECT_EQ(s.Edit2.Text(), L"100");
+
+    // A button with the focus shows it; Space presses it (save), and so does Enter (start).
+    const auto unfocused = Painted(s.Ppa1);
+    Press(VK_TAB);
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == s.Ppa1.Handle(); }));
+    EXPECT_NE(Painted(s.Ppa1), unfocused) << "no focus mark";
+    Press(VK_SPACE);
+    EXPECT_TRUE(PumpUntil([] { return ReadHaloSettings().alphaText == L"7"; })) << "Space saves";
+    Press(VK_TAB);
+    Press(VK_RETURN);
+    EXPECT_TRUE(PumpUntil([&] { return s.Ppa2.Caption() == L"停止"; })) << "Enter starts the halo";
+    EXPECT_TRUE(recorder_.errors.empty());
 }

@@ -1,0 +1,78 @@
+// Esc while one of the program's own dialogs or message boxes is open: Esc is a hot key
+// of the pen, so it reaches the program and not the dialog; it must close the dialog and
+// leave the pen alone.
+#include "AppTest.h"
+#include "SettingsTestSupport.h"
+
+#include <functional>
+#include <stdexcept>
+
+#include "effects/FollowerWindow.h"
+#include "effects/SettingsWindow.h"
+#include "pen/PenWindow.h"
+
+namespace {
+
+bool escPressed = false;
+bool forcedShut = false;
+
+// Runs inside the dialog's loop: the pen's hot key arrives as the system delivers it.
+void CALLBACK PressEsc(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    escPressed = true;
+    PostMessageW(FindWindowW(L"TForm8", nullptr), WM_HOTKEY, 0, MAKELPARAM(0, VK_ESCAPE));
+}
+
+// Only if Esc did not close it: ends whatever dialog is still open, so the test goes on.
+void CALLBACK ShutDialogs(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+            wchar_t name[8];
+            GetClassNameW(window, name, 8);
+            if (IsWindowVisible(window) && wcscmp(name, L"#32770") == 0) {
+                forcedShut = true;
+                PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+            }
+            return TRUE;
+        },
+        0);
+}
+
+}  // namespace
+
+using DialogEscTest = AppTest;
+
+TEST_F(DialogEscTest, EscClosesTheOpenDialogAndLeavesThePenAlone) {
+    Inventory& w = CreateWindows();
+    TForm4& s = w.settingsWindow();
+    ui::Application::Current().Dialogs() = ui::Seams::System();
+    struct Case {
+        const char* name;
+        std::function<void()> open;
+    };
+    const Case cases[] = {
+        {"message box", [&] { s.Edit2.SetText(L""), LeftClick(s.Ppa1); }},
+        {"error box",
+         [] { ui::Application::Current().HandleException(std::make_exception_ptr(std::runtime_error("broken"))); }},
+        {"colour dialog", [&] { DoubleClick(s.Edit1); }},
+        {"file dialog", [&] { LeftClick(s.Papic3); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        escPressed = forcedShut = false;
+        SetTimer(nullptr, 0, 300, PressEsc);
+        const UINT_PTR shut = SetTimer(nullptr, 0, 8000, ShutDialogs);
+        c.open();
+        KillTimer(nullptr, shut);
+        EXPECT_TRUE(escPressed) << "the dialog was open when Esc came";
+        EXPECT_FALSE(forcedShut) << "Esc did not close the dialog";
+        EXPECT_FALSE(w.penWindow().Visible());
+        EXPECT_TRUE(w.follower().Visible());
+        EXPECT_FALSE(ui::Application::Current().ModalOpen());
+    }
+    // With no dialog open Esc opens the pen as ever.
+    SendHotKey(w.penWindow().Handle(), VK_ESCAPE);
+    EXPECT_TRUE(w.penWindow().Visible());
+}

@@ -1,0 +1,88 @@
+// Input that arrives while a start-up error box is up. The real box runs its own message
+// loop, so a hot key or a tray-menu command reaches the program while windows created
+// after the failing one have not run their creation handlers yet.
+#include "AppTest.h"
+
+#include <functional>
+
+#include "ui/TrayIcon.h"
+
+namespace {
+
+HWND TopLevel(const wchar_t* className) { return FindWindowW(className, nullptr); }
+
+void PostHotKey(const wchar_t* windowClass, unsigned virtualKey) {
+    PostMessageW(TopLevel(windowClass), WM_HOTKEY, 0, MAKELPARAM(0, virtualKey));
+}
+
+// Right button on the tray icon, then the keys that pick the item at `index` in the menu.
+void PostTrayCommand(int index) {
+    HWND follower = TopLevel(L"TForm2");
+    PostMessageW(follower, WM_TRAYICON, 0, WM_RBUTTONDOWN);
+    for (int i = 0; i <= index; ++i) PostMessageW(follower, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(follower, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+// Runs in the box's loop after everything posted before it: closes the open message box.
+void CALLBACK CloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+            wchar_t name[16];
+            GetClassNameW(window, name, 16);
+            if (IsWindowVisible(window) && wcscmp(name, L"#32770") == 0) PostMessageW(window, WM_COMMAND, IDOK, 0);
+            return TRUE;
+        },
+        0);
+    KillTimer(nullptr, timer);
+}
+
+bool Shown(const wchar_t* windowClass) { return IsWindowVisible(TopLevel(windowClass)) != FALSE; }
+
+struct EarlyInput {
+    const char* name;
+    std::function<void()> post;
+    // Looked at when the second box opens, before the settings window, designed visible, is shown.
+    std::function<bool()> happened;
+};
+
+}  // namespace
+
+using StartupBoxTest = AppTest;
+
+TEST_F(StartupBoxTest, InputDuringTheFirstErrorBoxActsAndStartUpGoesOn) {
+    const EarlyInput cases[] = {
+        {"F8", [] { PostHotKey(L"TForm2", VK_F8); }, [] { return Shown(L"TForm2"); }},
+        {"F7", [] { PostHotKey(L"TForm3", VK_F7); }, [] { return Shown(L"TForm3"); }},
+        {"F6", [] { PostHotKey(L"TForm2", VK_F6); }, [] { return HotKeyHeld(VK_LEFT); }},
+        // Esc belongs to the box: it closes it and does not open the pen.
+        {"Esc", [] { PostHotKey(L"TForm8", VK_ESCAPE); }, [] { return !Shown(L"TForm8"); }},
+        {"tray settings", [] { PostTrayCommand(1); }, [] { return Shown(L"TForm4"); }},
+        {"tray follower", [] { PostTrayCommand(2); }, [] { return Shown(L"TForm2"); }},
+        {"tray halo", [] { PostTrayCommand(3); }, [] { return Shown(L"TForm3"); }},
+        {"tray pen", [] { PostTrayCommand(4); }, [] { return Shown(L"TForm8"); }},
+        {"tray help", [] { PostTrayCommand(5); }, [] { return Shown(L"TForm5"); }},
+        // Last: it ends the program, which is what the close command is for.
+        {"tray close", [] { PostTrayCommand(0); }, [] { return ui::Application::Current().Terminated(); }},
+    };
+    // The halo and then the settings window fail to read the alpha: two boxes.
+    WriteSettings(L"pic\\arrow.png", L"65", L"255", L"x", L"100");
+    const std::wstring failure = L"'x' is not a valid integer value.";
+    for (const EarlyInput& input : cases) {
+        SCOPED_TRACE(input.name);
+        const ui::Seams system = ui::Seams::System();
+        std::vector<std::wstring> shown;
+        bool happened = false;
+        ui::Application::Current().Dialogs().showError = [&](const std::wstring& text) {
+            shown.push_back(text);
+            if (shown.size() == 1) input.post();
+            if (shown.size() == 2) happened = input.happened();
+            SetTimer(nullptr, 0, 50, CloseMessageBox);
+            system.showError(text);
+        };
+        CreateWindows(false);
+        EXPECT_TRUE(happened);
+        EXPECT_EQ(shown, (std::vector<std::wstring>{failure, failure}));
+        DestroyWindows();
+    }
+}
