@@ -358,11 +358,18 @@ void TForm8::CopyScreenBeneath() {
         if (Visible() && ScreenCopyShowsLayeredWindows()) {
             // The pen steps aside while the windows beneath repaint, and copies the screen
             // as it appears again.
+            const HWND focus = GetFocus();
             steppingAside_ = true;
             ShowWindow(Handle(), SW_HIDE);
             LetWindowsBeneathRepaint();
             ShowWindow(Handle(), SW_SHOW);
             steppingAside_ = false;
+            // Stepping aside must not cost the pen the keyboard: Ctrl+Z right after a
+            // refresh takes the refresh back.
+            if (focus == Handle() || IsChild(Handle(), focus)) {
+                SetForegroundWindow(Handle());
+                SetFocus(focus);
+            }
         } else {
             TakeScreenCopy();
         }

@@ -88,18 +88,11 @@ TEST_F(PenDrawingTest, RubberBandLeavesNoTraceAndTheFigureHasItsTrueColours) {
         for (POINT p : {POINT{300, 250}, POINT{250, 330}, POINT{160, 120}, POINT{200, 200}}) Move(p.x, p.y);
         Release(200, 200);
 
-        // The same figure drawn once, plainly, on a white surface of our own.
-        ui::Surface expected(400, 400);
-        PatBlt(expected.Dc(), 0, 0, 400, 400, WHITENESS);
-        ui::Canvas& canvas = expected.GetCanvas();
-        canvas.SetPenColor(ui::clRed);
-        canvas.SetPenWidth(5);
-        canvas.SetBrushColor(ui::clHighlight);
-        draw(canvas, RECT{100, 100, 200, 200});
-        int differences = 0;
-        for (int y = 0; y < 400; ++y)
-            for (int x = 0; x < 400; ++x) differences += Pixel(x, y) != expected.Pixel(x, y);
-        EXPECT_EQ(differences, 0) << "tool " << static_cast<int>(pen.Tool());
+        EXPECT_EQ(DifferencesFromPlainDrawing([&](ui::Canvas& c) {
+                      draw(c, RECT{100, 100, 200, 200});
+                  }),
+                  0)
+            << "tool " << static_cast<int>(pen.Tool());
         EXPECT_EQ(Pixel(150, 150), ui::ColorToRGB(ui::clHighlight)) << "filled with the true brush colour";
         EXPECT_EQ(Pixel(100, 150), kRed) << "outlined with the true pen colour";
     }

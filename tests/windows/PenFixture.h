@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "AppTest.h"
@@ -82,6 +83,22 @@ protected:
         return one.Pixel(0, 0);
     }
     COLORREF Background(int x, int y) { return Pen().BackgroundPixel(x, y); }
+
+    // How many pixels of the surface's top-left 400 x 400 differ from the same figure drawn
+    // once, plainly, on a white surface of our own with the palette's first colours.
+    int DifferencesFromPlainDrawing(const std::function<void(ui::Canvas&)>& draw) {
+        ui::Surface expected(400, 400);
+        PatBlt(expected.Dc(), 0, 0, 400, 400, WHITENESS);
+        ui::Canvas& canvas = expected.GetCanvas();
+        canvas.SetPenColor(ui::clRed);
+        canvas.SetPenWidth(5);
+        canvas.SetBrushColor(ui::clHighlight);
+        draw(canvas);
+        int differences = 0;
+        for (int y = 0; y < 400; ++y)
+            for (int x = 0; x < 400; ++x) differences += Pixel(x, y) != expected.Pixel(x, y);
+        return differences;
+    }
 
     // The whole surface, and what the eraser would restore everywhere.
     std::vector<std::uint32_t> SurfacePixels() {

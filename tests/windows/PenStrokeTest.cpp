@@ -22,15 +22,5 @@ TEST_F(PenStrokeTest, RoundedCornersAreHalfTheFiguresWidthAndHalfItsHeight) {
     Press(100, 100);
     Release(340, 180);
 
-    ui::Surface expected(400, 400);
-    PatBlt(expected.Dc(), 0, 0, 400, 400, WHITENESS);
-    ui::Canvas& canvas = expected.GetCanvas();
-    canvas.SetPenColor(ui::clRed);
-    canvas.SetPenWidth(5);
-    canvas.SetBrushColor(ui::clHighlight);
-    canvas.RoundRect(RECT{100, 100, 340, 180}, 120, 40);
-    int differences = 0;
-    for (int y = 0; y < 400; ++y)
-        for (int x = 0; x < 400; ++x) differences += Pixel(x, y) != expected.Pixel(x, y);
-    EXPECT_EQ(differences, 0);
+    EXPECT_EQ(DifferencesFromPlainDrawing([](ui::Canvas& c) { c.RoundRect(RECT{100, 100, 340, 180}, 120, 40); }), 0);
 }
