@@ -37,6 +37,7 @@ TEST(SettingsValidation, HaloTransparencyBoundaries) {
     EXPECT_EQ(HaloInputMessage(L"100", L"0"), std::nullopt);
     EXPECT_EQ(HaloInputMessage(L"100", L"255"), std::nullopt);
     EXPECT_EQ(HaloInputMessage(L"100", L"256"), kAlphaRange);
+    EXPECT_EQ(HaloInputMessage(L"100", L"-1"), kAlphaRange) << "a pasted negative transparency";
 }
 
 TEST(SettingsValidation, EmptyOrBlankBoxesComeFirst) {
@@ -73,6 +74,7 @@ TEST(SettingsValidation, OffsetBoundaries) {
     EXPECT_EQ(PictureInputMessage(L"0"), std::nullopt);
     EXPECT_EQ(PictureInputMessage(L"130"), std::nullopt);
     EXPECT_EQ(PictureInputMessage(L"131"), kOffsetRange);
+    EXPECT_EQ(PictureInputMessage(L"-1"), kOffsetRange) << "a pasted negative offset";
 }
 
 TEST(SettingsValidation, TrimKeepsInnerBlanksAndNonAsciiText) {
@@ -82,8 +84,10 @@ TEST(SettingsValidation, TrimKeepsInnerBlanksAndNonAsciiText) {
     EXPECT_EQ(TrimBlanks(L"　65"), L"　65") << "an ideographic space is not a blank";
 }
 
-TEST(SettingsValidation, DigitBoxesKeepDigitsAndBackspaceOnly) {
-    for (wchar_t key : {L'0', L'5', L'9', L'\b'}) EXPECT_TRUE(KeptByDigitBox(key)) << int(key);
-    for (wchar_t key : {L'/', L':', L'a', L'-', L' ', L'+', L'\r', L'０', L'\0'})
+TEST(SettingsValidation, DigitBoxesKeepDigitsAndEditingKeysOnly) {
+    // Backspace, Tab, and Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X as the box receives them.
+    for (wchar_t key : {L'0', L'5', L'9', L'\b', L'\t', L'\x01', L'\x03', L'\x16', L'\x18'})
+        EXPECT_TRUE(KeptByDigitBox(key)) << int(key);
+    for (wchar_t key : {L'/', L':', L'a', L'-', L' ', L'+', L'\r', L'０', L'\0', L'\x02', L'\x1A', L'\x19'})
         EXPECT_FALSE(KeptByDigitBox(key)) << int(key);
 }
