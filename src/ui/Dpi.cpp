@@ -3,9 +3,8 @@
 namespace ui {
 namespace {
 
-// Functions of Windows 8.1 and 10, looked up at run time so the program still starts on
+// A function of Windows 8.1, looked up at run time so the program still starts on
 // Windows 7, where every monitor has the system's DPI.
-using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
 
@@ -33,12 +32,6 @@ int SystemDpi() {
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : kBaseDpi;
-}
-
-int WindowDpi(HWND window) {
-    static const auto getDpiForWindow = SystemFunction<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
-    const UINT dpi = getDpiForWindow && window ? getDpiForWindow(window) : 0;
-    return dpi ? static_cast<int>(dpi) : SystemDpi();
 }
 
 int MonitorDpi(HMONITOR monitor) {

@@ -11,7 +11,6 @@
 namespace ui {
 
 int SystemDpi();
-int WindowDpi(HWND window);
 int MonitorDpi(HMONITOR monitor);
 // The DPI of the primary monitor, where the forms' design positions are.
 int PrimaryMonitorDpi();

@@ -33,9 +33,9 @@ FormParams AtDpi(FormParams params, int dpi) {
 }  // namespace
 
 Form::Form(const FormParams& design)
-    : params_(AtDpi(design, design.scaled ? PrimaryMonitorDpi() : kBaseDpi)), background_(design.color) {
+    : params_(design), background_(design.color), dpi_(design.scaled ? PrimaryMonitorDpi() : kBaseDpi) {
+    params_ = AtDpi(design, dpi_);
     const FormParams& params = params_;
-    if (params.scaled) dpi_ = PrimaryMonitorDpi();
     RegisterClassOnce(params.className);
     DWORD style = WS_CLIPCHILDREN;
     style |= params.border == BorderStyle::None ? WS_POPUP : WS_OVERLAPPEDWINDOW;

@@ -33,6 +33,12 @@ namespace {
 // From pixels at `dpi` back to design units.
 int Unscale(int value, int dpi) { return dpi == kBaseDpi ? value : MulDiv(value, kBaseDpi, dpi); }
 
+// A design rectangle in pixels at `dpi`: its edges are scaled, so neighbours stay flush.
+RECT Scaled(const RECT& design, int dpi) {
+    return {ScaleForDpi(design.left, dpi), ScaleForDpi(design.top, dpi), ScaleForDpi(design.right, dpi),
+            ScaleForDpi(design.bottom, dpi)};
+}
+
 }  // namespace
 
 void Window::PlaceChild(DWORD style, HWND parent, int& x, int& y, int& width, int& height) {
@@ -41,10 +47,11 @@ void Window::PlaceChild(DWORD style, HWND parent, int& x, int& y, int& width, in
     const Window* form = FromHandle(GetAncestor(parent, GA_ROOT));
     layoutDpi_ = form ? form->ChildLayoutDpi() : kBaseDpi;
     if (layoutDpi_ == kBaseDpi) return;
-    x = ScaleForDpi(x, layoutDpi_);
-    y = ScaleForDpi(y, layoutDpi_);
-    width = ScaleForDpi(design_.right, layoutDpi_) - x;
-    height = ScaleForDpi(design_.bottom, layoutDpi_) - y;
+    const RECT r = Scaled(design_, layoutDpi_);
+    x = r.left;
+    y = r.top;
+    width = r.right - r.left;
+    height = r.bottom - r.top;
 }
 
 void Window::NotePlacement() {
@@ -59,9 +66,8 @@ void Window::NotePlacement() {
 void Window::RelayOut(int dpi) {
     if (pixelLayout_ || !hwnd_ || dpi == layoutDpi_) return;
     layoutDpi_ = dpi;
-    const int x = ScaleForDpi(design_.left, dpi), y = ScaleForDpi(design_.top, dpi);
-    SetWindowPos(hwnd_, nullptr, x, y, ScaleForDpi(design_.right, dpi) - x, ScaleForDpi(design_.bottom, dpi) - y,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT r = Scaled(design_, dpi);
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Window::CreateHandle(DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style, int x, int y,
