@@ -30,14 +30,14 @@ ui::FormParams ControlBarParams() {
 }
 
 ui::PanelParams CommandPanel(int top, const wchar_t* caption) {
-    return {0, top, kBarWidth, 25, caption, ui::clAppWorkSpace, ui::Bevel::None};
+    return {0, top, kBarWidth, 25, caption, ui::AppWorkspace, ui::Bevel::None};
 }
 
 }  // namespace
 
 TForm1::TForm1(Inventory& inventory)
     : ui::Form(ControlBarParams()),
-      Panel1(Handle(), {0, 0, 73, 197, L"", ui::clBtnFace, ui::Bevel::None}),
+      Panel1(Handle(), {0, 0, 73, 197, L"", ui::BtnFace, ui::Bevel::None}),
       Pa1(Panel1.Handle(), CommandPanel(8, L"关       闭")),
       Pa2(Panel1.Handle(), CommandPanel(40, L"设       置")),
       Pa3(Panel1.Handle(), CommandPanel(72, L"鼠标跟随")),
@@ -61,7 +61,7 @@ TForm1::TForm1(Inventory& inventory)
     Timer1.OnTimer = [this] { Timer1Timer(); };
 }
 
-void TForm1::FormCreate() { Dock(); }
+void TForm1::OnCreate() { Dock(); }
 
 void TForm1::Dock() {
     const ScreenSize screen = ui::PrimaryScreenSize();
@@ -69,7 +69,7 @@ void TForm1::Dock() {
     SetBounds(screen.width - bar.width, ControlBarTop(screen.height), bar.width, bar.height);
 }
 
-void TForm1::FormDpiChanged() { Dock(); }
+void TForm1::OnDpiChanged() { Dock(); }
 
 void TForm1::ClipToPrimaryScreen() {
     // With a projector right of the primary screen, the pulled-back bar would show its
@@ -79,7 +79,7 @@ void TForm1::ClipToPrimaryScreen() {
     if (SetWindowRgn(Handle(), region.get(), TRUE)) region.release();  // the system owns it now
 }
 
-void TForm1::FormShow() { inventory_.follower().Show(); }
+void TForm1::OnShow() { inventory_.follower().Show(); }
 
 void TForm1::Pa1Click() { ui::Application::Current().Terminate(); }
 

@@ -33,9 +33,9 @@ public:
     void Timer1Timer();
 
 protected:
-    void FormCreate() override;
-    void FormShow() override;
-    void FormDpiChanged() override;
+    void OnCreate() override;
+    void OnShow() override;
+    void OnDpiChanged() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:

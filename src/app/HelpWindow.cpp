@@ -21,7 +21,7 @@ TForm5::TForm5(Inventory&)
     : ui::Form(HelpParams()),
       titleFont_(Handle(), L"宋体", 29, true),
       textFont_(Handle(), L"宋体", 19),
-      Label1(Handle(), 224, 32, L"Vellora", titleFont_.get(), ui::clBtnFace),
+      Label1(Handle(), 224, 32, L"Vellora", titleFont_.get(), ui::BtnFace),
       RichEdit1(Handle(), 56, 112, 529, 329, kHelpText) {
     RichEdit1.SetFont(textFont_.get());
 }

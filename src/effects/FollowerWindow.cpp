@@ -20,7 +20,7 @@ ui::FormParams FollowerParams() {
     p.border = ui::BorderStyle::None;
     p.width = kSize;
     p.height = kSize;
-    p.color = ui::clSeeThrough;
+    p.color = ui::SeeThrough;
     p.topMost = true;
     p.toolWindow = true;
     p.activateOnShow = false;
@@ -35,7 +35,7 @@ enum { kF8, kF5, kF6, kLeft, kRight, kUp, kDown };
 
 TForm2::TForm2(Inventory& inventory)
     : ui::Form(FollowerParams()),
-      Image1(Handle(), 0, 0, kSize, kSize, ui::clSeeThrough),
+      Image1(Handle(), 0, 0, kSize, kSize, ui::SeeThrough),
       Timer2(*this, 10, false),
       inventory_(inventory) {
     // The see-through grey around the picture lets the screen show; every mouse action
@@ -45,7 +45,7 @@ TForm2::TForm2(Inventory& inventory)
     Timer2.OnTimer = [this] { Timer2Timer(); };
 }
 
-void TForm2::FormCreate() {
+void TForm2::OnCreate() {
     const PictureSettings settings = ReadPictureSettings();
     picturePath_ = settings.fileName;
     offset_ = ToPictureOffset(settings);
@@ -59,7 +59,7 @@ void TForm2::FormCreate() {
     keyboardMouse_ = false;
 }
 
-void TForm2::FormShow() {
+void TForm2::OnShow() {
     // The tick runs only while the follower is shown: a hidden one need not follow, and
     // an idle program should not wake a hundred times a second. It starts at the pointer.
     Timer2Timer();
@@ -69,9 +69,9 @@ void TForm2::FormShow() {
     ShowWindow(ui::Application::Current().OwnerWindow(), SW_HIDE);
 }
 
-void TForm2::FormHide() { Timer2.SetEnabled(false); }
+void TForm2::OnHide() { Timer2.SetEnabled(false); }
 
-void TForm2::FormDestroy() {
+void TForm2::OnDestroy() {
     ui::UnregisterAppHotKey(Handle(), hotKeyIds_[kF8]);
     ui::UnregisterAppHotKey(Handle(), hotKeyIds_[kF5]);
     ui::UnregisterAppHotKey(Handle(), hotKeyIds_[kF6]);

@@ -33,10 +33,10 @@ public:
     void WMTrayIcon(LPARAM lParam);
 
 protected:
-    void FormCreate() override;
-    void FormShow() override;
-    void FormHide() override;
-    void FormDestroy() override;
+    void OnCreate() override;
+    void OnShow() override;
+    void OnHide() override;
+    void OnDestroy() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:

@@ -17,7 +17,7 @@ ui::FormParams HaloParams() {
     p.border = ui::BorderStyle::None;
     p.width = 585;  // the design size, kept when the settings cannot be read
     p.height = 501;
-    p.color = ui::clFuchsia;
+    p.color = ui::Magenta;
     p.topMost = true;
     p.toolWindow = true;
     p.activateOnShow = false;
@@ -32,7 +32,7 @@ TForm3::TForm3(Inventory& inventory) : ui::Form(HaloParams()), Timer3(*this, 10,
     Timer3.OnTimer = [this] { Timer3Timer(); };
 }
 
-void TForm3::FormCreate() {
+void TForm3::OnCreate() {
     hotKeyId_ = ui::RegisterAppHotKey(Handle(), hotkeys::F7);
     const HaloValues stored = ToHaloValues(ReadHaloSettings());
     ApplySettings(stored.color, stored.alpha, stored.diameter);
@@ -50,12 +50,12 @@ void TForm3::ApplySettings(int color, int alpha, int diameter) {
 }
 
 // Like the follower's, the tick runs only while the halo is shown; it starts at the pointer.
-void TForm3::FormShow() {
+void TForm3::OnShow() {
     Timer3Timer();
     Timer3.SetEnabled(true);
 }
 
-void TForm3::FormHide() { Timer3.SetEnabled(false); }
+void TForm3::OnHide() { Timer3.SetEnabled(false); }
 
 void TForm3::Timer3Timer() {
     ScreenPoint pointer;
@@ -76,7 +76,7 @@ void TForm3::WMHotKey(WPARAM, LPARAM lParam) {
         Show();
 }
 
-void TForm3::FormClose() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
+void TForm3::OnClose() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
 
 LRESULT TForm3::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {

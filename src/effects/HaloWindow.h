@@ -23,10 +23,10 @@ public:
     void WMHotKey(WPARAM wParam, LPARAM lParam);
 
 protected:
-    void FormCreate() override;
-    void FormShow() override;
-    void FormHide() override;
-    void FormClose() override;
+    void OnCreate() override;
+    void OnShow() override;
+    void OnHide() override;
+    void OnClose() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:

@@ -36,11 +36,11 @@ ui::FormParams SettingsParams() {
 }
 
 ui::PanelParams GroupPanel(int left, int top, int width, int height) {
-    return {left, top, width, height, L"", ui::clBtnFace, ui::Bevel::Raised};
+    return {left, top, width, height, L"", ui::BtnFace, ui::Bevel::Raised};
 }
 
 ui::PanelParams ButtonPanel(int left, int top, const wchar_t* caption) {
-    return {left, top, 50, 25, caption, ui::clGray, ui::Bevel::Raised, true};
+    return {left, top, 50, 25, caption, ui::Gray, ui::Bevel::Raised, true};
 }
 
 fs::path ProgramFolder() {
@@ -71,26 +71,26 @@ TForm4::TForm4(Inventory& inventory)
       textFont_(Handle(), L"宋体", 16),
       noteFont_(Handle(), L"宋体", 13),
       PP1(Handle(), GroupPanel(8, 16, 361, 153)),
-      PPLabel1(PP1.Handle(), 0, 0, L"光标光环设置", headingFont_.get(), ui::clBtnFace),
+      PPLabel1(PP1.Handle(), 0, 0, L"光标光环设置", headingFont_.get(), ui::BtnFace),
       Edit1(PP1.Handle(), 40, 32, 57, 21, L"当前颜色"),
-      Label5(PP1.Handle(), 152, 40, L"双击左边颜色框更改颜色。", noteFont_.get(), ui::clBtnFace),
-      Label1(PP1.Handle(), 24, 64, L"光环大小", textFont_.get(), ui::clBtnFace),
+      Label5(PP1.Handle(), 152, 40, L"双击左边颜色框更改颜色。", noteFont_.get(), ui::BtnFace),
+      Label1(PP1.Handle(), 24, 64, L"光环大小", textFont_.get(), ui::BtnFace),
       Edit2(PP1.Handle(), 104, 64, 65, 21, L"Edit2"),
-      Label2(PP1.Handle(), 176, 64, L"（取值范围：1-600）", noteFont_.get(), ui::clBtnFace),
-      Label3(PP1.Handle(), 24, 96, L"光环透明度", textFont_.get(), ui::clBtnFace),
+      Label2(PP1.Handle(), 176, 64, L"（取值范围：1-600）", noteFont_.get(), ui::BtnFace),
+      Label3(PP1.Handle(), 24, 96, L"光环透明度", textFont_.get(), ui::BtnFace),
       Edit3(PP1.Handle(), 104, 96, 65, 21, L"Edit3"),
-      Label4(PP1.Handle(), 176, 96, L"（取值范围：0-255）", noteFont_.get(), ui::clBtnFace),
+      Label4(PP1.Handle(), 176, 96, L"（取值范围：0-255）", noteFont_.get(), ui::BtnFace),
       Ppa1(PP1.Handle(), ButtonPanel(144, 120, L"保存")),
       Ppa2(PP1.Handle(), ButtonPanel(224, 120, kStart)),
       PP2(Handle(), GroupPanel(8, 176, 361, 201)),
-      Label6(PP2.Handle(), 0, 0, L"光标图标设置", headingFont_.get(), ui::clBtnFace),
-      Image1(PP2.Handle(), 128, 0, 128, 128, ui::clBtnFace),
-      Label9(PP2.Handle(), 16, 56, L"更换光标图标:", textFont_.get(), ui::clBtnFace),
+      Label6(PP2.Handle(), 0, 0, L"光标图标设置", headingFont_.get(), ui::BtnFace),
+      Image1(PP2.Handle(), 128, 0, 128, 128, ui::BtnFace),
+      Label9(PP2.Handle(), 16, 56, L"更换光标图标:", textFont_.get(), ui::BtnFace),
       Papic3(PP2.Handle(), ButtonPanel(272, 48, L"浏览")),
       Edit5(PP2.Handle(), 272, 104, 73, 21, L"Edit5", false),
-      Label7(PP2.Handle(), 0, 144, L"光标显示位置", textFont_.get(), ui::clBtnFace),
+      Label7(PP2.Handle(), 0, 144, L"光标显示位置", textFont_.get(), ui::BtnFace),
       Edit4(PP2.Handle(), 96, 144, 49, 21, L"Edit4"),
-      Label8(PP2.Handle(), 152, 144, L"（取值范围：0-130，其中65居中）", noteFont_.get(), ui::clBtnFace),
+      Label8(PP2.Handle(), 152, 144, L"（取值范围：0-130，其中65居中）", noteFont_.get(), ui::BtnFace),
       Papic1(PP2.Handle(), ButtonPanel(160, 168, L"保存")),
       Papic2(PP2.Handle(), ButtonPanel(240, 168, kStart)),
       OpenDg(L"PNG文件|*.png") {
@@ -103,7 +103,7 @@ TForm4::TForm4(Inventory& inventory)
     Papic2.OnClick = [this] { Papic2Click(); };
 }
 
-void TForm4::FormCreate() {
+void TForm4::OnCreate() {
     const HaloSettings halo = ReadHaloSettings();
     // All three are converted, so a broken stored value is reported at start.
     Edit1.SetColor(ToHaloValues(halo).color);

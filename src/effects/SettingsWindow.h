@@ -63,5 +63,5 @@ public:
     ui::OpenDialog OpenDg;
 
 protected:
-    void FormCreate() override;
+    void OnCreate() override;
 };

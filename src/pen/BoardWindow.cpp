@@ -8,7 +8,7 @@ ui::FormParams BoardParams() {
     p.className = L"TForm9";
     p.caption = L"Form9";
     p.border = ui::BorderStyle::None;
-    p.color = ui::clBlack;
+    p.color = ui::Black;
     // Maximized: the whole screen.
     const ScreenSize screen = ui::PrimaryScreenSize();
     p.width = screen.width;

@@ -17,7 +17,7 @@ constexpr int kStyleHeight = 11;
 // would fall through it, so it is moved one step off the key.
 ui::Color InnerColor() {
     const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
-    return shadow == ui::kSeeThroughKey ? static_cast<ui::Color>(RGB(127, 127, 127)) : ui::clBtnShadow;
+    return shadow == ui::kSeeThroughKey ? static_cast<ui::Color>(RGB(127, 127, 127)) : ui::BtnShadow;
 }
 
 UINT ReleaseOf(int button) {
@@ -25,7 +25,7 @@ UINT ReleaseOf(int button) {
 }
 
 ui::PanelParams PaletteParams(int left, int top) {
-    return {left, top, PenPalette::kWidth, PenPalette::kHeight, L"", ui::clPurple, ui::Bevel::None};
+    return {left, top, PenPalette::kWidth, PenPalette::kHeight, L"", ui::Purple, ui::Bevel::None};
 }
 
 ui::PanelParams InnerParams() { return {16, 14, 97, 259, L"", InnerColor(), ui::Bevel::None}; }
@@ -58,7 +58,7 @@ PenPalette::PenPalette(HWND penWindow, int left, int top)
       Image2(Panel1.Handle(), 64, 8, 22, 17, InnerColor()),
       ToolBar1(Panel1.Handle(), ToolBarLayout()),
       Label2(Panel1.Handle(), 10, 136, L"笔色", labelFont_.get(), InnerColor()),
-      SpeedButtonPenColor(Panel1.Handle(), SwatchParams(38, 132, ui::clRed)),
+      SpeedButtonPenColor(Panel1.Handle(), SwatchParams(38, 132, ui::Red)),
       Label6(Panel1.Handle(), 8, 158, L"线形", labelFont_.get(), InnerColor()),
       // The style lists take the labels' face, which has the Chinese characters in every
       // locale, a little smaller so that three of them fit the narrow box.
@@ -68,7 +68,7 @@ PenPalette::PenPalette(HWND penWindow, int left, int top)
       EditPenWidth(Panel1.Handle(), 34, 179, 39, 21, L"5"),
       UpDownPenWidth(Panel1.Handle(), EditPenWidth, {73, 179, 16, 21, 1, 30, 5}),
       Label4(Panel1.Handle(), 8, 208, L"刷色", labelFont_.get(), InnerColor()),
-      SpeedButtonBrushColor(Panel1.Handle(), SwatchParams(37, 205, ui::clHighlight)),
+      SpeedButtonBrushColor(Panel1.Handle(), SwatchParams(37, 205, ui::Highlight)),
       Label5(Panel1.Handle(), 8, 231, L"刷形", labelFont_.get(), InnerColor()),
       ComboBoxBrushStyle(Panel1.Handle(), 32, 227, 57,
                          {L"填色", L"空心", L"水平线", L"垂直线", L"反斜线", L"十字线", L"交叉线"}, styleFont_.get()) {

@@ -50,7 +50,7 @@ ui::FormParams PenParams() {
     p.className = L"TForm8";
     p.caption = L"Form8";
     p.border = ui::BorderStyle::None;
-    p.color = ui::clSeeThrough;
+    p.color = ui::SeeThrough;
     p.topMost = true;
     p.scaled = true;
     return p;
@@ -77,7 +77,7 @@ TForm8::TForm8(Inventory& inventory, ScreenSize screen)
     // The surface lies under the palette and the text box (a new child goes under the
     // ones made before it).
     SetWindowPos(Image1.Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    Edit1.SetColor(ui::clSeeThrough);
+    Edit1.SetColor(ui::SeeThrough);
     SetTextFont(kFormFontPoints);
     BindEvents();
 }
@@ -113,7 +113,7 @@ void TForm8::BindEvents() {
     Panel2.ComboBoxBrushStyle.OnChange = [this] { ComboBoxBrushStyleChange(); };
 }
 
-void TForm8::FormCreate() {
+void TForm8::OnCreate() {
     hotKeyId_ = ui::RegisterAppHotKey(Handle(), hotkeys::Esc);
     LoadToolCursor(tool_);
     ReapplyPalette();
@@ -125,7 +125,7 @@ void TForm8::PlacePalette() {
     Panel2.SetPosition(origin.x, origin.y);
 }
 
-void TForm8::FormDpiChanged() {
+void TForm8::OnDpiChanged() {
     // The system suggests a rectangle scaled with the DPI; the pen keeps covering its monitor.
     SetBounds(covered_.left, covered_.top, covered_.Width(), covered_.Height());
     PlacePalette();
@@ -150,9 +150,9 @@ void TForm8::CoverMonitorUnderPointer() {
     Panel2.SetPosition(origin.x, origin.y);
 }
 
-void TForm8::FormDestroy() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
+void TForm8::OnDestroy() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
 
-void TForm8::FormClose() {
+void TForm8::OnClose() {
     // The drawing is gone with the window; so are its history and background.
     StartAfresh();
 }
@@ -415,12 +415,12 @@ void TForm8::PaintBoard(ui::Color color) {
 
 void TForm8::FillBlack() {
     StartAfresh();
-    PaintBoard(ui::clBlack);
+    PaintBoard(ui::Black);
 }
 
 void TForm8::FillWhite() {
     StartAfresh();
-    PaintBoard(ui::clWhite);
+    PaintBoard(ui::White);
 }
 
 void TForm8::CaptureSelf() {
@@ -544,10 +544,10 @@ void TForm8::ToolButton7Click() {
     CopyStep([this] {
         switch (nextBoard_) {
             case pen::NextBoard::White:
-                PaintBoard(ui::clWhite);
+                PaintBoard(ui::White);
                 break;
             case pen::NextBoard::Black:
-                PaintBoard(ui::clBlack);
+                PaintBoard(ui::Black);
                 break;
             case pen::NextBoard::Screen:
                 CopyScreenBeneath();

@@ -92,10 +92,10 @@ public:
     void ToolButton8Click();
 
 protected:
-    void FormClose() override;
-    void FormCreate() override;
-    void FormDestroy() override;
-    void FormDpiChanged() override;
+    void OnClose() override;
+    void OnCreate() override;
+    void OnDestroy() override;
+    void OnDpiChanged() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:

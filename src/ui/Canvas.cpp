@@ -54,10 +54,10 @@ Canvas::~Canvas() {
 }
 
 void Canvas::Reset() {
-    penColor_ = clBlack;
+    penColor_ = Black;
     penWidth_ = 1;
     penStyle_ = PenStyle::Solid;
-    brushColor_ = clWhite;
+    brushColor_ = White;
     brushStyle_ = BrushStyle::Solid;
     penStale_ = brushStale_ = true;
     SetPenMode(PenMode::Copy);

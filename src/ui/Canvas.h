@@ -55,11 +55,11 @@ private:
     HDC dc_;
     HGDIOBJ originalPen_;
     HGDIOBJ originalBrush_;
-    Color penColor_ = clBlack;
+    Color penColor_ = Black;
     int penWidth_ = 1;
     PenStyle penStyle_ = PenStyle::Solid;
     PenMode penMode_ = PenMode::Copy;
-    Color brushColor_ = clWhite;
+    Color brushColor_ = White;
     BrushStyle brushStyle_ = BrushStyle::Solid;
     UniquePen pen_;
     UniqueBrush penBrush_;  // the pen's colour, for wide outlines filled as regions

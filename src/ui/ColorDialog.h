@@ -14,7 +14,7 @@ public:
     Color GetColor() const { return color_; }
 
 private:
-    Color color_ = clBlack;
+    Color color_ = Black;
 };
 
 }  // namespace ui

@@ -10,22 +10,23 @@ using Color = std::int32_t;
 
 constexpr Color SystemColor(int index) { return static_cast<Color>(0xFF000000u | static_cast<unsigned>(index)); }
 
-constexpr Color clBlack = 0x000000;
-constexpr Color clWhite = 0xFFFFFF;
-constexpr Color clRed = 0x0000FF;
-constexpr Color clGray = 0x808080;
-constexpr Color clPurple = 0x800080;
-constexpr Color clFuchsia = 0xFF00FF;
-constexpr Color clAppWorkSpace = SystemColor(12);
-constexpr Color clHighlight = SystemColor(13);
-constexpr Color clBtnFace = SystemColor(15);
-constexpr Color clBtnShadow = SystemColor(16);
-constexpr Color clWindow = SystemColor(5);
-constexpr Color clWindowText = SystemColor(8);
+constexpr Color Black = 0x000000;
+constexpr Color White = 0xFFFFFF;
+constexpr Color Red = 0x0000FF;
+constexpr Color Gray = 0x808080;
+constexpr Color Purple = 0x800080;
+constexpr Color Magenta = 0xFF00FF;
+// The system colours by their COLOR_* names.
+constexpr Color WindowBackground = SystemColor(5);  // COLOR_WINDOW
+constexpr Color WindowText = SystemColor(8);        // COLOR_WINDOWTEXT
+constexpr Color AppWorkspace = SystemColor(12);     // COLOR_APPWORKSPACE
+constexpr Color Highlight = SystemColor(13);        // COLOR_HIGHLIGHT
+constexpr Color BtnFace = SystemColor(15);          // COLOR_BTNFACE
+constexpr Color BtnShadow = SystemColor(16);        // COLOR_BTNSHADOW
 
 // The colour key of the follower and the pen window: their pixels of exactly this grey
 // are see-through, and clicks there reach the windows beneath.
-constexpr Color clSeeThrough = clGray;
+constexpr Color SeeThrough = Gray;
 constexpr unsigned long kSeeThroughKey = 0x808080;  // the same grey as a COLORREF
 
 }  // namespace ui

@@ -5,7 +5,7 @@
 namespace ui {
 
 Edit::Edit(HWND parent, int left, int top, int width, int height, const std::wstring& text, bool visible)
-    : background_(clWindow) {
+    : background_(WindowBackground) {
     CreateSystemControl(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(),
                         WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL | (visible ? WS_VISIBLE : 0), left, top, width, height,
                         parent);

@@ -33,7 +33,7 @@ protected:
 
 private:
     ColorBrush background_;
-    Color fontColor_ = clWindowText;
+    Color fontColor_ = WindowText;
 };
 
 }  // namespace ui

@@ -62,7 +62,7 @@ Form::~Form() { DestroyHandle(); }
 void Form::Destroy() { DestroyHandle(); }
 
 void Form::Create() {
-    Guarded([this] { FormCreate(); });
+    Guarded([this] { OnCreate(); });
     if (params_.visible) Show();
 }
 
@@ -76,7 +76,7 @@ void Form::Show() {
     }
     ShowWindow(Handle(), minimised ? SW_RESTORE : params_.activateOnShow ? SW_SHOW : SW_SHOWNOACTIVATE);
     if (params_.topMost) SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    FormShow();
+    OnShow();
 }
 
 void Form::BringToFront() {
@@ -88,13 +88,13 @@ void Form::BringToFront() {
 void Form::Hide() {
     if (!Visible()) return;
     ShowWindow(Handle(), SW_HIDE);
-    FormHide();
+    OnHide();
 }
 
 bool Form::Visible() const { return Handle() && (GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0; }
 
 void Form::Close() {
-    FormClose();
+    OnClose();
     if (params_.mainForm)
         Application::Current().Terminate();
     else
@@ -187,7 +187,7 @@ void Form::ChangeDpi(int dpi, const RECT& suggested) {
         },
         reinterpret_cast<LPARAM>(&relayout));
     InvalidateRect(Handle(), nullptr, TRUE);
-    FormDpiChanged();
+    OnDpiChanged();
 }
 
 void Form::DetachTimer(Timer* timer) { std::erase(timers_, timer); }
@@ -229,7 +229,7 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DESTROY:
             if (params_.dialogKeys) RemovePropW(Handle(), kDialogKeysProperty);
-            FormDestroy();
+            OnDestroy();
             return 0;
         default:
             break;

@@ -25,7 +25,7 @@ struct FormParams {
     std::wstring caption;
     BorderStyle border = BorderStyle::Sizeable;
     int left = 0, top = 0, width = 300, height = 200;  // outer size
-    Color color = clBtnFace;
+    Color color = BtnFace;
     bool topMost = false;
     bool toolWindow = false;     // no taskbar button, no Alt+Tab entry
     bool activateOnShow = true;  // false: showing never takes the focus away from the user
@@ -85,14 +85,14 @@ public:
     HFONT ScaledDefaultFont() const override;
 
 protected:
-    virtual void FormCreate() {}
-    virtual void FormShow() {}
+    virtual void OnCreate() {}
+    virtual void OnShow() {}
     // Runs when Hide takes a shown form off the screen.
-    virtual void FormHide() {}
-    virtual void FormClose() {}
-    virtual void FormDestroy() {}
+    virtual void OnHide() {}
+    virtual void OnClose() {}
+    virtual void OnDestroy() {}
     // After the form and its controls were laid out at a new DPI.
-    virtual void FormDpiChanged() {}
+    virtual void OnDpiChanged() {}
 
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     // Paints the form's own surface (background colour by default); serves WM_PAINT and

@@ -17,7 +17,7 @@ enum class Bevel { None, Raised };
 struct PanelParams {
     int left = 0, top = 0, width = 185, height = 41;
     std::wstring caption;
-    Color color = clBtnFace;
+    Color color = BtnFace;
     Bevel bevel = Bevel::None;
     // A button reached with Tab: it takes the focus, shows it, and Space or Enter click it.
     bool tabStop = false;

@@ -1,5 +1,6 @@
-// A toolbar of push buttons with 16 x 16 glyphs from a bitmap resource and a tooltip
-// hint per button. Each button is a ToolButton the owning form declares and binds.
+// A toolbar of push buttons with square glyphs from bitmap resources (the size that suits
+// the DPI) and a tooltip hint per button. Each button is a ToolButton its owner declares
+// and binds.
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
@@ -30,7 +31,7 @@ struct ToolBarParams {
     // BITMAPs of the same glyphs side by side, square, magenta where see-through, by
     // glyph size, smallest (16) first; the largest that fits the DPI is shown.
     std::vector<std::pair<int, int>> glyphStrips;  // (glyph size, resource)
-    Color background = clBtnFace;
+    Color background = BtnFace;
 };
 
 class ToolBar : public Control {

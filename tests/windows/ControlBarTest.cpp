@@ -46,7 +46,7 @@ TEST_F(ControlBarTest, DockedAtTheRightEdgeHalfWayDownWithSixPanels) {
                               Expected{bar.Pa6, 136, L"电子笔"}, Expected{bar.Pa5, 168, L"软件帮助"}}) {
         EXPECT_EQ(Placement(e.panel), "0," + std::to_string(e.top) + " 65x25");
         EXPECT_EQ(e.panel.Caption(), e.caption);
-        EXPECT_EQ(e.panel.GetColor(), ui::clAppWorkSpace);
+        EXPECT_EQ(e.panel.GetColor(), ui::AppWorkspace);
     }
 }
 

@@ -93,7 +93,7 @@ TEST_F(PenDrawingTest, RubberBandLeavesNoTraceAndTheFigureHasItsTrueColours) {
                   }),
                   0)
             << "tool " << static_cast<int>(pen.Tool());
-        EXPECT_EQ(Pixel(150, 150), ui::ColorToRGB(ui::clHighlight)) << "filled with the true brush colour";
+        EXPECT_EQ(Pixel(150, 150), ui::ColorToRGB(ui::Highlight)) << "filled with the true brush colour";
         EXPECT_EQ(Pixel(100, 150), kRed) << "outlined with the true pen colour";
     }
 }

@@ -90,9 +90,9 @@ protected:
         ui::Surface expected(400, 400);
         PatBlt(expected.Dc(), 0, 0, 400, 400, WHITENESS);
         ui::Canvas& canvas = expected.GetCanvas();
-        canvas.SetPenColor(ui::clRed);
+        canvas.SetPenColor(ui::Red);
         canvas.SetPenWidth(5);
-        canvas.SetBrushColor(ui::clHighlight);
+        canvas.SetBrushColor(ui::Highlight);
         draw(canvas);
         int differences = 0;
         for (int y = 0; y < 400; ++y)

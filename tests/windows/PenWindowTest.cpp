@@ -75,10 +75,10 @@ TEST_F(PenWindowTest, FullScreenTopMostSeeThroughAtGreyAndReadyToDraw) {
     EXPECT_NE(pen.ToolCursor(), nullptr);
     EXPECT_EQ(pen.EraserSize(), 5);
     ui::Canvas& canvas = pen.SurfaceCanvas();
-    EXPECT_EQ(canvas.PenColor(), ui::clRed);
+    EXPECT_EQ(canvas.PenColor(), ui::Red);
     EXPECT_EQ(canvas.PenWidth(), 5);
     EXPECT_EQ(canvas.GetPenStyle(), ui::PenStyle::Solid);
-    EXPECT_EQ(canvas.BrushColor(), ui::clHighlight);
+    EXPECT_EQ(canvas.BrushColor(), ui::Highlight);
     EXPECT_EQ(canvas.GetBrushStyle(), ui::BrushStyle::Solid);
     EXPECT_EQ(pen.HotKeyId(), HotKeyId(GlobalAddAtomA("MyHotKey"), hotkeys::Esc));
     EXPECT_TRUE(recorder_.errors.empty());
@@ -198,7 +198,7 @@ TEST_F(PenWindowTest, TextIsCommittedByTheNextPressAndDroppedByAnotherTool) {
     EXPECT_EQ(pen.Tool(), pen::DrawTool::Text);
     EXPECT_TRUE(pen.Edit1.Visible());
     EXPECT_EQ(GetFocus(), pen.Edit1.Handle());
-    EXPECT_EQ(pen.Edit1.FontColor(), ui::clRed);
+    EXPECT_EQ(pen.Edit1.FontColor(), ui::Red);
     EXPECT_FALSE(Windows().follower().Visible());
 
     Press(300, 600);

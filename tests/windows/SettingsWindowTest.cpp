@@ -45,7 +45,7 @@ TEST_F(SettingsWindowTest, LayoutOfTheWindowAndItsControls) {
                             Button{s.Papic2, "240,168 50x25", L"开启"}}) {
         EXPECT_EQ(Placement(b.panel), b.placement);
         EXPECT_EQ(b.panel.Caption(), b.caption);
-        EXPECT_EQ(b.panel.GetColor(), ui::clGray);
+        EXPECT_EQ(b.panel.GetColor(), ui::Gray);
     }
 
     EXPECT_EQ(s.Label5.Text(), L"双击左边颜色框更改颜色。");
@@ -86,7 +86,7 @@ TEST_F(SettingsWindowTest, ABadHaloValueLeavesEveryBoxAtItsDesignText) {
     EXPECT_EQ(s.Edit3.Text(), L"Edit3");
     EXPECT_EQ(s.Edit4.Text(), L"Edit4");
     EXPECT_EQ(s.Edit5.Text(), L"Edit5");
-    EXPECT_EQ(s.Edit1.GetColor(), ui::clWindow) << "the box's design colour";
+    EXPECT_EQ(s.Edit1.GetColor(), ui::WindowBackground) << "the box's design colour";
     EXPECT_TRUE(s.Image1.GetPicture().Empty());
 }
 
