@@ -1,36 +1,29 @@
-// The control bar (TForm1): six command panels docked at the right screen edge, pulled
-// back to a strip while the pointer is elsewhere, and the same commands in PopupMenu1,
-// which a right click on the bar or on the tray icon opens.
+// The control bar: six command panels docked at the right screen edge, pulled back to a
+// strip while the pointer is elsewhere, and the same commands in its menu, which a right
+// click on the bar or on the tray icon opens.
 #pragma once
+#include <functional>
+
 #include "ui/Form.h"
 #include "ui/Panel.h"
 #include "ui/PopupMenu.h"
 #include "ui/Timer.h"
 
-class Inventory;
+class WindowRules;
 
-class TForm1 : public ui::Form {
+class ControlBar : public ui::Form {
 public:
-    explicit TForm1(Inventory& inventory);
+    explicit ControlBar(WindowRules& rules);
 
-    ui::Panel Panel1;  // wider than the bar: the bar's edge cuts it at the buttons' right edge
-    ui::Panel Pa1;     // close
-    ui::Panel Pa2;     // settings
-    ui::Panel Pa3;     // follower
-    ui::Panel Pa4;     // halo
-    ui::Panel Pa6;     // pen
-    ui::Panel Pa5;     // help
-    ui::PopupMenu PopupMenu1;
-    ui::Timer Timer1;
-
-    // The six commands; each menu item runs its panel's.
-    void Pa1Click();
-    void Pa2Click();
-    void Pa3Click();
-    void Pa4Click();
-    void Pa6Click();
-    void Pa5Click();
-    void Timer1Timer();
+    ui::Panel background;  // wider than the bar: the bar's edge cuts it at the panels' right edge
+    ui::Panel closeButton;
+    ui::Panel settingsButton;
+    ui::Panel pictureButton;
+    ui::Panel haloButton;
+    ui::Panel penButton;
+    ui::Panel helpButton;
+    ui::PopupMenu commandMenu;  // the six commands again, in the panels' order
+    ui::Timer autoHideTimer;
 
 protected:
     void OnCreate() override;
@@ -39,9 +32,12 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // A command runs from its panel and from its menu item alike.
+    void Bind(ui::Panel& panel, const wchar_t* menuItem, std::function<void()> command);
+    void PullBackOrExtend();
     // Docks the bar, extended, at the right edge of the primary screen, half-way down.
     void Dock();
     void ClipToPrimaryScreen();
 
-    Inventory& inventory_;
+    WindowRules& rules_;
 };

@@ -1,13 +1,14 @@
 #include "app/HelpWindow.h"
 
+#include "app/AppTexts.h"
 #include "app/HelpText.h"
 #include "ui/Font.h"
 
 namespace {
 ui::FormParams HelpParams() {
     ui::FormParams p;
-    p.className = L"TForm5";
-    p.caption = L"Vellora";
+    p.className = app::kHelpClass;
+    p.caption = app::kProductName;
     p.left = 230;
     p.top = 189;
     p.width = 624;
@@ -17,11 +18,11 @@ ui::FormParams HelpParams() {
 }
 }  // namespace
 
-TForm5::TForm5(Inventory&)
+HelpWindow::HelpWindow()
     : ui::Form(HelpParams()),
       titleFont_(Handle(), L"宋体", 29, true),
       textFont_(Handle(), L"宋体", 19),
-      Label1(Handle(), 224, 32, L"Vellora", titleFont_.get(), ui::BtnFace),
-      RichEdit1(Handle(), 56, 112, 529, 329, kHelpText) {
-    RichEdit1.SetFont(textFont_.get());
+      title(Handle(), 224, 32, app::kProductName, titleFont_.get(), ui::BtnFace),
+      helpText(Handle(), 56, 112, 529, 329, kHelpText) {
+    helpText.SetFont(textFont_.get());
 }

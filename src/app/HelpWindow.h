@@ -1,5 +1,4 @@
-// The help window (TForm5): the product title and a fixed help text. Closing it only
-// hides it.
+// The help window: the product title and a fixed help text. Closing it only hides it.
 #pragma once
 #include "ui/Font.h"
 #include "ui/Form.h"
@@ -7,17 +6,15 @@
 #include "ui/Label.h"
 #include "ui/RichEdit.h"
 
-class Inventory;
-
-class TForm5 : public ui::Form {
+class HelpWindow : public ui::Form {
 public:
-    explicit TForm5(Inventory& inventory);
+    HelpWindow();
 
 private:
     ui::ScaledFont titleFont_;
     ui::ScaledFont textFont_;
 
 public:
-    ui::Label Label1;
-    ui::RichEdit RichEdit1;
+    ui::Label title;
+    ui::RichEdit helpText;
 };

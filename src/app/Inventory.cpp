@@ -11,13 +11,14 @@
 #include "pen/PenWindow.h"
 
 Inventory::Inventory() {
-    follower_ = std::make_unique<TForm2>(*this);
-    controlBar_ = std::make_unique<TForm1>(*this);
-    halo_ = std::make_unique<TForm3>(*this);
-    settings_ = std::make_unique<TForm4>(*this);
-    help_ = std::make_unique<TForm5>(*this);
-    pen_ = std::make_unique<TForm8>(*this);
-    board_ = std::make_unique<TForm9>(*this);
+    follower_ = std::make_unique<FollowerWindow>(rules_);
+    controlBar_ = std::make_unique<ControlBar>(rules_);
+    halo_ = std::make_unique<HaloWindow>(rules_);
+    settings_ = std::make_unique<SettingsWindow>(rules_, *follower_, *halo_);
+    help_ = std::make_unique<HelpWindow>();
+    pen_ = std::make_unique<PenWindow>(rules_);
+    board_ = std::make_unique<BoardWindow>();
+    pen_->UseBoard(*board_);
     // The handlers run only now: a box one of them shows runs its own message loop, and
     // a hot key or a command handled there may reach any window.
     for (ui::Form* form : std::initializer_list<ui::Form*>{follower_.get(), controlBar_.get(), halo_.get(),
@@ -37,9 +38,3 @@ Inventory::~Inventory() {
 }
 
 void Inventory::Start() { follower_->Show(); }
-
-ui::Form& Inventory::followerForm() { return *follower_; }
-ui::Form& Inventory::haloForm() { return *halo_; }
-ui::Form& Inventory::controlBarForm() { return *controlBar_; }
-ui::Form& Inventory::helpForm() { return *help_; }
-ui::PopupMenu& Inventory::controlBarMenu() { return controlBar_->PopupMenu1; }

@@ -1,21 +1,17 @@
 // The seven windows of the program, one instance each, created at start-up in a fixed
-// order and kept until exit. Every window reaches the others through here by role: the
-// one header of the shell that the windows below it include.
+// order and kept until exit, and the rules between them, which reach them here by role.
 #pragma once
 #include <memory>
 
-namespace ui {
-class Form;
-class PopupMenu;
-}  // namespace ui
+#include "app/WindowRules.h"
 
-class TForm1;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm8;
-class TForm9;
+class ControlBar;
+class FollowerWindow;
+class HaloWindow;
+class SettingsWindow;
+class HelpWindow;
+class PenWindow;
+class BoardWindow;
 
 class Inventory {
 public:
@@ -31,29 +27,22 @@ public:
     // What the message loop does first: show the main window, the follower.
     void Start();
 
-    TForm2& follower() { return *follower_; }
-    TForm1& controlBar() { return *controlBar_; }
-    TForm3& halo() { return *halo_; }
-    TForm4& settingsWindow() { return *settings_; }
-    TForm5& helpWindow() { return *help_; }
-    TForm8& penWindow() { return *pen_; }
-    TForm9& boardWindow() { return *board_; }
-
-    // The windows of another folder as plain forms, for the parts that only show, hide
-    // or ask about them and so need not know their classes.
-    ui::Form& followerForm();
-    ui::Form& haloForm();
-    ui::Form& controlBarForm();
-    ui::Form& helpForm();
-    // The control bar's menu, which the tray icon opens too.
-    ui::PopupMenu& controlBarMenu();
+    FollowerWindow& follower() { return *follower_; }
+    ControlBar& controlBar() { return *controlBar_; }
+    HaloWindow& halo() { return *halo_; }
+    SettingsWindow& settingsWindow() { return *settings_; }
+    HelpWindow& helpWindow() { return *help_; }
+    PenWindow& penWindow() { return *pen_; }
+    BoardWindow& boardWindow() { return *board_; }
+    WindowRules& rules() { return rules_; }
 
 private:
-    std::unique_ptr<TForm2> follower_;
-    std::unique_ptr<TForm1> controlBar_;
-    std::unique_ptr<TForm3> halo_;
-    std::unique_ptr<TForm4> settings_;
-    std::unique_ptr<TForm5> help_;
-    std::unique_ptr<TForm8> pen_;
-    std::unique_ptr<TForm9> board_;
+    WindowRules rules_{*this};
+    std::unique_ptr<FollowerWindow> follower_;
+    std::unique_ptr<ControlBar> controlBar_;
+    std::unique_ptr<HaloWindow> halo_;
+    std::unique_ptr<SettingsWindow> settings_;
+    std::unique_ptr<HelpWindow> help_;
+    std::unique_ptr<PenWindow> pen_;
+    std::unique_ptr<BoardWindow> board_;
 };

@@ -1,12 +1,9 @@
 #include "effects/FollowerWindow.h"
 
-#include "app/Inventory.h"
-#include "effects/HaloWindow.h"
-#include "effects/SettingsWindow.h"
+#include "effects/EffectsTexts.h"
 #include "store/Settings.h"
 #include "ui/Application.h"
 #include "ui/HotKeys.h"
-#include "ui/PopupMenu.h"
 #include "ui/Screen.h"
 
 namespace {
@@ -15,8 +12,8 @@ constexpr int kSize = 128;
 
 ui::FormParams FollowerParams() {
     ui::FormParams p;
-    p.className = L"TForm2";
-    p.caption = L"Vellora";
+    p.className = effects::kFollowerClass;
+    p.caption = effects::kFollowerCaption;
     p.border = ui::BorderStyle::None;
     p.width = kSize;
     p.height = kSize;
@@ -33,23 +30,23 @@ enum { kF8, kF5, kF6, kLeft, kRight, kUp, kDown };
 
 }  // namespace
 
-TForm2::TForm2(Inventory& inventory)
+FollowerWindow::FollowerWindow(Presenter& presenter)
     : ui::Form(FollowerParams()),
-      Image1(Handle(), 0, 0, kSize, kSize, ui::SeeThrough),
-      Timer2(*this, 10, false),
-      inventory_(inventory) {
+      picture(Handle(), 0, 0, kSize, kSize, ui::SeeThrough),
+      followTimer(*this, 10, false),
+      presenter_(presenter) {
     // The see-through grey around the picture lets the screen show; every mouse action
     // passes through the window.
     KeepClickThrough(Handle());
     SetLayeredWindowAttributes(Handle(), ui::kSeeThroughKey, 0, LWA_COLORKEY);
-    Timer2.OnTimer = [this] { Timer2Timer(); };
+    followTimer.OnTimer = [this] { FollowPointer(); };
 }
 
-void TForm2::OnCreate() {
+void FollowerWindow::OnCreate() {
     const PictureSettings settings = ReadPictureSettings();
     picturePath_ = settings.fileName;
     offset_ = ToPictureOffset(settings);
-    Image1.SetPicture(ui::Picture::LoadPng(picturePath_));
+    picture.SetPicture(ui::Picture::LoadPng(picturePath_));
 
     hotKeyIds_[kF8] = ui::RegisterAppHotKey(Handle(), hotkeys::F8);
     hotKeyIds_[kF5] = ui::RegisterAppHotKey(Handle(), hotkeys::F5);
@@ -59,33 +56,37 @@ void TForm2::OnCreate() {
     keyboardMouse_ = false;
 }
 
-void TForm2::OnShow() {
+void FollowerWindow::OnShow() {
     // The tick runs only while the follower is shown: a hidden one need not follow, and
     // an idle program should not wake a hundred times a second. It starts at the pointer.
-    Timer2Timer();
-    Timer2.SetEnabled(true);
-    inventory_.controlBarForm().Show();
-    inventory_.settingsWindow().Close();
+    FollowPointer();
+    followTimer.SetEnabled(true);
+    presenter_.PictureShown();
     ShowWindow(ui::Application::Current().OwnerWindow(), SW_HIDE);
 }
 
-void TForm2::OnHide() { Timer2.SetEnabled(false); }
+void FollowerWindow::TakeSettings(const PictureSettings& stored) {
+    SetPictureOffset(ToPictureOffset(stored));
+    picture.SetPicture(ui::Picture::LoadPng(stored.fileName));
+}
 
-void TForm2::OnDestroy() {
+void FollowerWindow::OnHide() { followTimer.SetEnabled(false); }
+
+void FollowerWindow::OnDestroy() {
     ui::UnregisterAppHotKey(Handle(), hotKeyIds_[kF8]);
     ui::UnregisterAppHotKey(Handle(), hotKeyIds_[kF5]);
     ui::UnregisterAppHotKey(Handle(), hotKeyIds_[kF6]);
     tray_.Delete();
 }
 
-void TForm2::Timer2Timer() {
+void FollowerWindow::FollowPointer() {
     ScreenPoint pointer;
     if (!ui::ReadPointer(pointer)) return;
     placement_.MoveTo(Handle(), FollowerOrigin(pointer, offset_));
     KeepClickThrough(Handle());
 }
 
-void TForm2::ToggleKeyboardMouse() {
+void FollowerWindow::ToggleKeyboardMouse() {
     if (!keyboardMouse_) {
         keyboardMouse_ = true;
         hotKeyIds_[kLeft] = ui::RegisterAppHotKey(Handle(), hotkeys::Left);
@@ -98,22 +99,17 @@ void TForm2::ToggleKeyboardMouse() {
     }
 }
 
-void TForm2::MoveBy(ScreenPoint step) {
+void FollowerWindow::MoveBy(ScreenPoint step) {
     POINT p;
     GetCursorPos(&p);
     SetCursorPos(p.x + step.x, p.y + step.y);
     SetPosition(Left() + step.x, Top() + step.y);
 }
 
-void TForm2::WMHotKey(WPARAM, LPARAM lParam) {
+void FollowerWindow::OnHotKey(WPARAM, LPARAM lParam) {
     const unsigned key = HotKeyVirtualKey(lParam);
     if (key == hotkeys::F8.virtualKey) {
-        TForm3& halo = inventory_.halo();
-        if (halo.Visible()) halo.Hide();
-        if (Visible())
-            Hide();
-        else
-            Show();
+        presenter_.ToggleEffect(PointerEffect::Picture);
     } else if (key == hotkeys::F6.virtualKey) {
         ToggleKeyboardMouse();
     } else if (key == hotkeys::F5.virtualKey) {
@@ -126,21 +122,20 @@ void TForm2::WMHotKey(WPARAM, LPARAM lParam) {
     }
 }
 
-void TForm2::WMTrayIcon(LPARAM lParam) {
+void FollowerWindow::OnTrayIcon(LPARAM lParam) {
     if (static_cast<UINT>(lParam) != WM_RBUTTONDOWN) return;
     POINT p;
     GetCursorPos(&p);
-    inventory_.controlBarMenu().Popup(Handle(), p.x, p.y);
-    PostMessageW(Handle(), WM_NULL, 0, 0);
+    presenter_.PopupCommandMenu(Handle(), p);
 }
 
-LRESULT TForm2::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT FollowerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_HOTKEY:
-            WMHotKey(wParam, lParam);
+            OnHotKey(wParam, lParam);
             return 0;
         case WM_TRAYICON:
-            WMTrayIcon(lParam);
+            OnTrayIcon(lParam);
             return 0;
         case WM_WINDOWPOSCHANGED:
             placement_.Note(*reinterpret_cast<const WINDOWPOS*>(lParam));

@@ -1,9 +1,11 @@
-// The follower (TForm2): the picture that follows the pointer in a borderless, top-most,
+// The follower: the picture that follows the pointer in a borderless, top-most,
 // click-through window, and the keyboard mouse mode. It is the program's main window and
 // carries the tray icon.
 #pragma once
 #include <array>
 #include <string>
+
+#include "app/Presenter.h"
 
 #include "ui/TrayIcon.h"
 #include "effects/PointerOverlay.h"
@@ -11,11 +13,11 @@
 #include "ui/Image.h"
 #include "ui/Timer.h"
 
-class Inventory;
+struct PictureSettings;
 
-class TForm2 : public ui::Form {
+class FollowerWindow : public ui::Form {
 public:
-    explicit TForm2(Inventory& inventory);
+    explicit FollowerWindow(Presenter& presenter);
 
     int PictureOffset() const { return offset_; }
     void SetPictureOffset(int offset) { offset_ = offset; }
@@ -25,12 +27,15 @@ public:
     // Ids stored at registration: F8, F5, F6, then Left, Right, Up, Down.
     const std::array<int, 7>& HotKeyIds() const { return hotKeyIds_; }
 
-    ui::Image Image1;
-    ui::Timer Timer2;
+    // Takes the stored offset and picture, in that order.
+    void TakeSettings(const PictureSettings& stored);
 
-    void Timer2Timer();
-    void WMHotKey(WPARAM wParam, LPARAM lParam);
-    void WMTrayIcon(LPARAM lParam);
+    ui::Image picture;
+    ui::Timer followTimer;  // ticks only while shown
+
+    void FollowPointer();
+    void OnHotKey(WPARAM wParam, LPARAM lParam);
+    void OnTrayIcon(LPARAM lParam);
 
 protected:
     void OnCreate() override;
@@ -43,7 +48,7 @@ private:
     void ToggleKeyboardMouse();
     void MoveBy(ScreenPoint step);
 
-    Inventory& inventory_;
+    Presenter& presenter_;
     std::wstring picturePath_;
     int offset_ = 0;
     bool keyboardMouse_ = false;

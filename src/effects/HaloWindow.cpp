@@ -1,7 +1,6 @@
 #include "effects/HaloWindow.h"
 
-#include "app/Inventory.h"
-#include "effects/FollowerWindow.h"
+#include "effects/EffectsTexts.h"
 #include "store/Settings.h"
 #include "ui/Application.h"
 #include "ui/Handles.h"
@@ -12,8 +11,8 @@ namespace {
 
 ui::FormParams HaloParams() {
     ui::FormParams p;
-    p.className = L"TForm3";
-    p.caption = L"特效3";
+    p.className = effects::kHaloClass;
+    p.caption = effects::kHaloCaption;
     p.border = ui::BorderStyle::None;
     p.width = 585;  // the design size, kept when the settings cannot be read
     p.height = 501;
@@ -26,19 +25,20 @@ ui::FormParams HaloParams() {
 
 }  // namespace
 
-TForm3::TForm3(Inventory& inventory) : ui::Form(HaloParams()), Timer3(*this, 10, false), inventory_(inventory) {
+HaloWindow::HaloWindow(Presenter& presenter)
+    : ui::Form(HaloParams()), followTimer(*this, 10, false), presenter_(presenter) {
     KeepClickThrough(Handle());
     SetLayeredWindowAttributes(Handle(), 0, alpha_, LWA_ALPHA);
-    Timer3.OnTimer = [this] { Timer3Timer(); };
+    followTimer.OnTimer = [this] { FollowPointer(); };
 }
 
-void TForm3::OnCreate() {
+void HaloWindow::OnCreate() {
     hotKeyId_ = ui::RegisterAppHotKey(Handle(), hotkeys::F7);
     const HaloValues stored = ToHaloValues(ReadHaloSettings());
     ApplySettings(stored.color, stored.alpha, stored.diameter);
 }
 
-void TForm3::ApplySettings(int color, int alpha, int diameter) {
+void HaloWindow::ApplySettings(int color, int alpha, int diameter) {
     SetSize(diameter, diameter);
     SetColor(color);
     alpha_ = static_cast<BYTE>(alpha & 0xFF);
@@ -50,38 +50,35 @@ void TForm3::ApplySettings(int color, int alpha, int diameter) {
 }
 
 // Like the follower's, the tick runs only while the halo is shown; it starts at the pointer.
-void TForm3::OnShow() {
-    Timer3Timer();
-    Timer3.SetEnabled(true);
+void HaloWindow::OnShow() {
+    FollowPointer();
+    followTimer.SetEnabled(true);
 }
 
-void TForm3::OnHide() { Timer3.SetEnabled(false); }
+void HaloWindow::OnHide() { followTimer.SetEnabled(false); }
 
-void TForm3::Timer3Timer() {
+void HaloWindow::FollowPointer() {
     ScreenPoint pointer;
     if (!ui::ReadPointer(pointer)) return;
     placement_.MoveTo(Handle(), HaloOrigin(pointer, diameter_));
+    // Another program's top-most window shown later goes above the halo, and a full-screen
+    // program can take top-most from it; the halo takes its place back on the next tick.
     if (!(GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST))
         SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     KeepClickThrough(Handle());
 }
 
-void TForm3::WMHotKey(WPARAM, LPARAM lParam) {
+void HaloWindow::OnHotKey(WPARAM, LPARAM lParam) {
     if (HotKeyVirtualKey(lParam) != hotkeys::F7.virtualKey) return;
-    TForm2& follower = inventory_.follower();
-    if (follower.Visible()) follower.Hide();
-    if (Visible())
-        Hide();
-    else
-        Show();
+    presenter_.ToggleEffect(PointerEffect::Halo);
 }
 
-void TForm3::OnClose() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
+void HaloWindow::OnClose() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
 
-LRESULT TForm3::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT HaloWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_HOTKEY:
-            WMHotKey(wParam, lParam);
+            OnHotKey(wParam, lParam);
             return 0;
         case WM_WINDOWPOSCHANGED:
             placement_.Note(*reinterpret_cast<const WINDOWPOS*>(lParam));

@@ -1,15 +1,15 @@
-// The halo overlay (TForm3): a coloured, translucent, click-through disc centred on the
+// The halo overlay: a coloured, translucent, click-through disc centred on the
 // pointer, shown as an alternative to the follower.
 #pragma once
+#include "app/Presenter.h"
 #include "effects/PointerOverlay.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"
 
-class Inventory;
 
-class TForm3 : public ui::Form {
+class HaloWindow : public ui::Form {
 public:
-    explicit TForm3(Inventory& inventory);
+    explicit HaloWindow(Presenter& presenter);
 
     // Size, colour, alpha (low 8 bits) and circular region from three stored integers.
     void ApplySettings(int color, int alpha, int diameter);
@@ -17,10 +17,10 @@ public:
     BYTE Alpha() const { return alpha_; }
     int HotKeyId() const { return hotKeyId_; }
 
-    ui::Timer Timer3;
+    ui::Timer followTimer;  // ticks only while shown
 
-    void Timer3Timer();
-    void WMHotKey(WPARAM wParam, LPARAM lParam);
+    void FollowPointer();
+    void OnHotKey(WPARAM wParam, LPARAM lParam);
 
 protected:
     void OnCreate() override;
@@ -30,7 +30,7 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    Inventory& inventory_;
+    Presenter& presenter_;
     int diameter_ = 0;
     BYTE alpha_ = 100;
     int hotKeyId_ = 0;

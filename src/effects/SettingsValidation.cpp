@@ -1,6 +1,7 @@
 #include "effects/SettingsValidation.h"
 
 #include "base/IntegerConversion.h"
+#include "effects/EffectsTexts.h"
 
 std::wstring TrimBlanks(const std::wstring& text) {
     const auto blank = [](wchar_t c) { return c <= L' '; };
@@ -22,19 +23,19 @@ bool KeptByDigitBox(wchar_t key) {
 std::optional<std::wstring> HaloInputMessage(const std::wstring& sizeText, const std::wstring& alphaText) {
     const std::wstring size = TrimBlanks(sizeText);
     const std::wstring alpha = TrimBlanks(alphaText);
-    if (size.empty() || alpha.empty()) return L"光环大小与透明度框不能为空。";
+    if (size.empty() || alpha.empty()) return effects::kHaloBoxEmpty;
     const int diameter = StrToInt(size);
-    if (diameter < 1 || diameter > 600) return L"光环大小值不在1-600里，请重新输入。";
+    if (diameter < 1 || diameter > 600) return effects::kDiameterOutOfRange;
     // A minus sign cannot be typed, but it can be pasted.
     const int opacity = StrToInt(alpha);
-    if (opacity < 0 || opacity > 255) return L"透明度值不在0-255里，请重新输入。";
+    if (opacity < 0 || opacity > 255) return effects::kAlphaOutOfRange;
     return std::nullopt;
 }
 
 std::optional<std::wstring> PictureInputMessage(const std::wstring& offsetText) {
     const std::wstring offset = TrimBlanks(offsetText);
-    if (offset.empty()) return L"光标显示位置不能为空。";
+    if (offset.empty()) return effects::kOffsetEmpty;
     const int pixels = StrToInt(offset);
-    if (pixels < 0 || pixels > 130) return L"光标显示位置值不在0-130里，请重新输入。";
+    if (pixels < 0 || pixels > 130) return effects::kOffsetOutOfRange;
     return std::nullopt;
 }

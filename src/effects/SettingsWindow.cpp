@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Inventory.h"
+#include "effects/EffectsTexts.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
 #include "effects/SettingsValidation.h"
@@ -18,13 +18,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr wchar_t kStart[] = L"开启";
-constexpr wchar_t kStop[] = L"停止";
-
 ui::FormParams SettingsParams() {
     ui::FormParams p;
-    p.className = L"TForm4";
-    p.caption = L"Vellora设置";
+    p.className = effects::kSettingsClass;
+    p.caption = effects::kSettingsCaption;
     p.left = 325;
     p.top = 197;
     p.width = 383;
@@ -42,6 +39,9 @@ ui::PanelParams GroupPanel(int left, int top, int width, int height) {
 ui::PanelParams ButtonPanel(int left, int top, const wchar_t* caption) {
     return {left, top, 50, 25, caption, ui::Gray, ui::Bevel::Raised, true};
 }
+
+// The caption of a start/stop button: what its next press does.
+const wchar_t* StartStopCaption(bool on) { return on ? effects::kStop : effects::kStart; }
 
 fs::path ProgramFolder() {
     std::vector<wchar_t> path(MAX_PATH);
@@ -64,99 +64,107 @@ void DigitKeyPress(wchar_t& key) {
 
 }  // namespace
 
-TForm4::TForm4(Inventory& inventory)
+SettingsWindow::SettingsWindow(Presenter& presenter, FollowerWindow& follower, HaloWindow& halo)
     : ui::Form(SettingsParams()),
-      inventory_(inventory),
+      presenter_(presenter),
+      follower_(follower),
+      halo_(halo),
+      picturePath_(effects::kUnreadPicturePath),
       headingFont_(Handle(), L"宋体", 21),
       textFont_(Handle(), L"宋体", 16),
       noteFont_(Handle(), L"宋体", 13),
-      PP1(Handle(), GroupPanel(8, 16, 361, 153)),
-      PPLabel1(PP1.Handle(), 0, 0, L"光标光环设置", headingFont_.get(), ui::BtnFace),
-      Edit1(PP1.Handle(), 40, 32, 57, 21, L"当前颜色"),
-      Label5(PP1.Handle(), 152, 40, L"双击左边颜色框更改颜色。", noteFont_.get(), ui::BtnFace),
-      Label1(PP1.Handle(), 24, 64, L"光环大小", textFont_.get(), ui::BtnFace),
-      Edit2(PP1.Handle(), 104, 64, 65, 21, L"Edit2"),
-      Label2(PP1.Handle(), 176, 64, L"（取值范围：1-600）", noteFont_.get(), ui::BtnFace),
-      Label3(PP1.Handle(), 24, 96, L"光环透明度", textFont_.get(), ui::BtnFace),
-      Edit3(PP1.Handle(), 104, 96, 65, 21, L"Edit3"),
-      Label4(PP1.Handle(), 176, 96, L"（取值范围：0-255）", noteFont_.get(), ui::BtnFace),
-      Ppa1(PP1.Handle(), ButtonPanel(144, 120, L"保存")),
-      Ppa2(PP1.Handle(), ButtonPanel(224, 120, kStart)),
-      PP2(Handle(), GroupPanel(8, 176, 361, 201)),
-      Label6(PP2.Handle(), 0, 0, L"光标图标设置", headingFont_.get(), ui::BtnFace),
-      Image1(PP2.Handle(), 128, 0, 128, 128, ui::BtnFace),
-      Label9(PP2.Handle(), 16, 56, L"更换光标图标:", textFont_.get(), ui::BtnFace),
-      Papic3(PP2.Handle(), ButtonPanel(272, 48, L"浏览")),
-      Edit5(PP2.Handle(), 272, 104, 73, 21, L"Edit5", false),
-      Label7(PP2.Handle(), 0, 144, L"光标显示位置", textFont_.get(), ui::BtnFace),
-      Edit4(PP2.Handle(), 96, 144, 49, 21, L"Edit4"),
-      Label8(PP2.Handle(), 152, 144, L"（取值范围：0-130，其中65居中）", noteFont_.get(), ui::BtnFace),
-      Papic1(PP2.Handle(), ButtonPanel(160, 168, L"保存")),
-      Papic2(PP2.Handle(), ButtonPanel(240, 168, kStart)),
-      OpenDg(L"PNG文件|*.png") {
-    Edit1.OnDblClick = [this] { Edit1DblClick(); };
-    for (ui::Edit* box : {&Edit2, &Edit3, &Edit4, &Edit5}) box->OnKeyPress = DigitKeyPress;
-    Ppa1.OnClick = [this] { Ppa1Click(); };
-    Ppa2.OnClick = [this] { Ppa2Click(); };
-    Papic3.OnClick = [this] { Papic3Click(); };
-    Papic1.OnClick = [this] { Papic1Click(); };
-    Papic2.OnClick = [this] { Papic2Click(); };
+      haloGroup(Handle(), GroupPanel(8, 16, 361, 153)),
+      haloTitle(haloGroup.Handle(), 0, 0, L"光标光环设置", headingFont_.get(), ui::BtnFace),
+      haloColorBox(haloGroup.Handle(), 40, 32, 57, 21, effects::kColorBoxText),
+      haloColorHint(haloGroup.Handle(), 152, 40, L"双击左边颜色框更改颜色。", noteFont_.get(), ui::BtnFace),
+      haloDiameterLabel(haloGroup.Handle(), 24, 64, L"光环大小", textFont_.get(), ui::BtnFace),
+      haloDiameterBox(haloGroup.Handle(), 104, 64, 65, 21, effects::kUnreadDiameter),
+      haloDiameterRange(haloGroup.Handle(), 176, 64, L"（取值范围：1-600）", noteFont_.get(), ui::BtnFace),
+      haloAlphaLabel(haloGroup.Handle(), 24, 96, L"光环透明度", textFont_.get(), ui::BtnFace),
+      haloAlphaBox(haloGroup.Handle(), 104, 96, 65, 21, effects::kUnreadAlpha),
+      haloAlphaRange(haloGroup.Handle(), 176, 96, L"（取值范围：0-255）", noteFont_.get(), ui::BtnFace),
+      haloSaveButton(haloGroup.Handle(), ButtonPanel(144, 120, effects::kSave)),
+      haloStartButton(haloGroup.Handle(), ButtonPanel(224, 120, effects::kStart)),
+      pictureGroup(Handle(), GroupPanel(8, 176, 361, 201)),
+      pictureTitle(pictureGroup.Handle(), 0, 0, L"光标图标设置", headingFont_.get(), ui::BtnFace),
+      picturePreview(pictureGroup.Handle(), 128, 0, 128, 128, ui::BtnFace),
+      pictureHint(pictureGroup.Handle(), 16, 56, L"更换光标图标:", textFont_.get(), ui::BtnFace),
+      browseButton(pictureGroup.Handle(), ButtonPanel(272, 48, effects::kBrowse)),
+      pictureOffsetLabel(pictureGroup.Handle(), 0, 144, L"光标显示位置", textFont_.get(), ui::BtnFace),
+      pictureOffsetBox(pictureGroup.Handle(), 96, 144, 49, 21, effects::kUnreadOffset),
+      pictureOffsetRange(pictureGroup.Handle(), 152, 144, L"（取值范围：0-130，其中65居中）", noteFont_.get(),
+                         ui::BtnFace),
+      pictureSaveButton(pictureGroup.Handle(), ButtonPanel(160, 168, effects::kSave)),
+      pictureStartButton(pictureGroup.Handle(), ButtonPanel(240, 168, effects::kStart)),
+      openDialog(L"PNG文件|*.png") {
+    haloColorBox.OnDblClick = [this] { ChooseHaloColor(); };
+    for (ui::Edit* box : {&haloDiameterBox, &haloAlphaBox, &pictureOffsetBox}) box->OnKeyPress = DigitKeyPress;
+    haloSaveButton.OnClick = [this] { SaveHalo(); };
+    haloStartButton.OnClick = [this] { StartOrStopHalo(); };
+    browseButton.OnClick = [this] { BrowsePicture(); };
+    pictureSaveButton.OnClick = [this] { SavePicture(); };
+    pictureStartButton.OnClick = [this] { StartOrStopPicture(); };
 }
 
-void TForm4::OnCreate() {
+void SettingsWindow::OnCreate() {
     const HaloSettings halo = ReadHaloSettings();
     // All three are converted, so a broken stored value is reported at start.
-    Edit1.SetColor(ToHaloValues(halo).color);
-    Edit2.SetText(halo.diameterText);
-    Edit3.SetText(halo.alphaText);
+    SetHaloColor(ToHaloValues(halo).color);
+    haloDiameterBox.SetText(halo.diameterText);
+    haloAlphaBox.SetText(halo.alphaText);
 
     const PictureSettings picture = ReadPictureSettings();
     ToPictureOffset(picture);
-    Image1.SetPicture(ui::Picture::LoadPng(picture.fileName));
-    Edit4.SetText(picture.offsetText);
-    Edit5.SetText(picture.fileName);
+    picturePreview.SetPicture(ui::Picture::LoadPng(picture.fileName));
+    pictureOffsetBox.SetText(picture.offsetText);
+    picturePath_ = picture.fileName;
 }
 
-void TForm4::Edit1DblClick() {
-    if (ColorDialog1.Execute(Handle())) Edit1.SetColor(ColorDialog1.GetColor());
+void SettingsWindow::SetHaloColor(ui::Color color) {
+    haloColor_ = color;
+    haloColorBox.SetColor(color);
 }
 
-void TForm4::Ppa1Click() {
-    if (const auto message = HaloInputMessage(Edit2.Text(), Edit3.Text())) {
+void SettingsWindow::ChooseHaloColor() {
+    if (colorDialog.Execute(Handle())) SetHaloColor(colorDialog.GetColor());
+}
+
+void SettingsWindow::SaveHalo() {
+    if (const auto message = HaloInputMessage(haloDiameterBox.Text(), haloAlphaBox.Text())) {
         ShowMessage(*message);
         return;
     }
-    Edit1.SetText(std::to_wstring(Edit1.GetColor()));
+    // The box shows the number it stores.
+    const std::wstring colorText = std::to_wstring(haloColor_);
+    haloColorBox.SetText(colorText);
     // The trimmed texts: the stored number must read back, and a trailing blank would not.
-    WriteHaloSettings({Edit1.Text(), TrimBlanks(Edit3.Text()), TrimBlanks(Edit2.Text())});
+    WriteHaloSettings({colorText, TrimBlanks(haloAlphaBox.Text()), TrimBlanks(haloDiameterBox.Text())});
 }
 
-void TForm4::Ppa2Click() {
-    TForm3& halo = inventory_.halo();
-    if (Ppa2.Caption() != kStart) {
-        Ppa2.SetCaption(kStart);
-        halo.Hide();
+void SettingsWindow::StartOrStopHalo() {
+    haloOn_ = !haloOn_;
+    haloStartButton.SetCaption(StartStopCaption(haloOn_));
+    if (!haloOn_) {
+        presenter_.HideEffect(PointerEffect::Halo);
         return;
     }
-    Ppa2.SetCaption(kStop);
-    inventory_.follower().Hide();
-    const HaloValues stored = ToHaloValues(ReadHaloSettings());
-    halo.Show();
-    halo.ApplySettings(stored.color, stored.alpha, stored.diameter);
+    HaloValues stored{};
+    presenter_.ShowEffect(PointerEffect::Halo, [&] { stored = ToHaloValues(ReadHaloSettings()); });
+    halo_.ApplySettings(stored.color, stored.alpha, stored.diameter);
 }
 
-void TForm4::Papic3Click() {
+void SettingsWindow::BrowsePicture() {
     const fs::path programFolder = ProgramFolder();
-    OpenDg.SetInitialDir(programFolder.wstring());
+    openDialog.SetInitialDir(programFolder.wstring());
     std::exception_ptr loadError;
-    if (OpenDg.Execute(Handle())) {
-        const fs::path picked(OpenDg.FileName());
-        Edit5.SetText(L"pic\\" + picked.filename().wstring());
+    if (openDialog.Execute(Handle())) {
+        const fs::path picked(openDialog.FileName());
+        picturePath_ = effects::kPictureFolder + picked.filename().wstring();
         // The dialog has already moved the working directory to the picked file's folder;
         // moving it here too makes the bare name below name that file whatever the dialog did.
         SetWorkingDirectory(picked.parent_path());
         try {
-            Image1.SetPicture(ui::Picture::LoadPng(picked.filename().wstring()));
+            picturePreview.SetPicture(ui::Picture::LoadPng(picked.filename().wstring()));
         } catch (...) {
             // Reported after the working directory is back: the database lives there.
             loadError = std::current_exception();
@@ -166,27 +174,22 @@ void TForm4::Papic3Click() {
     if (loadError) std::rethrow_exception(loadError);
 }
 
-void TForm4::Papic1Click() {
-    if (const auto message = PictureInputMessage(Edit4.Text())) {
+void SettingsWindow::SavePicture() {
+    if (const auto message = PictureInputMessage(pictureOffsetBox.Text())) {
         ShowMessage(*message);
         return;
     }
-    WritePictureSettings({Edit5.Text(), TrimBlanks(Edit4.Text())});
+    WritePictureSettings({picturePath_, TrimBlanks(pictureOffsetBox.Text())});
 }
 
-void TForm4::Papic2Click() {
-    TForm2& follower = inventory_.follower();
-    if (Papic2.Caption() != kStart) {
-        Papic2.SetCaption(kStart);
-        follower.Hide();
+void SettingsWindow::StartOrStopPicture() {
+    pictureOn_ = !pictureOn_;
+    pictureStartButton.SetCaption(StartStopCaption(pictureOn_));
+    if (!pictureOn_) {
+        presenter_.HideEffect(PointerEffect::Picture);
         return;
     }
-    Papic2.SetCaption(kStop);
-    inventory_.halo().Hide();
-    const PictureSettings stored = ReadPictureSettings();
-    follower.SetPictureOffset(ToPictureOffset(stored));
-    follower.Image1.SetPicture(ui::Picture::LoadPng(stored.fileName));
-    // Showing the follower hides this window (its show steps); it comes straight back.
-    follower.Show();
+    presenter_.ShowEffect(PointerEffect::Picture, [this] { follower_.TakeSettings(ReadPictureSettings()); });
+    // Showing the picture closes this window (the start-up show chain); it comes straight back.
     Show();
 }

@@ -1,7 +1,10 @@
-// The settings window (TForm4): halo colour, size and transparency, the follower picture
-// and its offset; saves them to the settings database and starts or stops either effect
-// with what is stored.
+// The settings window: halo colour, size and transparency, the follower picture and its
+// offset; saves them to the settings database and starts or stops either effect with
+// what is stored.
 #pragma once
+#include <string>
+
+#include "app/Presenter.h"
 #include "ui/ColorDialog.h"
 #include "ui/Edit.h"
 #include "ui/Font.h"
@@ -11,21 +14,36 @@
 #include "ui/OpenDialog.h"
 #include "ui/Panel.h"
 
-class Inventory;
+class FollowerWindow;
+class HaloWindow;
 
-class TForm4 : public ui::Form {
+class SettingsWindow : public ui::Form {
 public:
-    explicit TForm4(Inventory& inventory);
+    SettingsWindow(Presenter& presenter, FollowerWindow& follower, HaloWindow& halo);
 
-    void Edit1DblClick();
-    void Ppa1Click();
-    void Ppa2Click();
-    void Papic3Click();
-    void Papic1Click();
-    void Papic2Click();
+    ui::Color HaloColor() const { return haloColor_; }
+    // The picture path a save stores: the one read at start-up or browsed since.
+    const std::wstring& PicturePath() const { return picturePath_; }
+    bool HaloOn() const { return haloOn_; }
+    bool PictureOn() const { return pictureOn_; }
 
 private:
-    Inventory& inventory_;
+    void ChooseHaloColor();
+    void SaveHalo();
+    void StartOrStopHalo();
+    void BrowsePicture();
+    void SavePicture();
+    void StartOrStopPicture();
+    void SetHaloColor(ui::Color color);
+
+    Presenter& presenter_;
+    FollowerWindow& follower_;
+    HaloWindow& halo_;
+    ui::Color haloColor_ = ui::WindowBackground;  // the colour box's background until a read
+    std::wstring picturePath_;
+    // What each start/stop button did last; its caption says what it does next.
+    bool haloOn_ = false;
+    bool pictureOn_ = false;
     // The labels' fonts (宋体), created before the labels that use them.
     ui::ScaledFont headingFont_;
     ui::ScaledFont textFont_;
@@ -33,34 +51,33 @@ private:
 
 public:
     // Halo settings.
-    ui::Panel PP1;
-    ui::Label PPLabel1;
-    ui::Edit Edit1;  // the colour box: its background is the halo colour
-    ui::Label Label5;
-    ui::Label Label1;
-    ui::Edit Edit2;  // diameter
-    ui::Label Label2;
-    ui::Label Label3;
-    ui::Edit Edit3;  // alpha
-    ui::Label Label4;
-    ui::Panel Ppa1;  // save
-    ui::Panel Ppa2;  // start / stop: the caption is the state
+    ui::Panel haloGroup;
+    ui::Label haloTitle;
+    ui::Edit haloColorBox;  // shows the halo colour as its background
+    ui::Label haloColorHint;
+    ui::Label haloDiameterLabel;
+    ui::Edit haloDiameterBox;
+    ui::Label haloDiameterRange;
+    ui::Label haloAlphaLabel;
+    ui::Edit haloAlphaBox;
+    ui::Label haloAlphaRange;
+    ui::Panel haloSaveButton;
+    ui::Panel haloStartButton;
 
     // Picture settings.
-    ui::Panel PP2;
-    ui::Label Label6;
-    ui::Image Image1;  // preview
-    ui::Label Label9;
-    ui::Panel Papic3;  // browse
-    ui::Edit Edit5;    // hidden: the picture path to store
-    ui::Label Label7;
-    ui::Edit Edit4;  // offset
-    ui::Label Label8;
-    ui::Panel Papic1;  // save
-    ui::Panel Papic2;  // start / stop: the caption is the state
+    ui::Panel pictureGroup;
+    ui::Label pictureTitle;
+    ui::Image picturePreview;
+    ui::Label pictureHint;
+    ui::Panel browseButton;
+    ui::Label pictureOffsetLabel;
+    ui::Edit pictureOffsetBox;
+    ui::Label pictureOffsetRange;
+    ui::Panel pictureSaveButton;
+    ui::Panel pictureStartButton;
 
-    ui::ColorDialog ColorDialog1;
-    ui::OpenDialog OpenDg;
+    ui::ColorDialog colorDialog;
+    ui::OpenDialog openDialog;
 
 protected:
     void OnCreate() override;

@@ -1,12 +1,13 @@
 #include "pen/BoardWindow.h"
 
+#include "pen/PenTexts.h"
 #include "ui/Screen.h"
 
 namespace {
 ui::FormParams BoardParams() {
     ui::FormParams p;
-    p.className = L"TForm9";
-    p.caption = L"Form9";
+    p.className = pen::kBoardClass;
+    p.caption = pen::kBoardCaption;
     p.border = ui::BorderStyle::None;
     p.color = ui::Black;
     // Maximized: the whole screen.
@@ -19,4 +20,4 @@ ui::FormParams BoardParams() {
 }
 }  // namespace
 
-TForm9::TForm9(Inventory&) : ui::Form(BoardParams()) {}
+BoardWindow::BoardWindow() : ui::Form(BoardParams()) {}

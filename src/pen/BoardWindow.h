@@ -1,11 +1,9 @@
-// The board window (TForm9): a plain full-screen window, not top-most, that the pen's
-// black and white boards are copied from.
+// The board window: a plain full-screen window, not top-most, that paints the pen's black
+// and white boards.
 #pragma once
 #include "ui/Form.h"
 
-class Inventory;
-
-class TForm9 : public ui::Form {
+class BoardWindow : public ui::Form {
 public:
-    explicit TForm9(Inventory& inventory);
+    BoardWindow();
 };

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "pen/PenTexts.h"
 #include "resources/PenResources.h"
 #include "ui/Font.h"
 
@@ -34,6 +35,26 @@ ui::PanelParams SwatchParams(int left, int top, ui::Color color) {
     return {left, top, 50, 17, L"", color, ui::Bevel::None};
 }
 
+// The toolbar's buttons in the order of their glyphs, three to a row.
+struct ButtonRow {
+    const wchar_t* hint;  // empty: no tooltip
+    PaletteAction action;
+};
+using pen::DrawTool;
+const ButtonRow kButtons[PenPalette::kButtonCount] = {
+    {L"画笔工具", DrawTool::Pen},         {L"直线工具", DrawTool::Line},          {L"矩形工具", DrawTool::Rectangle},
+    {L"随圆工具", DrawTool::Ellipse},     {L"圆角矩形工具", DrawTool::RoundRect}, {L"刷新", PaletteCommand::Refresh},
+    {L"直线箭头", DrawTool::Arrow},       {L"两头箭头直线", DrawTool::DoubleArrow}, {L"", DrawTool::Text},
+    {L"黑白板", PaletteCommand::NextBoard}, {L"橡皮擦工具", DrawTool::Eraser},    {L"帮助", PaletteCommand::Help},
+};
+constexpr std::size_t kButtonsPerRow = 3;
+
+template <typename Style>
+std::optional<Style> StyleAt(const ui::ComboBox& list) {
+    const int index = list.ItemIndex();
+    return index >= 0 ? std::optional<Style>(static_cast<Style>(index)) : std::nullopt;
+}
+
 ui::ToolBarParams ToolBarLayout() {
     ui::ToolBarParams p;
     p.left = 10;
@@ -53,39 +74,72 @@ PenPalette::PenPalette(HWND penWindow, int left, int top)
       titleFont_(Handle(), kLabelFace, kLabelHeight, true, GB2312_CHARSET),
       labelFont_(Handle(), kLabelFace, kLabelHeight, false, GB2312_CHARSET),
       styleFont_(Handle(), kLabelFace, kStyleHeight, false, GB2312_CHARSET),
-      Panel1(Handle(), InnerParams()),
-      Label1(Panel1.Handle(), 10, 10, L"电子笔", titleFont_.get(), InnerColor()),
-      Image2(Panel1.Handle(), 64, 8, 22, 17, InnerColor()),
-      ToolBar1(Panel1.Handle(), ToolBarLayout()),
-      Label2(Panel1.Handle(), 10, 136, L"笔色", labelFont_.get(), InnerColor()),
-      SpeedButtonPenColor(Panel1.Handle(), SwatchParams(38, 132, ui::Red)),
-      Label6(Panel1.Handle(), 8, 158, L"线形", labelFont_.get(), InnerColor()),
+      inner(Handle(), InnerParams()),
+      title(inner.Handle(), 10, 10, pen::kPaletteTitle, titleFont_.get(), InnerColor()),
+      closeGlyph(inner.Handle(), 64, 8, 22, 17, InnerColor()),
+      toolBar(inner.Handle(), ToolBarLayout()),
+      penColorLabel(inner.Handle(), 10, 136, L"笔色", labelFont_.get(), InnerColor()),
+      penColorButton(inner.Handle(), SwatchParams(38, 132, ui::Red)),
+      penStyleLabel(inner.Handle(), 8, 158, L"线形", labelFont_.get(), InnerColor()),
       // The style lists take the labels' face, which has the Chinese characters in every
       // locale, a little smaller so that three of them fit the narrow box.
-      ComboBoxPenStyle(Panel1.Handle(), 32, 154, 57, {L"实线", L"虚线", L"点线", L"点划线", L"双点线"},
-                       styleFont_.get()),
-      Label3(Panel1.Handle(), 7, 182, L"线粗", labelFont_.get(), InnerColor()),
-      EditPenWidth(Panel1.Handle(), 34, 179, 39, 21, L"5"),
-      UpDownPenWidth(Panel1.Handle(), EditPenWidth, {73, 179, 16, 21, 1, 30, 5}),
-      Label4(Panel1.Handle(), 8, 208, L"刷色", labelFont_.get(), InnerColor()),
-      SpeedButtonBrushColor(Panel1.Handle(), SwatchParams(37, 205, ui::Highlight)),
-      Label5(Panel1.Handle(), 8, 231, L"刷形", labelFont_.get(), InnerColor()),
-      ComboBoxBrushStyle(Panel1.Handle(), 32, 227, 57,
-                         {L"填色", L"空心", L"水平线", L"垂直线", L"反斜线", L"十字线", L"交叉线"}, styleFont_.get()) {
-    Image2.SetPicture(ui::Picture::FromJpegResource(IDR_CLOSE_GLYPH));
-    // Three to a row; the glyph numbers follow the picture strip.
-    ToolBar1.Add(ToolButton1, 0, L"画笔工具", false);
-    ToolBar1.Add(ToolButton2, 1, L"直线工具", false);
-    ToolBar1.Add(ToolButton3, 2, L"矩形工具", true);
-    ToolBar1.Add(ToolButton4, 3, L"随圆工具", false);
-    ToolBar1.Add(ToolButton5, 4, L"圆角矩形工具", false);
-    ToolBar1.Add(SpeedButtonErase, 5, L"刷新", true);
-    ToolBar1.Add(ToolButton10, 6, L"直线箭头", false);
-    ToolBar1.Add(ToolButton9, 7, L"两头箭头直线", false);
-    ToolBar1.Add(ToolButton11, 8, L"", true);
-    ToolBar1.Add(ToolButton7, 9, L"黑白板", false);
-    ToolBar1.Add(ToolButton6, 10, L"橡皮擦工具", false);
-    ToolBar1.Add(ToolButton8, 11, L"帮助", false);
+      penStyleList(inner.Handle(), 32, 154, 57, {L"实线", L"虚线", L"点线", L"点划线", L"双点线"}, styleFont_.get()),
+      penWidthLabel(inner.Handle(), 7, 182, L"线粗", labelFont_.get(), InnerColor()),
+      penWidthBox(inner.Handle(), 34, 179, 39, 21, L"5"),
+      penWidthUpDown(inner.Handle(), penWidthBox, {73, 179, 16, 21, 1, 30, 5}),
+      brushColorLabel(inner.Handle(), 8, 208, L"刷色", labelFont_.get(), InnerColor()),
+      brushColorButton(inner.Handle(), SwatchParams(37, 205, ui::Highlight)),
+      brushStyleLabel(inner.Handle(), 8, 231, L"刷形", labelFont_.get(), InnerColor()),
+      brushStyleList(inner.Handle(), 32, 227, 57, {L"填色", L"空心", L"水平线", L"垂直线", L"反斜线", L"十字线", L"交叉线"},
+                     styleFont_.get()) {
+    closeGlyph.SetPicture(ui::Picture::FromJpegResource(IDR_CLOSE_GLYPH));
+    for (std::size_t i = 0; i < kButtonCount; ++i) {
+        const ButtonRow& row = kButtons[i];
+        toolBar.Add(buttons_[i], static_cast<int>(i), row.hint, (i + 1) % kButtonsPerRow == 0);
+        buttons_[i].OnClick = [this, action = row.action] {
+            if (const auto* tool = std::get_if<pen::DrawTool>(&action)) {
+                if (OnSelectTool) OnSelectTool(*tool);
+            } else if (OnCommand) {
+                OnCommand(std::get<PaletteCommand>(action));
+            }
+        };
+    }
+    // The frame drags the palette; the system's move loop does not end on every button's
+    // release everywhere, so the palette follows the pointer itself.
+    OnMouseDown = [this](int button, int x, int y) { BeginDrag(button, x, y); };
+    closeGlyph.OnClick = [this] {
+        if (OnCloseClick) OnCloseClick();
+    };
+    penColorButton.OnClick = [this] {
+        if (ChooseColor(penColorButton)) Changed(PaletteChange::PenColor);
+    };
+    brushColorButton.OnClick = [this] {
+        if (ChooseColor(brushColorButton)) Changed(PaletteChange::BrushColor);
+    };
+    penWidthBox.OnChange = [this] { Changed(PaletteChange::PenWidth); };
+    penStyleList.OnChange = [this] { Changed(PaletteChange::PenStyle); };
+    brushStyleList.OnChange = [this] { Changed(PaletteChange::BrushStyle); };
+}
+
+PaletteState PenPalette::State() const {
+    return {penColorButton.GetColor(), brushColorButton.GetColor(), penWidthUpDown.Position(),
+            StyleAt<ui::PenStyle>(penStyleList), StyleAt<ui::BrushStyle>(brushStyleList)};
+}
+
+ui::ToolButton& PenPalette::Button(PaletteAction action) {
+    std::size_t i = 0;
+    while (i + 1 < kButtonCount && kButtons[i].action != action) ++i;
+    return buttons_[i];
+}
+
+bool PenPalette::ChooseColor(ui::Panel& swatch) {
+    if (!colorDialog.Execute(GetParent(Handle()))) return false;
+    swatch.SetColor(colorDialog.GetColor());
+    return true;
+}
+
+void PenPalette::Changed(PaletteChange change) {
+    if (OnChange) OnChange(change, State());
 }
 
 void PenPalette::BeginDrag(int button, int x, int y) {

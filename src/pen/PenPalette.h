@@ -1,9 +1,17 @@
-// The pen's tool palette (Panel2): a purple frame round Panel1, which holds the title,
-// the close glyph, the toolbar and the colour, style and width controls. It lays them
-// out and moves itself when dragged by its frame; the pen window binds their events.
+// The pen's tool palette: a purple frame round the inner panel, which holds the title, the
+// close glyph, the toolbar and the colour, style and width controls. It lays them out,
+// moves itself when dragged by its frame, and tells the pen window what was chosen.
 #pragma once
 #include <windows.h>
 
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <variant>
+
+#include "pen/DrawTool.h"
+#include "ui/CanvasStyles.h"
 #include "ui/ColorDialog.h"
 #include "ui/ComboBox.h"
 #include "ui/Edit.h"
@@ -15,12 +23,38 @@
 #include "ui/ToolBar.h"
 #include "ui/UpDown.h"
 
+// What the palette's controls show, as one value.
+struct PaletteState {
+    ui::Color penColor;
+    ui::Color brushColor;
+    int penWidth;
+    std::optional<ui::PenStyle> penStyle;      // none while the list shows no entry
+    std::optional<ui::BrushStyle> brushStyle;  // likewise
+};
+
+// Which control of the palette changed.
+enum class PaletteChange : std::uint8_t { PenColor, BrushColor, PenWidth, PenStyle, BrushStyle };
+
+// The toolbar's buttons that are not drawing tools.
+enum class PaletteCommand : std::uint8_t { Refresh, NextBoard, Help };
+using PaletteAction = std::variant<pen::DrawTool, PaletteCommand>;
+
 class PenPalette : public ui::Panel {
 public:
     static constexpr int kWidth = 129;
     static constexpr int kHeight = 289;
+    static constexpr std::size_t kButtonCount = 12;
 
     PenPalette(HWND penWindow, int left, int top);
+
+    PaletteState State() const;
+    // The toolbar button that selects a tool or runs a command.
+    ui::ToolButton& Button(PaletteAction action);
+
+    std::function<void(pen::DrawTool)> OnSelectTool;
+    std::function<void(PaletteCommand)> OnCommand;
+    std::function<void()> OnCloseClick;
+    std::function<void(PaletteChange, const PaletteState&)> OnChange;
 
     // Moves the palette with the pointer until `button` (VK_LBUTTON, VK_RBUTTON or
     // VK_MBUTTON), pressed at (x, y) in the palette, is released or the mouse capture is
@@ -32,31 +66,32 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void Changed(PaletteChange change);
+    // Opens the colour dialog; true with `swatch` coloured by the choice.
+    bool ChooseColor(ui::Panel& swatch);
+
     int dragButton_ = 0;
     POINT grip_{};  // where the palette is held, in its own pixels
     ui::ScaledFont titleFont_;
     ui::ScaledFont labelFont_;
     ui::ScaledFont styleFont_;
+    std::array<ui::ToolButton, kButtonCount> buttons_;  // in the order of their glyphs
 
 public:
-    ui::Panel Panel1;
-    ui::Label Label1;
-    ui::Image Image2;
-    ui::ToolBar ToolBar1;
-    ui::ToolButton ToolButton1, ToolButton2, ToolButton3;       // pen, line, rectangle
-    ui::ToolButton ToolButton4, ToolButton5, SpeedButtonErase;  // ellipse, rounded rectangle, refresh
-    ui::ToolButton ToolButton10, ToolButton9, ToolButton11;     // arrow, double arrow, text
-    ui::ToolButton ToolButton7, ToolButton6, ToolButton8;       // board, eraser, help
-    ui::Label Label2;
-    ui::Panel SpeedButtonPenColor;
-    ui::Label Label6;
-    ui::ComboBox ComboBoxPenStyle;
-    ui::Label Label3;
-    ui::Edit EditPenWidth;
-    ui::UpDown UpDownPenWidth;
-    ui::Label Label4;
-    ui::Panel SpeedButtonBrushColor;
-    ui::Label Label5;
-    ui::ComboBox ComboBoxBrushStyle;
-    ui::ColorDialog ColorDialog1;
+    ui::Panel inner;
+    ui::Label title;
+    ui::Image closeGlyph;
+    ui::ToolBar toolBar;
+    ui::Label penColorLabel;
+    ui::Panel penColorButton;  // a swatch of the pen colour
+    ui::Label penStyleLabel;
+    ui::ComboBox penStyleList;
+    ui::Label penWidthLabel;
+    ui::Edit penWidthBox;
+    ui::UpDown penWidthUpDown;
+    ui::Label brushColorLabel;
+    ui::Panel brushColorButton;  // a swatch of the brush colour
+    ui::Label brushStyleLabel;
+    ui::ComboBox brushStyleList;
+    ui::ColorDialog colorDialog;
 };

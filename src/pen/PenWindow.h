@@ -1,10 +1,11 @@
-// The pen window (TForm8): a full-screen, top-most copy of the screen to draw on. It
-// holds the drawing surface, the background copy the eraser restores from, the undo
-// history, the palette and the text tool's box. Opened by Esc or the control bar, which
-// show it and then click Button1 (CaptureScreen).
+// The pen window: a full-screen, top-most copy of the screen to draw on. It holds the
+// drawing surface, the background copy the eraser restores from, the undo history, the
+// palette and the text tool. Opened by Esc or the control bar, which show it and then call
+// CaptureScreen.
 #pragma once
 #include <windows.h>
 
+#include "app/Presenter.h"
 #include "base/Monitors.h"
 #include "base/ScreenGeometry.h"
 #include "pen/BoardCycle.h"
@@ -12,30 +13,27 @@
 #include "pen/FigureGeometry.h"
 #include "pen/PenPalette.h"
 #include "pen/PixelTiles.h"
+#include "pen/ScreenCopy.h"
+#include "pen/TextTool.h"
 #include "pen/UndoHistory.h"
-#include "ui/Button.h"
-#include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/Handles.h"
 #include "ui/Surface.h"
 #include "ui/SurfaceImage.h"
 
-class Inventory;
+class BoardWindow;
 
-class TForm8 : public ui::Form {
+class PenWindow : public ui::Form {
 public:
-    explicit TForm8(Inventory& inventory);
+    explicit PenWindow(Presenter& presenter);
+    // The window the black and white boards are painted by.
+    void UseBoard(BoardWindow& board) { board_ = &board; }
 
-    ui::SurfaceImage Image1;  // the drawing surface
-    // The background copy: what the picture showed wherever the drawing has covered it
-    // since the last copy; everywhere else the surface itself is the background.
-    pen::PixelTiles Image3;
-    PenPalette Panel2;
-    ui::Edit Edit1;  // the text tool's box
-    // The copy operations: CaptureScreen, FillBlack, FillWhite, CaptureSelf.
-    ui::Button Button1, Button2, Button3, Button4;
-
-    ui::Canvas& SurfaceCanvas() { return Image1.GetSurface().GetCanvas(); }
+    ui::SurfaceImage& DrawingSurface() { return surface_; }
+    ui::Canvas& SurfaceCanvas() { return surface_.GetSurface().GetCanvas(); }
+    const pen::PixelTiles& Background() const { return background_; }
+    PenPalette& Palette() { return palette_; }
+    TextTool& TextInput() { return text_; }
     // What the eraser restores at (x, y), as RGB(r, g, b).
     COLORREF BackgroundPixel(int x, int y);
     const pen::UndoHistory& History() const { return history_; }
@@ -46,50 +44,29 @@ public:
     HCURSOR ToolCursor() const { return cursor_.get(); }
     int HotKeyId() const { return hotKeyId_; }
 
-    void WMHotKey(WPARAM wParam, LPARAM lParam);
+    void OnHotKey(WPARAM wParam, LPARAM lParam);
     // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z while the pen window or its surface has the focus.
-    void EditKeyDown(WPARAM key);
+    void OnEditKey(WPARAM key);
     void Undo();
     void Redo();
-
-    // Tools.
-    void ToolButton1Click();
-    void ToolButton2Click();
-    void ToolButton3Click();
-    void ToolButton4Click();
-    void ToolButton5Click();
-    void ToolButton6Click();
-    void ToolButton9Click();
-    void ToolButton10Click();
-    void ToolButton11Click();
+    void SelectTool(pen::DrawTool tool);
 
     // Press, drag and release on the surface; any mouse button draws.
-    void Image1MouseDown(int button, int x, int y);
-    void Image1MouseMove(int x, int y);
-    void Image1MouseUp(int button, int x, int y);
+    void OnPress(int button, int x, int y);
+    void OnDrag(int x, int y);
+    void OnRelease(int button, int x, int y);
     void DrawShape(pen::Point origin, pen::Point current, ui::PenMode mode);
 
-    // The copy operations behind Button1 to Button4.
+    // Whole new pictures: the screen beneath (a new drawing, nothing to undo), a black or
+    // white board (likewise), and the window as it shows, text box included (undoable).
     void CaptureScreen();
     void FillBlack();
     void FillWhite();
     void CaptureSelf();
-
-    void SpeedButtonEraseClick();
-    void Edit1Change();
-    // Width in pixels of the box's text in the box's own font.
-    int EditTextWidth(const ui::Edit& edit) const;
-
-    // The palette.
-    void Panel2MouseDown(int button, int x, int y);
-    void Image2Click();
-    void SpeedButtonPenColorClick();
-    void SpeedButtonBrushColorClick();
-    void EditPenWidthChange();
-    void ComboBoxPenStyleChange();
-    void ComboBoxBrushStyleChange();
-    void ToolButton7Click();
-    void ToolButton8Click();
+    // The refresh button: the screen beneath again, undoable.
+    void Refresh();
+    // The board button: the next board, undoable.
+    void ShowNextBoard();
 
 protected:
     void OnClose() override;
@@ -99,20 +76,19 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    TForm8(Inventory& inventory, ScreenSize screen);
+    PenWindow(Presenter& presenter, ScreenSize screen);
     void BindEvents();
     void PlacePalette();
     // Moves the closed pen, its surfaces and its palette onto the monitor under the pointer.
     void CoverMonitorUnderPointer();
-    void SelectTool(pen::DrawTool tool);
     void LoadToolCursor(pen::DrawTool tool);
+    void ApplyPalette(PaletteChange change, const PaletteState& state);
+    // After a fresh picture: the palette's state again, all but the pen style.
     void ReapplyPalette();
-    void SetTextFont(int points);
-    void StampTextBox();
+    void RunCommand(PaletteCommand command);
     pen::PixelPlane SurfacePlane();
     // Forgets the history and the background's kept tiles, before a new picture.
     void StartAfresh();
-    void TakeScreenCopy();
     void CopyScreenBeneath();
     void PaintBoard(ui::Color color);
     // A step that puts a whole new picture on the surface, undone as one.
@@ -120,14 +96,17 @@ private:
     void CopyStep(Copy copy);
     void ShowChange(const pen::Rect& changed);
 
-    Inventory& inventory_;
+    ui::SurfaceImage surface_;
+    // The background copy: what the picture showed wherever the drawing has covered it
+    // since the last copy; everywhere else the surface itself is the background.
+    pen::PixelTiles background_;
+    PenPalette palette_;
+    TextTool text_;
+    Presenter& presenter_;
+    BoardWindow* board_ = nullptr;
     pen::UndoHistory history_;
-    // The surface holds the screen as it was just before the window appeared, copied
-    // while the window was being shown and not yet handed on.
-    bool screenCopied_ = false;
-    bool steppingAside_ = false;  // hidden for a moment while a refresh copies the screen
+    ScreenCopy screenCopy_;
     ui::UniqueCursor cursor_;
-    ui::UniqueFont textFont_;
     int hotKeyId_ = 0;
     pen::DrawTool tool_ = pen::DrawTool::Pen;
     bool drawing_ = false;

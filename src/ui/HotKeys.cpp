@@ -3,7 +3,9 @@
 namespace ui {
 
 int RegisterAppHotKey(HWND window, const HotKey& key) {
-    const int id = HotKeyId(GlobalAddAtomA("MyHotKey"), key);
+    // RegisterHotKey wants an application's ids in 0xC000-0xFFFF, where global atoms live:
+    // an id made from an atom of its own cannot collide with another program's hot keys.
+    const int id = HotKeyId(GlobalAddAtomA(kHotKeyAtom), key);
     RegisterHotKey(window, id, 0, key.virtualKey);
     return id;
 }

@@ -24,6 +24,10 @@ void PopupMenu::Popup(HWND owner, int x, int y) {
     SetForegroundWindow(owner);
     const UINT chosen = static_cast<UINT>(TrackPopupMenu(
         menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr));
+    // The other half of bringing the owner to the front: without a message to the owner
+    // after the menu, a menu opened from the tray icon may not close, or open only every
+    // second time.
+    PostMessageW(owner, WM_NULL, 0, 0);
     if (chosen > 0) Click(chosen - 1);
 }
 

@@ -44,15 +44,15 @@ int main() {
     Inventory windows;
     windows.Start();
     env.RunLoopFor(300);
-    TForm2& follower = windows.follower();
-    TForm3& halo = windows.halo();
+    FollowerWindow& follower = windows.follower();
+    HaloWindow& halo = windows.halo();
 
     POINT p;
     const double pointerRead = MicrosecondsPerCall(20000, [&] { GetCursorPos(&p); });
-    const TickCosts followerCost = MeasureTick([&] { follower.Timer2Timer(); });
+    const TickCosts followerCost = MeasureTick([&] { follower.FollowPointer(); });
     follower.Hide();
     halo.Show();
-    const TickCosts haloCost = MeasureTick([&] { halo.Timer3Timer(); });
+    const TickCosts haloCost = MeasureTick([&] { halo.FollowPointer(); });
     halo.Hide();
     follower.Show();
 
@@ -61,8 +61,8 @@ int main() {
     // cost of the message loop itself.
     SetCursorPos(700, 500);
     const double idle = IdleCpuPercent(env, 10000);
-    follower.Timer2.SetEnabled(false);
-    halo.Timer3.SetEnabled(false);
+    follower.followTimer.SetEnabled(false);
+    halo.followTimer.SetEnabled(false);
     const double loopOnly = IdleCpuPercent(env, 5000);
 
     std::printf("GetCursorPos alone:            %8.2f us\n", pointerRead);

@@ -27,7 +27,7 @@ double MillisecondsSince(Clock::time_point start) {
 
 void Pump() { ui::Application::Current().ProcessMessages(); }
 
-void Esc(TForm8& pen) { SendMessageW(pen.Handle(), WM_HOTKEY, 0, MAKELPARAM(0, VK_ESCAPE)); }
+void Esc(PenWindow& pen) { SendMessageW(pen.Handle(), WM_HOTKEY, 0, MAKELPARAM(0, VK_ESCAPE)); }
 
 void PaintNow(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
@@ -61,7 +61,7 @@ Stats TimeBareCopy() {
     return Summarise(samples);
 }
 
-void TimeOpening(TForm8& pen) {
+void TimeOpening(PenWindow& pen) {
     std::vector<double> handler, shown, closing;
     for (int i = 0; i < 30; ++i) {
         const auto start = Clock::now();
@@ -87,11 +87,11 @@ void TimeOpening(TForm8& pen) {
 }
 
 // A refresh with the pen open: under Wine the pen steps aside while the screen is copied.
-void TimeRefresh(TForm8& pen) {
+void TimeRefresh(PenWindow& pen) {
     std::vector<double> samples;
     for (int i = 0; i < 10; ++i) {
         const auto start = Clock::now();
-        pen.SpeedButtonEraseClick();
+        pen.Palette().Button(PaletteCommand::Refresh).Click();
         samples.push_back(MillisecondsSince(start));
         Pump();
     }
@@ -100,9 +100,9 @@ void TimeRefresh(TForm8& pen) {
 }
 
 // One press, then `moves` rubber-band moves growing the figure, then the release.
-void TimeRubberBand(TForm8& pen, void (TForm8::*tool)(), const char* name, POINT from, SIZE reach) {
-    (pen.*tool)();
-    const HWND surface = pen.Image1.Handle();
+void TimeRubberBand(PenWindow& pen, pen::DrawTool tool, const char* name, POINT from, SIZE reach) {
+    pen.Palette().Button(tool).Click();
+    const HWND surface = pen.DrawingSurface().Handle();
     constexpr int kMoves = 400;
     std::vector<double> handler, painted;
     SendMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
@@ -148,7 +148,7 @@ int main() {
     Inventory windows;
     windows.Start();
     Pump();
-    TForm8& pen = windows.penWindow();
+    PenWindow& pen = windows.penWindow();
     std::printf("Screen %d x %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     const PROCESS_MEMORY_COUNTERS closed = ReportMemory("with the pen closed");
 
@@ -159,19 +159,19 @@ int main() {
     Pump();
     const PROCESS_MEMORY_COUNTERS open = ReportMemory("with the pen open");
     ReportGrowth("pen open over pen closed", closed, open);
-    TimeRubberBand(pen, &TForm8::ToolButton3Click, "rectangle", {300, 200}, {240, 180});
-    TimeRubberBand(pen, &TForm8::ToolButton3Click, "rectangle", {300, 200}, {1200, 700});
-    TimeRubberBand(pen, &TForm8::ToolButton4Click, "ellipse", {300, 200}, {240, 180});
-    TimeRubberBand(pen, &TForm8::ToolButton4Click, "ellipse", {300, 200}, {1200, 700});
-    TimeRubberBand(pen, &TForm8::ToolButton5Click, "rounded rectangle", {300, 200}, {240, 180});
-    TimeRubberBand(pen, &TForm8::ToolButton5Click, "rounded rectangle", {300, 200}, {1200, 700});
-    TimeRubberBand(pen, &TForm8::ToolButton2Click, "line", {300, 200}, {1200, 700});
+    TimeRubberBand(pen, pen::DrawTool::Rectangle, "rectangle", {300, 200}, {240, 180});
+    TimeRubberBand(pen, pen::DrawTool::Rectangle, "rectangle", {300, 200}, {1200, 700});
+    TimeRubberBand(pen, pen::DrawTool::Ellipse, "ellipse", {300, 200}, {240, 180});
+    TimeRubberBand(pen, pen::DrawTool::Ellipse, "ellipse", {300, 200}, {1200, 700});
+    TimeRubberBand(pen, pen::DrawTool::RoundRect, "rounded rectangle", {300, 200}, {240, 180});
+    TimeRubberBand(pen, pen::DrawTool::RoundRect, "rounded rectangle", {300, 200}, {1200, 700});
+    TimeRubberBand(pen, pen::DrawTool::Line, "line", {300, 200}, {1200, 700});
     ReportMemory("after drawing");
     const double screenBytes = 4.0 * GetSystemMetrics(SM_CXSCREEN) * GetSystemMetrics(SM_CYSCREEN);
     std::printf("  undo history %zu steps, %.2f screen bitmaps; background copy %.2f screen bitmaps\n",
-                pen.History().UndoCount(), pen.History().Bytes() / screenBytes, pen.Image3.Bytes() / screenBytes);
+                pen.History().UndoCount(), pen.History().Bytes() / screenBytes, pen.Background().Bytes() / screenBytes);
     TimeRefresh(pen);
-    for (int i = 0; i < 3; ++i) pen.ToolButton7Click();
+    for (int i = 0; i < 3; ++i) pen.Palette().Button(PaletteCommand::NextBoard).Click();
     Pump();
     ReportMemory("after the three boards");
     Esc(pen);

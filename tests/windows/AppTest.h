@@ -14,7 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "app/AppTexts.h"
 #include "app/Inventory.h"
+#include "effects/EffectsTexts.h"
+#include "pen/PenTexts.h"
 #include "ui/Application.h"
 
 struct RecordedMouseEvent {

@@ -27,23 +27,23 @@ protected:
 }  // namespace
 
 TEST_F(ControlBarTest, DockedAtTheRightEdgeHalfWayDownWithSixPanels) {
-    TForm1& bar = CreateWindows(false).controlBar();
+    ControlBar& bar = CreateWindows(false).controlBar();
     EXPECT_EQ(bar.Left(), W - 65);
     EXPECT_EQ(bar.Top(), h);
     EXPECT_EQ(bar.Width(), 65);
     EXPECT_EQ(bar.Height(), 198);
     EXPECT_FALSE(GetWindowLongW(bar.Handle(), GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME));
     EXPECT_FALSE(GetWindowLongW(bar.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_EQ(Placement(bar.Panel1), "0,0 73x197");
+    EXPECT_EQ(Placement(bar.background), "0,0 73x197");
 
     struct Expected {
         const ui::Panel& panel;
         int top;
         const wchar_t* caption;
     };
-    for (const Expected& e : {Expected{bar.Pa1, 8, L"关       闭"}, Expected{bar.Pa2, 40, L"设       置"},
-                              Expected{bar.Pa3, 72, L"鼠标跟随"}, Expected{bar.Pa4, 104, L"鼠标光环"},
-                              Expected{bar.Pa6, 136, L"电子笔"}, Expected{bar.Pa5, 168, L"软件帮助"}}) {
+    for (const Expected& e : {Expected{bar.closeButton, 8, L"关       闭"}, Expected{bar.settingsButton, 40, L"设       置"},
+                              Expected{bar.pictureButton, 72, L"鼠标跟随"}, Expected{bar.haloButton, 104, L"鼠标光环"},
+                              Expected{bar.penButton, 136, L"电子笔"}, Expected{bar.helpButton, 168, L"软件帮助"}}) {
         EXPECT_EQ(Placement(e.panel), "0," + std::to_string(e.top) + " 65x25");
         EXPECT_EQ(e.panel.Caption(), e.caption);
         EXPECT_EQ(e.panel.GetColor(), ui::AppWorkspace);
@@ -51,10 +51,10 @@ TEST_F(ControlBarTest, DockedAtTheRightEdgeHalfWayDownWithSixPanels) {
 }
 
 TEST_F(ControlBarTest, MenuItemsInOrderWithTheirSpacing) {
-    TForm1& bar = CreateWindows().controlBar();
+    ControlBar& bar = CreateWindows().controlBar();
     const wchar_t* expected[] = {L"关    闭", L"设    置", L"鼠标跟随", L"鼠标光环", L"电 子 笔", L"软件帮助"};
-    ASSERT_EQ(bar.PopupMenu1.Count(), 6u);
-    for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(bar.PopupMenu1.Caption(i), expected[i]) << "item " << i;
+    ASSERT_EQ(bar.commandMenu.Count(), 6u);
+    for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(bar.commandMenu.Caption(i), expected[i]) << "item " << i;
 }
 
 TEST_F(ControlBarTest, ShowingTheBarShowsTheFollower) {
@@ -66,8 +66,8 @@ TEST_F(ControlBarTest, ShowingTheBarShowsTheFollower) {
 }
 
 TEST_F(ControlBarTest, RetractsAndExtendsWithThePointer) {
-    TForm1& bar = CreateWindows().controlBar();
-    ASSERT_EQ(bar.Timer1.Interval(), 100u);
+    ControlBar& bar = CreateWindows().controlBar();
+    ASSERT_EQ(bar.autoHideTimer.Interval(), 100u);
     SetCursorPos(W - 1, 0);  // top-right corner: above the band
     EXPECT_TRUE(PumpUntil([&] { return bar.Left() == W - 5; })) << "left " << bar.Left();
     SetCursorPos(W - 1, h + 100);
@@ -78,7 +78,7 @@ TEST_F(ControlBarTest, RetractsAndExtendsWithThePointer) {
 }
 
 TEST_F(ControlBarTest, OnTheBandsEdgeTheBarStaysWhereItIs) {
-    TForm1& bar = CreateWindows().controlBar();
+    ControlBar& bar = CreateWindows().controlBar();
     SetCursorPos(W - 10, h);  // the top row
     PumpFor(350);
     EXPECT_EQ(bar.Left(), W - 65) << "stays out";
@@ -91,62 +91,69 @@ TEST_F(ControlBarTest, OnTheBandsEdgeTheBarStaysWhereItIs) {
 
 TEST_F(ControlBarTest, FollowerAndHaloCommandsExcludeEachOther) {
     Inventory& w = CreateWindows();
-    TForm1& bar = w.controlBar();
+    ControlBar& bar = w.controlBar();
     ASSERT_TRUE(w.follower().Visible());
-    LeftClick(bar.Pa4);
+    LeftClick(bar.haloButton);
     EXPECT_TRUE(w.halo().Visible());
     EXPECT_FALSE(w.follower().Visible());
-    LeftClick(bar.Pa3);
+    LeftClick(bar.pictureButton);
     EXPECT_TRUE(w.follower().Visible());
     EXPECT_FALSE(w.halo().Visible());
-    bar.PopupMenu1.Click(3);  // 鼠标光环
+    bar.commandMenu.Click(3);  // 鼠标光环
     EXPECT_TRUE(w.halo().Visible());
     EXPECT_FALSE(w.follower().Visible());
-    bar.PopupMenu1.Click(2);  // 鼠标跟随
+    bar.commandMenu.Click(2);  // 鼠标跟随
     EXPECT_TRUE(w.follower().Visible());
     EXPECT_FALSE(w.halo().Visible());
 }
 
 TEST_F(ControlBarTest, SettingsHelpAndPenCommandsFromPanelsAndMenu) {
     Inventory& w = CreateWindows();
-    TForm1& bar = w.controlBar();
-    LeftClick(bar.Pa2);
+    ControlBar& bar = w.controlBar();
+    LeftClick(bar.settingsButton);
     EXPECT_TRUE(w.settingsWindow().Visible());
     w.settingsWindow().Hide();
-    bar.PopupMenu1.Click(1);
+    bar.commandMenu.Click(1);
     EXPECT_TRUE(w.settingsWindow().Visible());
 
-    LeftClick(bar.Pa5);
+    LeftClick(bar.helpButton);
     EXPECT_TRUE(w.helpWindow().Visible());
     w.helpWindow().Hide();
-    bar.PopupMenu1.Click(5);
+    bar.commandMenu.Click(5);
     EXPECT_TRUE(w.helpWindow().Visible());
 
-    int captures = 0;
-    w.penWindow().Button1.OnClick = [&] { ++captures; };
-    LeftClick(bar.Pa6);
-    EXPECT_TRUE(w.penWindow().Visible());
-    EXPECT_EQ(captures, 1) << "the pen captures the screen";
+    // A capture starts a new picture: the stroke drawn before it can no longer be undone.
+    PenWindow& pen = w.penWindow();
+    const auto drawStroke = [&] {
+        pen.OnPress(VK_LBUTTON, 10, 10);
+        pen.OnRelease(VK_LBUTTON, 40, 40);
+        ASSERT_EQ(pen.History().UndoCount(), 1u);
+    };
+    drawStroke();
+    LeftClick(bar.penButton);
+    EXPECT_TRUE(pen.Visible());
+    EXPECT_EQ(pen.History().UndoCount(), 0u) << "the pen captures the screen";
     EXPECT_TRUE(w.follower().Visible()) << "the pen command leaves the follower as it is";
-    w.penWindow().Hide();
-    LeftClick(bar.Pa4);
-    bar.PopupMenu1.Click(4);
-    EXPECT_TRUE(w.penWindow().Visible());
-    EXPECT_EQ(captures, 2);
+    pen.Hide();
+    LeftClick(bar.haloButton);
+    drawStroke();
+    bar.commandMenu.Click(4);
+    EXPECT_TRUE(pen.Visible());
+    EXPECT_EQ(pen.History().UndoCount(), 0u);
     EXPECT_TRUE(w.halo().Visible()) << "and the halo as it is";
-    w.penWindow().Hide();
+    pen.Hide();
 }
 
 TEST_F(ControlBarTest, CloseCommandEndsTheProgram) {
     CreateWindows();
-    LeftClick(Windows().controlBar().Pa1);
+    LeftClick(Windows().controlBar().closeButton);
     Pump();
     EXPECT_TRUE(ui::Application::Current().Terminated());
 }
 
 TEST_F(ControlBarTest, CloseMenuItemEndsTheProgram) {
     CreateWindows();
-    Windows().controlBar().PopupMenu1.Click(0);
+    Windows().controlBar().commandMenu.Click(0);
     Pump();
     EXPECT_TRUE(ui::Application::Current().Terminated());
 }
@@ -164,8 +171,8 @@ void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
 }  // namespace
 
 TEST_F(ControlBarTest, RightClickAnywhereOnTheBarOpensTheMenu) {
-    TForm1& bar = CreateWindows().controlBar();
-    for (const ui::Panel* where : {&bar.Pa3, &bar.Panel1}) {
+    ControlBar& bar = CreateWindows().controlBar();
+    for (const ui::Panel* where : {&bar.pictureButton, &bar.background}) {
         menuSeen = false;
         const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseOpenMenu);
         const LPARAM at = MAKELPARAM(5, 5);
@@ -186,7 +193,7 @@ TEST_F(ControlBarTest, SettingsAndHelpCommandsBringBackAMinimisedWindow) {
         const ui::Panel& command;
     };
     for (const Case& c :
-         {Case{"settings", w.settingsWindow(), w.controlBar().Pa2}, Case{"help", w.helpWindow(), w.controlBar().Pa5}}) {
+         {Case{"settings", w.settingsWindow(), w.controlBar().settingsButton}, Case{"help", w.helpWindow(), w.controlBar().helpButton}}) {
         SCOPED_TRACE(c.name);
         LeftClick(c.command);
         const int width = c.window.Width();

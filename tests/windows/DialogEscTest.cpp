@@ -20,7 +20,7 @@ bool forcedShut = false;
 void CALLBACK PressEsc(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     escPressed = true;
-    PostMessageW(FindWindowW(L"TForm8", nullptr), WM_HOTKEY, 0, MAKELPARAM(0, VK_ESCAPE));
+    PostMessageW(FindWindowW(pen::kPenClass, nullptr), WM_HOTKEY, 0, MAKELPARAM(0, VK_ESCAPE));
 }
 
 // Only if Esc did not close it: ends whatever dialog is still open, so the test goes on.
@@ -46,18 +46,18 @@ using DialogEscTest = AppTest;
 
 TEST_F(DialogEscTest, EscClosesTheOpenDialogAndLeavesThePenAlone) {
     Inventory& w = CreateWindows();
-    TForm4& s = w.settingsWindow();
+    SettingsWindow& s = w.settingsWindow();
     ui::Application::Current().Dialogs() = ui::Seams::System();
     struct Case {
         const char* name;
         std::function<void()> open;
     };
     const Case cases[] = {
-        {"message box", [&] { s.Edit2.SetText(L""), LeftClick(s.Ppa1); }},
+        {"message box", [&] { s.haloDiameterBox.SetText(L""), LeftClick(s.haloSaveButton); }},
         {"error box",
          [] { ui::Application::Current().HandleException(std::make_exception_ptr(std::runtime_error("broken"))); }},
-        {"colour dialog", [&] { DoubleClick(s.Edit1); }},
-        {"file dialog", [&] { LeftClick(s.Papic3); }},
+        {"colour dialog", [&] { DoubleClick(s.haloColorBox); }},
+        {"file dialog", [&] { LeftClick(s.browseButton); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -15,10 +15,10 @@ namespace {
 struct Expected {
     int dpi;
     int barWidth, barHeight;
-    const char* penButton;   // Pa6 in the bar's container
+    const char* penButton;   // the pen command in the bar's container
     RECT settings;           // left, top, right, bottom of the settings window
-    const char* sizeBox;     // Edit2 in its panel
-    const char* saveButton;  // Ppa1 in its panel
+    const char* sizeBox;     // the halo size box in its panel
+    const char* saveButton;  // the halo save button in its panel
     int paletteFromRight, paletteTop;
     int toolButtonWidth;
     int glyphSize;
@@ -43,31 +43,31 @@ void MoveToDpi(const ui::Form& form, int dpi) {
 
 void ExpectBarAndPalette(Inventory& w, const Expected& e) {
     const ScreenSize screen = ui::PrimaryScreenSize();
-    TForm1& bar = w.controlBar();
+    ControlBar& bar = w.controlBar();
     EXPECT_EQ(bar.Width(), e.barWidth);
     EXPECT_EQ(bar.Height(), e.barHeight);
     EXPECT_EQ(bar.Top(), screen.height / 2);
-    EXPECT_EQ(Placement(bar.Pa6), e.penButton);
+    EXPECT_EQ(Placement(bar.penButton), e.penButton);
 
-    TForm8& pen = w.penWindow();
-    EXPECT_EQ(pen.Panel2.Left(), screen.width - e.paletteFromRight);
-    EXPECT_EQ(pen.Panel2.Top(), e.paletteTop);
-    const RECT button = pen.Panel2.ToolBar1.ButtonRect(0);
+    PenWindow& pen = w.penWindow();
+    EXPECT_EQ(pen.Palette().Left(), screen.width - e.paletteFromRight);
+    EXPECT_EQ(pen.Palette().Top(), e.paletteTop);
+    const RECT button = pen.Palette().toolBar.ButtonRect(0);
     EXPECT_EQ(button.right - button.left, e.toolButtonWidth);
-    const auto glyphs = reinterpret_cast<HIMAGELIST>(SendMessageW(pen.Panel2.ToolBar1.Handle(), TB_GETIMAGELIST, 0, 0));
+    const auto glyphs = reinterpret_cast<HIMAGELIST>(SendMessageW(pen.Palette().toolBar.Handle(), TB_GETIMAGELIST, 0, 0));
     int glyphWidth = 0, glyphHeight = 0;
     ImageList_GetIconSize(glyphs, &glyphWidth, &glyphHeight);
     EXPECT_EQ(glyphWidth, e.glyphSize) << "glyphs drawn for the size they are shown at";
     EXPECT_EQ(pen.Width(), screen.width) << "the pen covers the screen in pixels at any DPI";
 }
 
-void ExpectSettings(TForm4& s, const Expected& e) {
+void ExpectSettings(SettingsWindow& s, const Expected& e) {
     EXPECT_EQ(s.Left(), e.settings.left);
     EXPECT_EQ(s.Top(), e.settings.top);
     EXPECT_EQ(s.Width(), e.settings.right - e.settings.left);
     EXPECT_EQ(s.Height(), e.settings.bottom - e.settings.top);
-    EXPECT_EQ(Placement(s.Edit2), e.sizeBox);
-    EXPECT_EQ(Placement(s.Ppa1), e.saveButton);
+    EXPECT_EQ(Placement(s.haloDiameterBox), e.sizeBox);
+    EXPECT_EQ(Placement(s.haloSaveButton), e.saveButton);
 }
 
 }  // namespace
@@ -87,13 +87,13 @@ TEST_F(DpiLayoutTest, AWindowMovedToAnotherDpiIsLaidOutAgainAndBack) {
     if (!here) GTEST_SKIP() << "no expectations for " << ui::PrimaryMonitorDpi() << " DPI";
     const Expected& there = here == &kAt96 ? kAt144 : kAt96;
     Inventory& w = CreateWindows(false);
-    TForm4& s = w.settingsWindow();
-    const int headingHeight = s.PPLabel1.Height();
+    SettingsWindow& s = w.settingsWindow();
+    const int headingHeight = s.haloTitle.Height();
 
     MoveToDpi(s, there.dpi);
-    EXPECT_EQ(Placement(s.Edit2), there.sizeBox);
-    EXPECT_EQ(Placement(s.Ppa1), there.saveButton);
-    const int scaledHeading = s.PPLabel1.Height();
+    EXPECT_EQ(Placement(s.haloDiameterBox), there.sizeBox);
+    EXPECT_EQ(Placement(s.haloSaveButton), there.saveButton);
+    const int scaledHeading = s.haloTitle.Height();
     EXPECT_NEAR(scaledHeading, MulDiv(headingHeight, there.dpi, here->dpi), 3) << "its font was made again";
     MoveToDpi(w.controlBar(), there.dpi);
     MoveToDpi(w.penWindow(), there.dpi);
@@ -102,8 +102,8 @@ TEST_F(DpiLayoutTest, AWindowMovedToAnotherDpiIsLaidOutAgainAndBack) {
     MoveToDpi(s, here->dpi);
     MoveToDpi(w.controlBar(), here->dpi);
     MoveToDpi(w.penWindow(), here->dpi);
-    EXPECT_EQ(Placement(s.Edit2), here->sizeBox);
-    EXPECT_EQ(Placement(s.Ppa1), here->saveButton);
-    EXPECT_EQ(s.PPLabel1.Height(), headingHeight);
+    EXPECT_EQ(Placement(s.haloDiameterBox), here->sizeBox);
+    EXPECT_EQ(Placement(s.haloSaveButton), here->saveButton);
+    EXPECT_EQ(s.haloTitle.Height(), headingHeight);
     ExpectBarAndPalette(w, *here);
 }

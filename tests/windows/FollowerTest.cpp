@@ -13,7 +13,7 @@ TEST_F(FollowerTest, TracksThePointerMinusTheOffset) {
         WriteSettings(L"pic\\arrow.png", std::to_wstring(offset), L"255", L"150", L"100");
         Inventory& w = CreateWindows();
         SetCursorPos(300, 260);
-        TForm2& f = w.follower();
+        FollowerWindow& f = w.follower();
         EXPECT_TRUE(PumpUntil([&] { return f.Left() == 300 - offset && f.Top() == 260 - offset; }))
             << "offset " << offset << ": at " << f.Left() << "," << f.Top();
         EXPECT_EQ(f.Width(), 128);
@@ -27,7 +27,7 @@ TEST_F(FollowerTest, TracksThePointerMinusTheOffset) {
 
 TEST_F(FollowerTest, ShowsUpAtThePointerAfterBeingHidden) {
     Inventory& w = CreateWindows();
-    TForm2& f = w.follower();
+    FollowerWindow& f = w.follower();
     SendHotKey(f.Handle(), VK_F8);
     ASSERT_FALSE(f.Visible());
     SetCursorPos(700, 650);
@@ -71,14 +71,14 @@ TEST_F(FollowerTest, GreyIsTheSeeThroughKeyAndThePictureIsDrawn) {
     ASSERT_TRUE(GetLayeredWindowAttributes(w.follower().Handle(), &key, &alpha, &flags));
     EXPECT_EQ(key, RGB(128, 128, 128));
     EXPECT_TRUE(flags & LWA_COLORKEY);
-    const ui::Picture& picture = w.follower().Image1.GetPicture();
+    const ui::Picture& picture = w.follower().picture.GetPicture();
     ASSERT_FALSE(picture.Empty());
     EXPECT_EQ(picture.Width(), 128);
 }
 
 TEST_F(FollowerTest, F8TogglesWhateverTheIdAndHidesTheHalo) {
     Inventory& w = CreateWindows();
-    TForm2& f = w.follower();
+    FollowerWindow& f = w.follower();
     ASSERT_TRUE(f.Visible());
     SendHotKey(f.Handle(), VK_F8, 4711);  // the id is not looked at
     EXPECT_FALSE(f.Visible());
@@ -95,7 +95,7 @@ TEST_F(FollowerTest, F8TogglesWhateverTheIdAndHidesTheHalo) {
 
 TEST_F(FollowerTest, KeyboardMouseMovesThePointerAndClicksOnlyWhileOn) {
     Inventory& w = CreateWindows();
-    TForm2& f = w.follower();
+    FollowerWindow& f = w.follower();
     SetCursorPos(500, 400);
     SendHotKey(f.Handle(), VK_LEFT);
     EXPECT_EQ(CursorPos().x, 500) << "arrows do nothing while the mode is off";
@@ -131,7 +131,7 @@ TEST_F(FollowerTest, KeyboardMouseMovesThePointerAndClicksOnlyWhileOn) {
 
 TEST_F(FollowerTest, KeyboardMouseWorksWithTheFollowerHidden) {
     Inventory& w = CreateWindows();
-    TForm2& f = w.follower();
+    FollowerWindow& f = w.follower();
     SendHotKey(f.Handle(), VK_F8);
     ASSERT_FALSE(f.Visible());
     SetCursorPos(200, 200);

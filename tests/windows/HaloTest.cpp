@@ -9,7 +9,7 @@ using HaloTest = AppTest;
 TEST_F(HaloTest, SettingsGiveSizeColourAlphaAndACircularRegion) {
     WriteSettings(L"pic\\arrow.png", L"65", L"16711680", L"256", L"101");
     Inventory& w = CreateWindows();
-    TForm3& h = w.halo();
+    HaloWindow& h = w.halo();
     EXPECT_TRUE(recorder_.errors.empty());
     EXPECT_EQ(h.Width(), 101);
     EXPECT_EQ(h.Height(), 101);
@@ -34,7 +34,7 @@ TEST_F(HaloTest, DiscIsCentredOnThePointer) {
     WriteSettings(L"pic\\arrow.png", L"65", L"255", L"150", L"101");
     Inventory& w = CreateWindows();
     SetCursorPos(400, 300);
-    TForm3& h = w.halo();
+    HaloWindow& h = w.halo();
     h.Show();
     EXPECT_EQ(h.Left(), 350) << "shown at the pointer at once";
     EXPECT_EQ(h.Top(), 250);
@@ -47,7 +47,7 @@ TEST_F(HaloTest, DiscIsCentredOnThePointer) {
 
 TEST_F(HaloTest, ApplyingAgainReplacesTheRegion) {
     Inventory& w = CreateWindows();
-    TForm3& h = w.halo();
+    HaloWindow& h = w.halo();
     h.ApplySettings(255, 200, 40);
     h.ApplySettings(255, 200, 300);
     EXPECT_EQ(h.Width(), 300);
@@ -60,7 +60,7 @@ TEST_F(HaloTest, ApplyingAgainReplacesTheRegion) {
 
 TEST_F(HaloTest, F7SwapsWithTheFollowerAndIgnoresOtherKeys) {
     Inventory& w = CreateWindows();
-    TForm3& h = w.halo();
+    HaloWindow& h = w.halo();
     ASSERT_TRUE(w.follower().Visible());
     SendHotKey(h.Handle(), VK_F7, 12);
     EXPECT_TRUE(h.Visible());

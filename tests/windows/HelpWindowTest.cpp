@@ -26,7 +26,7 @@ CHARFORMAT2W DefaultCharFormat(const ui::RichEdit& box) {
 }  // namespace
 
 TEST_F(HelpWindowTest, CreatedHiddenWithItsTitleAndTextBox) {
-    TForm5& help = CreateWindows().helpWindow();
+    HelpWindow& help = CreateWindows().helpWindow();
     EXPECT_FALSE(help.Visible());
     wchar_t caption[32];
     GetWindowTextW(help.Handle(), caption, 32);
@@ -37,21 +37,21 @@ TEST_F(HelpWindowTest, CreatedHiddenWithItsTitleAndTextBox) {
     EXPECT_EQ(help.Height(), 480);
     EXPECT_TRUE(GetWindowLongW(help.Handle(), GWL_STYLE) & WS_THICKFRAME) << "sizeable";
 
-    EXPECT_EQ(help.Label1.Text(), L"Vellora");
-    EXPECT_EQ(help.Label1.Left(), 224);
-    EXPECT_EQ(help.Label1.Top(), 32);
+    EXPECT_EQ(help.title.Text(), L"Vellora");
+    EXPECT_EQ(help.title.Left(), 224);
+    EXPECT_EQ(help.title.Top(), 32);
     LOGFONTW title{};
-    GetObjectW(help.Label1.GetFont(), sizeof title, &title);
+    GetObjectW(help.title.GetFont(), sizeof title, &title);
     EXPECT_EQ(title.lfHeight, -29);
     EXPECT_EQ(title.lfWeight, FW_BOLD);
     EXPECT_STREQ(title.lfFaceName, L"宋体");
 
-    ASSERT_NE(help.RichEdit1.Handle(), nullptr) << "the rich-edit class is available";
-    EXPECT_EQ(Placement(help.RichEdit1), "56,112 529x329");
-    const LONG style = GetWindowLongW(help.RichEdit1.Handle(), GWL_STYLE);
+    ASSERT_NE(help.helpText.Handle(), nullptr) << "the rich-edit class is available";
+    EXPECT_EQ(Placement(help.helpText), "56,112 529x329");
+    const LONG style = GetWindowLongW(help.helpText.Handle(), GWL_STYLE);
     EXPECT_EQ(style & (WS_HSCROLL | WS_VSCROLL), WS_HSCROLL | WS_VSCROLL);
-    EXPECT_TRUE(help.RichEdit1.ReadOnly());
-    const CHARFORMAT2W text = DefaultCharFormat(help.RichEdit1);
+    EXPECT_TRUE(help.helpText.ReadOnly());
+    const CHARFORMAT2W text = DefaultCharFormat(help.helpText);
     ui::WindowDC screen(nullptr);
     EXPECT_EQ(text.yHeight, MulDiv(19, 1440, GetDeviceCaps(screen.get(), LOGPIXELSY))) << "19 pixels, in twips";
     EXPECT_STREQ(text.szFaceName, L"宋体");
@@ -59,7 +59,7 @@ TEST_F(HelpWindowTest, CreatedHiddenWithItsTitleAndTextBox) {
 }
 
 TEST_F(HelpWindowTest, TextCoversEverySectionInOrder) {
-    const std::wstring text = CreateWindows().helpWindow().RichEdit1.Text();
+    const std::wstring text = CreateWindows().helpWindow().helpText.Text();
     std::size_t at = 0;
     for (const wchar_t* part : {L"多媒体课堂教学", L"用途", L"功能", L"鼠标跟随", L"鼠标光环", L"电子笔", L"使用方法",
                                 L"Esc", L"F7", L"F8", L"类别", L"教学软件", L"升级", L"键盘鼠标", L"方向键"}) {
@@ -70,7 +70,7 @@ TEST_F(HelpWindowTest, TextCoversEverySectionInOrder) {
 }
 
 TEST_F(HelpWindowTest, LongParagraphsWrapAtTheBoxWidth) {
-    const ui::RichEdit& box = CreateWindows().helpWindow().RichEdit1;
+    const ui::RichEdit& box = CreateWindows().helpWindow().helpText;
     // The opening paragraph is wider than the box: its second line starts before its end.
     const auto secondLine = SendMessageW(box.Handle(), EM_LINEINDEX, 1, 0);
     const auto firstBreak = box.Text().find(L'\r');
@@ -80,7 +80,7 @@ TEST_F(HelpWindowTest, LongParagraphsWrapAtTheBoxWidth) {
 }
 
 TEST_F(HelpWindowTest, WrappedLinesEndLeftOfTheScrollBar) {
-    const ui::RichEdit& box = CreateWindows().helpWindow().RichEdit1;
+    const ui::RichEdit& box = CreateWindows().helpWindow().helpText;
     HWND h = box.Handle();
     RECT client{};
     GetClientRect(h, &client);
@@ -114,21 +114,21 @@ TEST_F(HelpWindowTest, WrappedLinesEndLeftOfTheScrollBar) {
 }
 
 TEST_F(HelpWindowTest, TypingAndEnterChangeNothing) {
-    TForm5& help = CreateWindows().helpWindow();
-    const std::wstring before = help.RichEdit1.Text();
-    SendMessageW(help.RichEdit1.Handle(), WM_KEYDOWN, VK_RETURN, 1);
-    Type(help.RichEdit1, L"\rx");
-    EXPECT_EQ(help.RichEdit1.Text(), before);
+    HelpWindow& help = CreateWindows().helpWindow();
+    const std::wstring before = help.helpText.Text();
+    SendMessageW(help.helpText.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+    Type(help.helpText, L"\rx");
+    EXPECT_EQ(help.helpText.Text(), before);
 }
 
 TEST_F(HelpWindowTest, HelpCommandShowsItAndClosingOnlyHidesIt) {
     Inventory& w = CreateWindows();
-    TForm5& help = w.helpWindow();
-    LeftClick(w.controlBar().Pa5);
+    HelpWindow& help = w.helpWindow();
+    LeftClick(w.controlBar().helpButton);
     EXPECT_TRUE(help.Visible());
     SendMessageW(help.Handle(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(help.Visible());
     EXPECT_TRUE(IsWindow(help.Handle()));
-    w.controlBar().PopupMenu1.Click(5);
+    w.controlBar().commandMenu.Click(5);
     EXPECT_TRUE(help.Visible());
 }

@@ -9,12 +9,12 @@
 using PenDrawingTest = PenTest;
 
 TEST_F(PenDrawingTest, ClosedFiguresAreTheSameWhicheverWayTheyAreDragged) {
-    TForm8& pen = OpenPen();
+    PenWindow& pen = OpenPen();
     const RECT area{180, 180, 430, 340};
     const std::pair<POINT, POINT> drags[] = {
         {{200, 200}, {400, 320}}, {{400, 320}, {200, 200}}, {{400, 200}, {200, 320}}, {{200, 320}, {400, 200}}};
-    for (auto select : {&TForm8::ToolButton3Click, &TForm8::ToolButton4Click, &TForm8::ToolButton5Click}) {
-        (pen.*select)();
+    for (auto select : {pen::DrawTool::Rectangle, pen::DrawTool::Ellipse, pen::DrawTool::RoundRect}) {
+        pen.Palette().Button(select).Click();
         std::vector<COLORREF> first;
         for (const auto& [from, to] : drags) {
             WhiteBoard();
@@ -32,9 +32,9 @@ TEST_F(PenDrawingTest, ClosedFiguresAreTheSameWhicheverWayTheyAreDragged) {
 }
 
 TEST_F(PenDrawingTest, ArrowHeadsEndTwentyBackAndTenAside) {
-    TForm8& pen = OpenPen();
+    PenWindow& pen = OpenPen();
     SetPenWidth(3);
-    pen.ToolButton10Click();
+    pen.Palette().Button(pen::DrawTool::Arrow).Click();
     WhiteBoard();
     Drag({200, 300}, {300, 300});
     EXPECT_EQ(Pixel(250, 300), kRed) << "shaft";
@@ -45,7 +45,7 @@ TEST_F(PenDrawingTest, ArrowHeadsEndTwentyBackAndTenAside) {
     EXPECT_EQ(Pixel(220, 310), kWhite) << "no head at the tail";
     EXPECT_EQ(Pixel(220, 290), kWhite);
 
-    pen.ToolButton9Click();
+    pen.Palette().Button(pen::DrawTool::DoubleArrow).Click();
     WhiteBoard();
     Drag({200, 300}, {300, 300});
     EXPECT_EQ(Pixel(280, 310), kRed);
@@ -57,9 +57,9 @@ TEST_F(PenDrawingTest, ArrowHeadsEndTwentyBackAndTenAside) {
 }
 
 TEST_F(PenDrawingTest, ArrowReleasedWhereItWasPressedHasNoHead) {
-    TForm8& pen = OpenPen();
-    for (auto select : {&TForm8::ToolButton10Click, &TForm8::ToolButton9Click}) {
-        (pen.*select)();
+    PenWindow& pen = OpenPen();
+    for (auto select : {pen::DrawTool::Arrow, pen::DrawTool::DoubleArrow}) {
+        pen.Palette().Button(select).Click();
         WhiteBoard();
         Press(500, 500);
         Move(600, 500);
@@ -75,14 +75,14 @@ TEST_F(PenDrawingTest, ArrowReleasedWhereItWasPressedHasNoHead) {
 }
 
 TEST_F(PenDrawingTest, RubberBandLeavesNoTraceAndTheFigureHasItsTrueColours) {
-    TForm8& pen = OpenPen();
+    PenWindow& pen = OpenPen();
     const auto roundRect = [](ui::Canvas& c, const RECT& r) { c.RoundRect(r, 50, 50); };
-    const std::pair<void (TForm8::*)(), std::function<void(ui::Canvas&, const RECT&)>> figures[] = {
-        {&TForm8::ToolButton3Click, [](ui::Canvas& c, const RECT& r) { c.Rectangle(r); }},
-        {&TForm8::ToolButton4Click, [](ui::Canvas& c, const RECT& r) { c.Ellipse(r); }},
-        {&TForm8::ToolButton5Click, roundRect}};
+    const std::pair<pen::DrawTool, std::function<void(ui::Canvas&, const RECT&)>> figures[] = {
+        {pen::DrawTool::Rectangle, [](ui::Canvas& c, const RECT& r) { c.Rectangle(r); }},
+        {pen::DrawTool::Ellipse, [](ui::Canvas& c, const RECT& r) { c.Ellipse(r); }},
+        {pen::DrawTool::RoundRect, roundRect}};
     for (const auto& [select, draw] : figures) {
-        (pen.*select)();
+        pen.Palette().Button(select).Click();
         WhiteBoard();
         Press(100, 100);
         for (POINT p : {POINT{300, 250}, POINT{250, 330}, POINT{160, 120}, POINT{200, 200}}) Move(p.x, p.y);
@@ -99,8 +99,8 @@ TEST_F(PenDrawingTest, RubberBandLeavesNoTraceAndTheFigureHasItsTrueColours) {
 }
 
 TEST_F(PenDrawingTest, ReleaseAwayFromTheLastMoveLeavesTheLastBand) {
-    TForm8& pen = OpenPen();
-    pen.ToolButton2Click();
+    PenWindow& pen = OpenPen();
+    pen.Palette().Button(pen::DrawTool::Line).Click();
     WhiteBoard();
     Press(100, 500);
     Move(400, 500);
@@ -110,13 +110,13 @@ TEST_F(PenDrawingTest, ReleaseAwayFromTheLastMoveLeavesTheLastBand) {
 }
 
 TEST_F(PenDrawingTest, WhitePenRubberBandIsInvisible) {
-    TForm8& pen = OpenPen();
-    pen.Button2.Click();  // a black board
+    PenWindow& pen = OpenPen();
+    pen.FillBlack();  // a black board
     ChoosePenColor(RGB(255, 255, 255));
     const RECT area{80, 380, 640, 480};
-    for (auto select : {&TForm8::ToolButton2Click, &TForm8::ToolButton10Click}) {
-        (pen.*select)();
-        pen.Button2.Click();
+    for (auto select : {pen::DrawTool::Line, pen::DrawTool::Arrow}) {
+        pen.Palette().Button(select).Click();
+        pen.FillBlack();
         Press(100, 400);
         Move(500, 420);
         Move(600, 450);
@@ -128,7 +128,7 @@ TEST_F(PenDrawingTest, WhitePenRubberBandIsInvisible) {
 }
 
 TEST_F(PenDrawingTest, FreehandStrokeFollowsEveryMoveWithAnyButton) {
-    TForm8& pen = OpenPen();
+    PenWindow& pen = OpenPen();
     ASSERT_EQ(pen.Tool(), pen::DrawTool::Pen);
     WhiteBoard();
     Press(100, 500);
@@ -141,7 +141,7 @@ TEST_F(PenDrawingTest, FreehandStrokeFollowsEveryMoveWithAnyButton) {
     EXPECT_EQ(Pixel(100, 540), kWhite) << "no straight line from the press to the release";
     EXPECT_FALSE(pen.Drawing());
 
-    pen.ToolButton2Click();
+    pen.Palette().Button(pen::DrawTool::Line).Click();
     Press(400, 700, WM_RBUTTONDOWN, MK_RBUTTON);
     Move(500, 700, MK_RBUTTON);
     Release(600, 700, WM_RBUTTONUP);
@@ -154,9 +154,9 @@ TEST_F(PenDrawingTest, FreehandStrokeFollowsEveryMoveWithAnyButton) {
 }
 
 TEST_F(PenDrawingTest, MoveRepaintsOnlyWhatTheFiguresTouch) {
-    TForm8& pen = OpenPen();
-    const HWND surface = pen.Image1.Handle();
-    pen.ToolButton3Click();
+    PenWindow& pen = OpenPen();
+    const HWND surface = pen.DrawingSurface().Handle();
+    pen.Palette().Button(pen::DrawTool::Rectangle).Click();
     Press(100, 100);
     Move(200, 150);
     UpdateWindow(surface);
@@ -171,7 +171,7 @@ TEST_F(PenDrawingTest, MoveRepaintsOnlyWhatTheFiguresTouch) {
     EXPECT_GE(dirty.right, 220) << "both bands are repainted";
     Release(220, 170);
 
-    pen.ToolButton6Click();
+    pen.Palette().Button(pen::DrawTool::Eraser).Click();
     UpdateWindow(surface);
     Press(700, 500);
     Release(700, 500);

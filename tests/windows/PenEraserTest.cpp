@@ -7,12 +7,12 @@ protected:
     // A background copy with structure (so a wrong offset shows), then a red slab over
     // it on the surface only.
     void PrepareTwoLayers() {
-        TForm8& pen = Pen();
+        PenWindow& pen = Pen();
         WhiteBoard();
-        pen.ToolButton3Click();
+        pen.Palette().Button(pen::DrawTool::Rectangle).Click();
         ChooseBrushColor(RGB(0, 0, 255));
         for (int i = 0; i < 6; ++i) Drag({300 + 31 * i, 300 + 17 * i}, {340 + 29 * i, 330 + 23 * i});
-        pen.Button4.Click();  // the surface becomes the background copy
+        pen.CaptureSelf();  // the surface becomes the background copy
         ChooseBrushColor(RGB(255, 0, 0));
         Drag({250, 250}, {650, 550});
     }
@@ -36,9 +36,9 @@ protected:
 };
 
 TEST_F(PenEraserTest, ClickRestoresATenPixelSquareAtDefaultWidth) {
-    TForm8& pen = OpenPen();
+    PenWindow& pen = OpenPen();
     PrepareTwoLayers();
-    pen.ToolButton6Click();
+    pen.Palette().Button(pen::DrawTool::Eraser).Click();
     ASSERT_EQ(pen.EraserSize(), 5);
     const RECT area{240, 240, 660, 560};
     const std::vector<COLORREF> before = Block(area);
@@ -48,9 +48,9 @@ TEST_F(PenEraserTest, ClickRestoresATenPixelSquareAtDefaultWidth) {
 }
 
 TEST_F(PenEraserTest, FastDragRestoresSeparateSquaresAtTheSampledPoints) {
-    TForm8& pen = OpenPen();
+    PenWindow& pen = OpenPen();
     PrepareTwoLayers();
-    pen.ToolButton6Click();
+    pen.Palette().Button(pen::DrawTool::Eraser).Click();
     const RECT area{240, 240, 660, 560};
     const std::vector<COLORREF> before = Block(area);
     Press(330, 320);
@@ -61,18 +61,18 @@ TEST_F(PenEraserTest, FastDragRestoresSeparateSquaresAtTheSampledPoints) {
 }
 
 TEST_F(PenEraserTest, WidthTwelveGivesATwentyFourPixelSquareAndSixtyPointText) {
-    TForm8& pen = OpenPen();
+    PenWindow& pen = OpenPen();
     PrepareTwoLayers();
     SetPenWidth(12);
     EXPECT_EQ(pen.SurfaceCanvas().PenWidth(), 12);
     EXPECT_EQ(pen.EraserSize(), 12);
     LOGFONTW font{};
-    GetObjectW(pen.Edit1.GetFont(), sizeof font, &font);
+    GetObjectW(pen.TextInput().box.GetFont(), sizeof font, &font);
     HDC screen = GetDC(nullptr);
     EXPECT_EQ(font.lfHeight, -MulDiv(60, GetDeviceCaps(screen, LOGPIXELSY), 72));
     ReleaseDC(nullptr, screen);
 
-    pen.ToolButton6Click();
+    pen.Palette().Button(pen::DrawTool::Eraser).Click();
     const RECT area{240, 240, 660, 560};
     const std::vector<COLORREF> before = Block(area);
     Press(400, 400);
@@ -81,15 +81,15 @@ TEST_F(PenEraserTest, WidthTwelveGivesATwentyFourPixelSquareAndSixtyPointText) {
 }
 
 TEST_F(PenEraserTest, AfterARefreshTheEraserRestoresTheNewPicture) {
-    TForm8& pen = OpenPen();
+    PenWindow& pen = OpenPen();
     PrepareTwoLayers();
-    pen.SpeedButtonEraseClick();
+    pen.Palette().Button(PaletteCommand::Refresh).Click();
     const COLORREF screen = Pixel(330, 320);
     EXPECT_EQ(Background(330, 320), screen);
     EXPECT_NE(screen, RGB(0, 0, 255)) << "the structured background copy is gone";
-    pen.ToolButton3Click();
+    pen.Palette().Button(pen::DrawTool::Rectangle).Click();
     Drag({300, 300}, {360, 340});
-    pen.ToolButton6Click();
+    pen.Palette().Button(pen::DrawTool::Eraser).Click();
     Press(330, 320);
     Release(330, 320);
     EXPECT_EQ(Pixel(330, 320), screen);

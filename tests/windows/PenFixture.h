@@ -46,24 +46,24 @@ private:
 class PenTest : public AppTest {
 protected:
     // Starts the program and opens the pen with Esc.
-    TForm8& OpenPen() {
+    PenWindow& OpenPen() {
         Inventory& w = CreateWindows();
-        TForm8& pen = w.penWindow();
+        PenWindow& pen = w.penWindow();
         SendHotKey(pen.Handle(), VK_ESCAPE);
         Pump();
         return pen;
     }
-    TForm8& Pen() { return Windows().penWindow(); }
+    PenWindow& Pen() { return Windows().penWindow(); }
 
     // Mouse input on the surface, as messages to its window.
     void Press(int x, int y, UINT msg = WM_LBUTTONDOWN, WPARAM keys = MK_LBUTTON) {
-        SendMessageW(Pen().Image1.Handle(), msg, keys, MAKELPARAM(x, y));
+        SendMessageW(Pen().DrawingSurface().Handle(), msg, keys, MAKELPARAM(x, y));
     }
     void Move(int x, int y, WPARAM keys = MK_LBUTTON) {
-        SendMessageW(Pen().Image1.Handle(), WM_MOUSEMOVE, keys, MAKELPARAM(x, y));
+        SendMessageW(Pen().DrawingSurface().Handle(), WM_MOUSEMOVE, keys, MAKELPARAM(x, y));
     }
     void Release(int x, int y, UINT msg = WM_LBUTTONUP) {
-        SendMessageW(Pen().Image1.Handle(), msg, 0, MAKELPARAM(x, y));
+        SendMessageW(Pen().DrawingSurface().Handle(), msg, 0, MAKELPARAM(x, y));
     }
     // A drag with a few rubber bands on the way, released at `to`.
     void Drag(POINT from, POINT to) {
@@ -74,7 +74,7 @@ protected:
         Release(to.x, to.y);
     }
 
-    COLORREF Pixel(int x, int y) { return Pen().Image1.GetSurface().Pixel(x, y); }
+    COLORREF Pixel(int x, int y) { return Pen().DrawingSurface().GetSurface().Pixel(x, y); }
     // What the screen shows at (x, y).
     static COLORREF ScreenPixel(int x, int y) {
         ui::Surface one(1, 1);
@@ -102,16 +102,16 @@ protected:
 
     // The whole surface, and what the eraser would restore everywhere.
     std::vector<std::uint32_t> SurfacePixels() {
-        ui::Surface& s = Pen().Image1.GetSurface();
+        ui::Surface& s = Pen().DrawingSurface().GetSurface();
         const std::uint32_t* bits = s.Bits();
         return {bits, bits + static_cast<std::size_t>(s.Width()) * s.Height()};
     }
     std::vector<std::uint32_t> BackgroundPixels() {
-        ui::Surface& s = Pen().Image1.GetSurface();
+        ui::Surface& s = Pen().DrawingSurface().GetSurface();
         const pen::PixelPlane plane{s.Bits(), s.Width(), s.Height()};
         std::vector<std::uint32_t> pixels;
         for (int y = 0; y < plane.height; ++y)
-            for (int x = 0; x < plane.width; ++x) pixels.push_back(Pen().Image3.PixelOver(plane, x, y));
+            for (int x = 0; x < plane.width; ++x) pixels.push_back(Pen().Background().PixelOver(plane, x, y));
         return pixels;
     }
 
@@ -149,15 +149,15 @@ protected:
     // Answers the next colour dialog with `color` and clicks the swatch that opens it.
     void ChoosePenColor(COLORREF color) {
         recorder_.colorAnswers.push_back(color);
-        Pen().Panel2.SpeedButtonPenColor.Click();
+        Pen().Palette().penColorButton.Click();
     }
     void ChooseBrushColor(COLORREF color) {
         recorder_.colorAnswers.push_back(color);
-        Pen().Panel2.SpeedButtonBrushColor.Click();
+        Pen().Palette().brushColorButton.Click();
     }
     // Types a width into the width box, as a person would.
-    void SetPenWidth(int width) { Pen().Panel2.EditPenWidth.SetText(std::to_wstring(width)); }
+    void SetPenWidth(int width) { Pen().Palette().penWidthBox.SetText(std::to_wstring(width)); }
 
     // Both bitmaps uniformly white: a known ground to draw on.
-    void WhiteBoard() { Pen().Button3.Click(); }
+    void WhiteBoard() { Pen().FillWhite(); }
 };

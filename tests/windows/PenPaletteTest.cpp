@@ -8,29 +8,29 @@
 using PenPaletteTest = PenTest;
 
 TEST_F(PenPaletteTest, PaletteSitsNearTheTopRightWithAPurpleFrame) {
-    TForm8& pen = OpenPen();
+    PenWindow& pen = OpenPen();
     const int w = GetSystemMetrics(SM_CXSCREEN);
-    EXPECT_EQ(pen.Panel2.Left(), w - 139);
-    EXPECT_EQ(pen.Panel2.Top(), 5);
-    EXPECT_EQ(pen.Panel2.Width(), 129);
-    EXPECT_EQ(pen.Panel2.Height(), 289);
+    EXPECT_EQ(pen.Palette().Left(), w - 139);
+    EXPECT_EQ(pen.Palette().Top(), 5);
+    EXPECT_EQ(pen.Palette().Width(), 129);
+    EXPECT_EQ(pen.Palette().Height(), 289);
     // On the screen the frame is purple, over the surface, and the inside is solid: never
     // the see-through grey, even where the system's button shadow is that grey.
     EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(w - 139 + 5, 100) == RGB(128, 0, 128); }))
         << std::hex << ScreenPixel(w - 139 + 5, 100);
-    const COLORREF inside = ui::ColorToRGB(pen.Panel2.Panel1.GetColor());
+    const COLORREF inside = ui::ColorToRGB(pen.Palette().inner.GetColor());
     EXPECT_NE(inside, RGB(128, 128, 128));
     EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(w - 139 + 16 + 3, 250) == inside; }))
         << std::hex << ScreenPixel(w - 139 + 16 + 3, 250);
     // So is the toolbar's ground below its last row of buttons.
     RECT bar{};
-    GetWindowRect(pen.Panel2.ToolBar1.Handle(), &bar);
+    GetWindowRect(pen.Palette().toolBar.Handle(), &bar);
     EXPECT_EQ(ScreenPixel(bar.left + 40, bar.bottom - 3), inside);
 }
 
 TEST_F(PenPaletteTest, ToolbarHasTwelveButtonsThreeToARowWithTheirHints) {
-    TForm8& pen = OpenPen();
-    ui::ToolBar& bar = pen.Panel2.ToolBar1;
+    PenWindow& pen = OpenPen();
+    ui::ToolBar& bar = pen.Palette().toolBar;
     ASSERT_EQ(bar.ButtonCount(), 12);
     const wchar_t* hints[] = {L"画笔工具", L"直线工具",     L"矩形工具", L"随圆工具", L"圆角矩形工具", L"刷新",
                               L"直线箭头", L"两头箭头直线", L"",         L"黑白板",   L"橡皮擦工具",   L"帮助"};
@@ -49,11 +49,11 @@ TEST_F(PenPaletteTest, ToolbarHasTwelveButtonsThreeToARowWithTheirHints) {
 }
 
 TEST_F(PenPaletteTest, CloseGlyphIsAWhiteCrossOnBlueAndHidesOnlyThePen) {
-    TForm8& pen = OpenPen();
-    const ui::Picture& glyph = pen.Panel2.Image2.GetPicture();
+    PenWindow& pen = OpenPen();
+    const ui::Picture& glyph = pen.Palette().closeGlyph.GetPicture();
     ASSERT_EQ(glyph.Width(), 22);
     ASSERT_EQ(glyph.Height(), 18);
-    EXPECT_EQ(pen.Panel2.Image2.Height(), 17) << "the bottom row is cut off";
+    EXPECT_EQ(pen.Palette().closeGlyph.Height(), 17) << "the bottom row is cut off";
     const auto channels = [&](int x, int y) {
         const std::uint32_t p = glyph.Pixels()[y * 22 + x];
         return std::array<int, 3>{static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
@@ -66,40 +66,40 @@ TEST_F(PenPaletteTest, CloseGlyphIsAWhiteCrossOnBlueAndHidesOnlyThePen) {
     EXPECT_GT(centre[0], 180);
     EXPECT_GT(centre[1], 180) << "white cross";
 
-    SendMessageW(pen.Panel2.Image2.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    SendMessageW(pen.Palette().closeGlyph.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_FALSE(pen.Visible());
     EXPECT_FALSE(Windows().follower().Visible()) << "the close glyph does not bring the follower back";
 }
 
 TEST_F(PenPaletteTest, HelpHidesThePenAndShowsTheHelpWindow) {
-    TForm8& pen = OpenPen();
-    pen.Panel2.ToolButton8.Click();
+    PenWindow& pen = OpenPen();
+    pen.Palette().Button(PaletteCommand::Help).Click();
     EXPECT_FALSE(pen.Visible());
     EXPECT_TRUE(Windows().helpWindow().Visible());
     EXPECT_FALSE(Windows().follower().Visible());
 }
 
 TEST_F(PenPaletteTest, ColourDialogStartsFromTheLastConfirmedColourOfEitherSwatch) {
-    TForm8& pen = OpenPen();
+    PenWindow& pen = OpenPen();
     ChoosePenColor(kBlue);
     ChooseBrushColor(RGB(0, 255, 0));
-    pen.Panel2.SpeedButtonPenColor.Click();  // cancelled
+    pen.Palette().penColorButton.Click();  // cancelled
     ASSERT_EQ(recorder_.colorDialogInitial.size(), 3u);
     EXPECT_EQ(recorder_.colorDialogInitial[0], RGB(0, 0, 0));
     EXPECT_EQ(recorder_.colorDialogInitial[1], kBlue);
     EXPECT_EQ(recorder_.colorDialogInitial[2], RGB(0, 255, 0));
 
     EXPECT_EQ(pen.SurfaceCanvas().PenColor(), static_cast<ui::Color>(kBlue)) << "cancelling changes nothing";
-    EXPECT_EQ(pen.Panel2.SpeedButtonPenColor.GetColor(), static_cast<ui::Color>(kBlue));
-    EXPECT_EQ(pen.Edit1.FontColor(), static_cast<ui::Color>(kBlue)) << "the text takes the pen colour";
+    EXPECT_EQ(pen.Palette().penColorButton.GetColor(), static_cast<ui::Color>(kBlue));
+    EXPECT_EQ(pen.TextInput().box.FontColor(), static_cast<ui::Color>(kBlue)) << "the text takes the pen colour";
     EXPECT_EQ(pen.SurfaceCanvas().BrushColor(), static_cast<ui::Color>(RGB(0, 255, 0)));
-    EXPECT_EQ(pen.Panel2.SpeedButtonBrushColor.GetColor(), static_cast<ui::Color>(RGB(0, 255, 0)));
+    EXPECT_EQ(pen.Palette().brushColorButton.GetColor(), static_cast<ui::Color>(RGB(0, 255, 0)));
 }
 
 TEST_F(PenPaletteTest, WidthArrowsWrapBetweenThirtyAndOne) {
-    TForm8& pen = OpenPen();
-    const HWND arrows = pen.Panel2.UpDownPenWidth.Handle();
-    const int h = pen.Panel2.UpDownPenWidth.Height();
+    PenWindow& pen = OpenPen();
+    const HWND arrows = pen.Palette().penWidthUpDown.Handle();
+    const int h = pen.Palette().penWidthUpDown.Height();
     const auto click = [&](bool up) {
         const LPARAM at = MAKELPARAM(8, up ? 3 : h - 3);
         SendMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -108,11 +108,11 @@ TEST_F(PenPaletteTest, WidthArrowsWrapBetweenThirtyAndOne) {
     SetPenWidth(30);
     ASSERT_EQ(pen.SurfaceCanvas().PenWidth(), 30);
     click(true);
-    EXPECT_EQ(pen.Panel2.EditPenWidth.Text(), L"1");
+    EXPECT_EQ(pen.Palette().penWidthBox.Text(), L"1");
     EXPECT_EQ(pen.SurfaceCanvas().PenWidth(), 1);
     EXPECT_EQ(pen.EraserSize(), 1);
     click(false);
-    EXPECT_EQ(pen.Panel2.EditPenWidth.Text(), L"30");
+    EXPECT_EQ(pen.Palette().penWidthBox.Text(), L"30");
     EXPECT_EQ(pen.SurfaceCanvas().PenWidth(), 30);
     EXPECT_EQ(pen.EraserSize(), 30);
     click(false);
@@ -124,8 +124,8 @@ protected:
     // Fills a rectangle with brush style `index` in blue and reads its inside, well clear
     // of the outline: true where the hatch drew.
     std::vector<std::vector<bool>> HatchOf(int index) {
-        TForm8& pen = Pen();
-        pen.Panel2.ComboBoxBrushStyle.Select(index);
+        PenWindow& pen = Pen();
+        pen.Palette().brushStyleList.Select(index);
         WhiteBoard();
         Drag({100, 100}, {300, 260});
         std::vector<std::vector<bool>> lit;
@@ -155,8 +155,8 @@ protected:
 };
 
 TEST_F(PenHatchTest, EachBrushStyleFillsWithItsOwnPattern) {
-    TForm8& pen = OpenPen();
-    pen.ToolButton3Click();
+    PenWindow& pen = OpenPen();
+    pen.Palette().Button(pen::DrawTool::Rectangle).Click();
     ChooseBrushColor(kBlue);
     const int all = 120 * 160;
 
@@ -193,22 +193,22 @@ TEST_F(PenHatchTest, EachBrushStyleFillsWithItsOwnPattern) {
 }
 
 TEST_F(PenPaletteTest, BrushColourChosenWhileHollowFillsTheNextRectangle) {
-    TForm8& pen = OpenPen();
-    pen.ToolButton3Click();
-    pen.Panel2.ComboBoxBrushStyle.Select(1);
+    PenWindow& pen = OpenPen();
+    pen.Palette().Button(pen::DrawTool::Rectangle).Click();
+    pen.Palette().brushStyleList.Select(1);
     WhiteBoard();
     Drag({100, 100}, {200, 200});
     EXPECT_EQ(Pixel(150, 150), kWhite) << "hollow";
     ChooseBrushColor(RGB(0, 255, 0));
     Drag({300, 100}, {400, 200});
     EXPECT_EQ(Pixel(350, 150), RGB(0, 255, 0)) << "a colour makes the brush solid";
-    EXPECT_EQ(pen.Panel2.ComboBoxBrushStyle.ItemIndex(), 1);
-    EXPECT_EQ(pen.Panel2.ComboBoxBrushStyle.Text(), L"空心") << "the list still shows hollow";
+    EXPECT_EQ(pen.Palette().brushStyleList.ItemIndex(), 1);
+    EXPECT_EQ(pen.Palette().brushStyleList.Text(), L"空心") << "the list still shows hollow";
 }
 
 TEST_F(PenPaletteTest, StyledLinesShowOnlyAtWidthOneWithGapsByBrushStyle) {
-    TForm8& pen = OpenPen();
-    pen.ToolButton2Click();
+    PenWindow& pen = OpenPen();
+    pen.Palette().Button(pen::DrawTool::Line).Click();
     ChooseBrushColor(kBlue);
     const RECT line{100, 400, 500, 401};
     const auto drawLine = [&] {
@@ -218,33 +218,33 @@ TEST_F(PenPaletteTest, StyledLinesShowOnlyAtWidthOneWithGapsByBrushStyle) {
     };
 
     SetPenWidth(1);
-    pen.Panel2.ComboBoxPenStyle.Select(1);  // 虚线
+    pen.Palette().penStyleList.Select(1);  // 虚线
     drawLine();
     EXPECT_GT(Count(line, kRed), 100);
     EXPECT_GT(Count(line, kBlue), 50) << "under a solid brush the gaps take the brush colour";
     EXPECT_EQ(Count(line, kWhite), 0);
 
-    pen.Panel2.ComboBoxBrushStyle.Select(1);  // 空心
+    pen.Palette().brushStyleList.Select(1);  // 空心
     drawLine();
     EXPECT_GT(Count(line, kWhite), 50) << "under any other brush the gaps stay as they were";
     EXPECT_EQ(Count(line, kBlue), 0);
 
-    pen.Panel2.ComboBoxPenStyle.Select(2);  // 点线
+    pen.Palette().penStyleList.Select(2);  // 点线
     SetPenWidth(5);
     drawLine();
     EXPECT_EQ(Count(line, kRed), 400) << "wider pens draw solid";
 
     // A refresh gives a fresh canvas whose pen is solid whatever the list shows.
     SetPenWidth(1);
-    pen.SpeedButtonEraseClick();
+    pen.Palette().Button(PaletteCommand::Refresh).Click();
     drawLine();
     EXPECT_EQ(Count(line, kRed), 400);
-    EXPECT_EQ(pen.Panel2.ComboBoxPenStyle.ItemIndex(), 2);
+    EXPECT_EQ(pen.Palette().penStyleList.ItemIndex(), 2);
 }
 
 TEST_F(PenPaletteTest, StyleBoxesShowTheirWholeEntryInAFontWithTheChineseCharacters) {
-    TForm8& pen = OpenPen();
-    for (ui::ComboBox* box : {&pen.Panel2.ComboBoxPenStyle, &pen.Panel2.ComboBoxBrushStyle}) {
+    PenWindow& pen = OpenPen();
+    for (ui::ComboBox* box : {&pen.Palette().penStyleList, &pen.Palette().brushStyleList}) {
         COMBOBOXINFO info{};
         info.cbSize = sizeof info;
         ASSERT_TRUE(GetComboBoxInfo(box->Handle(), &info));
@@ -273,15 +273,15 @@ TEST_F(PenPaletteTest, StyleBoxesShowTheirWholeEntryInAFontWithTheChineseCharact
 }
 
 TEST_F(PenPaletteTest, DraggingTheFrameEndsWhenItsButtonIsReleased) {
-    TForm8& pen = OpenPen();
-    const HWND palette = pen.Panel2.Handle();
+    PenWindow& pen = OpenPen();
+    const HWND palette = pen.Palette().Handle();
     const struct {
         UINT down, up;
         WPARAM held;
     } buttons[] = {{WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON}, {WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON}};
     for (const auto& b : buttons) {
         SCOPED_TRACE(b.down == WM_RBUTTONDOWN ? "right button" : "left button");
-        const int left = pen.Panel2.Left(), top = pen.Panel2.Top();
+        const int left = pen.Palette().Left(), top = pen.Palette().Top();
         // Held by the frame 5 pixels in from the left, moved 300 left and 40 down.
         SendMessageW(palette, b.down, b.held, MAKELPARAM(5, 150));
         EXPECT_EQ(GetCapture(), palette);
@@ -289,16 +289,16 @@ TEST_F(PenPaletteTest, DraggingTheFrameEndsWhenItsButtonIsReleased) {
         const auto at = [](int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); };
         SendMessageW(palette, WM_MOUSEMOVE, b.held, at(5 - 120, 150 + 10));
         SendMessageW(palette, WM_MOUSEMOVE, b.held, at(5 - 180, 150 + 30));
-        EXPECT_EQ(pen.Panel2.Left(), left - 300);
-        EXPECT_EQ(pen.Panel2.Top(), top + 40);
+        EXPECT_EQ(pen.Palette().Left(), left - 300);
+        EXPECT_EQ(pen.Palette().Top(), top + 40);
         SendMessageW(palette, b.up, 0, MAKELPARAM(5, 150));
         EXPECT_NE(GetCapture(), palette) << "the release ends the drag";
         SendMessageW(palette, WM_MOUSEMOVE, 0, MAKELPARAM(60, 60));
-        EXPECT_EQ(pen.Panel2.Left(), left - 300) << "and the palette stays";
-        EXPECT_FALSE(pen.Panel2.Dragging());
+        EXPECT_EQ(pen.Palette().Left(), left - 300) << "and the palette stays";
+        EXPECT_FALSE(pen.Palette().Dragging());
     }
     // Losing the capture ends a drag as well.
     SendMessageW(palette, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(5, 150));
     ReleaseCapture();
-    EXPECT_FALSE(pen.Panel2.Dragging());
+    EXPECT_FALSE(pen.Palette().Dragging());
 }

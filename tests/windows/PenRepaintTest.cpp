@@ -7,9 +7,9 @@
 using PenRepaintTest = PenTest;
 
 TEST_F(PenRepaintTest, FreehandMoveRepaintsItsSegmentAndNotTheStrokesStart) {
-    TForm8& pen = OpenPen();
+    PenWindow& pen = OpenPen();
     ASSERT_EQ(pen.Tool(), pen::DrawTool::Pen);
-    const HWND surface = pen.Image1.Handle();
+    const HWND surface = pen.DrawingSurface().Handle();
     Press(100, 400);
     Move(300, 400);
     UpdateWindow(surface);

@@ -5,8 +5,8 @@
 using PenStrokeTest = PenTest;
 
 TEST_F(PenStrokeTest, FreehandMovesDrawInTheTrueColourOnABlackBoard) {
-    TForm8& pen = OpenPen();
-    pen.Button2.Click();  // black: not-xor red would come out cyan here
+    PenWindow& pen = OpenPen();
+    pen.FillBlack();  // black: not-xor red would come out cyan here
     Press(100, 500);
     Move(200, 500);
     Move(300, 500);
@@ -16,8 +16,8 @@ TEST_F(PenStrokeTest, FreehandMovesDrawInTheTrueColourOnABlackBoard) {
 }
 
 TEST_F(PenStrokeTest, RoundedCornersAreHalfTheFiguresWidthAndHalfItsHeight) {
-    TForm8& pen = OpenPen();
-    pen.ToolButton5Click();
+    PenWindow& pen = OpenPen();
+    pen.Palette().Button(pen::DrawTool::RoundRect).Click();
     WhiteBoard();
     Press(100, 100);
     Release(340, 180);

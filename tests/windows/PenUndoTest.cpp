@@ -15,10 +15,10 @@ class PenUndoTest : public PenTest {
 protected:
     // The pen open over a green window, with a thick red rectangle drawn on it: something
     // for the eraser, a refresh and a board to take away.
-    TForm8& OpenWithDrawing() {
-        TForm8& pen = OpenPen();
+    PenWindow& OpenWithDrawing() {
+        PenWindow& pen = OpenPen();
         SetPenWidth(9);
-        pen.ToolButton3Click();
+        pen.Palette().Button(pen::DrawTool::Rectangle).Click();
         Drag({320, 320}, {470, 380});
         return pen;
     }
@@ -27,36 +27,36 @@ protected:
 
 TEST_F(PenUndoTest, EachKindOfStepIsUndoneAndRedonePixelForPixel) {
     ColouredWindow beneath(kGreen, RECT{300, 300, 500, 400});
-    TForm8& pen = OpenWithDrawing();
-    const HWND surface = pen.Image1.Handle(), window = pen.Handle();
+    PenWindow& pen = OpenWithDrawing();
+    const HWND surface = pen.DrawingSurface().Handle(), window = pen.Handle();
     struct Row {
         const char* step;
         std::function<void()> setUp, act;
     } rows[] = {
-        {"rectangle", [&] { pen.ToolButton3Click(); },
+        {"rectangle", [&] { pen.Palette().Button(pen::DrawTool::Rectangle).Click(); },
          [&] {
              Drag({350, 200}, {600, 350});
          }},
-        {"freehand stroke", [&] { pen.ToolButton1Click(); },
+        {"freehand stroke", [&] { pen.Palette().Button(pen::DrawTool::Pen).Click(); },
          [&] {
              Press(100, 100, WM_RBUTTONDOWN, MK_RBUTTON);
              Move(180, 140, MK_RBUTTON);
              Move(260, 90, MK_RBUTTON);
              Release(330, 420, WM_RBUTTONUP);
          }},
-        {"eraser drag", [&] { pen.ToolButton6Click(); },
+        {"eraser drag", [&] { pen.Palette().Button(pen::DrawTool::Eraser).Click(); },
          [&] {
              Drag({330, 330}, {460, 370});
          }},
-        {"refresh", [] {}, [&] { pen.SpeedButtonEraseClick(); }},
-        {"board press", [] {}, [&] { pen.ToolButton7Click(); }},
+        {"refresh", [] {}, [&] { pen.Palette().Button(PaletteCommand::Refresh).Click(); }},
+        {"board press", [] {}, [&] { pen.Palette().Button(PaletteCommand::NextBoard).Click(); }},
         // Last: its first press already makes the drawing the background.
         {"stamped text",
          [&] {
-             pen.ToolButton11Click();
+             pen.Palette().Button(pen::DrawTool::Text).Click();
              Press(700, 500);
              Release(700, 500);
-             pen.Edit1.SetText(L"Undo me");
+             pen.TextInput().box.SetText(L"Undo me");
          },
          [&] {
              Press(900, 700);
@@ -88,40 +88,40 @@ TEST_F(PenUndoTest, EachKindOfStepIsUndoneAndRedonePixelForPixel) {
 
 TEST_F(PenUndoTest, AfterUndoingARefreshTheEraserRestoresTheOldPicture) {
     ColouredWindow beneath(kGreen, RECT{300, 300, 500, 400});
-    TForm8& pen = OpenWithDrawing();
+    PenWindow& pen = OpenWithDrawing();
     beneath.SetColor(kBlue);
-    pen.SpeedButtonEraseClick();
+    pen.Palette().Button(PaletteCommand::Refresh).Click();
     EXPECT_EQ(Pixel(400, 350), kBlue) << "the refresh shows the screen as it is now";
     EXPECT_EQ(Pixel(320, 350), kBlue);
 
-    Undo(pen.Image1.Handle());
+    Undo(pen.DrawingSurface().Handle());
     EXPECT_EQ(Pixel(320, 350), kRed) << "the rectangle is back";
-    pen.ToolButton6Click();
+    pen.Palette().Button(pen::DrawTool::Eraser).Click();
     Drag({320, 350}, {320, 350});
     EXPECT_EQ(Pixel(320, 350), kGreen) << "the eraser brings back the picture of before the refresh";
 
     // The eraser itself is undone next, then the rectangle, and then there is nothing.
-    Undo(pen.Image1.Handle());
+    Undo(pen.DrawingSurface().Handle());
     EXPECT_EQ(Pixel(320, 350), kRed);
-    Undo(pen.Image1.Handle());
+    Undo(pen.DrawingSurface().Handle());
     EXPECT_EQ(Pixel(320, 350), kGreen);
     const auto bare = SurfacePixels();
-    Undo(pen.Image1.Handle());
+    Undo(pen.DrawingSurface().Handle());
     EXPECT_EQ(SurfacePixels(), bare) << "nothing left to undo";
 }
 
 TEST_F(PenUndoTest, NothingToUndoOnAFreshPenAndClosingDropsTheHistory) {
-    TForm8& pen = OpenWithDrawing();
+    PenWindow& pen = OpenWithDrawing();
     SendHotKey(pen.Handle(), VK_ESCAPE);
     EXPECT_EQ(pen.History().Bytes(), 0u) << "closing frees the history";
     SendHotKey(pen.Handle(), VK_ESCAPE);
     const auto fresh = SurfacePixels();
-    Undo(pen.Image1.Handle());
+    Undo(pen.DrawingSurface().Handle());
     PressWithControl(pen.Handle(), 'Y');
     EXPECT_EQ(SurfacePixels(), fresh);
 
     // Drawing after an undo forgets the step that could have been redone.
-    pen.ToolButton2Click();
+    pen.Palette().Button(pen::DrawTool::Line).Click();
     Drag({100, 500}, {400, 500});
     const auto line = SurfacePixels();
     Undo(pen.Handle());
@@ -135,16 +135,16 @@ TEST_F(PenUndoTest, NothingToUndoOnAFreshPenAndClosingDropsTheHistory) {
 }
 
 TEST_F(PenUndoTest, TypedTextIsTakenBackThenTheDrawingBeforeIt) {
-    TForm8& pen = OpenPen();
+    PenWindow& pen = OpenPen();
     const auto bare = SurfacePixels();
-    pen.ToolButton3Click();
+    pen.Palette().Button(pen::DrawTool::Rectangle).Click();
     Drag({100, 100}, {300, 200});
     const auto rectangle = SurfacePixels();
     // The press that places the box stamps nothing; the next one stamps the text.
-    pen.ToolButton11Click();
+    pen.Palette().Button(pen::DrawTool::Text).Click();
     Press(500, 500);
     Release(500, 500);
-    pen.Edit1.SetText(L"Hello");
+    pen.TextInput().box.SetText(L"Hello");
     Press(500, 800);
     Release(500, 800);
     ASSERT_NE(SurfacePixels(), rectangle);

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "base/HotKeyTable.h"
+#include "ui/HotKeys.h"
 #include "app/ControlBar.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
@@ -52,15 +53,15 @@ using PenWindowTest = PenTest;
 
 TEST_F(PenWindowTest, FullScreenTopMostSeeThroughAtGreyAndReadyToDraw) {
     Inventory& w = CreateWindows();
-    TForm8& pen = w.penWindow();
+    PenWindow& pen = w.penWindow();
     const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
     EXPECT_FALSE(pen.Visible());
     EXPECT_EQ(pen.Left(), 0);
     EXPECT_EQ(pen.Top(), 0);
     EXPECT_EQ(pen.Width(), sw);
     EXPECT_EQ(pen.Height(), sh);
-    EXPECT_EQ(pen.Image1.GetSurface().Width(), sw);
-    EXPECT_TRUE(pen.Image3.Empty()) << "the background is the surface until something covers it";
+    EXPECT_EQ(pen.DrawingSurface().GetSurface().Width(), sw);
+    EXPECT_TRUE(pen.Background().Empty()) << "the background is the surface until something covers it";
     EXPECT_TRUE(GetWindowLongW(pen.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     COLORREF key = 0;
     DWORD flags = 0;
@@ -68,9 +69,9 @@ TEST_F(PenWindowTest, FullScreenTopMostSeeThroughAtGreyAndReadyToDraw) {
     EXPECT_EQ(key, RGB(128, 128, 128));
     EXPECT_TRUE(flags & LWA_COLORKEY);
 
-    EXPECT_EQ(pen.Edit1.Left(), sw);
-    EXPECT_EQ(pen.Edit1.Top(), sh);
-    EXPECT_TRUE(pen.Edit1.Visible()) << "visible, but out of sight";
+    EXPECT_EQ(pen.TextInput().box.Left(), sw);
+    EXPECT_EQ(pen.TextInput().box.Top(), sh);
+    EXPECT_TRUE(pen.TextInput().box.Visible()) << "visible, but out of sight";
     EXPECT_EQ(pen.Tool(), pen::DrawTool::Pen);
     EXPECT_NE(pen.ToolCursor(), nullptr);
     EXPECT_EQ(pen.EraserSize(), 5);
@@ -80,13 +81,13 @@ TEST_F(PenWindowTest, FullScreenTopMostSeeThroughAtGreyAndReadyToDraw) {
     EXPECT_EQ(canvas.GetPenStyle(), ui::PenStyle::Solid);
     EXPECT_EQ(canvas.BrushColor(), ui::Highlight);
     EXPECT_EQ(canvas.GetBrushStyle(), ui::BrushStyle::Solid);
-    EXPECT_EQ(pen.HotKeyId(), HotKeyId(GlobalAddAtomA("MyHotKey"), hotkeys::Esc));
+    EXPECT_EQ(pen.HotKeyId(), HotKeyId(GlobalAddAtomA(ui::kHotKeyAtom), hotkeys::Esc));
     EXPECT_TRUE(recorder_.errors.empty());
 }
 
 TEST_F(PenWindowTest, EscOpensAndClosesThePenHidingHaloAndFollower) {
     Inventory& w = CreateWindows();
-    TForm8& pen = w.penWindow();
+    PenWindow& pen = w.penWindow();
     w.halo().Show();
     SendHotKey(pen.Handle(), VK_F7);
     EXPECT_FALSE(pen.Visible()) << "the pen's handler only knows Esc";
@@ -112,16 +113,16 @@ TEST_F(PenWindowTest, EscOpensAndClosesThePenHidingHaloAndFollower) {
 
 TEST_F(PenWindowTest, ScreenCopyHoldsWhatLiesBeneathNotThePen) {
     ColouredWindow beneath(RGB(0, 160, 0), RECT{300, 300, 500, 400});
-    TForm8& pen = OpenPen();
+    PenWindow& pen = OpenPen();
     EXPECT_EQ(Pixel(400, 350), RGB(0, 160, 0));
     EXPECT_EQ(Background(400, 350), RGB(0, 160, 0));
 
     // Something distinctive on the pen, shown on the screen, then a fresh copy.
-    pen.ToolButton3Click();
+    pen.Palette().Button(pen::DrawTool::Rectangle).Click();
     Drag({320, 320}, {480, 380});
     RedrawWindow(pen.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     ASSERT_NE(Pixel(400, 350), RGB(0, 160, 0));
-    pen.SpeedButtonEraseClick();
+    pen.Palette().Button(PaletteCommand::Refresh).Click();
     EXPECT_EQ(Pixel(400, 350), RGB(0, 160, 0)) << "the pen's own drawing is not part of the copy";
     EXPECT_EQ(Pixel(330, 320), RGB(0, 160, 0));
 
@@ -137,13 +138,13 @@ TEST_F(PenWindowTest, ScreenCopyHoldsWhatLiesBeneathNotThePen) {
         COLORREF beneath;
         std::function<void()> copy;
     } copies[] = {
-        {"refresh", RGB(200, 0, 0), [&] { pen.SpeedButtonEraseClick(); }},
+        {"refresh", RGB(200, 0, 0), [&] { pen.Palette().Button(PaletteCommand::Refresh).Click(); }},
         {"the board's screen step", RGB(0, 200, 200),
          [&] {
-             while (pen.NextBoardToShow() != pen::NextBoard::Screen) pen.ToolButton7Click();
-             pen.ToolButton7Click();
+             while (pen.NextBoardToShow() != pen::NextBoard::Screen) pen.Palette().Button(PaletteCommand::NextBoard).Click();
+             pen.Palette().Button(PaletteCommand::NextBoard).Click();
          }},
-        {"the control bar's pen command", RGB(200, 200, 0), [&] { Windows().controlBar().Pa6Click(); }},
+        {"the control bar's pen command", RGB(200, 200, 0), [&] { Windows().controlBar().penButton.Click(); }},
     };
     for (const auto& c : copies) {
         beneath.SetColor(c.beneath);
@@ -155,60 +156,60 @@ TEST_F(PenWindowTest, ScreenCopyHoldsWhatLiesBeneathNotThePen) {
 
 TEST_F(PenWindowTest, BoardButtonCyclesWhiteBlackScreenAcrossReopening) {
     ColouredWindow beneath(RGB(0, 160, 0), RECT{300, 300, 500, 400});
-    TForm8& pen = OpenPen();
-    TForm9& board = Windows().boardWindow();
+    PenWindow& pen = OpenPen();
+    BoardWindow& board = Windows().boardWindow();
     const auto uniform = [&](COLORREF c) {
         int off = 0;
         for (int y = 0; y < pen.Height(); y += 37)
             for (int x = 0; x < pen.Width(); x += 41) off += Pixel(x, y) != c || Background(x, y) != c;
         return off == 0;
     };
-    pen.ToolButton7Click();
+    pen.Palette().Button(PaletteCommand::NextBoard).Click();
     EXPECT_TRUE(uniform(kWhite));
     EXPECT_FALSE(board.Visible()) << "the board window is only there for the copy";
     EXPECT_TRUE(pen.Visible());
-    pen.ToolButton7Click();
+    pen.Palette().Button(PaletteCommand::NextBoard).Click();
     EXPECT_TRUE(uniform(kBlack));
-    pen.ToolButton7Click();
+    pen.Palette().Button(PaletteCommand::NextBoard).Click();
     EXPECT_EQ(Pixel(400, 350), RGB(0, 160, 0)) << "third press: the screen again";
-    pen.ToolButton7Click();
+    pen.Palette().Button(PaletteCommand::NextBoard).Click();
     EXPECT_TRUE(uniform(kWhite)) << "and round again";
 
     // Two more presses, then close and reopen: the cycle goes on where it was.
-    pen.ToolButton7Click();
-    pen.ToolButton7Click();
+    pen.Palette().Button(PaletteCommand::NextBoard).Click();
+    pen.Palette().Button(PaletteCommand::NextBoard).Click();
     SendHotKey(pen.Handle(), VK_ESCAPE);
     SendHotKey(pen.Handle(), VK_ESCAPE);
     EXPECT_EQ(pen.NextBoardToShow(), pen::NextBoard::White);
-    pen.ToolButton7Click();
+    pen.Palette().Button(PaletteCommand::NextBoard).Click();
     EXPECT_TRUE(uniform(kWhite));
 
     // A board press keeps the palette's attributes on the fresh canvas.
     ChooseBrushColor(RGB(0, 0, 255));
-    pen.ToolButton7Click();
+    pen.Palette().Button(PaletteCommand::NextBoard).Click();
     EXPECT_EQ(pen.SurfaceCanvas().BrushColor(), static_cast<ui::Color>(RGB(0, 0, 255)));
     EXPECT_EQ(pen.SurfaceCanvas().PenWidth(), 5);
     EXPECT_EQ(pen.SurfaceCanvas().GetPenMode(), ui::PenMode::Copy);
 }
 
 TEST_F(PenWindowTest, TextIsCommittedByTheNextPressAndDroppedByAnotherTool) {
-    TForm8& pen = OpenPen();
+    PenWindow& pen = OpenPen();
     WhiteBoard();
-    pen.ToolButton11Click();
+    pen.Palette().Button(pen::DrawTool::Text).Click();
     EXPECT_EQ(pen.Tool(), pen::DrawTool::Text);
-    EXPECT_TRUE(pen.Edit1.Visible());
-    EXPECT_EQ(GetFocus(), pen.Edit1.Handle());
-    EXPECT_EQ(pen.Edit1.FontColor(), ui::Red);
+    EXPECT_TRUE(pen.TextInput().box.Visible());
+    EXPECT_EQ(GetFocus(), pen.TextInput().box.Handle());
+    EXPECT_EQ(pen.TextInput().box.FontColor(), ui::Red);
     EXPECT_FALSE(Windows().follower().Visible());
 
     Press(300, 600);
     Release(300, 600);
-    EXPECT_EQ(pen.Edit1.Left(), 300);
-    EXPECT_EQ(pen.Edit1.Top(), 600);
-    for (wchar_t c : std::wstring(L"Hello")) SendMessageW(pen.Edit1.Handle(), WM_CHAR, c, 0);
-    EXPECT_EQ(pen.Edit1.Text(), L"Hello");
-    EXPECT_EQ(pen.Edit1.Width(), pen.EditTextWidth(pen.Edit1) + 45);
-    const RECT box{300, 600, 300 + pen.Edit1.Width(), 600 + pen.Edit1.Height()};
+    EXPECT_EQ(pen.TextInput().box.Left(), 300);
+    EXPECT_EQ(pen.TextInput().box.Top(), 600);
+    for (wchar_t c : std::wstring(L"Hello")) SendMessageW(pen.TextInput().box.Handle(), WM_CHAR, c, 0);
+    EXPECT_EQ(pen.TextInput().box.Text(), L"Hello");
+    EXPECT_EQ(pen.TextInput().box.Width(), pen.TextInput().TextWidth() + 45);
+    const RECT box{300, 600, 300 + pen.TextInput().box.Width(), 600 + pen.TextInput().box.Height()};
     const auto reddish = [&](auto pixel) {
         int n = 0;
         for (int y = box.top; y < box.bottom; ++y)
@@ -226,35 +227,35 @@ TEST_F(PenWindowTest, TextIsCommittedByTheNextPressAndDroppedByAnotherTool) {
     Release(300, 850);
     EXPECT_GT(reddish(surface), 100) << "committed into the surface";
     EXPECT_GT(reddish(background), 100) << "and into the background copy";
-    EXPECT_EQ(pen.Edit1.Top(), 850);
-    EXPECT_EQ(pen.Edit1.Text(), L"");
+    EXPECT_EQ(pen.TextInput().box.Top(), 850);
+    EXPECT_EQ(pen.TextInput().box.Text(), L"");
 
-    for (wchar_t c : std::wstring(L"Lost")) SendMessageW(pen.Edit1.Handle(), WM_CHAR, c, 0);
-    pen.ToolButton2Click();
-    EXPECT_FALSE(pen.Edit1.Visible());
+    for (wchar_t c : std::wstring(L"Lost")) SendMessageW(pen.TextInput().box.Handle(), WM_CHAR, c, 0);
+    pen.Palette().Button(pen::DrawTool::Line).Click();
+    EXPECT_FALSE(pen.TextInput().box.Visible());
     int red = 0;
-    for (int y = 850; y < 850 + pen.Edit1.Height(); ++y)
+    for (int y = 850; y < 850 + pen.TextInput().box.Height(); ++y)
         for (int x = 300; x < 500; ++x) red += Pixel(x, y) != kWhite;
     EXPECT_EQ(red, 0) << "choosing another tool drops what was not committed";
 }
 
 TEST_F(PenWindowTest, EachToolLoadsItsCursorAndAMissingFileGivesTheArrow) {
-    TForm8& pen = OpenPen();
-    const HWND surface = pen.Image1.Handle();
+    PenWindow& pen = OpenPen();
+    const HWND surface = pen.DrawingSurface().Handle();
     const auto shown = [&] {
         SendMessageW(surface, WM_SETCURSOR, reinterpret_cast<WPARAM>(surface), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         return GetCursor();
     };
-    pen.ToolButton6Click();
+    pen.Palette().Button(pen::DrawTool::Eraser).Click();
     const HCURSOR eraser = pen.ToolCursor();
     ASSERT_NE(eraser, nullptr);
     EXPECT_EQ(shown(), eraser);
-    pen.ToolButton11Click();
+    pen.Palette().Button(pen::DrawTool::Text).Click();
     EXPECT_NE(pen.ToolCursor(), nullptr);
     EXPECT_NE(pen.ToolCursor(), eraser);
 
     fs::remove(Folder() / "pic" / "gang" / "gb.cur");
-    pen.ToolButton2Click();
+    pen.Palette().Button(pen::DrawTool::Line).Click();
     EXPECT_EQ(pen.Tool(), pen::DrawTool::Line) << "the tool is selected all the same";
     EXPECT_EQ(pen.ToolCursor(), nullptr);
     EXPECT_EQ(shown(), LoadCursorW(nullptr, IDC_ARROW));
@@ -263,10 +264,10 @@ TEST_F(PenWindowTest, EachToolLoadsItsCursorAndAMissingFileGivesTheArrow) {
 
 TEST_F(PenWindowTest, OpeningAndClosingFiveHundredTimesLeaksNoObjects) {
     Inventory& w = CreateWindows();
-    TForm8& pen = w.penWindow();
+    PenWindow& pen = w.penWindow();
     const auto round = [&](bool paint) {
         SendHotKey(pen.Handle(), VK_ESCAPE);
-        if (paint) UpdateWindow(pen.Image1.Handle());
+        if (paint) UpdateWindow(pen.DrawingSurface().Handle());
         SendHotKey(pen.Handle(), VK_ESCAPE);
         Pump();
     };

@@ -26,13 +26,13 @@ protected:
 
     // Fills the halo boxes, clicks save; the message shown, if any.
     std::wstring SaveHalo(const std::wstring& size, const std::wstring& alpha) {
-        s_->Edit2.SetText(size);
-        s_->Edit3.SetText(alpha);
-        return ClickAndTakeMessage(s_->Ppa1);
+        s_->haloDiameterBox.SetText(size);
+        s_->haloAlphaBox.SetText(alpha);
+        return ClickAndTakeMessage(s_->haloSaveButton);
     }
     std::wstring SavePicture(const std::wstring& offset) {
-        s_->Edit4.SetText(offset);
-        return ClickAndTakeMessage(s_->Papic1);
+        s_->pictureOffsetBox.SetText(offset);
+        return ClickAndTakeMessage(s_->pictureSaveButton);
     }
     std::wstring ClickAndTakeMessage(const ui::Panel& button) {
         recorder_.messages.clear();
@@ -41,7 +41,7 @@ protected:
         return recorder_.messages.empty() ? L"" : recorder_.messages.front();
     }
 
-    TForm4* s_ = nullptr;
+    SettingsWindow* s_ = nullptr;
 };
 
 std::string Stored(const HaloSettings& h) { return ToUtf8(h.colorText + L"/" + h.diameterText + L"/" + h.alphaText); }
@@ -70,12 +70,12 @@ TEST_F(SettingsSaveTest, HaloSizeAndTransparencyBoundaries) {
 
 TEST_F(SettingsSaveTest, AValidHaloSaveWritesTheColourNumberIntoTheColourBox) {
     ASSERT_EQ(SaveHalo(L"250", L"90"), L"");
-    EXPECT_EQ(s_->Edit1.Text(), L"65535");
+    EXPECT_EQ(s_->haloColorBox.Text(), L"65535");
     recorder_.colorAnswers.push_back(RGB(255, 0, 0));
-    DoubleClick(s_->Edit1);
-    EXPECT_EQ(s_->Edit1.Text(), L"65535") << "picking alone changes only the colour";
+    DoubleClick(s_->haloColorBox);
+    EXPECT_EQ(s_->haloColorBox.Text(), L"65535") << "picking alone changes only the colour";
     ASSERT_EQ(SaveHalo(L"250", L"90"), L"");
-    EXPECT_EQ(s_->Edit1.Text(), L"255");
+    EXPECT_EQ(s_->haloColorBox.Text(), L"255");
     EXPECT_EQ(Stored(ReadHaloSettings()), "255/250/90");
 }
 
@@ -108,7 +108,7 @@ TEST_F(SettingsSaveTest, PastedTextThatIsNoNumberIsAConversionErrorAndSavesNothi
     ASSERT_EQ(recorder_.errors.size(), 1u);
     EXPECT_EQ(recorder_.errors[0], L"'1 0' is not a valid integer value.");
     EXPECT_EQ(Stored(ReadHaloSettings()), Stored(before));
-    EXPECT_EQ(s_->Edit1.Text(), L"当前颜色") << "the click ended before the colour box changed";
+    EXPECT_EQ(s_->haloColorBox.Text(), L"当前颜色") << "the click ended before the colour box changed";
 
     recorder_.errors.clear();
     EXPECT_EQ(SavePicture(L"x65"), L"");
@@ -145,9 +145,9 @@ TEST_F(SettingsSaveTest, ALockedDatabaseReportsTheStoresErrorAndLosesNothing) {
     EXPECT_EQ(Stored(ReadHaloSettings()), "65535/100/150") << "nothing written";
 
     // The boxes still hold what was typed; saving again once the lock is gone stores it.
-    EXPECT_EQ(s_->Edit2.Text(), L"321");
-    EXPECT_EQ(ClickAndTakeMessage(s_->Ppa1), L"");
-    EXPECT_EQ(ClickAndTakeMessage(s_->Papic1), L"");
+    EXPECT_EQ(s_->haloDiameterBox.Text(), L"321");
+    EXPECT_EQ(ClickAndTakeMessage(s_->haloSaveButton), L"");
+    EXPECT_EQ(ClickAndTakeMessage(s_->pictureSaveButton), L"");
     EXPECT_EQ(Stored(ReadHaloSettings()), "65535/321/123");
     EXPECT_EQ(ReadPictureSettings().offsetText, L"33");
     EXPECT_EQ(recorder_.errors.size(), 2u);

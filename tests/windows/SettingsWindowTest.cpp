@@ -12,7 +12,7 @@
 using SettingsWindowTest = AppTest;
 
 TEST_F(SettingsWindowTest, LayoutOfTheWindowAndItsControls) {
-    TForm4& s = CreateWindows().settingsWindow();
+    SettingsWindow& s = CreateWindows().settingsWindow();
     wchar_t caption[64];
     GetWindowTextW(s.Handle(), caption, 64);
     EXPECT_STREQ(caption, L"Vellora设置");
@@ -22,38 +22,36 @@ TEST_F(SettingsWindowTest, LayoutOfTheWindowAndItsControls) {
     EXPECT_EQ(s.Height(), 413);
     EXPECT_TRUE(GetWindowLongW(s.Handle(), GWL_STYLE) & WS_CAPTION);
 
-    EXPECT_EQ(Placement(s.PP1), "8,16 361x153");
-    EXPECT_EQ(Placement(s.PP2), "8,176 361x201");
-    EXPECT_EQ(GetParent(s.Edit2.Handle()), s.PP1.Handle());
-    EXPECT_EQ(GetParent(s.Edit4.Handle()), s.PP2.Handle());
-    EXPECT_EQ(Placement(s.Edit1), "40,32 57x21");
-    EXPECT_EQ(Placement(s.Edit2), "104,64 65x21");
-    EXPECT_EQ(Placement(s.Edit3), "104,96 65x21");
-    EXPECT_EQ(Placement(s.Edit4), "96,144 49x21");
-    EXPECT_EQ(Placement(s.Edit5), "272,104 73x21");
-    EXPECT_EQ(Placement(s.Image1), "128,0 128x128");
-    EXPECT_FALSE(s.Edit5.Visible()) << "the path box is hidden";
-    EXPECT_TRUE(s.Edit4.Visible());
+    EXPECT_EQ(Placement(s.haloGroup), "8,16 361x153");
+    EXPECT_EQ(Placement(s.pictureGroup), "8,176 361x201");
+    EXPECT_EQ(GetParent(s.haloDiameterBox.Handle()), s.haloGroup.Handle());
+    EXPECT_EQ(GetParent(s.pictureOffsetBox.Handle()), s.pictureGroup.Handle());
+    EXPECT_EQ(Placement(s.haloColorBox), "40,32 57x21");
+    EXPECT_EQ(Placement(s.haloDiameterBox), "104,64 65x21");
+    EXPECT_EQ(Placement(s.haloAlphaBox), "104,96 65x21");
+    EXPECT_EQ(Placement(s.pictureOffsetBox), "96,144 49x21");
+    EXPECT_EQ(Placement(s.picturePreview), "128,0 128x128");
+    EXPECT_TRUE(s.pictureOffsetBox.Visible());
 
     struct Button {
         const ui::Panel& panel;
         const char* placement;
         const wchar_t* caption;
     };
-    for (const Button& b : {Button{s.Ppa1, "144,120 50x25", L"保存"}, Button{s.Ppa2, "224,120 50x25", L"开启"},
-                            Button{s.Papic3, "272,48 50x25", L"浏览"}, Button{s.Papic1, "160,168 50x25", L"保存"},
-                            Button{s.Papic2, "240,168 50x25", L"开启"}}) {
+    for (const Button& b : {Button{s.haloSaveButton, "144,120 50x25", L"保存"}, Button{s.haloStartButton, "224,120 50x25", L"开启"},
+                            Button{s.browseButton, "272,48 50x25", L"浏览"}, Button{s.pictureSaveButton, "160,168 50x25", L"保存"},
+                            Button{s.pictureStartButton, "240,168 50x25", L"开启"}}) {
         EXPECT_EQ(Placement(b.panel), b.placement);
         EXPECT_EQ(b.panel.Caption(), b.caption);
         EXPECT_EQ(b.panel.GetColor(), ui::Gray);
     }
 
-    EXPECT_EQ(s.Label5.Text(), L"双击左边颜色框更改颜色。");
-    EXPECT_EQ(s.Label8.Text(), L"（取值范围：0-130，其中65居中）");
-    EXPECT_EQ(s.Label8.Left(), 152);
-    EXPECT_EQ(s.Label8.Top(), 144);
+    EXPECT_EQ(s.haloColorHint.Text(), L"双击左边颜色框更改颜色。");
+    EXPECT_EQ(s.pictureOffsetRange.Text(), L"（取值范围：0-130，其中65居中）");
+    EXPECT_EQ(s.pictureOffsetRange.Left(), 152);
+    EXPECT_EQ(s.pictureOffsetRange.Top(), 144);
     LOGFONTW heading{};
-    GetObjectW(s.PPLabel1.GetFont(), sizeof heading, &heading);
+    GetObjectW(s.haloTitle.GetFont(), sizeof heading, &heading);
     EXPECT_EQ(heading.lfHeight, -21);
     EXPECT_STREQ(heading.lfFaceName, L"宋体");
 }
@@ -61,16 +59,16 @@ TEST_F(SettingsWindowTest, LayoutOfTheWindowAndItsControls) {
 TEST_F(SettingsWindowTest, CreationFillsTheBoxesFromTheDatabase) {
     WriteSettings(L"pic\\star.png", L"040", L"16711680", L"150", L"300");
     Inventory& w = CreateWindows(false);
-    TForm4& s = w.settingsWindow();
+    SettingsWindow& s = w.settingsWindow();
     EXPECT_TRUE(recorder_.errors.empty());
     EXPECT_TRUE(s.Visible()) << "created visible";
-    EXPECT_EQ(s.Edit1.GetColor(), 16711680);
-    EXPECT_EQ(s.Edit1.Text(), L"当前颜色") << "the colour box keeps its caption until a save";
-    EXPECT_EQ(s.Edit2.Text(), L"300");
-    EXPECT_EQ(s.Edit3.Text(), L"150");
-    EXPECT_EQ(s.Edit4.Text(), L"040") << "the stored text, not the number";
-    EXPECT_EQ(s.Edit5.Text(), L"pic\\star.png");
-    EXPECT_EQ(s.Image1.GetPicture().Width(), 128);
+    EXPECT_EQ(s.haloColorBox.GetColor(), 16711680);
+    EXPECT_EQ(s.haloColorBox.Text(), L"当前颜色") << "the colour box keeps its caption until a save";
+    EXPECT_EQ(s.haloDiameterBox.Text(), L"300");
+    EXPECT_EQ(s.haloAlphaBox.Text(), L"150");
+    EXPECT_EQ(s.pictureOffsetBox.Text(), L"040") << "the stored text, not the number";
+    EXPECT_EQ(s.PicturePath(), L"pic\\star.png");
+    EXPECT_EQ(s.picturePreview.GetPicture().Width(), 128);
 
     w.Start();
     Pump();
@@ -79,32 +77,32 @@ TEST_F(SettingsWindowTest, CreationFillsTheBoxesFromTheDatabase) {
 
 TEST_F(SettingsWindowTest, ABadHaloValueLeavesEveryBoxAtItsDesignText) {
     WriteSettings(L"pic\\star.png", L"40", L"255", L"1 50", L"300");
-    TForm4& s = CreateWindows().settingsWindow();
+    SettingsWindow& s = CreateWindows().settingsWindow();
     ASSERT_EQ(recorder_.errors.size(), 2u) << "the halo and the settings window each report it";
     EXPECT_EQ(recorder_.errors[1], L"'1 50' is not a valid integer value.");
-    EXPECT_EQ(s.Edit2.Text(), L"Edit2");
-    EXPECT_EQ(s.Edit3.Text(), L"Edit3");
-    EXPECT_EQ(s.Edit4.Text(), L"Edit4");
-    EXPECT_EQ(s.Edit5.Text(), L"Edit5");
-    EXPECT_EQ(s.Edit1.GetColor(), ui::WindowBackground) << "the box's design colour";
-    EXPECT_TRUE(s.Image1.GetPicture().Empty());
+    EXPECT_EQ(s.haloDiameterBox.Text(), effects::kUnreadDiameter);
+    EXPECT_EQ(s.haloAlphaBox.Text(), effects::kUnreadAlpha);
+    EXPECT_EQ(s.pictureOffsetBox.Text(), effects::kUnreadOffset);
+    EXPECT_EQ(s.PicturePath(), effects::kUnreadPicturePath);
+    EXPECT_EQ(s.haloColorBox.GetColor(), ui::WindowBackground) << "the box's design colour";
+    EXPECT_TRUE(s.picturePreview.GetPicture().Empty());
 }
 
 TEST_F(SettingsWindowTest, AMissingPictureLeavesOnlyThePictureBoxesAtTheirDesignTexts) {
     WriteSettings(L"pic\\nothere.png", L"40", L"255", L"150", L"300");
-    TForm4& s = CreateWindows().settingsWindow();
+    SettingsWindow& s = CreateWindows().settingsWindow();
     ASSERT_EQ(recorder_.errors.size(), 2u) << "the follower and the settings window each report it";
     EXPECT_NE(recorder_.errors[1].find(L"pic\\nothere.png"), std::wstring::npos);
-    EXPECT_EQ(s.Edit1.GetColor(), 255);
-    EXPECT_EQ(s.Edit2.Text(), L"300");
-    EXPECT_EQ(s.Edit3.Text(), L"150");
-    EXPECT_EQ(s.Edit4.Text(), L"Edit4");
-    EXPECT_EQ(s.Edit5.Text(), L"Edit5");
+    EXPECT_EQ(s.haloColorBox.GetColor(), 255);
+    EXPECT_EQ(s.haloDiameterBox.Text(), L"300");
+    EXPECT_EQ(s.haloAlphaBox.Text(), L"150");
+    EXPECT_EQ(s.pictureOffsetBox.Text(), effects::kUnreadOffset);
+    EXPECT_EQ(s.PicturePath(), effects::kUnreadPicturePath);
 }
 
 TEST_F(SettingsWindowTest, DigitBoxesKeepOnlyTypedDigitsAndBackspace) {
-    TForm4& s = CreateWindows().settingsWindow();
-    for (ui::Edit* box : {&s.Edit2, &s.Edit3, &s.Edit4, &s.Edit5}) {
+    SettingsWindow& s = CreateWindows().settingsWindow();
+    for (ui::Edit* box : {&s.haloDiameterBox, &s.haloAlphaBox, &s.pictureOffsetBox}) {
         box->SetText(L"");
         Type(*box, L"1:a- 2+x9");
         EXPECT_EQ(box->Text(), L"129");
@@ -118,43 +116,43 @@ TEST_F(SettingsWindowTest, DigitBoxesKeepOnlyTypedDigitsAndBackspace) {
         Type(*box, L"\x16\x16\x03");
         EXPECT_EQ(box->Text(), L"1212") << "paste passes the filter";
     }
-    s.Edit1.SetText(L"");
-    Type(s.Edit1, L"a-");
-    EXPECT_EQ(s.Edit1.Text(), L"a-") << "the colour box has no filter";
+    s.haloColorBox.SetText(L"");
+    Type(s.haloColorBox, L"a-");
+    EXPECT_EQ(s.haloColorBox.Text(), L"a-") << "the colour box has no filter";
 }
 
 TEST_F(SettingsWindowTest, ColourBoxOpensTheDialogOnTheLastPickedColour) {
-    TForm4& s = CreateWindows().settingsWindow();
-    const ui::Color stored = s.Edit1.GetColor();
+    SettingsWindow& s = CreateWindows().settingsWindow();
+    const ui::Color stored = s.haloColorBox.GetColor();
     ASSERT_EQ(stored, 65535) << "the default data's yellow";
 
     recorder_.colorAnswers.push_back(std::nullopt);
-    DoubleClick(s.Edit1);
-    EXPECT_EQ(s.Edit1.GetColor(), stored) << "cancel changes nothing";
+    DoubleClick(s.haloColorBox);
+    EXPECT_EQ(s.haloColorBox.GetColor(), stored) << "cancel changes nothing";
 
     recorder_.colorAnswers.push_back(RGB(255, 0, 0));
-    DoubleClick(s.Edit1);
-    EXPECT_EQ(s.Edit1.GetColor(), 255);
+    DoubleClick(s.haloColorBox);
+    EXPECT_EQ(s.haloColorBox.GetColor(), 255);
 
     recorder_.colorAnswers.push_back(std::nullopt);
-    DoubleClick(s.Edit1);
+    DoubleClick(s.haloColorBox);
     ASSERT_EQ(recorder_.colorDialogInitial.size(), 3u);
     EXPECT_EQ(recorder_.colorDialogInitial[0], RGB(0, 0, 0)) << "black first, not the box's colour";
     EXPECT_EQ(recorder_.colorDialogInitial[1], RGB(0, 0, 0)) << "a cancel does not change it";
     EXPECT_EQ(recorder_.colorDialogInitial[2], RGB(255, 0, 0)) << "then the colour last picked";
-    EXPECT_EQ(s.Edit1.GetColor(), 255);
+    EXPECT_EQ(s.haloColorBox.GetColor(), 255);
 }
 
 TEST_F(SettingsWindowTest, ClosingOnlyHidesAndTheBoxesKeepWhatWasTyped) {
     Inventory& w = CreateWindows();
-    TForm4& s = w.settingsWindow();
+    SettingsWindow& s = w.settingsWindow();
     s.Show();
-    s.Edit2.SetText(L"432");
+    s.haloDiameterBox.SetText(L"432");
     SendMessageW(s.Handle(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(s.Visible());
     EXPECT_TRUE(IsWindow(s.Handle()));
     s.Show();
-    EXPECT_EQ(s.Edit2.Text(), L"432");
+    EXPECT_EQ(s.haloDiameterBox.Text(), L"432");
 }
 
 namespace {
@@ -196,14 +194,14 @@ std::vector<COLORREF> Painted(const ui::Control& control) {
 
 TEST_F(SettingsWindowTest, KeyboardMovesThroughBoxesAndButtonsAndPressesThem) {
     Inventory& w = CreateWindows();
-    TForm4& s = w.settingsWindow();
-    LeftClick(w.controlBar().Pa2);
+    SettingsWindow& s = w.settingsWindow();
+    LeftClick(w.controlBar().settingsButton);
     ASSERT_TRUE(PumpUntil([&] { return GetActiveWindow() == s.Handle(); }));
 
     // Top to bottom and left to right through both groups, and round again.
-    const std::vector<HWND> order = {s.Edit1.Handle(), s.Edit2.Handle(),  s.Edit3.Handle(),
-                                     s.Ppa1.Handle(),  s.Ppa2.Handle(),   s.Papic3.Handle(),
-                                     s.Edit4.Handle(), s.Papic1.Handle(), s.Papic2.Handle()};
+    const std::vector<HWND> order = {s.haloColorBox.Handle(), s.haloDiameterBox.Handle(),  s.haloAlphaBox.Handle(),
+                                     s.haloSaveButton.Handle(),  s.haloStartButton.Handle(),   s.browseButton.Handle(),
+                                     s.pictureOffsetBox.Handle(), s.pictureSaveButton.Handle(), s.pictureStartButton.Handle()};
     SetFocus(order[0]);
     for (std::size_t i = 1; i <= order.size(); ++i) {
         Press(VK_TAB);
@@ -215,21 +213,21 @@ TEST_F(SettingsWindowTest, KeyboardMovesThroughBoxesAndButtonsAndPressesThem) {
     }
 
     // "100", Tab, "7": the 7 goes to the next box, over its selected text.
-    SetFocus(s.Edit2.Handle());
-    SendMessageW(s.Edit2.Handle(), EM_SETSEL, 0, -1);
+    SetFocus(s.haloDiameterBox.Handle());
+    SendMessageW(s.haloDiameterBox.Handle(), EM_SETSEL, 0, -1);
     for (WORD key : {WORD('1'), WORD('0'), WORD('0'), WORD(VK_TAB), WORD('7')}) Press(key);
-    ASSERT_TRUE(PumpUntil([&] { return s.Edit3.Text() == L"7"; })) << ToUtf8(s.Edit3.Text());
-    EXPECT_EQ(s.Edit2.Text(), L"100");
+    ASSERT_TRUE(PumpUntil([&] { return s.haloAlphaBox.Text() == L"7"; })) << ToUtf8(s.haloAlphaBox.Text());
+    EXPECT_EQ(s.haloDiameterBox.Text(), L"100");
 
     // A button with the focus shows it; Space presses it (save), and so does Enter (start).
-    const auto unfocused = Painted(s.Ppa1);
+    const auto unfocused = Painted(s.haloSaveButton);
     Press(VK_TAB);
-    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == s.Ppa1.Handle(); }));
-    EXPECT_NE(Painted(s.Ppa1), unfocused) << "no focus mark";
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == s.haloSaveButton.Handle(); }));
+    EXPECT_NE(Painted(s.haloSaveButton), unfocused) << "no focus mark";
     Press(VK_SPACE);
     EXPECT_TRUE(PumpUntil([] { return ReadHaloSettings().alphaText == L"7"; })) << "Space saves";
     Press(VK_TAB);
     Press(VK_RETURN);
-    EXPECT_TRUE(PumpUntil([&] { return s.Ppa2.Caption() == L"停止"; })) << "Enter starts the halo";
+    EXPECT_TRUE(PumpUntil([&] { return s.haloStartButton.Caption() == L"停止"; })) << "Enter starts the halo";
     EXPECT_TRUE(recorder_.errors.empty());
 }

@@ -17,7 +17,7 @@ void PostHotKey(const wchar_t* windowClass, unsigned virtualKey) {
 
 // Right button on the tray icon, then the keys that pick the item at `index` in the menu.
 void PostTrayCommand(int index) {
-    HWND follower = TopLevel(L"TForm2");
+    HWND follower = TopLevel(effects::kFollowerClass);
     PostMessageW(follower, WM_TRAYICON, 0, WM_RBUTTONDOWN);
     for (int i = 0; i <= index; ++i) PostMessageW(follower, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageW(follower, WM_KEYDOWN, VK_RETURN, 0);
@@ -52,16 +52,16 @@ using StartupBoxTest = AppTest;
 
 TEST_F(StartupBoxTest, InputDuringTheFirstErrorBoxActsAndStartUpGoesOn) {
     const EarlyInput cases[] = {
-        {"F8", [] { PostHotKey(L"TForm2", VK_F8); }, [] { return Shown(L"TForm2"); }},
-        {"F7", [] { PostHotKey(L"TForm3", VK_F7); }, [] { return Shown(L"TForm3"); }},
-        {"F6", [] { PostHotKey(L"TForm2", VK_F6); }, [] { return HotKeyHeld(VK_LEFT); }},
+        {"F8", [] { PostHotKey(effects::kFollowerClass, VK_F8); }, [] { return Shown(effects::kFollowerClass); }},
+        {"F7", [] { PostHotKey(effects::kHaloClass, VK_F7); }, [] { return Shown(effects::kHaloClass); }},
+        {"F6", [] { PostHotKey(effects::kFollowerClass, VK_F6); }, [] { return HotKeyHeld(VK_LEFT); }},
         // Esc belongs to the box: it closes it and does not open the pen.
-        {"Esc", [] { PostHotKey(L"TForm8", VK_ESCAPE); }, [] { return !Shown(L"TForm8"); }},
-        {"tray settings", [] { PostTrayCommand(1); }, [] { return Shown(L"TForm4"); }},
-        {"tray follower", [] { PostTrayCommand(2); }, [] { return Shown(L"TForm2"); }},
-        {"tray halo", [] { PostTrayCommand(3); }, [] { return Shown(L"TForm3"); }},
-        {"tray pen", [] { PostTrayCommand(4); }, [] { return Shown(L"TForm8"); }},
-        {"tray help", [] { PostTrayCommand(5); }, [] { return Shown(L"TForm5"); }},
+        {"Esc", [] { PostHotKey(pen::kPenClass, VK_ESCAPE); }, [] { return !Shown(pen::kPenClass); }},
+        {"tray settings", [] { PostTrayCommand(1); }, [] { return Shown(effects::kSettingsClass); }},
+        {"tray follower", [] { PostTrayCommand(2); }, [] { return Shown(effects::kFollowerClass); }},
+        {"tray halo", [] { PostTrayCommand(3); }, [] { return Shown(effects::kHaloClass); }},
+        {"tray pen", [] { PostTrayCommand(4); }, [] { return Shown(pen::kPenClass); }},
+        {"tray help", [] { PostTrayCommand(5); }, [] { return Shown(app::kHelpClass); }},
         // Last: it ends the program, which is what the close command is for.
         {"tray close", [] { PostTrayCommand(0); }, [] { return ui::Application::Current().Terminated(); }},
     };

@@ -5,6 +5,7 @@
 #include "app/ControlBar.h"
 #include "app/HelpWindow.h"
 #include "base/HotKeyTable.h"
+#include "ui/HotKeys.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
 #include "effects/SettingsWindow.h"
@@ -36,14 +37,14 @@ TEST_F(StartupTest, WindowsStartWithTheirDesignedVisibility) {
 
     wchar_t name[32];
     GetClassNameW(w.follower().Handle(), name, 32);
-    EXPECT_STREQ(name, L"TForm2");
+    EXPECT_STREQ(name, effects::kFollowerClass);
     GetClassNameW(w.boardWindow().Handle(), name, 32);
-    EXPECT_STREQ(name, L"TForm9");
+    EXPECT_STREQ(name, pen::kBoardClass);
 }
 
 TEST_F(StartupTest, HotKeysAreHeldUnderIdsMadeFromTheAtom) {
     Inventory& w = CreateWindows();
-    const unsigned atom = GlobalAddAtomA("MyHotKey");
+    const unsigned atom = GlobalAddAtomA(ui::kHotKeyAtom);
     const auto& ids = w.follower().HotKeyIds();
     EXPECT_EQ(ids[0], HotKeyId(atom, hotkeys::F8));
     EXPECT_EQ(ids[1], static_cast<int>(atom) - 0xC005);
@@ -88,7 +89,7 @@ TEST_F(StartupTest, MissingPictureKeepsOffsetButSkipsKeysAndTray) {
     ASSERT_FALSE(recorder_.errors.empty());
     EXPECT_NE(recorder_.errors[0].find(L"pic\\nothere.png"), std::wstring::npos);
     EXPECT_EQ(w.follower().PictureOffset(), 40);
-    EXPECT_TRUE(w.follower().Image1.GetPicture().Empty());
+    EXPECT_TRUE(w.follower().picture.GetPicture().Empty());
     EXPECT_FALSE(w.follower().HasTrayIcon());
     EXPECT_FALSE(HotKeyHeld(0x77));
     EXPECT_EQ(w.halo().HaloDiameter(), 100) << "the halo reads its own settings regardless";

@@ -1,0 +1,24 @@
+// What the world outside sees of the shell's windows: registered class names, captions,
+// the control bar's commands. Tests and scripts find the windows by these.
+#pragma once
+
+namespace app {
+
+inline constexpr wchar_t kControlBarClass[] = L"TForm1";
+inline constexpr wchar_t kHelpClass[] = L"TForm5";
+// The caption of the control bar and of the help window, and the help window's title.
+inline constexpr wchar_t kProductName[] = L"Vellora";
+
+// The control bar's commands, top to bottom: the panel's caption and the menu item's.
+struct CommandTexts {
+    const wchar_t* panel;
+    const wchar_t* menuItem;
+};
+inline constexpr CommandTexts kCloseTexts{L"关       闭", L"关    闭"};
+inline constexpr CommandTexts kSettingsTexts{L"设       置", L"设    置"};
+inline constexpr CommandTexts kPictureTexts{L"鼠标跟随", L"鼠标跟随"};
+inline constexpr CommandTexts kHaloTexts{L"鼠标光环", L"鼠标光环"};
+inline constexpr CommandTexts kPenTexts{L"电子笔", L"电 子 笔"};
+inline constexpr CommandTexts kHelpTexts{L"软件帮助", L"软件帮助"};
+
+}  // namespace app

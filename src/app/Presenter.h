@@ -1,0 +1,37 @@
+// The rules between the windows, as the windows ask for them: which pointer effect is on,
+// opening and closing the pen, what showing a window brings along. The one header of the
+// shell that the windows below it include; the shell's inventory answers it.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+
+// The pointer effects, of which at most one is on screen. A new exclusive effect is one
+// more value here and its window in the inventory.
+enum class PointerEffect : std::uint8_t { None, Picture, Halo };
+
+class Presenter {
+public:
+    // The effect on screen.
+    virtual PointerEffect ShownEffect() const = 0;
+    // Hides every other effect, runs `prepare` (an error there ends the step, and `effect`
+    // stays hidden), then shows `effect`.
+    virtual void ShowEffect(PointerEffect effect, const std::function<void()>& prepare) = 0;
+    virtual void HideEffect(PointerEffect effect) = 0;
+    // An effect's hot key: every other effect goes; this one comes or goes.
+    virtual void ToggleEffect(PointerEffect effect) = 0;
+
+    // The pen's hot key: the pointer effects go; the pen opens on a copy of the screen, or
+    // closes and the picture comes back.
+    virtual void TogglePen() = 0;
+
+    // The picture came on screen: the control bar comes with it and the settings window goes.
+    virtual void PictureShown() = 0;
+    // Opens the control bar's menu at a screen point, owned by `owner`.
+    virtual void PopupCommandMenu(HWND owner, POINT at) = 0;
+    virtual void ShowHelp() = 0;
+
+protected:
+    ~Presenter() = default;
+};

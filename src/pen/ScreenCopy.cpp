@@ -1,0 +1,62 @@
+#include "pen/ScreenCopy.h"
+
+#include "ui/Handles.h"
+
+namespace {
+
+// How long the windows beneath get to repaint while the pen steps aside for a copy.
+constexpr DWORD kRepaintBeneathMs = 60;
+
+bool ScreenCopyShowsLayeredWindows() {
+    static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
+// Lets the windows that the pen uncovered paint themselves: the system's own repaint
+// arrives by itself, the windows of this thread need their paint messages handled.
+void LetWindowsBeneathRepaint() {
+    const ULONGLONG until = GetTickCount64() + kRepaintBeneathMs;
+    for (ULONGLONG now = GetTickCount64(); now < until; now = GetTickCount64()) {
+        MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(until - now), QS_PAINT, 0);
+        MSG msg;
+        for (int i = 0; i < 64 && PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i)
+            DispatchMessageW(&msg);
+    }
+}
+
+}  // namespace
+
+void ScreenCopy::Take(HWND penWindow, ui::Surface& surface, const ScreenRect& covered) {
+    ui::WindowDC screen(GetDesktopWindow());
+    // Where the desktop's DC starts depends on the system (the primary's or the virtual
+    // screen's top-left): ask it.
+    POINT origin{};
+    GetDCOrgEx(screen.get(), &origin);
+    surface.CopyFrom(screen.get(), covered.left - origin.x, covered.top - origin.y);
+    fresh_ = true;
+    PostMessageW(penWindow, kScreenCopyHandedOn, 0, 0);
+}
+
+void ScreenCopy::CopyBeneath(HWND penWindow, ui::Surface& surface, const ScreenRect& covered) {
+    if (!fresh_) {
+        const bool shown = (GetWindowLongW(penWindow, GWL_STYLE) & WS_VISIBLE) != 0;
+        if (shown && ScreenCopyShowsLayeredWindows()) {
+            // Showing the window again takes the copy (see Take).
+            const HWND focus = GetFocus();
+            steppingAside_ = true;
+            ShowWindow(penWindow, SW_HIDE);
+            LetWindowsBeneathRepaint();
+            ShowWindow(penWindow, SW_SHOW);
+            steppingAside_ = false;
+            // Stepping aside must not cost the pen the keyboard: Ctrl+Z right after a
+            // refresh takes the refresh back.
+            if (focus == penWindow || IsChild(penWindow, focus)) {
+                SetForegroundWindow(penWindow);
+                SetFocus(focus);
+            }
+        } else {
+            Take(penWindow, surface, covered);
+        }
+    }
+    fresh_ = false;
+}

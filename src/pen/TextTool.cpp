@@ -1,0 +1,84 @@
+#include "pen/TextTool.h"
+
+#include <string>
+
+#include "pen/TextBoxSize.h"
+#include "ui/Font.h"
+
+namespace {
+constexpr int kFormFontPoints = 8;  // the box starts with the pen window's font
+}  // namespace
+
+TextTool::TextTool(HWND penWindow, int left, int top)
+    : box(penWindow, left, top, 121, 21, L""), penWindow_(penWindow) {
+    box.SetColor(ui::SeeThrough);
+    SetFont(kFormFontPoints);
+}
+
+void TextTool::Start(ui::Color color, int penWidth) {
+    box.Show();
+    box.SetText(L"");
+    box.Focus();
+    SetColor(color);
+    SetFont(pen::TextPoints(penWidth));
+}
+
+void TextTool::PlaceAt(int x, int y) {
+    box.SetPosition(x, y);
+    box.SetText(L"");
+    box.Focus();
+}
+
+void TextTool::SetPenWidth(int penWidth) {
+    SetFont(pen::TextPoints(penWidth));
+    FitText(penWidth);
+}
+
+void TextTool::FitText(int penWidth) { box.SetSize(pen::TextBoxWidth(TextWidth(), penWidth), box.Height()); }
+
+void TextTool::SetFont(int points) {
+    ui::UniqueFont font = ui::CreateFontByPoints(L"MS Sans Serif", points);
+    box.SetFont(font.get());
+    font_ = std::move(font);  // the box no longer uses the old font when it is destroyed
+    TEXTMETRICW metrics{};
+    {
+        ui::WindowDC dc(box.Handle());
+        ui::SelectScope selected(dc.get(), font_.get());
+        GetTextMetricsW(dc.get(), &metrics);
+    }
+    // The height follows the font: the text plus the sunken frame and a margin.
+    box.SetSize(box.Width(), metrics.tmHeight + 2 * GetSystemMetrics(SM_CYEDGE) + 4);
+}
+
+int TextTool::TextWidth() const {
+    const std::wstring text = box.Text();
+    ui::WindowDC dc(box.Handle());
+    ui::SelectScope selected(dc.get(), box.GetFont() ? box.GetFont() : ui::DefaultFont());
+    SIZE size{};
+    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+RECT TextTool::Bounds() const {
+    RECT bounds{};
+    if (!box.Visible()) return bounds;
+    GetWindowRect(box.Handle(), &bounds);
+    MapWindowPoints(nullptr, penWindow_, reinterpret_cast<POINT*>(&bounds), 2);
+    return bounds;
+}
+
+void TextTool::StampOnto(ui::SurfaceImage& surface) const {
+    RECT client{};
+    GetClientRect(box.Handle(), &client);
+    POINT at{0, 0};
+    MapWindowPoints(box.Handle(), penWindow_, &at, 1);
+    const HDC target = surface.GetSurface().Dc();
+    ui::MemoryDC copy(CreateCompatibleDC(target));
+    ui::UniqueBitmap pixels(CreateCompatibleBitmap(target, client.right, client.bottom));
+    ui::SelectScope selected(copy.get(), pixels.get());
+    SendMessageW(box.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(copy.get()), PRF_CLIENT | PRF_ERASEBKGND);
+    // The box's grey background is see-through on the screen, so only its text is seen.
+    GdiTransparentBlt(target, at.x, at.y, client.right, client.bottom, copy.get(), 0, 0, client.right, client.bottom,
+                      ui::kSeeThroughKey);
+    surface.Invalidate(RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
+}

@@ -1,0 +1,41 @@
+// The pen's text tool: a see-through box the presenter types into where the surface was
+// pressed. Its font follows the pen width and its colour the pen colour; what it shows is
+// stamped onto the surface before the box moves on.
+#pragma once
+#include <windows.h>
+
+#include "ui/Colors.h"
+#include "ui/Edit.h"
+#include "ui/Handles.h"
+#include "ui/SurfaceImage.h"
+
+class TextTool {
+public:
+    // The box waits at (left, top) in `penWindow`, out of sight, until the tool places it.
+    TextTool(HWND penWindow, int left, int top);
+
+    ui::Edit box;
+
+    // Shows an empty box with the keyboard, in `color`, sized for `penWidth`.
+    void Start(ui::Color color, int penWidth);
+    // Moves the empty box, with the keyboard, to where the surface was pressed.
+    void PlaceAt(int x, int y);
+    void SetColor(ui::Color color) { box.SetFontColor(color); }
+    // A new pen width: a font of the matching size, and the box's width for its text.
+    void SetPenWidth(int penWidth);
+    // The box's width for its text at `penWidth`.
+    void FitText(int penWidth);
+    // Width in pixels of the box's text in the box's own font.
+    int TextWidth() const;
+    // Where the box stands in the pen window, or an empty rectangle while hidden.
+    RECT Bounds() const;
+    // Draws what the box shows onto the surface where the box stands; the box's grey
+    // background stays see-through.
+    void StampOnto(ui::SurfaceImage& surface) const;
+
+private:
+    void SetFont(int points);
+
+    HWND penWindow_;
+    ui::UniqueFont font_;
+};
