@@ -308,8 +308,8 @@ void PenWindow::CaptureScreen() {
 }
 
 void PenWindow::PaintBoard(ui::Color color) {
-    // The board is a window, shown for the moment it paints: a board painted by hand
-    // would miss how the system paints a window of that colour.
+    // The board window stands under the top-most pen in the board's colour while the board
+    // is made, and goes again: that is what the world outside sees of a board.
     BoardWindow& board = *board_;
     board.SetBounds(covered_.left, covered_.top, covered_.Width(), covered_.Height());
     board.Show();

@@ -8,6 +8,7 @@
 #include "base/Utf8.h"
 #include "base/ErrorText.h"
 #include "ui/Form.h"
+#include "ui/ShownDialogs.h"
 
 namespace ui {
 namespace {
@@ -107,16 +108,11 @@ bool Application::CancelOpenDialog() {
     if (!ModalOpen()) return false;
     // The innermost dialog is the one of this thread that is shown and not disabled by
     // another one above it.
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM) -> BOOL {
-            wchar_t name[8];
-            GetClassNameW(window, name, 8);
-            if (wcscmp(name, L"#32770") != 0 || !IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
-            PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-            return FALSE;
-        },
-        0);
+    for (HWND dialog : ShownDialogs()) {
+        if (!IsWindowEnabled(dialog)) continue;
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        break;
+    }
     return true;
 }
 

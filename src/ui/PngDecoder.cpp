@@ -80,6 +80,10 @@ bool PrepareRows(png_structp png, png_infop info, std::size_t& rowBytes) {
     const png_byte depth = png_get_bit_depth(png, info);
     png_set_expand(png);
     if ((colorType & PNG_COLOR_MASK_COLOR) == 0) png_set_gray_to_rgb(png);
+    // Two calls with different roles: the first call's output gamma also becomes the file
+    // gamma assumed when the file names none (16-bit samples are taken as linear, 8-bit
+    // ones as sRGB); the second sets what we want out, sRGB for the screen. Alpha stays
+    // unassociated here; the picture premultiplies it itself.
     png_set_alpha_mode_fixed(png, PNG_ALPHA_PNG, depth == 16 ? PNG_GAMMA_LINEAR : PNG_DEFAULT_sRGB);
     png_set_alpha_mode_fixed(png, PNG_ALPHA_PNG, PNG_DEFAULT_sRGB);
     if (depth == 16) png_set_scale_16(png);

@@ -3,16 +3,11 @@
 
 #include <functional>
 
+#include "effects/EffectsTexts.h"
 #include "effects/SettingsValidation.h"
 #include "base/Exception.h"
 
 namespace {
-
-const std::wstring kEmptyHalo = L"光环大小与透明度框不能为空。";
-const std::wstring kSizeRange = L"光环大小值不在1-600里，请重新输入。";
-const std::wstring kAlphaRange = L"透明度值不在0-255里，请重新输入。";
-const std::wstring kEmptyOffset = L"光标显示位置不能为空。";
-const std::wstring kOffsetRange = L"光标显示位置值不在0-130里，请重新输入。";
 
 std::string ConversionMessage(const std::function<void()>& check) {
     try {
@@ -26,31 +21,31 @@ std::string ConversionMessage(const std::function<void()>& check) {
 }  // namespace
 
 TEST(SettingsValidation, HaloSizeBoundaries) {
-    EXPECT_EQ(HaloInputMessage(L"0", L"150"), kSizeRange);
+    EXPECT_EQ(HaloInputMessage(L"0", L"150"), effects::kDiameterOutOfRange);
     EXPECT_EQ(HaloInputMessage(L"1", L"150"), std::nullopt);
     EXPECT_EQ(HaloInputMessage(L"600", L"150"), std::nullopt);
-    EXPECT_EQ(HaloInputMessage(L"601", L"150"), kSizeRange);
-    EXPECT_EQ(HaloInputMessage(L"-3", L"150"), kSizeRange) << "a pasted negative size";
+    EXPECT_EQ(HaloInputMessage(L"601", L"150"), effects::kDiameterOutOfRange);
+    EXPECT_EQ(HaloInputMessage(L"-3", L"150"), effects::kDiameterOutOfRange) << "a pasted negative size";
 }
 
 TEST(SettingsValidation, HaloTransparencyBoundaries) {
     EXPECT_EQ(HaloInputMessage(L"100", L"0"), std::nullopt);
     EXPECT_EQ(HaloInputMessage(L"100", L"255"), std::nullopt);
-    EXPECT_EQ(HaloInputMessage(L"100", L"256"), kAlphaRange);
-    EXPECT_EQ(HaloInputMessage(L"100", L"-1"), kAlphaRange) << "a pasted negative transparency";
+    EXPECT_EQ(HaloInputMessage(L"100", L"256"), effects::kAlphaOutOfRange);
+    EXPECT_EQ(HaloInputMessage(L"100", L"-1"), effects::kAlphaOutOfRange) << "a pasted negative transparency";
 }
 
 TEST(SettingsValidation, EmptyOrBlankBoxesComeFirst) {
-    EXPECT_EQ(HaloInputMessage(L"", L"150"), kEmptyHalo);
-    EXPECT_EQ(HaloInputMessage(L"100", L""), kEmptyHalo);
-    EXPECT_EQ(HaloInputMessage(L"  \t", L"abc"), kEmptyHalo) << "before any conversion";
-    EXPECT_EQ(HaloInputMessage(L"700", L" "), kEmptyHalo) << "before the range checks";
-    EXPECT_EQ(PictureInputMessage(L""), kEmptyOffset);
-    EXPECT_EQ(PictureInputMessage(L"   "), kEmptyOffset);
+    EXPECT_EQ(HaloInputMessage(L"", L"150"), effects::kHaloBoxEmpty);
+    EXPECT_EQ(HaloInputMessage(L"100", L""), effects::kHaloBoxEmpty);
+    EXPECT_EQ(HaloInputMessage(L"  \t", L"abc"), effects::kHaloBoxEmpty) << "before any conversion";
+    EXPECT_EQ(HaloInputMessage(L"700", L" "), effects::kHaloBoxEmpty) << "before the range checks";
+    EXPECT_EQ(PictureInputMessage(L""), effects::kOffsetEmpty);
+    EXPECT_EQ(PictureInputMessage(L"   "), effects::kOffsetEmpty);
 }
 
 TEST(SettingsValidation, SizeIsCheckedBeforeTransparencyIsConverted) {
-    EXPECT_EQ(HaloInputMessage(L"601", L"abc"), kSizeRange);
+    EXPECT_EQ(HaloInputMessage(L"601", L"abc"), effects::kDiameterOutOfRange);
     EXPECT_EQ(ConversionMessage([] { HaloInputMessage(L"abc", L"999"); }), "'abc' is not a valid integer value");
     EXPECT_EQ(ConversionMessage([] { HaloInputMessage(L"100", L"1 2"); }), "'1 2' is not a valid integer value");
 }
@@ -60,7 +55,7 @@ TEST(SettingsValidation, NumbersBeyond32BitsAreConversionErrors) {
               "'2147483648' is not a valid integer value");
     EXPECT_EQ(ConversionMessage([] { PictureInputMessage(L"99999999999"); }),
               "'99999999999' is not a valid integer value");
-    EXPECT_EQ(HaloInputMessage(L"2147483647", L"1"), kSizeRange) << "the largest 32-bit number converts";
+    EXPECT_EQ(HaloInputMessage(L"2147483647", L"1"), effects::kDiameterOutOfRange) << "the largest 32-bit number converts";
 }
 
 TEST(SettingsValidation, PastedBlanksAroundANumberAreTrimmed) {
@@ -73,8 +68,8 @@ TEST(SettingsValidation, PastedBlanksAroundANumberAreTrimmed) {
 TEST(SettingsValidation, OffsetBoundaries) {
     EXPECT_EQ(PictureInputMessage(L"0"), std::nullopt);
     EXPECT_EQ(PictureInputMessage(L"130"), std::nullopt);
-    EXPECT_EQ(PictureInputMessage(L"131"), kOffsetRange);
-    EXPECT_EQ(PictureInputMessage(L"-1"), kOffsetRange) << "a pasted negative offset";
+    EXPECT_EQ(PictureInputMessage(L"131"), effects::kOffsetOutOfRange);
+    EXPECT_EQ(PictureInputMessage(L"-1"), effects::kOffsetOutOfRange) << "a pasted negative offset";
 }
 
 TEST(SettingsValidation, TrimKeepsInnerBlanksAndNonAsciiText) {

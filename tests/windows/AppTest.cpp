@@ -58,16 +58,15 @@ void AppTest::TearDown() {
     fs::remove_all(folder_, ignored);
 }
 
-void AppTest::WriteSettings(const std::wstring& fileN, const std::wstring& shu, const std::wstring& coloeN,
-                            const std::wstring& touM, const std::wstring& ghdx) {
+void AppTest::WriteSettings(const PictureSettings& picture, const HaloSettings& halo) {
     fs::remove(folder_ / "GBTest.db");
     TSQLiteDatabase db("GBTest.db");
     db.RunSQL("CREATE TABLE GBgs (GBgsID INTEGER PRIMARY KEY, FileN TEXT, SHu TEXT)");
     db.RunSQL("CREATE TABLE GBtx (GBtxID INTEGER PRIMARY KEY, ColoeN TEXT, TouM TEXT, Ghdx TEXT)");
     db.RunSQL("INSERT INTO GBgs VALUES (1, '', '')");
     db.RunSQL("INSERT INTO GBtx VALUES (1, '', '', '')");
-    WritePictureSettings({fileN, shu});
-    WriteHaloSettings({coloeN, touM, ghdx});
+    WritePictureSettings(picture);
+    WriteHaloSettings(halo);
 }
 
 Inventory& AppTest::CreateWindows(bool start) {

@@ -18,6 +18,7 @@
 #include "app/Inventory.h"
 #include "effects/EffectsTexts.h"
 #include "pen/PenTexts.h"
+#include "store/Settings.h"
 #include "ui/Application.h"
 
 struct RecordedMouseEvent {
@@ -49,8 +50,7 @@ protected:
     static std::filesystem::path ProgramFolder();
 
     // Replaces the settings database with one holding these rows (texts as stored).
-    void WriteSettings(const std::wstring& fileN, const std::wstring& shu, const std::wstring& coloeN,
-                       const std::wstring& touM, const std::wstring& ghdx);
+    void WriteSettings(const PictureSettings& picture, const HaloSettings& halo);
 
     // Builds the program's seven windows, as start-up does, and optionally starts them.
     Inventory& CreateWindows(bool start = true);

@@ -10,6 +10,7 @@
 #include "effects/FollowerWindow.h"
 #include "effects/SettingsWindow.h"
 #include "pen/PenWindow.h"
+#include "ui/ShownDialogs.h"
 
 namespace {
 
@@ -26,18 +27,10 @@ void CALLBACK PressEsc(HWND, UINT, UINT_PTR timer, DWORD) {
 // Only if Esc did not close it: ends whatever dialog is still open, so the test goes on.
 void CALLBACK ShutDialogs(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM) -> BOOL {
-            wchar_t name[8];
-            GetClassNameW(window, name, 8);
-            if (IsWindowVisible(window) && wcscmp(name, L"#32770") == 0) {
-                forcedShut = true;
-                PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-            }
-            return TRUE;
-        },
-        0);
+    for (HWND dialog : ui::ShownDialogs()) {
+        forcedShut = true;
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    }
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ using FollowerTest = AppTest;
 
 TEST_F(FollowerTest, TracksThePointerMinusTheOffset) {
     for (const int offset : {0, 65, 130}) {
-        WriteSettings(L"pic\\arrow.png", std::to_wstring(offset), L"255", L"150", L"100");
+        WriteSettings({L"pic\\arrow.png", std::to_wstring(offset)}, {L"255", L"150", L"100"});
         Inventory& w = CreateWindows();
         SetCursorPos(300, 260);
         FollowerWindow& f = w.follower();

@@ -7,7 +7,7 @@
 using HaloTest = AppTest;
 
 TEST_F(HaloTest, SettingsGiveSizeColourAlphaAndACircularRegion) {
-    WriteSettings(L"pic\\arrow.png", L"65", L"16711680", L"256", L"101");
+    WriteSettings({L"pic\\arrow.png", L"65"}, {L"16711680", L"256", L"101"});
     Inventory& w = CreateWindows();
     HaloWindow& h = w.halo();
     EXPECT_TRUE(recorder_.errors.empty());
@@ -31,7 +31,7 @@ TEST_F(HaloTest, SettingsGiveSizeColourAlphaAndACircularRegion) {
 }
 
 TEST_F(HaloTest, DiscIsCentredOnThePointer) {
-    WriteSettings(L"pic\\arrow.png", L"65", L"255", L"150", L"101");
+    WriteSettings({L"pic\\arrow.png", L"65"}, {L"255", L"150", L"101"});
     Inventory& w = CreateWindows();
     SetCursorPos(400, 300);
     HaloWindow& h = w.halo();

@@ -94,10 +94,7 @@ protected:
         canvas.SetPenWidth(5);
         canvas.SetBrushColor(ui::Highlight);
         draw(canvas);
-        int differences = 0;
-        for (int y = 0; y < 400; ++y)
-            for (int x = 0; x < 400; ++x) differences += Pixel(x, y) != expected.Pixel(x, y);
-        return differences;
+        return CountPixels({0, 0, 400, 400}, [&](int x, int y) { return Pixel(x, y) != expected.Pixel(x, y); });
     }
 
     // The whole surface, and what the eraser would restore everywhere.
@@ -134,10 +131,16 @@ protected:
             for (int x = r.left; x < r.right; ++x) pixels.push_back(Pixel(x, y));
         return pixels;
     }
-    int Count(const RECT& r, COLORREF color) {
+    // How many pixels (x, y) of a block pass `test`.
+    template <typename Test>
+    static int CountPixels(const RECT& r, Test test) {
         int n = 0;
-        for (COLORREF c : Block(r)) n += c == color;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) n += test(x, y) ? 1 : 0;
         return n;
+    }
+    int Count(const RECT& r, COLORREF color) {
+        return CountPixels(r, [&](int x, int y) { return Pixel(x, y) == color; });
     }
     static int Differences(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
         if (a.size() != b.size()) return -1;

@@ -211,13 +211,10 @@ TEST_F(PenWindowTest, TextIsCommittedByTheNextPressAndDroppedByAnotherTool) {
     EXPECT_EQ(pen.TextInput().box.Width(), pen.TextInput().TextWidth() + 45);
     const RECT box{300, 600, 300 + pen.TextInput().box.Width(), 600 + pen.TextInput().box.Height()};
     const auto reddish = [&](auto pixel) {
-        int n = 0;
-        for (int y = box.top; y < box.bottom; ++y)
-            for (int x = box.left; x < box.right; ++x) {
-                const COLORREF c = pixel(x, y);
-                n += GetRValue(c) > 150 && GetGValue(c) < 110 && GetBValue(c) < 110;
-            }
-        return n;
+        return CountPixels(box, [&](int x, int y) {
+            const COLORREF c = pixel(x, y);
+            return GetRValue(c) > 150 && GetGValue(c) < 110 && GetBValue(c) < 110;
+        });
     };
     const auto surface = [&](int x, int y) { return Pixel(x, y); };
     const auto background = [&](int x, int y) { return Background(x, y); };
@@ -233,10 +230,9 @@ TEST_F(PenWindowTest, TextIsCommittedByTheNextPressAndDroppedByAnotherTool) {
     for (wchar_t c : std::wstring(L"Lost")) SendMessageW(pen.TextInput().box.Handle(), WM_CHAR, c, 0);
     pen.Palette().Button(pen::DrawTool::Line).Click();
     EXPECT_FALSE(pen.TextInput().box.Visible());
-    int red = 0;
-    for (int y = 850; y < 850 + pen.TextInput().box.Height(); ++y)
-        for (int x = 300; x < 500; ++x) red += Pixel(x, y) != kWhite;
-    EXPECT_EQ(red, 0) << "choosing another tool drops what was not committed";
+    const RECT dropped{300, 850, 500, 850 + pen.TextInput().box.Height()};
+    EXPECT_EQ(CountPixels(dropped, [&](int x, int y) { return Pixel(x, y) != kWhite; }), 0)
+        << "choosing another tool drops what was not committed";
 }
 
 TEST_F(PenWindowTest, EachToolLoadsItsCursorAndAMissingFileGivesTheArrow) {

@@ -10,17 +10,11 @@
 
 namespace {
 
-const std::wstring kEmptyHalo = L"光环大小与透明度框不能为空。";
-const std::wstring kSizeRange = L"光环大小值不在1-600里，请重新输入。";
-const std::wstring kAlphaRange = L"透明度值不在0-255里，请重新输入。";
-const std::wstring kEmptyOffset = L"光标显示位置不能为空。";
-const std::wstring kOffsetRange = L"光标显示位置值不在0-130里，请重新输入。";
-
 class SettingsSaveTest : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        WriteSettings(L"pic\\arrow.png", L"65", L"65535", L"150", L"100");
+        WriteSettings({L"pic\\arrow.png", L"65"}, {L"65535", L"150", L"100"});
         s_ = &CreateWindows().settingsWindow();
     }
 
@@ -55,9 +49,9 @@ TEST_F(SettingsSaveTest, HaloSizeAndTransparencyBoundaries) {
         std::wstring message;
     };
     const Case cases[] = {
-        {L"0", L"150", kSizeRange},    {L"1", L"150", L""},       {L"600", L"150", L""},
-        {L"601", L"150", kSizeRange},  {L"100", L"0", L""},       {L"100", L"255", L""},
-        {L"100", L"256", kAlphaRange}, {L"", L"150", kEmptyHalo}, {L"100", L"", kEmptyHalo},
+        {L"0", L"150", effects::kDiameterOutOfRange},    {L"1", L"150", L""},       {L"600", L"150", L""},
+        {L"601", L"150", effects::kDiameterOutOfRange},  {L"100", L"0", L""},       {L"100", L"255", L""},
+        {L"100", L"256", effects::kAlphaOutOfRange}, {L"", L"150", effects::kHaloBoxEmpty}, {L"100", L"", effects::kHaloBoxEmpty},
     };
     for (const Case& c : cases) {
         WriteHaloSettings({L"1", L"3", L"2"});
@@ -85,7 +79,7 @@ TEST_F(SettingsSaveTest, PictureOffsetBoundaries) {
         std::wstring message;
     };
     const Case cases[] = {
-        {L"0", L""}, {L"130", L""}, {L"131", kOffsetRange}, {L"", kEmptyOffset}, {L"  ", kEmptyOffset}};
+        {L"0", L""}, {L"130", L""}, {L"131", effects::kOffsetOutOfRange}, {L"", effects::kOffsetEmpty}, {L"  ", effects::kOffsetEmpty}};
     for (const Case& c : cases) {
         WritePictureSettings({L"pic\\old.png", L"7"});
         EXPECT_EQ(SavePicture(c.offset), c.message) << ToUtf8(c.offset);
@@ -125,8 +119,8 @@ TEST_F(SettingsSaveTest, PastedBlanksAroundANumberAreStoredTrimmed) {
 }
 
 TEST_F(SettingsSaveTest, PastedNegativeValuesGetTheRangeMessages) {
-    EXPECT_EQ(SaveHalo(L"100", L"-1"), kAlphaRange);
-    EXPECT_EQ(SavePicture(L"-1"), kOffsetRange);
+    EXPECT_EQ(SaveHalo(L"100", L"-1"), effects::kAlphaOutOfRange);
+    EXPECT_EQ(SavePicture(L"-1"), effects::kOffsetOutOfRange);
     EXPECT_EQ(SaveHalo(L"100", L"0"), L"") << "the lowest alpha is still saved";
 }
 

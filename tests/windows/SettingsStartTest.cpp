@@ -13,7 +13,7 @@
 using SettingsStartTest = AppTest;
 
 TEST_F(SettingsStartTest, HaloStartAppliesTheStoredValuesAndStopHidesIt) {
-    WriteSettings(L"pic\\arrow.png", L"65", L"255", L"150", L"100");
+    WriteSettings({L"pic\\arrow.png", L"65"}, {L"255", L"150", L"100"});
     Inventory& w = CreateWindows();
     SettingsWindow& s = w.settingsWindow();
     s.Show();
@@ -43,7 +43,7 @@ TEST_F(SettingsStartTest, HaloStartAppliesTheStoredValuesAndStopHidesIt) {
 }
 
 TEST_F(SettingsStartTest, PictureStartAppliesTheStoredPictureAndKeepsThisWindowShown) {
-    WriteSettings(L"pic\\arrow.png", L"65", L"255", L"150", L"100");
+    WriteSettings({L"pic\\arrow.png", L"65"}, {L"255", L"150", L"100"});
     Inventory& w = CreateWindows();
     SettingsWindow& s = w.settingsWindow();
     FollowerWindow& follower = w.follower();
@@ -103,7 +103,7 @@ TEST_F(SettingsStartTest, AFailedReadAtStartLeavesWhatTheClickDidBefore) {
     Inventory& w = CreateWindows();
     SettingsWindow& s = w.settingsWindow();
     ASSERT_TRUE(w.follower().Visible());
-    WriteSettings(L"pic\\arrow.png", L"65", L"255", L"150", L"big");
+    WriteSettings({L"pic\\arrow.png", L"65"}, {L"255", L"150", L"big"});
     LeftClick(s.haloStartButton);
     ASSERT_EQ(recorder_.errors.size(), 1u);
     EXPECT_EQ(recorder_.errors[0], L"'big' is not a valid integer value.");

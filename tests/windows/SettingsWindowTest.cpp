@@ -57,7 +57,7 @@ TEST_F(SettingsWindowTest, LayoutOfTheWindowAndItsControls) {
 }
 
 TEST_F(SettingsWindowTest, CreationFillsTheBoxesFromTheDatabase) {
-    WriteSettings(L"pic\\star.png", L"040", L"16711680", L"150", L"300");
+    WriteSettings({L"pic\\star.png", L"040"}, {L"16711680", L"150", L"300"});
     Inventory& w = CreateWindows(false);
     SettingsWindow& s = w.settingsWindow();
     EXPECT_TRUE(recorder_.errors.empty());
@@ -76,7 +76,7 @@ TEST_F(SettingsWindowTest, CreationFillsTheBoxesFromTheDatabase) {
 }
 
 TEST_F(SettingsWindowTest, ABadHaloValueLeavesEveryBoxAtItsDesignText) {
-    WriteSettings(L"pic\\star.png", L"40", L"255", L"1 50", L"300");
+    WriteSettings({L"pic\\star.png", L"40"}, {L"255", L"1 50", L"300"});
     SettingsWindow& s = CreateWindows().settingsWindow();
     ASSERT_EQ(recorder_.errors.size(), 2u) << "the halo and the settings window each report it";
     EXPECT_EQ(recorder_.errors[1], L"'1 50' is not a valid integer value.");
@@ -89,7 +89,7 @@ TEST_F(SettingsWindowTest, ABadHaloValueLeavesEveryBoxAtItsDesignText) {
 }
 
 TEST_F(SettingsWindowTest, AMissingPictureLeavesOnlyThePictureBoxesAtTheirDesignTexts) {
-    WriteSettings(L"pic\\nothere.png", L"40", L"255", L"150", L"300");
+    WriteSettings({L"pic\\nothere.png", L"40"}, {L"255", L"150", L"300"});
     SettingsWindow& s = CreateWindows().settingsWindow();
     ASSERT_EQ(recorder_.errors.size(), 2u) << "the follower and the settings window each report it";
     EXPECT_NE(recorder_.errors[1].find(L"pic\\nothere.png"), std::wstring::npos);

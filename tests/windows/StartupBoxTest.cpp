@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "ui/ShownDialogs.h"
 #include "ui/TrayIcon.h"
 
 namespace {
@@ -25,15 +26,7 @@ void PostTrayCommand(int index) {
 
 // Runs in the box's loop after everything posted before it: closes the open message box.
 void CALLBACK CloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM) -> BOOL {
-            wchar_t name[16];
-            GetClassNameW(window, name, 16);
-            if (IsWindowVisible(window) && wcscmp(name, L"#32770") == 0) PostMessageW(window, WM_COMMAND, IDOK, 0);
-            return TRUE;
-        },
-        0);
+    for (HWND box : ui::ShownDialogs()) PostMessageW(box, WM_COMMAND, IDOK, 0);
     KillTimer(nullptr, timer);
 }
 
@@ -66,7 +59,7 @@ TEST_F(StartupBoxTest, InputDuringTheFirstErrorBoxActsAndStartUpGoesOn) {
         {"tray close", [] { PostTrayCommand(0); }, [] { return ui::Application::Current().Terminated(); }},
     };
     // The halo and then the settings window fail to read the alpha: two boxes.
-    WriteSettings(L"pic\\arrow.png", L"65", L"255", L"x", L"100");
+    WriteSettings({L"pic\\arrow.png", L"65"}, {L"255", L"x", L"100"});
     const std::wstring failure = L"'x' is not a valid integer value.";
     for (const EarlyInput& input : cases) {
         SCOPED_TRACE(input.name);

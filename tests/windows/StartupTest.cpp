@@ -84,7 +84,7 @@ TEST_F(StartupTest, MissingDatabaseIsReportedAndLeavesNoFollowerKeysOrTrayIcon) 
 }
 
 TEST_F(StartupTest, MissingPictureKeepsOffsetButSkipsKeysAndTray) {
-    WriteSettings(L"pic\\nothere.png", L"40", L"255", L"150", L"100");
+    WriteSettings({L"pic\\nothere.png", L"40"}, {L"255", L"150", L"100"});
     Inventory& w = CreateWindows();
     ASSERT_FALSE(recorder_.errors.empty());
     EXPECT_NE(recorder_.errors[0].find(L"pic\\nothere.png"), std::wstring::npos);
@@ -96,7 +96,7 @@ TEST_F(StartupTest, MissingPictureKeepsOffsetButSkipsKeysAndTray) {
 }
 
 TEST_F(StartupTest, BadOffsetIsAConversionError) {
-    WriteSettings(L"pic\\arrow.png", L"6 5", L"255", L"150", L"100");
+    WriteSettings({L"pic\\arrow.png", L"6 5"}, {L"255", L"150", L"100"});
     Inventory& w = CreateWindows();
     ASSERT_FALSE(recorder_.errors.empty());
     EXPECT_EQ(recorder_.errors[0], L"'6 5' is not a valid integer value.");
