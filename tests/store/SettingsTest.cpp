@@ -2,6 +2,7 @@
 #include "store/SQLiteException.h"
 #include "base/Utf8.h"
 #include "store/SQLiteDatabase.h"
+#include "store/LastEffect.h"
 #include "store/Settings.h"
 
 #include "TestSupport.h"
@@ -132,6 +133,18 @@ TEST_F(SettingsTest, MissingFileOrFolder) {
               }).rfind("Failed to open database \"" + nowhere + "\"", 0),
               0u);
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "missing"));
+}
+
+TEST_F(SettingsTest, TheLastEffectIsKeptInATableMadeByTheFirstWrite) {
+    Create();
+    Fill();
+    EXPECT_EQ(ReadLastEffect(file), L"");
+    EXPECT_EQ(Query("SELECT count(*) FROM sqlite_master WHERE name='LastEffect'"), "0");  // a read makes nothing
+    WriteLastEffect(L"halo", file);
+    WriteLastEffect(L"none", file);
+    EXPECT_EQ(ReadLastEffect(file), L"none");
+    EXPECT_EQ(Query("SELECT count(*) FROM LastEffect"), "1");
+    EXPECT_EQ(ReadHaloSettings(file).diameterText, L"100");  // the old tables read as before
 }
 
 }  // namespace
