@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "store/EffectSettings.h"
 #include "store/Settings.h"
 
 // The ranges the settings window admits, inclusive.
@@ -13,10 +14,13 @@ struct SettingRange {
     int least;
     int most;
 };
-inline constexpr SettingRange kHaloColorRange{0, 0xFFFFFF};
 inline constexpr SettingRange kHaloAlphaRange{0, 255};
 inline constexpr SettingRange kHaloDiameterRange{1, 600};
 inline constexpr SettingRange kPictureOffsetRange{0, 130};
+inline constexpr SettingRange kColorRange{0, 0xFFFFFF};
+inline constexpr SettingRange kSpotlightDimRange{10, 95};
+inline constexpr SettingRange kSpotlightRadiusRange{20, 600};
+inline constexpr SettingRange kLaserSizeRange{4, 64};
 
 // What a new settings database holds.
 inline constexpr HaloValues kDefaultHalo{65535, 150, 100};
@@ -35,6 +39,21 @@ struct CheckedOffset {
     std::vector<std::wstring> problems;
 };
 CheckedOffset CheckStoredOffset(const PictureSettings& stored);
+
+// The spotlight, laser and click rings as numbers (sizes at 96 DPI).
+struct EffectValues {
+    int spotlightDim = 60;
+    int spotlightRadius = 120;
+    int laserColor = 255;
+    int laserSize = 12;
+    int leftRingColor = 65535;
+    int rightRingColor = 16711680;
+};
+struct CheckedEffects {
+    EffectValues values;
+    std::vector<std::wstring> problems;
+};
+CheckedEffects CheckStoredEffects(const EffectSettings& stored);
 
 // The one message that tells of every value that fell back.
 std::wstring StoredSettingsMessage(const std::vector<std::wstring>& problems);
