@@ -13,6 +13,7 @@ TSQLiteDatabase::TSQLiteDatabase(const std::string& fileName) {
         if (handle) throw ESQLiteException(prefix + sqlite3_errmsg(handle));
         throw ESQLiteException(prefix + "unknown error");
     }
+    sqlite3_busy_timeout(handle, kBusyTimeoutMs);
 }
 
 void TSQLiteDatabase::RunSQL(const std::string& sql, std::span<const BindValue> values) {

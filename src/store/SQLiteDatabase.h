@@ -17,6 +17,10 @@
 // before the call that prepared it returns.
 class TSQLiteDatabase {
 public:
+    // How long a statement waits for a lock held by another connection (an antivirus
+    // scan, a second copy reading) before it fails, in milliseconds.
+    static constexpr int kBusyTimeoutMs = 2000;
+
     // Opens (or, for a missing file in an existing folder, creates) the database.
     explicit TSQLiteDatabase(const std::string& fileName);
 

@@ -47,6 +47,12 @@ struct MenuTraits {
 struct MemoryDcTraits {
     static void Close(HDC h) { DeleteDC(h); }
 };
+struct KernelTraits {
+    static void Close(HANDLE h) { CloseHandle(h); }
+};
+struct RegistryKeyTraits {
+    static void Close(HKEY h) { RegCloseKey(h); }
+};
 struct WindowTraits {
     static void Close(HWND h) { DestroyWindow(h); }
 };
@@ -60,6 +66,8 @@ using UniqueCursor = UniqueHandle<HCURSOR, CursorTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 using MemoryDC = UniqueHandle<HDC, MemoryDcTraits>;
 // A window the program makes outside the form and control classes (a tooltip).
+using UniqueKernelHandle = UniqueHandle<HANDLE, KernelTraits>;
+using UniqueRegistryKey = UniqueHandle<HKEY, RegistryKeyTraits>;
 using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
 
 // A DC borrowed from a window (GetDC), given back on scope exit.

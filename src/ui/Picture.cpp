@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 
+#include "base/QuotedValue.h"
 #include "base/Utf8.h"
 #include "ui/Dib.h"
 #include "ui/ImageError.h"
@@ -30,7 +31,8 @@ Picture::Picture(const DecodedPicture& decoded) : width_(decoded.width), height_
 }
 
 Picture Picture::LoadPng(const std::wstring& path) {
-    const std::string name = ToUtf8(path);
+    // Messages quote the path shortened: a box as wide as a long path would not fit the screen.
+    const std::string name = ToUtf8(ShortenedPathForQuote(path));
     std::unique_ptr<FILE, int (*)(FILE*)> file(_wfopen(path.c_str(), L"rb"), fclose);
     if (!file) throw EImageError("Cannot open file \"" + name + "\"");
     try {

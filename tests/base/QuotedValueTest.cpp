@@ -34,3 +34,24 @@ TEST(QuotedValue, ConversionErrorQuotesTheStartOfAHugeNumber) {
         EXPECT_EQ(std::string(error.what()), "'" + std::string(60, '1') + "\xE2\x80\xA6' is not a valid integer value");
     }
 }
+
+TEST(QuotedValue, LongPathsKeepTheirStartAndFileName) {
+    const std::wstring folder = L"C:\\" + std::wstring(300, L'd');
+    struct Row {
+        std::wstring path;
+        std::wstring quoted;
+    };
+    const Row rows[] = {
+        {L"pic\\arrow.png", L"pic\\arrow.png"},
+        {folder.substr(0, 54) + L"\\a.png", folder.substr(0, 54) + L"\\a.png"},
+        {folder + L"\\star.png", folder.substr(0, 51) + L"\u2026\\star.png"},
+        // A name longer than the end kept keeps its last characters, the extension among them.
+        {folder + L"\\" + std::wstring(100, L'n') + L".png", folder.substr(0, 20) + L"\u2026" + std::wstring(36, L'n') + L".png"},
+        // No separator: the end is kept all the same.
+        {std::wstring(100, L'x') + L".png", std::wstring(20, L'x') + L"\u2026" + std::wstring(36, L'x') + L".png"},
+        // Pairs at either cut stay whole.
+        {std::wstring(19, L'a') + L"\xD83D\xDE00" + std::wstring(100, L'b') + L"\\" + L"\xDE00" + std::wstring(39, L'c'),
+         std::wstring(19, L'a') + L"\u2026" + std::wstring(39, L'c')},
+    };
+    for (const Row& row : rows) EXPECT_EQ(ShortenedPathForQuote(row.path), row.quoted) << row.path.size();
+}

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 namespace {
 
 class SQLiteDatabaseTest : public testing::Test {
@@ -75,17 +78,30 @@ TEST_F(SQLiteDatabaseTest, FailedStepReportsSQLiteDetail) {
               "\"SELECT abs(-9223372036854775807 - 1)\": integer overflow");
 }
 
-TEST_F(SQLiteDatabaseTest, LockedDatabaseIsNotWaitedFor) {
+TEST_F(SQLiteDatabaseTest, ALockIsWaitedForAWhileThenReportedAsBefore) {
     TSQLiteDatabase writer(file);
     writer.RunSQL("CREATE TABLE t (v INTEGER)");
     TSQLiteDatabase reader(file);
     EXPECT_EQ(Count(reader, "t"), "0");  // the reader now knows the schema
 
+    // A lock released within the wait: the statement goes through.
     writer.RunSQL("BEGIN EXCLUSIVE");
-    EXPECT_EQ(ErrorOf([&] { reader.QueryTable("SELECT * FROM t"); }), "Could not prepare SQL statement");
-    EXPECT_EQ(ErrorOf([&] { reader.RunSQL("INSERT INTO t VALUES (1)"); }),
+    std::thread release([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        writer.RunSQL("COMMIT");
+    });
+    EXPECT_NO_THROW(reader.RunSQL("INSERT INTO t VALUES (1)"));
+    release.join();
+    EXPECT_EQ(Count(reader, "t"), "1");
+
+    // A lock held longer: the same message as ever, after the wait.
+    writer.RunSQL("BEGIN EXCLUSIVE");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(ErrorOf([&] { reader.RunSQL("INSERT INTO t VALUES (2)"); }),
               "Error executing SQL statement.\rError [5]: The database file is locked.\r"
-              "\"INSERT INTO t VALUES (1)\": database is locked");
+              "\"INSERT INTO t VALUES (2)\": database is locked");
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(TSQLiteDatabase::kBusyTimeoutMs));
+    EXPECT_EQ(ErrorOf([&] { reader.QueryTable("SELECT * FROM t"); }), "Could not prepare SQL statement");
 }
 
 TEST_F(SQLiteDatabaseTest, HookSeesEveryPreparedStatement) {

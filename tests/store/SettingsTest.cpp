@@ -2,6 +2,8 @@
 #include "store/SQLiteException.h"
 #include "base/Utf8.h"
 #include "store/SQLiteDatabase.h"
+#include "store/EffectSettings.h"
+#include "store/LastEffect.h"
 #include "store/Settings.h"
 
 #include "TestSupport.h"
@@ -132,6 +134,34 @@ TEST_F(SettingsTest, MissingFileOrFolder) {
               }).rfind("Failed to open database \"" + nowhere + "\"", 0),
               0u);
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "missing"));
+}
+
+TEST_F(SettingsTest, TheLastEffectIsKeptInATableMadeByTheFirstWrite) {
+    Create();
+    Fill();
+    EXPECT_EQ(ReadLastEffect(file), L"");
+    EXPECT_EQ(Query("SELECT count(*) FROM sqlite_master WHERE name='LastEffect'"), "0");  // a read makes nothing
+    WriteLastEffect(L"halo", file);
+    WriteLastEffect(L"none", file);
+    EXPECT_EQ(ReadLastEffect(file), L"none");
+    EXPECT_EQ(Query("SELECT count(*) FROM LastEffect"), "1");
+    EXPECT_EQ(ReadHaloSettings(file).diameterText, L"100");  // the old tables read as before
+}
+
+TEST_F(SettingsTest, EffectSettingsReadAsDefaultsUntilTheFirstSaveMakesTheirTable) {
+    Create();
+    Fill();
+    EXPECT_EQ(ReadEffectSettings(file).spotlightDimText, L"60");
+    EffectSettings changed = DefaultEffectSettings();
+    changed.spotlightDimText = L"75";
+    changed.rightRingColorText = L"it's";
+    WriteEffectSettings(changed, file);
+    WriteEffectSettings(changed, file);
+    const EffectSettings read = ReadEffectSettings(file);
+    EXPECT_EQ(read.spotlightDimText, L"75");
+    EXPECT_EQ(read.laserSizeText, L"12");
+    EXPECT_EQ(read.rightRingColorText, L"it's");
+    EXPECT_EQ(Query("SELECT count(*) FROM EffectSettings"), "1");
 }
 
 }  // namespace

@@ -1,0 +1,35 @@
+// The laser pointer's trail: where the pointer has just been. While the pointer moves the
+// trail keeps its last half second; when it stops, the whole trail stays a while so the
+// audience can follow the gesture to its end, then fades out as one.
+#pragma once
+#include <cstdint>
+#include <deque>
+
+#include "base/Monitors.h"
+
+struct TrailPoint {
+    ScreenPoint at;
+    std::int64_t ms = 0;
+};
+
+class LaserTrail {
+public:
+    static constexpr std::int64_t kSpanMs = 500;   // how much of a movement the trail shows
+    static constexpr std::int64_t kHoldMs = 1500;  // the trail stays whole this long after a stop
+    static constexpr std::int64_t kFadeMs = 300;   // and then fades out over this long
+
+    // One tick with the pointer where it is now. True when what the trail shows changed
+    // (it moved, or it is fading or has just gone); false on a tick with nothing to draw.
+    bool Update(ScreenPoint pointer, std::int64_t nowMs);
+
+    const std::deque<TrailPoint>& Points() const { return points_; }
+    // The trail's opacity, 255 while moving or held, falling to 0 over the fade.
+    int Alpha(std::int64_t nowMs) const;
+    // The box round every point, widened by `pad` on each side; empty with no points.
+    ScreenRect Bounds(int pad) const;
+
+private:
+    std::deque<TrailPoint> points_;
+    std::int64_t lastMoveMs_ = 0;
+    bool faded_ = true;
+};

@@ -1,0 +1,27 @@
+#include "ui/ProgramFiles.h"
+
+#include <windows.h>
+
+#include "base/ProgramPaths.h"
+
+namespace ui {
+
+std::wstring ProgramPath() {
+    // The path can be longer than MAX_PATH (a deep folder on a USB stick): grow until it fits.
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::wstring BesideProgram(const std::wstring& relative) {
+    static const std::wstring folder = FolderOf(ProgramPath());  // the executable never moves while it runs
+    return InsideFolder(folder, relative);
+}
+
+}  // namespace ui

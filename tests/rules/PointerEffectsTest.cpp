@@ -1,0 +1,70 @@
+// The laser's trail and the click rings over time, driven tick by tick as the windows do.
+#include <gtest/gtest.h>
+
+#include "effects/ClickRing.h"
+#include "effects/LaserTrail.h"
+#include "effects/StoredSettings.h"
+
+TEST(LaserTrail, KeepsHalfASecondWhileMovingThenHoldsWholeAndFadesAsOne) {
+    LaserTrail trail;
+    std::int64_t now = 0;
+    for (int x = 0; x <= 100; x += 10, now += 100) EXPECT_TRUE(trail.Update({x, 50}, now));
+    // 1 s of movement: only the last half second and the point leading into it are left.
+    EXPECT_EQ(trail.Points().front().at.x, 40);
+    EXPECT_EQ(trail.Points().back().at.x, 100);
+    const ScreenRect moved = trail.Bounds(6);
+    EXPECT_EQ(moved, (ScreenRect{34, 44, 107, 57}));
+
+    const std::int64_t stop = now - 100;
+    // Held whole: nothing to draw on a still tick, and the tail is not eaten.
+    EXPECT_FALSE(trail.Update({100, 50}, stop + LaserTrail::kHoldMs - 10));
+    EXPECT_EQ(trail.Points().size(), 7u);
+    EXPECT_EQ(trail.Alpha(stop + LaserTrail::kHoldMs - 10), 255);
+    // Fading: every tick redraws, with the opacity falling for the trail as a whole.
+    EXPECT_TRUE(trail.Update({100, 50}, stop + LaserTrail::kHoldMs + 100));
+    EXPECT_EQ(trail.Points().size(), 7u);
+    EXPECT_EQ(trail.Alpha(stop + LaserTrail::kHoldMs + 100), 170);
+    // Gone: one last redraw, then still ticks draw nothing.
+    EXPECT_TRUE(trail.Update({100, 50}, stop + LaserTrail::kHoldMs + LaserTrail::kFadeMs));
+    EXPECT_EQ(trail.Points().size(), 1u);
+    EXPECT_EQ(trail.Alpha(stop + LaserTrail::kHoldMs + LaserTrail::kFadeMs), 0);
+    EXPECT_FALSE(trail.Update({100, 50}, stop + 5000));
+    // A new movement starts from where the pointer rested.
+    EXPECT_TRUE(trail.Update({110, 50}, stop + 5010));
+    EXPECT_EQ(trail.Points().front().at.x, 100);
+    EXPECT_EQ(trail.Alpha(stop + 5010), 255);
+}
+
+TEST(ClickRing, GrowsAndFadesWithinItsLife) {
+    EXPECT_EQ(RingAt(0, 6, 36).radius, 6);
+    EXPECT_EQ(RingAt(0, 6, 36).alpha, 255);
+    int lastRadius = 0;
+    int lastAlpha = 256;
+    for (int ms = 0; ms < kRingMs; ms += 10) {
+        const RingFrame frame = RingAt(ms, 6, 36);
+        EXPECT_FALSE(frame.done);
+        EXPECT_GE(frame.radius, lastRadius);
+        EXPECT_LT(frame.alpha, lastAlpha);
+        EXPECT_LE(frame.radius, 36);
+        lastRadius = frame.radius;
+        lastAlpha = frame.alpha;
+    }
+    EXPECT_GT(RingAt(kRingMs / 2, 6, 36).radius, 21);  // a ripple spreads fast at first
+    EXPECT_TRUE(RingAt(kRingMs, 6, 36).done);
+}
+
+TEST(StoredSettings, BadEffectValuesFallBackEachAlone) {
+    EffectSettings stored = DefaultEffectSettings();
+    const CheckedEffects good = CheckStoredEffects(stored);
+    EXPECT_TRUE(good.problems.empty());
+    EXPECT_EQ(good.values.rightRingColor, 0xFF0000);
+    EXPECT_EQ(good.values.spotlightRadius, 120);
+    stored.spotlightDimText = L"100";
+    stored.laserSizeText = L"x";
+    stored.leftRingColorText = L"255";
+    const CheckedEffects bad = CheckStoredEffects(stored);
+    EXPECT_EQ(bad.problems.size(), 2u);
+    EXPECT_EQ(bad.values.spotlightDim, 60);
+    EXPECT_EQ(bad.values.laserSize, 12);
+    EXPECT_EQ(bad.values.leftRingColor, 255);
+}
