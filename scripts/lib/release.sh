@@ -39,7 +39,7 @@ installed_upstream_version() { dpkg-query -W -f='${Version}' "$1" | sed 's/-[^-]
 # a member was taken from and every object file loaded, less our own ones from the build
 # tree (relative paths there, or paths inside the project).
 linked_files() {
-  awk -v own="$release_root/" '
+  awk '
     /^Archive member included/ { members = 1; next }
     /^(Discarded input sections|Allocating common symbols|Memory Configuration)/ { members = 0 }
     members && /^[^ ]/ { sub(/\(.*/, ""); print; next }
@@ -101,6 +101,7 @@ copyright_excerpt() {
   ' "$1"
 }
 
+# The heading of a notice: the library and the version that was linked.
 notice_title() {
   local src=$VELLORA_CACHE/src
   case $1 in
