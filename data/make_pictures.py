@@ -32,15 +32,19 @@ class Canvas:
         mix = [(c * a + c0 * (a0 / 255) * (1 - a)) / out_a for c, c0 in zip(rgb, (r0, g0, b0))]
         self.px[y][x] = (round(mix[0]), round(mix[1]), round(mix[2]), round(out_a * 255))
 
-    def fill(self, inside, rgb, alpha=1.0, box=None):
+    def fill(self, inside, rgb, alpha=1.0, box=None, crisp=False):
+        """Soft edges, or with `crisp` none: a pixel is filled whole if the shape covers at
+        least half of it, else left alone."""
         x0, y0, x1, y1 = box or (0, 0, self.w, self.h)
         for y in range(max(0, y0), min(self.h, y1)):
             for x in range(max(0, x0), min(self.w, x1)):
                 hits = sum(inside(x + (i + 0.5) / 4, y + (j + 0.5) / 4) for i in range(4) for j in range(4))
+                if crisp:
+                    hits = 16 if hits >= 8 else 0
                 if hits:
                     self.blend(x, y, rgb, alpha * hits / 16)
 
-    def polygon(self, pts, rgb, alpha=1.0):
+    def polygon(self, pts, rgb, alpha=1.0, crisp=False):
         def inside(px, py):
             c = False
             for (xa, ya), (xb, yb) in zip(pts, pts[1:] + pts[:1]):
@@ -48,7 +52,7 @@ class Canvas:
                     c = not c
             return c
         xs, ys = [p[0] for p in pts], [p[1] for p in pts]
-        self.fill(inside, rgb, alpha, (int(min(xs)) - 1, int(min(ys)) - 1, int(max(xs)) + 2, int(max(ys)) + 2))
+        self.fill(inside, rgb, alpha, (int(min(xs)) - 1, int(min(ys)) - 1, int(max(xs)) + 2, int(max(ys)) + 2), crisp)
 
     def disc(self, cx, cy, r, rgb, alpha=1.0):
         self.fill(lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r, rgb, alpha,
@@ -95,11 +99,17 @@ def dib_bytes(c):
     return header + xor + mask
 
 
-def icon_file(c, kind, hotspot=(0, 0)):
-    data = dib_bytes(c)
+def icon_file(images, kind, hotspot=(0, 0)):
+    """An icon (kind 1) or cursor (kind 2) file holding each canvas; from 256 pixels up as
+    PNG, which keeps the file small and which Windows reads there since Vista."""
+    data = [png_bytes(c) if c.w >= 256 else dib_bytes(c) for c in images]
     planes_or_x, bits_or_y = (1, 32) if kind == 1 else hotspot
-    entry = struct.pack("<BBBBHHII", c.w % 256, c.h % 256, 0, 0, planes_or_x, bits_or_y, len(data), 22)
-    return struct.pack("<HHH", 0, kind, 1) + entry + data
+    offset = 6 + 16 * len(images)
+    entries = b""
+    for c, d in zip(images, data):
+        entries += struct.pack("<BBBBHHII", c.w % 256, c.h % 256, 0, 0, planes_or_x, bits_or_y, len(d), offset)
+        offset += len(d)
+    return struct.pack("<HHH", 0, kind, len(images)) + entries + b"".join(data)
 
 
 def write(path, data):
@@ -177,10 +187,23 @@ def beam_cursor():
     return c, (16, 16)
 
 
-def app_icon():
-    c = Canvas(32, 32)
-    c.disc(16, 16, 15, (0, 110, 220))
-    c.polygon([(10, 7), (10, 24), (14, 20), (17, 27), (20, 26), (17, 19), (23, 19)], WHITE)
+# The sizes Windows picks the application icon from: the tray and title bars at 100 % to
+# 200 % (16 to 32), Explorer's views (32 to 64) and its large and extra large icons (256).
+ICON_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
+
+
+def app_icon(size):
+    """A white pointer arrow on a blue disc, drawn on a 32-unit grid scaled to `size`. Below
+    32 pixels the arrow has hard edges, as soft ones there smear it into a grey blot; from
+    32 up its corners land on whole pixels, so its upright and level edges stay sharp."""
+    s = size / 32
+    c = Canvas(size, size)
+    c.disc(size / 2, size / 2, 15 * s, (0, 110, 220))
+    arrow = [(10, 7), (10, 24), (14, 20), (17, 27), (20, 26), (17, 19), (23, 19)]
+    if size < 32:
+        c.polygon([(x * s, y * s) for x, y in arrow], WHITE, crisp=True)
+    else:
+        c.polygon([(round(x * s), round(y * s)) for x, y in arrow], WHITE)
     return c
 
 
@@ -191,8 +214,8 @@ def main():
         write(os.path.join(out, "pic", name + ".png"), png_bytes(make()))
     for name, make in (("gb", pen_cursor), ("ga", eraser_cursor), ("beam_l", beam_cursor)):
         canvas, hotspot = make()
-        write(os.path.join(out, "pic", "gang", name + ".cur"), icon_file(canvas, 2, hotspot))
-    write(os.path.join(out, "vellora.ico"), icon_file(app_icon(), 1))
+        write(os.path.join(out, "pic", "gang", name + ".cur"), icon_file([canvas], 2, hotspot))
+    write(os.path.join(out, "vellora.ico"), icon_file([app_icon(size) for size in ICON_SIZES], 1))
 
 
 if __name__ == "__main__":
