@@ -11,12 +11,19 @@ cc -shared -fPIC -o "$stand_in/libXinerama.so.1" "$here/fake_xinerama.c"
 
 # A display and a Wine prefix of this check's own: RandR off, so that Wine asks Xinerama.
 unset DISPLAY
-export VELLORA_XVFB_DISPLAY=:$((${VELLORA_XVFB_DISPLAY#:} + 20))
-export VELLORA_SCREEN=2304x800x24 VELLORA_XVFB_ARGS="-extension RANDR"
-export VELLORA_HEADS="0,0,1280,800;1280,0,1024,768"
+export VELLORA_XVFB=monitors VELLORA_SCREEN=2304x800x24 VELLORA_XVFB_ARGS="-extension RANDR"
 export LD_LIBRARY_PATH=$stand_in${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}
 export VELLORA_WINE_DPI=144 WINEPREFIX=$root/build/wineprefix-monitors
 source "$here/lib.sh"
+
+# use_heads "X,Y,W,H;X,Y,W,H": the monitors Wine sees from the next start on. Wine keeps
+# the monitors it found for as long as its wineserver runs, and that one is persistent (an
+# earlier run's may still be up), so it goes too.
+use_heads() {
+  stop_program
+  wineserver -k 2>/dev/null || true
+  export VELLORA_HEADS=$1
+}
 
 # The geometry of the program's window of this size: "x y", or nothing.
 window_at_size() {
@@ -28,6 +35,7 @@ window_at_size() {
 }
 window_is() { [ "$(window_at_size "$1")" = "$2" ]; }
 
+use_heads "0,0,1280,800;1280,0,1024,768"
 start_program
 move_pointer 640 100
 if wait_for 10 window_is 98x297 "1272 400"; then
@@ -58,9 +66,7 @@ press Escape
 
 # The projector left of the laptop and lower: at negative coordinates for the program
 # (-1024,32 to 0,800), X's 0,32 to 1024,800 here.
-stop_program
-wineserver -k 2>/dev/null || true
-export VELLORA_HEADS="1024,0,1280,800;0,32,1024,768"
+use_heads "1024,0,1280,800;0,32,1024,768"
 start_program
 move_pointer 1500 100
 if wait_for 10 window_is 98x297 "2296 400"; then
