@@ -40,9 +40,24 @@ void UndoHistory::Finish(const PixelPlane& surface) {
     }
     steps_.push_back(std::move(step));
     done_ = steps_.size();
-    while (Bytes() > byteLimit_ && !steps_.empty()) {
+    KeepWithinBound();
+    if (steps_.empty()) return;
+    // Handed over only now, so that keeping the bound never waits for this step.
+    steps_.back().surface.PackWith(*packer_);
+    if (steps_.back().background) steps_.back().background->PackWith(*packer_);
+}
+
+void UndoHistory::KeepWithinBound() {
+    std::size_t total = Bytes();
+    if (total > byteLimit_) {
+        // The steps before may still be packing: what that frees is waited for, not dropped.
+        packer_->Wait();
+        total = Bytes();
+    }
+    while (total > byteLimit_ && !steps_.empty()) {
         // The oldest step goes with those that were to be undone together with it.
         do {
+            total -= steps_.front().Bytes();
             steps_.pop_front();
             --done_;
         } while (!steps_.empty() && steps_.front().withPrevious);
@@ -52,12 +67,17 @@ void UndoHistory::Finish(const PixelPlane& surface) {
 Rect UndoHistory::Trade(Step& step, const PixelPlane& surface, PixelTiles& background) {
     if (step.background) {
         std::swap(*step.background, background);
+        // The eraser reads the background pixel by pixel: it gets its tiles unpacked.
+        background.Unpack();
+        step.background->PackWith(*packer_);
     } else {
         // The background stays as it was: where it still is the surface, it keeps a copy
         // before the surface changes under it.
         step.surface.KeepSameTiles(surface, background);
     }
-    return step.surface.Exchange(surface);
+    const Rect changed = step.surface.Exchange(surface);
+    step.surface.PackWith(*packer_);
+    return changed;
 }
 
 Rect UndoHistory::Undo(const PixelPlane& surface, PixelTiles& background) {

@@ -4,9 +4,12 @@
 // the surface (refresh, a board, stamped text) also takes over the background copy's
 // kept tiles, since after it the background is the surface again. A copy that shows no
 // change (a text press with nothing typed) goes with the step before it.
+// A finished step's tiles are deflated on the packer's thread, and so are the tiles an
+// undo or redo has just traded, so that neither waits for it.
 #pragma once
 #include <cstddef>
 #include <deque>
+#include <memory>
 #include <optional>
 
 #include "pen/PixelTiles.h"
@@ -16,7 +19,9 @@ namespace pen {
 class UndoHistory {
 public:
     // For a surface `width` by `height`; the steps together hold at most `byteLimit`
-    // bytes of pixels, the oldest dropped first.
+    // bytes, counted as they are held (deflated or not yet), the oldest dropped first.
+    // The newest step counts in full until it is packed; the steps before it are waited
+    // for rather than dropped while their packing would make room.
     UndoHistory(int width, int height, std::size_t byteLimit);
 
     // Before each change of a drawing step, with the area the change can reach. The first
@@ -35,6 +40,8 @@ public:
 
     void Clear();
     std::size_t Bytes() const;
+    // Returns once every step is packed, for those who measure the history.
+    void WaitForPacking() { packer_->Wait(); }
     // Steps as kept, those that go with the step before them counted on their own.
     std::size_t UndoCount() const { return done_; }
     std::size_t RedoCount() const { return steps_.size() - done_; }
@@ -48,7 +55,8 @@ private:
     };
 
     Step& Begin();
-    static Rect Trade(Step& step, const PixelPlane& surface, PixelTiles& background);
+    void KeepWithinBound();
+    Rect Trade(Step& step, const PixelPlane& surface, PixelTiles& background);
 
     int width_;
     int height_;
@@ -56,6 +64,7 @@ private:
     std::deque<Step> steps_;
     std::size_t done_ = 0;  // steps_[0, done_) can be undone, the rest redone
     std::optional<Step> pending_;
+    std::unique_ptr<TilePacker> packer_ = std::make_unique<TilePacker>();
 };
 
 }  // namespace pen
