@@ -12,6 +12,7 @@ UndoHistory::Step& UndoHistory::Begin() {
     if (!pending_) {
         steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(done_), steps_.end());
         pending_.emplace(Step{PixelTiles(width_, height_), std::nullopt});
+        pending_->zoomBefore = zoomLevel_;
     }
     return *pending_;
 }
@@ -30,6 +31,8 @@ void UndoHistory::Finish(const PixelPlane& surface) {
     if (!pending_) return;
     Step step = std::move(*pending_);
     pending_.reset();
+    step.zoomAfter = zoomLevel_;
+    zoomLevel_ = step.zoomBefore;  // until the step is kept
     step.surface.DropUnchanged(surface);
     if (step.Bytes() == 0) return;
     if (step.surface.Empty()) {
@@ -38,6 +41,7 @@ void UndoHistory::Finish(const PixelPlane& surface) {
         if (done_ == 0) return;
         step.withPrevious = true;
     }
+    zoomLevel_ = step.zoomAfter;
     steps_.push_back(std::move(step));
     done_ = steps_.size();
     KeepWithinBound();
@@ -87,6 +91,7 @@ Rect UndoHistory::Undo(const PixelPlane& surface, PixelTiles& background) {
     while (more) {
         Step& step = steps_[--done_];
         changed = Union(changed, Trade(step, surface, background));
+        zoomLevel_ = step.zoomBefore;
         more = step.withPrevious && done_ > 0;
     }
     return changed;
@@ -97,9 +102,21 @@ Rect UndoHistory::Redo(const PixelPlane& surface, PixelTiles& background) {
     if (pending_) return changed;
     bool more = done_ < steps_.size();
     while (more) {
-        changed = Union(changed, Trade(steps_[done_++], surface, background));
+        Step& step = steps_[done_++];
+        changed = Union(changed, Trade(step, surface, background));
+        zoomLevel_ = step.zoomAfter;
         more = done_ < steps_.size() && steps_[done_].withPrevious;
     }
+    return changed;
+}
+
+Rect UndoHistory::UndoZoom(const PixelPlane& surface, PixelTiles& background) {
+    Rect changed{};
+    if (pending_) return changed;
+    std::size_t zoom = done_;
+    while (zoom > 0 && steps_[zoom - 1].zoomBefore >= zoomLevel_) --zoom;
+    if (zoom == 0) return changed;
+    while (done_ >= zoom) changed = Union(changed, Undo(surface, background));
     return changed;
 }
 
@@ -107,6 +124,7 @@ void UndoHistory::Clear() {
     steps_.clear();
     done_ = 0;
     pending_.reset();
+    zoomLevel_ = 0;
 }
 
 std::size_t UndoHistory::Bytes() const {

@@ -38,6 +38,17 @@ public:
     Rect Undo(const PixelPlane& surface, PixelTiles& background);
     Rect Redo(const PixelPlane& surface, PixelTiles& background);
 
+    // How far the surface is zoomed in (see Zoom.h): each step keeps the level from before
+    // it and after it, and undo and redo bring the level back with the pixels.
+    int ZoomLevel() const { return zoomLevel_; }
+    // Within a step: the level the surface is at once the step is done (0 after a new
+    // picture). A step that turns out to change nothing leaves the level as it was.
+    void SetZoomLevel(int level) { zoomLevel_ = level; }
+    // Back to a lower level: undoes the last zoom step that raised the surface to the level
+    // it is at, with every step after it (redo brings them back). Does nothing when no such
+    // step is kept. Returns the part of the surface that changed.
+    Rect UndoZoom(const PixelPlane& surface, PixelTiles& background);
+
     void Clear();
     std::size_t Bytes() const;
     // Returns once every step is packed, for those who measure the history.
@@ -51,6 +62,8 @@ private:
         PixelTiles surface;
         std::optional<PixelTiles> background;  // only for copies
         bool withPrevious = false;             // undone and redone together with the step before
+        int zoomBefore = 0;
+        int zoomAfter = 0;
         std::size_t Bytes() const { return surface.Bytes() + (background ? background->Bytes() : 0); }
     };
 
@@ -64,6 +77,7 @@ private:
     std::deque<Step> steps_;
     std::size_t done_ = 0;  // steps_[0, done_) can be undone, the rest redone
     std::optional<Step> pending_;
+    int zoomLevel_ = 0;
     std::unique_ptr<TilePacker> packer_ = std::make_unique<TilePacker>();
 };
 
