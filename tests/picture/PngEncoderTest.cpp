@@ -20,7 +20,7 @@ ui::DecodedPicture RoundTrip(const std::vector<std::uint32_t>& pixels, int width
 
 TEST(PngEncoderTest, PixelsComeBackOpaqueWhateverTheUnusedByteHolds) {
     // Odd sizes, so no row is a multiple of a word of anything; each pixel tells where it is.
-    for (const auto [width, height] : {std::pair{1, 1}, {7, 3}, {33, 17}}) {
+    for (const auto& [width, height] : {std::pair{1, 1}, {7, 3}, {33, 17}}) {
         std::vector<std::uint32_t> pixels;
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
@@ -36,7 +36,7 @@ TEST(PngEncoderTest, PixelsComeBackOpaqueWhateverTheUnusedByteHolds) {
 
 TEST(PngEncoderTest, RefusesSidesNoPictureHas) {
     const std::vector<std::uint32_t> pixels(4);
-    for (const auto [width, height] : {std::pair{0, 1}, {1, 0}, {-2, 2}, {ui::kMaxPictureSide + 1, 1}}) {
+    for (const auto& [width, height] : {std::pair{0, 1}, {1, 0}, {-2, 2}, {ui::kMaxPictureSide + 1, 1}}) {
         try {
             ui::EncodePng(pixels.data(), width, height);
             ADD_FAILURE() << width << " x " << height << " was encoded";
