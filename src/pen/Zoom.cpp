@@ -17,8 +17,9 @@ struct Span {
 
 Span SourceSpan(int length, int at, double factor) {
     const int part = std::max(1, static_cast<int>(std::lround(length / factor)));
-    // The pointer's pixel centre keeps its place: c = (c - start) * factor.
-    const double centre = std::clamp(at, 0, length - 1) + 0.5;
+    // The pointer's pixel centre keeps its place: c = (c - start) * factor. The start
+    // grows with the pointer, so one beyond the surface meets the same limit as the edge.
+    const double centre = at + 0.5;
     const int start = static_cast<int>(std::lround(centre - centre / factor));
     return {std::clamp(start, 0, length - part), part};
 }

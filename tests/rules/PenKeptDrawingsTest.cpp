@@ -27,9 +27,11 @@ TEST(PenKeptDrawings, ASavedDrawingIsNamedForItsTimeWithANumberWhenThatNameIsTak
 }
 
 TEST(PenKeptDrawings, KeptDrawingsComeNewestFirstAndOthersInTheFolderAreLeftAlone) {
-    const std::vector<std::wstring> folder{L"kept-000009.png", L"notes.txt",       L"kept-000010.png",
-                                           L"kept-7.png",      L"kept-.png",       L"kept-00x1.png",
-                                           L"kept-000002.PNG", L"Kept-000003.png", L"kept-000011.png.bak"};
+    const std::vector<std::wstring> folder{L"kept-000009.png",     L"notes.txt",
+                                           L"kept-000010.png",     L"kept-7.png",
+                                           L"kept-.png",           L"kept-00x1.png",
+                                           L"kept-000002.PNG",     L"Kept-000003.png",
+                                           L"kept-000011.png.bak", L"kept-1234567890123456789012.png"};
     EXPECT_EQ(KeptNewestFirst(folder),
               (std::vector<std::wstring>{L"kept-000010.png", L"kept-000009.png", L"kept-7.png"}));
     EXPECT_TRUE(KeptNewestFirst({}).empty());
