@@ -2,9 +2,14 @@
 
 #include <algorithm>
 #include <cstring>
+#include <future>
+#include <thread>
 
 namespace pen {
 namespace {
+
+// Fewer tiles are traded sooner than a thread is started.
+constexpr std::size_t kTilesToShare = 64;
 
 Rect Intersection(Rect a, Rect b) {
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
@@ -16,11 +21,19 @@ std::uint32_t* Row(const PixelPlane& plane, int x, int y) {
 
 // Calls `row(planeRow, tileRow, count)` for each row of the tile `r` (the tile's own
 // pixels start at its top-left corner).
-template <typename Tile, typename RowFn>
-void ForRows(const PixelPlane& plane, Rect r, Tile* tile, RowFn row) {
+template <typename RowFn>
+void ForRows(const PixelPlane& plane, Rect r, const std::uint32_t* tile, RowFn row) {
     const int w = r.right - r.left;
     for (int y = r.top; y < r.bottom; ++y)
         row(Row(plane, r.left, y), tile + static_cast<std::size_t>(y - r.top) * w, w);
+}
+
+// The plane's pixels of the tile `r`, row by row.
+std::vector<std::uint32_t> CopyOf(const PixelPlane& plane, Rect r) {
+    std::vector<std::uint32_t> copy;
+    copy.reserve(static_cast<std::size_t>(r.right - r.left) * (r.bottom - r.top));
+    for (int y = r.top; y < r.bottom; ++y) copy.insert(copy.end(), Row(plane, r.left, y), Row(plane, r.right, y));
+    return copy;
 }
 
 }  // namespace
@@ -46,34 +59,55 @@ std::vector<int> PixelTiles::TilesMeeting(Rect area) const {
 void PixelTiles::Keep(const PixelPlane& plane, Rect area) {
     for (int index : TilesMeeting(area)) {
         if (tiles_.count(index)) continue;
-        const Rect r = TileRect(index);
-        std::vector<std::uint32_t> copy(static_cast<std::size_t>(r.right - r.left) * (r.bottom - r.top));
-        ForRows(plane, r, copy.data(), [](std::uint32_t* from, std::uint32_t* to, int n) { std::copy_n(from, n, to); });
-        bytes_ += copy.size() * sizeof(std::uint32_t);
-        tiles_.emplace(index, std::move(copy));
+        tiles_.emplace(index, std::make_shared<PackedTile>(CopyOf(plane, TileRect(index))));
     }
 }
 
 void PixelTiles::Restore(const PixelPlane& plane, Rect area) const {
+    TileInflater inflater;
     for (int index : TilesMeeting(area)) {
         const auto kept = tiles_.find(index);
         if (kept == tiles_.end()) continue;
         const Rect tile = TileRect(index);
         const Rect r = Intersection(tile, area);
         const int w = tile.right - tile.left;
-        for (int y = r.top; y < r.bottom; ++y)
-            std::copy_n(kept->second.data() + static_cast<std::size_t>(y - tile.top) * w + (r.left - tile.left),
-                        r.right - r.left, Row(plane, r.left, y));
+        kept->second->Read(inflater, [&](const std::uint32_t* pixels) {
+            for (int y = r.top; y < r.bottom; ++y)
+                std::copy_n(pixels + static_cast<std::size_t>(y - tile.top) * w + (r.left - tile.left),
+                            r.right - r.left, Row(plane, r.left, y));
+        });
     }
 }
 
 Rect PixelTiles::Exchange(const PixelPlane& plane) {
+    std::vector<Tiles::value_type*> kept;
     Rect changed{};
-    for (auto& [index, pixels] : tiles_) {
-        const Rect r = TileRect(index);
-        ForRows(plane, r, pixels.data(),
-                [](std::uint32_t* live, std::uint32_t* kept, int n) { std::swap_ranges(live, live + n, kept); });
-        changed = Union(changed, r);
+    for (auto& tile : tiles_) {
+        kept.push_back(&tile);
+        changed = Union(changed, TileRect(tile.first));
+    }
+    const auto trade = [&](std::size_t from, std::size_t to) {
+        TileInflater inflater;
+        for (std::size_t i = from; i < to; ++i) {
+            auto& [index, tile] = *kept[i];
+            const Rect r = TileRect(index);
+            std::vector<std::uint32_t> live = CopyOf(plane, r);
+            tile->Read(inflater, [&](const std::uint32_t* pixels) {
+                ForRows(plane, r, pixels,
+                        [](std::uint32_t* to, const std::uint32_t* from, int n) { std::copy_n(from, n, to); });
+            });
+            tile = std::make_shared<PackedTile>(std::move(live));
+        }
+    };
+    // Inflating a whole screen of tiles takes one core about a frame: a second thread
+    // takes half of them. Each tile is its own part of the plane and its own map entry.
+    if (kept.size() >= kTilesToShare && std::thread::hardware_concurrency() > 1) {
+        const std::size_t half = kept.size() / 2;
+        auto other = std::async(std::launch::async, trade, half, kept.size());
+        trade(0, half);
+        other.get();
+    } else {
+        trade(0, kept.size());
     }
     return changed;
 }
@@ -83,18 +117,15 @@ void PixelTiles::KeepSameTiles(const PixelPlane& plane, PixelTiles& other) const
 }
 
 void PixelTiles::DropUnchanged(const PixelPlane& plane) {
+    TileInflater inflater;
     for (auto it = tiles_.begin(); it != tiles_.end();) {
         bool same = true;
-        ForRows(plane, TileRect(it->first), it->second.data(),
-                [&same](std::uint32_t* live, std::uint32_t* kept, int n) {
-                    same = same && std::memcmp(live, kept, n * sizeof(std::uint32_t)) == 0;
-                });
-        if (!same) {
-            ++it;
-            continue;
-        }
-        bytes_ -= it->second.size() * sizeof(std::uint32_t);
-        it = tiles_.erase(it);
+        it->second->Read(inflater, [&](const std::uint32_t* pixels) {
+            ForRows(plane, TileRect(it->first), pixels, [&same](std::uint32_t* live, const std::uint32_t* kept, int n) {
+                same = same && std::memcmp(live, kept, n * sizeof(std::uint32_t)) == 0;
+            });
+        });
+        it = same ? tiles_.erase(it) : std::next(it);
     }
 }
 
@@ -103,12 +134,36 @@ std::uint32_t PixelTiles::PixelOver(const PixelPlane& plane, int x, int y) const
     const auto kept = tiles_.find(index);
     if (kept == tiles_.end()) return *Row(plane, x, y);
     const Rect r = TileRect(index);
-    return kept->second[static_cast<std::size_t>(y - r.top) * (r.right - r.left) + (x - r.left)];
+    std::uint32_t pixel = 0;
+    TileInflater inflater;
+    kept->second->Read(inflater, [&](const std::uint32_t* pixels) {
+        pixel = pixels[static_cast<std::size_t>(y - r.top) * (r.right - r.left) + (x - r.left)];
+    });
+    return pixel;
 }
 
-void PixelTiles::Clear() {
-    tiles_.clear();
-    bytes_ = 0;
+void PixelTiles::PackWith(TilePacker& packer) const {
+    std::vector<std::shared_ptr<PackedTile>> handed;
+    handed.reserve(tiles_.size());
+    for (const auto& kept : tiles_) handed.push_back(kept.second);
+    packer.Hand(handed);
+}
+
+void PixelTiles::Unpack() {
+    TileInflater inflater;
+    for (auto& [index, tile] : tiles_) {
+        const Rect r = TileRect(index);
+        const std::size_t count = static_cast<std::size_t>(r.right - r.left) * (r.bottom - r.top);
+        std::vector<std::uint32_t> copy;
+        tile->Read(inflater, [&](const std::uint32_t* pixels) { copy.assign(pixels, pixels + count); });
+        tile = std::make_shared<PackedTile>(std::move(copy));
+    }
+}
+
+std::size_t PixelTiles::Bytes() const {
+    std::size_t total = 0;
+    for (const auto& kept : tiles_) total += kept.second->Bytes();
+    return total;
 }
 
 }  // namespace pen

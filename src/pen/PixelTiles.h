@@ -1,14 +1,18 @@
 // Copies of parts of a 32-bit bitmap, kept in square tiles: each tile is copied once,
 // the first time something asks for it, so it holds what the bitmap showed then.
 // The pen keeps its background copy this way (only where the drawing has covered the
-// picture) and each undo step (only where the step changed the surface).
+// picture) and each undo step (only where the step changed the surface). The tiles of
+// undo steps are handed to a TilePacker, which deflates them while they wait.
 #pragma once
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include "pen/FigureGeometry.h"
+#include "pen/PackedTile.h"
+#include "pen/TilePacker.h"
 
 namespace pen {
 
@@ -39,9 +43,16 @@ public:
     // The kept pixel at (x, y), or the plane's own where the tile is not kept.
     std::uint32_t PixelOver(const PixelPlane& plane, int x, int y) const;
 
+    // Hands every kept tile to `packer` to be deflated on its thread.
+    void PackWith(TilePacker& packer) const;
+    // Holds every tile unpacked and apart from the packer again, for tiles read often
+    // (the eraser reads the background's pixel by pixel).
+    void Unpack();
+
     bool Empty() const { return tiles_.empty(); }
-    std::size_t Bytes() const { return bytes_; }
-    void Clear();
+    // What the tiles hold now, packed or not.
+    std::size_t Bytes() const;
+    void Clear() { tiles_.clear(); }
 
 private:
     Rect TileRect(int index) const;
@@ -50,8 +61,10 @@ private:
     int width_;
     int height_;
     int columns_;
-    std::map<int, std::vector<std::uint32_t>> tiles_;  // by tile number, row by row
-    std::size_t bytes_ = 0;
+    // By tile number; each tile row by row. A tile is never changed once made, so tiles
+    // may be shared with the packer's thread; trading one makes a new one.
+    using Tiles = std::map<int, std::shared_ptr<PackedTile>>;
+    Tiles tiles_;
 };
 
 }  // namespace pen

@@ -12,6 +12,7 @@ UndoHistory::Step& UndoHistory::Begin() {
     if (!pending_) {
         steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(done_), steps_.end());
         pending_.emplace(Step{PixelTiles(width_, height_), std::nullopt});
+        pending_->zoomBefore = zoomLevel_;
     }
     return *pending_;
 }
@@ -30,6 +31,8 @@ void UndoHistory::Finish(const PixelPlane& surface) {
     if (!pending_) return;
     Step step = std::move(*pending_);
     pending_.reset();
+    step.zoomAfter = zoomLevel_;
+    zoomLevel_ = step.zoomBefore;  // until the step is kept
     step.surface.DropUnchanged(surface);
     if (step.Bytes() == 0) return;
     if (step.surface.Empty()) {
@@ -38,11 +41,27 @@ void UndoHistory::Finish(const PixelPlane& surface) {
         if (done_ == 0) return;
         step.withPrevious = true;
     }
+    zoomLevel_ = step.zoomAfter;
     steps_.push_back(std::move(step));
     done_ = steps_.size();
-    while (Bytes() > byteLimit_ && !steps_.empty()) {
+    KeepWithinBound();
+    if (steps_.empty()) return;
+    // Handed over only now, so that keeping the bound never waits for this step.
+    steps_.back().surface.PackWith(*packer_);
+    if (steps_.back().background) steps_.back().background->PackWith(*packer_);
+}
+
+void UndoHistory::KeepWithinBound() {
+    std::size_t total = Bytes();
+    if (total > byteLimit_) {
+        // The steps before may still be packing: what that frees is waited for, not dropped.
+        packer_->Wait();
+        total = Bytes();
+    }
+    while (total > byteLimit_ && !steps_.empty()) {
         // The oldest step goes with those that were to be undone together with it.
         do {
+            total -= steps_.front().Bytes();
             steps_.pop_front();
             --done_;
         } while (!steps_.empty() && steps_.front().withPrevious);
@@ -52,12 +71,17 @@ void UndoHistory::Finish(const PixelPlane& surface) {
 Rect UndoHistory::Trade(Step& step, const PixelPlane& surface, PixelTiles& background) {
     if (step.background) {
         std::swap(*step.background, background);
+        // The eraser reads the background pixel by pixel: it gets its tiles unpacked.
+        background.Unpack();
+        step.background->PackWith(*packer_);
     } else {
         // The background stays as it was: where it still is the surface, it keeps a copy
         // before the surface changes under it.
         step.surface.KeepSameTiles(surface, background);
     }
-    return step.surface.Exchange(surface);
+    const Rect changed = step.surface.Exchange(surface);
+    step.surface.PackWith(*packer_);
+    return changed;
 }
 
 Rect UndoHistory::Undo(const PixelPlane& surface, PixelTiles& background) {
@@ -67,6 +91,7 @@ Rect UndoHistory::Undo(const PixelPlane& surface, PixelTiles& background) {
     while (more) {
         Step& step = steps_[--done_];
         changed = Union(changed, Trade(step, surface, background));
+        zoomLevel_ = step.zoomBefore;
         more = step.withPrevious && done_ > 0;
     }
     return changed;
@@ -77,9 +102,21 @@ Rect UndoHistory::Redo(const PixelPlane& surface, PixelTiles& background) {
     if (pending_) return changed;
     bool more = done_ < steps_.size();
     while (more) {
-        changed = Union(changed, Trade(steps_[done_++], surface, background));
+        Step& step = steps_[done_++];
+        changed = Union(changed, Trade(step, surface, background));
+        zoomLevel_ = step.zoomAfter;
         more = done_ < steps_.size() && steps_[done_].withPrevious;
     }
+    return changed;
+}
+
+Rect UndoHistory::UndoZoom(const PixelPlane& surface, PixelTiles& background) {
+    Rect changed{};
+    if (pending_) return changed;
+    std::size_t zoom = done_;
+    while (zoom > 0 && steps_[zoom - 1].zoomBefore >= zoomLevel_) --zoom;
+    if (zoom == 0) return changed;
+    while (done_ >= zoom) changed = Union(changed, Undo(surface, background));
     return changed;
 }
 
@@ -87,6 +124,7 @@ void UndoHistory::Clear() {
     steps_.clear();
     done_ = 0;
     pending_.reset();
+    zoomLevel_ = 0;
 }
 
 std::size_t UndoHistory::Bytes() const {

@@ -4,9 +4,12 @@
 // the surface (refresh, a board, stamped text) also takes over the background copy's
 // kept tiles, since after it the background is the surface again. A copy that shows no
 // change (a text press with nothing typed) goes with the step before it.
+// A finished step's tiles are deflated on the packer's thread, and so are the tiles an
+// undo or redo has just traded, so that neither waits for it.
 #pragma once
 #include <cstddef>
 #include <deque>
+#include <memory>
 #include <optional>
 
 #include "pen/PixelTiles.h"
@@ -16,7 +19,9 @@ namespace pen {
 class UndoHistory {
 public:
     // For a surface `width` by `height`; the steps together hold at most `byteLimit`
-    // bytes of pixels, the oldest dropped first.
+    // bytes, counted as they are held (deflated or not yet), the oldest dropped first.
+    // The newest step counts in full until it is packed; the steps before it are waited
+    // for rather than dropped while their packing would make room.
     UndoHistory(int width, int height, std::size_t byteLimit);
 
     // Before each change of a drawing step, with the area the change can reach. The first
@@ -33,8 +38,21 @@ public:
     Rect Undo(const PixelPlane& surface, PixelTiles& background);
     Rect Redo(const PixelPlane& surface, PixelTiles& background);
 
+    // How far the surface is zoomed in (see Zoom.h): each step keeps the level from before
+    // it and after it, and undo and redo bring the level back with the pixels.
+    int ZoomLevel() const { return zoomLevel_; }
+    // Within a step: the level the surface is at once the step is done (0 after a new
+    // picture). A step that turns out to change nothing leaves the level as it was.
+    void SetZoomLevel(int level) { zoomLevel_ = level; }
+    // Back to a lower level: undoes the last zoom step that raised the surface to the level
+    // it is at, with every step after it (redo brings them back). Does nothing when no such
+    // step is kept. Returns the part of the surface that changed.
+    Rect UndoZoom(const PixelPlane& surface, PixelTiles& background);
+
     void Clear();
     std::size_t Bytes() const;
+    // Returns once every step is packed, for those who measure the history.
+    void WaitForPacking() { packer_->Wait(); }
     // Steps as kept, those that go with the step before them counted on their own.
     std::size_t UndoCount() const { return done_; }
     std::size_t RedoCount() const { return steps_.size() - done_; }
@@ -44,11 +62,14 @@ private:
         PixelTiles surface;
         std::optional<PixelTiles> background;  // only for copies
         bool withPrevious = false;             // undone and redone together with the step before
+        int zoomBefore = 0;
+        int zoomAfter = 0;
         std::size_t Bytes() const { return surface.Bytes() + (background ? background->Bytes() : 0); }
     };
 
     Step& Begin();
-    static Rect Trade(Step& step, const PixelPlane& surface, PixelTiles& background);
+    void KeepWithinBound();
+    Rect Trade(Step& step, const PixelPlane& surface, PixelTiles& background);
 
     int width_;
     int height_;
@@ -56,6 +77,8 @@ private:
     std::deque<Step> steps_;
     std::size_t done_ = 0;  // steps_[0, done_) can be undone, the rest redone
     std::optional<Step> pending_;
+    int zoomLevel_ = 0;
+    std::unique_ptr<TilePacker> packer_ = std::make_unique<TilePacker>();
 };
 
 }  // namespace pen
