@@ -241,7 +241,7 @@ TEST_F(PenPaletteTest, StyledLinesShowAtEveryWidthWithGapsByBrushStyle) {
     pen.Palette().Button(PaletteCommand::Refresh).Click();
     drawLine();
     EXPECT_EQ(Count(line, kRed), 400);
-    EXPECT_EQ(pen.Palette().penStyleList.ItemIndex(), 2);
+    EXPECT_EQ(pen.Palette().penStyleList.ItemIndex(), 1);
 }
 
 TEST_F(PenPaletteTest, EscWithAStyleListDroppedDownClosesOnlyTheList) {
