@@ -266,6 +266,21 @@ TEST_F(PenWindowTest, TheTextBoxShowsThePictureBeneathIt) {
     EXPECT_GT(CountPixels(client, [&](int x, int y) { return shown.Pixel(x, y) == kRed; }), 20) << "with the text";
 }
 
+// Mid grey, once the colour that let the screen behind the pen through, is drawn like any
+// other: what shows there is the drawing, whatever the window beneath turns to.
+TEST_F(PenWindowTest, AGreyDrawingShowsItsGreyWhateverLiesBehindThePen) {
+    ColouredWindow beneath(kBlue, RECT{300, 300, 500, 400});
+    PenWindow& pen = OpenPen();
+    constexpr COLORREF kGrey = RGB(128, 128, 128);
+    ChoosePenColor(kGrey);
+    ChooseBrushColor(kGrey);
+    pen.Palette().Button(pen::DrawTool::Rectangle).Click();
+    Drag({320, 320}, {480, 380});
+    beneath.SetColor(kRed);
+    EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(400, 350) == kGrey && ScreenPixel(322, 350) == kGrey; }))
+        << std::hex << ScreenPixel(400, 350) << " " << ScreenPixel(322, 350);
+}
+
 // The pen as a larger display left it, bigger than its monitor with the palette beyond the
 // monitor's edge, then told that the display changed.
 TEST_F(PenWindowTest, ADisplayChangeCoversTheMonitorAgainWithThePaletteOnIt) {
