@@ -1,6 +1,8 @@
 #include "pen/FigureGeometry.h"
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 #include <cstdlib>
 
 #include "pen/ArrowHead.h"
@@ -38,9 +40,35 @@ Rect EraserSquare(Point centre, int half) {
     return {centre.x - half, centre.y - half, centre.x + half, centre.y + half};
 }
 
+std::vector<Rect> EraserSweep(Point from, Point to, int half) {
+    const int dx = to.x - from.x, dy = to.y - from.y;
+    const int steps = std::max(std::abs(dx), std::abs(dy));
+    const int top = std::min(from.y, to.y) - half;
+    // Each row's span: the squares along the line overlap, so a row is one run of pixels.
+    std::vector<Rect> rows(static_cast<std::size_t>(std::abs(dy) + 2 * half), Rect{INT_MAX, 0, INT_MIN, 0});
+    for (int i = 0; i <= steps; ++i) {
+        const double t = steps ? static_cast<double>(i) / steps : 0.0;
+        const Point centre{from.x + static_cast<int>(std::lround(dx * t)), from.y + static_cast<int>(std::lround(dy * t))};
+        for (int y = centre.y - half; y < centre.y + half; ++y) {
+            Rect& row = rows[static_cast<std::size_t>(y - top)];
+            row.left = std::min(row.left, centre.x - half);
+            row.right = std::max(row.right, centre.x + half);
+        }
+    }
+    std::vector<Rect> sweep;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int y = top + static_cast<int>(i);
+        if (!sweep.empty() && sweep.back().left == rows[i].left && sweep.back().right == rows[i].right)
+            sweep.back().bottom = y + 1;
+        else
+            sweep.push_back({rows[i].left, y, rows[i].right, y + 1});
+    }
+    return sweep;
+}
+
 Rect FigureBounds(DrawTool tool, Point from, Point to, int penWidth, int eraserSize) {
     if (tool == DrawTool::Text) return {};
-    if (tool == DrawTool::Eraser) return EraserSquare(to, eraserSize);
+    if (tool == DrawTool::Eraser) return Union(EraserSquare(from, eraserSize), EraserSquare(to, eraserSize));
     // Both end points themselves, then the arrow heads.
     Rect r = Including(Including(Rect{from.x, from.y, from.x, from.y}, from), to);
     if (tool == DrawTool::Arrow || tool == DrawTool::DoubleArrow) r = WithHead(r, to, from);

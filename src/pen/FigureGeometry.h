@@ -2,6 +2,8 @@
 // points, the rounded rectangle's corner, the eraser square, and the area a figure can
 // touch (what a mouse move repaints).
 #pragma once
+#include <vector>
+
 #include "pen/DrawTool.h"
 
 namespace pen {
@@ -41,8 +43,15 @@ Size RoundRectCorner(Point a, Point b);
 // The square the eraser restores around `centre`: `half` pixels to each side.
 Rect EraserSquare(Point centre, int half);
 
+// What the eraser restores moving from `from` to `to`: the squares around every pixel of
+// the straight line between them, joined, as rectangles from the top row down (rows with
+// the same span share one rectangle). The pointer's events come far apart on a fast
+// move; the path between them is erased as the freehand pen draws it.
+std::vector<Rect> EraserSweep(Point from, Point to, int half);
+
 // Every pixel the figure of `tool` from `from` to `to` can touch with a pen `penWidth`
-// wide (for the freehand pen `from` is the pen position). Empty for the text tool.
+// wide (for the freehand pen and the eraser `from` is the pen position). Empty for the
+// text tool.
 Rect FigureBounds(DrawTool tool, Point from, Point to, int penWidth, int eraserSize);
 
 }  // namespace pen

@@ -13,14 +13,6 @@ constexpr int kLabelHeight = 13;
 // The style lists' entries, three characters, fit the 57-pixel box at this height.
 constexpr int kStyleHeight = 11;
 
-// The inside of the frame is the system's button shadow. Where the system makes that
-// exactly mid grey (Wine does) it would be see-through in the pen window and clicks
-// would fall through it, so it is moved one step off the key.
-ui::Color InnerColor() {
-    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
-    return shadow == ui::kSeeThroughKey ? static_cast<ui::Color>(RGB(127, 127, 127)) : ui::BtnShadow;
-}
-
 UINT ReleaseOf(int button) {
     return button == VK_RBUTTON ? WM_RBUTTONUP : button == VK_MBUTTON ? WM_MBUTTONUP : WM_LBUTTONUP;
 }
@@ -29,7 +21,7 @@ ui::PanelParams PaletteParams(int left, int top) {
     return {left, top, PenPalette::kWidth, PenPalette::kHeight, L"", ui::Purple, ui::Bevel::None};
 }
 
-ui::PanelParams InnerParams() { return {16, 14, 97, 259, L"", InnerColor(), ui::Bevel::None}; }
+ui::PanelParams InnerParams() { return {16, 14, 97, 259, L"", ui::BtnShadow, ui::Bevel::None}; }
 
 ui::PanelParams SwatchParams(int left, int top, ui::Color color) {
     return {left, top, 50, 17, L"", color, ui::Bevel::None};
@@ -63,7 +55,7 @@ ui::ToolBarParams ToolBarLayout() {
     p.height = 97;
     p.buttonWidth = 25;
     p.glyphStrips = {{16, IDB_PEN_GLYPHS}, {24, IDB_PEN_GLYPHS_24}, {32, IDB_PEN_GLYPHS_32}};
-    p.background = InnerColor();
+    p.background = ui::BtnShadow;
     return p;
 }
 
@@ -75,21 +67,21 @@ PenPalette::PenPalette(HWND penWindow, int left, int top)
       labelFont_(Handle(), kLabelFace, kLabelHeight, false, GB2312_CHARSET),
       styleFont_(Handle(), kLabelFace, kStyleHeight, false, GB2312_CHARSET),
       inner(Handle(), InnerParams()),
-      title(inner.Handle(), 10, 10, pen::kPaletteTitle, titleFont_.get(), InnerColor()),
-      closeGlyph(inner.Handle(), 64, 8, 22, 17, InnerColor()),
+      title(inner.Handle(), 10, 10, pen::kPaletteTitle, titleFont_.get(), ui::BtnShadow),
+      closeGlyph(inner.Handle(), 64, 8, 22, 17, ui::BtnShadow),
       toolBar(inner.Handle(), ToolBarLayout()),
-      penColorLabel(inner.Handle(), 10, 136, L"笔色", labelFont_.get(), InnerColor()),
+      penColorLabel(inner.Handle(), 10, 136, L"笔色", labelFont_.get(), ui::BtnShadow),
       penColorButton(inner.Handle(), SwatchParams(38, 132, ui::Red)),
-      penStyleLabel(inner.Handle(), 8, 158, L"线形", labelFont_.get(), InnerColor()),
+      penStyleLabel(inner.Handle(), 8, 158, L"线形", labelFont_.get(), ui::BtnShadow),
       // The style lists take the labels' face, which has the Chinese characters in every
       // locale, a little smaller so that three of them fit the narrow box.
       penStyleList(inner.Handle(), 32, 154, 57, {L"实线", L"虚线", L"点线", L"点划线", L"双点线"}, styleFont_.get()),
-      penWidthLabel(inner.Handle(), 7, 182, L"线粗", labelFont_.get(), InnerColor()),
+      penWidthLabel(inner.Handle(), 7, 182, L"线粗", labelFont_.get(), ui::BtnShadow),
       penWidthBox(inner.Handle(), 34, 179, 39, 21, L"5"),
       penWidthUpDown(inner.Handle(), penWidthBox, {73, 179, 16, 21, 1, 30, 5}),
-      brushColorLabel(inner.Handle(), 8, 208, L"刷色", labelFont_.get(), InnerColor()),
+      brushColorLabel(inner.Handle(), 8, 208, L"刷色", labelFont_.get(), ui::BtnShadow),
       brushColorButton(inner.Handle(), SwatchParams(37, 205, ui::Highlight)),
-      brushStyleLabel(inner.Handle(), 8, 231, L"刷形", labelFont_.get(), InnerColor()),
+      brushStyleLabel(inner.Handle(), 8, 231, L"刷形", labelFont_.get(), ui::BtnShadow),
       brushStyleList(inner.Handle(), 32, 227, 57, {L"填色", L"空心", L"水平线", L"垂直线", L"反斜线", L"十字线", L"交叉线"},
                      styleFont_.get()) {
     closeGlyph.SetPicture(ui::Picture::FromJpegResource(IDR_CLOSE_GLYPH));
@@ -130,6 +122,15 @@ ui::ToolButton& PenPalette::Button(PaletteAction action) {
     std::size_t i = 0;
     while (i + 1 < kButtonCount && kButtons[i].action != action) ++i;
     return buttons_[i];
+}
+
+bool PenPalette::CloseDroppedList() {
+    for (ui::ComboBox* list : {&penStyleList, &brushStyleList}) {
+        if (!list->DroppedDown()) continue;
+        list->CloseUp();
+        return true;
+    }
+    return false;
 }
 
 bool PenPalette::ChooseColor(ui::Panel& swatch) {

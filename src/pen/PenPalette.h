@@ -50,6 +50,8 @@ public:
     PaletteState State() const;
     // The toolbar button that selects a tool or runs a command.
     ui::ToolButton& Button(PaletteAction action);
+    // Closes whichever style list is dropped down; false when none is.
+    bool CloseDroppedList();
 
     std::function<void(pen::DrawTool)> OnSelectTool;
     std::function<void(PaletteCommand)> OnCommand;

@@ -22,7 +22,7 @@ ui::FormParams PenParams() {
     p.className = pen::kPenClass;
     p.caption = pen::kPenCaption;
     p.border = ui::BorderStyle::None;
-    p.color = ui::SeeThrough;
+    p.color = ui::Black;
     p.topMost = true;
     p.scaled = true;
     return p;
@@ -37,15 +37,17 @@ PenWindow::PenWindow(Presenter& presenter, ScreenSize screen)
       surface_(Handle(), 0, 0, screen.width, screen.height),
       background_(screen.width, screen.height),
       palette_(Handle(), 0, 0),
-      text_(Handle(), screen.width, screen.height),
+      text_(Handle(), surface_.GetSurface(), screen.width, screen.height),
       presenter_(presenter),
       history_(screen.width, screen.height, HistoryBytes(screen)),
       covered_{0, 0, screen.width, screen.height} {
     SetBounds(0, 0, screen.width, screen.height);
     PlacePalette();
-    // The see-through grey lets the windows beneath show.
+    // Layered, so that Windows leaves the shown pen out of a copy of the screen (see
+    // ScreenCopy), and wholly opaque: whatever the presenter sees or draws on the pen is
+    // the frozen picture, never the live screen, whatever its colours.
     SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
-    SetLayeredWindowAttributes(Handle(), ui::kSeeThroughKey, 0, LWA_COLORKEY);
+    SetLayeredWindowAttributes(Handle(), 0, 255, LWA_ALPHA);
     // The surface lies under the palette and the text box (a new child goes under the
     // ones made before it).
     SetWindowPos(surface_.Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -56,7 +58,6 @@ void PenWindow::BindEvents() {
     surface_.OnMouseDown = [this](int button, int x, int y) { OnPress(button, x, y); };
     surface_.OnMouseMove = [this](int x, int y) { OnDrag(x, y); };
     surface_.OnMouseUp = [this](int button, int x, int y) { OnRelease(button, x, y); };
-    surface_.OnKeyDown = [this](WPARAM key) { OnEditKey(key); };
     text_.box.OnChange = [this] { text_.FitText(SurfaceCanvas().PenWidth()); };
     palette_.OnSelectTool = [this](pen::DrawTool tool) { SelectTool(tool); };
     palette_.OnCommand = [this](PaletteCommand command) { RunCommand(command); };
@@ -88,22 +89,45 @@ void PenWindow::CoverMonitorUnderPointer() {
     const std::vector<MonitorInfo> monitors = ui::Monitors();
     const MonitorInfo* monitor = MonitorAt(monitors, pointer);
     if (!monitor || monitor->bounds == covered_) return;
-    covered_ = monitor->bounds;
+    Cover(monitor->bounds);
+    // Placed for the size the window is about to take, before it has taken it.
+    const ScreenPoint origin = pen::PaletteOrigin({covered_.Width(), covered_.Height()}, ChildLayoutDpi());
+    palette_.SetPosition(origin.x, origin.y);
+}
+
+void PenWindow::Cover(const ScreenRect& monitor) {
+    covered_ = monitor;
     const int width = covered_.Width(), height = covered_.Height();
+    if (width == surface_.GetSurface().Width() && height == surface_.GetSurface().Height()) return;
     surface_.Resize(width, height);
     // A new picture of another size: nothing of the old one can be undone or erased back.
     background_ = pen::PixelTiles(width, height);
     history_ = pen::UndoHistory(width, height, HistoryBytes({width, height}));
     // The text box waits just outside the covered monitor until the text tool places it.
     text_.box.SetPosition(width, height);
-    // Placed for the size the window is about to take, before it has taken it.
-    const ScreenPoint origin = pen::PaletteOrigin({width, height}, ChildLayoutDpi());
-    palette_.SetPosition(origin.x, origin.y);
+}
+
+void PenWindow::OnDisplayChange() {
+    // The monitors changed size or place: the pen covers the one it stood on most, as it
+    // is now, and keeps its palette whole on it.
+    const std::vector<MonitorInfo> monitors = ui::Monitors();
+    const ScreenPoint centre{Left() + Width() / 2, Top() + Height() / 2};
+    const MonitorInfo* monitor = MonitorAt(monitors, centre);
+    if (!monitor) return;
+    Cover(monitor->bounds);
+    SetBounds(covered_.left, covered_.top, covered_.Width(), covered_.Height());
+    const ScreenPoint kept = pen::KeptOnMonitor({palette_.Left(), palette_.Top()}, {palette_.Width(), palette_.Height()},
+                                                {covered_.Width(), covered_.Height()});
+    palette_.SetPosition(kept.x, kept.y);
+    // The open pen starts again on the screen as it is now; the drawing is dropped.
+    if (Visible()) CaptureScreen();
 }
 
 void PenWindow::OnDestroy() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
 
 void PenWindow::OnClose() {
+    StampText();
+    text_.box.SetText(L"");
     // The drawing is gone with the window; so are its history and background.
     StartAfresh();
 }
@@ -113,9 +137,9 @@ LRESULT PenWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_HOTKEY:
             OnHotKey(wParam, lParam);
             return 0;
-        case WM_KEYDOWN:
-            OnEditKey(wParam);
-            return 0;
+        case WM_DISPLAYCHANGE:
+            OnDisplayChange();
+            return Form::HandleMessage(msg, wParam, lParam);
         case WM_WINDOWPOSCHANGING: {
             auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
             if ((pos->flags & SWP_SHOWWINDOW) && !Visible()) {
@@ -141,8 +165,10 @@ LRESULT PenWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void PenWindow::OnHotKey(WPARAM, LPARAM lParam) {
     if (HotKeyVirtualKey(lParam) != hotkeys::Esc.virtualKey) return;
-    // While one of the program's dialogs or message boxes is open, Esc is its cancel key.
+    // While one of the program's dialogs or message boxes is open, Esc is its cancel key;
+    // while one of the palette's lists is dropped down, it closes the list.
     if (ui::Application::Current().CancelOpenDialog()) return;
+    if (palette_.CloseDroppedList()) return;
     presenter_.TogglePen();
 }
 
@@ -160,6 +186,8 @@ void PenWindow::LoadToolCursor(pen::DrawTool tool) {
 }
 
 void PenWindow::SelectTool(pen::DrawTool tool) {
+    // What was typed goes onto the picture, one step, before the box moves on or goes.
+    StampText();
     tool_ = tool;
     if (tool == pen::DrawTool::Text) {
         text_.Start(palette_.State().penColor, SurfaceCanvas().PenWidth());
@@ -169,7 +197,6 @@ void PenWindow::SelectTool(pen::DrawTool tool) {
         return;
     }
     LoadToolCursor(tool);
-    // Leaving the text tool drops what was typed since the last press.
     text_.box.Hide();
 }
 
@@ -191,13 +218,13 @@ void PenWindow::RunCommand(PaletteCommand command) {
 // --- Press, drag and release -------------------------------------------------------
 
 void PenWindow::OnPress(int, int x, int y) {
-    // The keys that undo and redo reach the pen through its surface.
+    // The keyboard leaves the palette's controls for the picture.
     if (tool_ != pen::DrawTool::Text) SetFocus(surface_.Handle());
     drawing_ = true;
     SurfaceCanvas().MoveTo(x, y);
     origin_ = current_ = {x, y};
     if (tool_ != pen::DrawTool::Text) return;
-    CaptureSelf();  // fixes what the box shows before it moves on
+    StampText();  // fixes what was typed before the box moves on
     text_.PlaceAt(x, y);
 }
 
@@ -214,6 +241,10 @@ void PenWindow::OnRelease(int, int x, int y) {
     current_ = {x, y};
     DrawShape(origin_, current_, ui::PenMode::Copy);
     drawing_ = false;
+    FinishStep();
+}
+
+void PenWindow::FinishStep() {
     const pen::PixelPlane surface = SurfacePlane();
     history_.Finish(surface);
     // Rubber bands that came and went left kept tiles equal to the surface.
@@ -224,13 +255,16 @@ void PenWindow::DrawShape(pen::Point origin, pen::Point current, ui::PenMode mod
     ui::Canvas& canvas = SurfaceCanvas();
     canvas.SetPenMode(mode);
     const POINT penPos = canvas.PenPos();
-    const pen::Point from = tool_ == pen::DrawTool::Pen ? pen::Point{penPos.x, penPos.y} : origin;
+    // The freehand pen and the eraser go on from where the last event left them.
+    const bool alongPath = tool_ == pen::DrawTool::Pen || tool_ == pen::DrawTool::Eraser;
+    const pen::Point from = alongPath ? pen::Point{penPos.x, penPos.y} : origin;
     const pen::Rect touched = pen::FigureBounds(tool_, from, current, canvas.PenWidth(), eraserSize_);
     if (touched.Empty()) return;
     const pen::PixelPlane surface = SurfacePlane();
     history_.Touch(surface, touched);
     if (tool_ == pen::DrawTool::Eraser) {
-        background_.Restore(surface, touched);
+        for (const pen::Rect& part : pen::EraserSweep(from, current, eraserSize_)) background_.Restore(surface, part);
+        canvas.MoveTo(current.x, current.y);
     } else {
         // The background keeps what the figure is about to cover.
         background_.Keep(surface, touched);
@@ -245,18 +279,22 @@ void PenWindow::ShowChange(const pen::Rect& changed) {
 
 // --- Undo and redo -----------------------------------------------------------------
 
-void PenWindow::OnEditKey(WPARAM key) {
+bool PenWindow::PreviewKey(HWND target, WPARAM key) {
+    // The text box keeps its own Ctrl+Z while the presenter types; every other control
+    // of the pen, the palette's included, leaves these keys to the drawing.
+    if (target == text_.box.Handle()) return false;
     const bool control = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
     switch (pen::EditCommandFor(static_cast<int>(key), control, shift)) {
         case pen::EditCommand::Undo:
             Undo();
-            break;
+            return true;
         case pen::EditCommand::Redo:
             Redo();
-            break;
+            return true;
         case pen::EditCommand::None:
             break;
     }
+    return false;
 }
 
 void PenWindow::Undo() {
@@ -331,13 +369,16 @@ void PenWindow::FillWhite() {
     PaintBoard(ui::White);
 }
 
-void PenWindow::CaptureSelf() {
-    // The window shows the surface with the text box on top: stamp the box on the
-    // surface, which is then the background too.
+void PenWindow::StampText() {
+    if (!text_.HoldsText()) return;
+    // The text is drawn like any figure: the eraser brings back the picture beneath it.
     const RECT box = text_.Bounds();
-    history_.BeginCopy(SurfacePlane(), {box.left, box.top, box.right, box.bottom}, background_);
-    if (text_.box.Visible()) text_.StampOnto(surface_);
-    history_.Finish(SurfacePlane());
+    const pen::Rect area{box.left, box.top, box.right, box.bottom};
+    const pen::PixelPlane surface = SurfacePlane();
+    history_.Touch(surface, area);
+    background_.Keep(surface, area);
+    text_.StampOnto(surface_);
+    FinishStep();
 }
 
 // --- Refresh and the text box ------------------------------------------------------

@@ -45,8 +45,9 @@ public:
     int HotKeyId() const { return hotKeyId_; }
 
     void OnHotKey(WPARAM wParam, LPARAM lParam);
-    // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z while the pen window or its surface has the focus.
-    void OnEditKey(WPARAM key);
+    // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z, whichever of the pen's controls has the keyboard
+    // (but the text box, which keeps its own).
+    bool PreviewKey(HWND target, WPARAM key) override;
     void Undo();
     void Redo();
     void SelectTool(pen::DrawTool tool);
@@ -58,11 +59,15 @@ public:
     void DrawShape(pen::Point origin, pen::Point current, ui::PenMode mode);
 
     // Whole new pictures: the screen beneath (a new drawing, nothing to undo), a black or
-    // white board (likewise), and the window as it shows, text box included (undoable).
+    // white board (likewise).
     void CaptureScreen();
     void FillBlack();
     void FillWhite();
-    void CaptureSelf();
+    // What was typed into the text box goes onto the picture where the box stands, as one
+    // undoable step; nothing happens while the box holds no text.
+    void StampText();
+    // The monitors changed: the pen covers its monitor again, its palette on it.
+    void OnDisplayChange();
     // The refresh button: the screen beneath again, undoable.
     void Refresh();
     // The board button: the next board, undoable.
@@ -81,6 +86,10 @@ private:
     void PlacePalette();
     // Moves the closed pen, its surfaces and its palette onto the monitor under the pointer.
     void CoverMonitorUnderPointer();
+    // Takes `monitor` as the covered area; surfaces of another size start afresh.
+    void Cover(const ScreenRect& monitor);
+    // Ends a drawing step: the history keeps it, the background forgets what came back.
+    void FinishStep();
     void LoadToolCursor(pen::DrawTool tool);
     void ApplyPalette(PaletteChange change, const PaletteState& state);
     // After a fresh picture: the palette's state again, all but the pen style.

@@ -9,9 +9,8 @@ namespace {
 constexpr int kFormFontPoints = 8;  // the box starts with the pen window's font
 }  // namespace
 
-TextTool::TextTool(HWND penWindow, int left, int top)
-    : box(penWindow, left, top, 121, 21, L""), penWindow_(penWindow) {
-    box.SetColor(ui::SeeThrough);
+TextTool::TextTool(HWND penWindow, const ui::Surface& picture, int left, int top)
+    : box(penWindow, picture, left, top, 121, 21), penWindow_(penWindow) {
     SetFont(kFormFontPoints);
 }
 
@@ -67,6 +66,8 @@ RECT TextTool::Bounds() const {
     return bounds;
 }
 
+bool TextTool::HoldsText() const { return box.Visible() && GetWindowTextLengthW(box.Handle()) > 0; }
+
 void TextTool::StampOnto(ui::SurfaceImage& surface) const {
     RECT client{};
     GetClientRect(box.Handle(), &client);
@@ -77,8 +78,6 @@ void TextTool::StampOnto(ui::SurfaceImage& surface) const {
     ui::UniqueBitmap pixels(CreateCompatibleBitmap(target, client.right, client.bottom));
     ui::SelectScope selected(copy.get(), pixels.get());
     SendMessageW(box.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(copy.get()), PRF_CLIENT | PRF_ERASEBKGND);
-    // The box's grey background is see-through on the screen, so only its text is seen.
-    GdiTransparentBlt(target, at.x, at.y, client.right, client.bottom, copy.get(), 0, 0, client.right, client.bottom,
-                      ui::kSeeThroughKey);
+    BitBlt(target, at.x, at.y, client.right, client.bottom, copy.get(), 0, 0, SRCCOPY);
     surface.Invalidate(RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
 }

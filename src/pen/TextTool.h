@@ -1,20 +1,22 @@
-// The pen's text tool: a see-through box the presenter types into where the surface was
-// pressed. Its font follows the pen width and its colour the pen colour; what it shows is
-// stamped onto the surface before the box moves on.
+// The pen's text tool: a box over the picture that the presenter types into where the
+// surface was pressed. Its font follows the pen width and its colour the pen colour; what
+// it shows is stamped onto the surface before the box moves on or goes.
 #pragma once
 #include <windows.h>
 
 #include "ui/Colors.h"
-#include "ui/Edit.h"
+#include "pen/TextBox.h"
 #include "ui/Handles.h"
+#include "ui/Surface.h"
 #include "ui/SurfaceImage.h"
 
 class TextTool {
 public:
     // The box waits at (left, top) in `penWindow`, out of sight, until the tool places it.
-    TextTool(HWND penWindow, int left, int top);
+    // `picture` is the drawing surface, which the box shows beneath its text.
+    TextTool(HWND penWindow, const ui::Surface& picture, int left, int top);
 
-    ui::Edit box;
+    TextBox box;
 
     // Shows an empty box with the keyboard, in `color`, sized for `penWidth`.
     void Start(ui::Color color, int penWidth);
@@ -29,8 +31,10 @@ public:
     int TextWidth() const;
     // Where the box stands in the pen window, or an empty rectangle while hidden.
     RECT Bounds() const;
-    // Draws what the box shows onto the surface where the box stands; the box's grey
-    // background stays see-through.
+    // True while the box is shown with something typed in it.
+    bool HoldsText() const;
+    // Copies what the box's inside shows, the picture with the text over it, onto the
+    // surface where the box stands.
     void StampOnto(ui::SurfaceImage& surface) const;
 
 private:

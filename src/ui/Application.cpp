@@ -17,6 +17,11 @@ Application* current = nullptr;
 constexpr wchar_t kOwnerClass[] = L"TApplication";
 
 void Dispatch(MSG& msg) {
+    // A form's own keys work whichever of its controls has the keyboard.
+    if (msg.message == WM_KEYDOWN) {
+        Form* form = Form::Holding(msg.hwnd);
+        if (form && form->PreviewKey(msg.hwnd, msg.wParam)) return;
+    }
     // Tab, Space and Enter of a form that takes dialog keys move among and press its controls.
     HWND active = GetActiveWindow();
     if (Form::TakesDialogKeys(active) && IsDialogMessageW(active, &msg)) return;

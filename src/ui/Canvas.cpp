@@ -96,11 +96,18 @@ void Canvas::SetBrushStyle(BrushStyle style) {
 
 void Canvas::Realize() {
     if (penStale_) {
-        const int style = Win32PenStyle(EffectivePenStyle(penStyle_, penWidth_));
-        UniquePen fresh(CreatePen(style, penWidth_, ColorToRGB(penColor_)));
+        const int style = Win32PenStyle(penStyle_);
+        const COLORREF rgb = ColorToRGB(penColor_);
+        UniquePen fresh;
+        if (FlatEndedPen(penStyle_, penWidth_)) {
+            const LOGBRUSH solid{BS_SOLID, rgb, 0};
+            fresh.reset(ExtCreatePen(PS_GEOMETRIC | style | PS_ENDCAP_FLAT | PS_JOIN_MITER, penWidth_, &solid, 0, nullptr));
+        } else {
+            fresh.reset(CreatePen(style, penWidth_, rgb));
+        }
         SelectObject(dc_, fresh.get());
         pen_ = std::move(fresh);  // the previous pen is no longer selected when it goes
-        penBrush_.reset(CreateSolidBrush(ColorToRGB(penColor_)));
+        penBrush_.reset(CreateSolidBrush(rgb));
         penStale_ = false;
     }
     if (brushStale_) {

@@ -9,8 +9,9 @@ enum class PenStyle { Solid, Dash, Dot, DashDot, DashDotDot };
 enum class PenMode { Copy, NotXor };
 enum class BrushStyle { Solid, Clear, Horizontal, Vertical, FDiagonal, BDiagonal, Cross };
 
-// Styled lines show their pattern only one pixel wide; a wider pen draws solid.
-constexpr PenStyle EffectivePenStyle(PenStyle style, int width) { return width > 1 ? PenStyle::Solid : style; }
+// A styled line wider than a pixel needs a geometric pen to show its pattern, with flat
+// ends so that the dashes' gaps stay open; one pixel wide and solid lines keep the plain pen.
+constexpr bool FlatEndedPen(PenStyle style, int width) { return width > 1 && style != PenStyle::Solid; }
 
 // The gaps of dashed lines (and of hatches) take the brush colour only under a solid
 // brush; under every other style they are left as they were.

@@ -31,4 +31,8 @@ bool ComboBox::Reflected(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
     return true;
 }
 
+bool ComboBox::DroppedDown() const { return SendMessageW(Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0; }
+
+void ComboBox::CloseUp() { SendMessageW(Handle(), CB_SHOWDROPDOWN, FALSE, 0); }
+
 }  // namespace ui

@@ -20,6 +20,9 @@ public:
     int ItemIndex() const;
     // Chooses an entry as the user would, running OnChange.
     void Select(int index);
+    // Whether the list of entries is dropped down, and closing it without a choice.
+    bool DroppedDown() const;
+    void CloseUp();
 
     std::function<void()> OnChange;
 

@@ -51,6 +51,10 @@ Form::Form(const FormParams& design)
 
 bool Form::TakesDialogKeys(HWND window) { return window && GetPropW(window, kDialogKeysProperty) == window; }
 
+Form* Form::Holding(HWND window) {
+    return window ? dynamic_cast<Form*>(FromHandle(GetAncestor(window, GA_ROOT))) : nullptr;
+}
+
 void Form::RestoreFocus() {
     if (!focused_ || !IsChild(Handle(), focused_) || !IsWindowVisible(focused_))
         focused_ = GetNextDlgTabItem(Handle(), nullptr, FALSE);

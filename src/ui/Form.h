@@ -70,6 +70,11 @@ public:
 
     // True for a form of the program that takes dialog keys (the message loop asks).
     static bool TakesDialogKeys(HWND window);
+    // The form of the program that `window` is or belongs to; null for any other window.
+    static Form* Holding(HWND window);
+    // Sees a key press meant for `target`, the form or one of its controls, before the
+    // control does (the message loop asks); true when the form took the key.
+    virtual bool PreviewKey(HWND /*target*/, WPARAM /*key*/) { return false; }
 
     // Timers of this form deliver their ticks through its window.
     void AttachTimer(Timer* timer);

@@ -69,10 +69,6 @@ LRESULT SurfaceImage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             SetCapture(Handle());
             if (OnMouseDown) OnMouseDown(ButtonOf(msg), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
             return 0;
-        case WM_KEYDOWN:
-            if (!OnKeyDown) break;
-            OnKeyDown(wParam);
-            return 0;
         case WM_MOUSEMOVE:
             if (OnMouseMove) OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
             return 0;

@@ -1,6 +1,6 @@
 // An image control whose picture is a drawing surface of its own size, shown 1:1. It
-// reports presses, moves and releases of every mouse button in surface pixels, and the
-// keys pressed while it has the focus, and shows the cursor its form gives it.
+// reports presses, moves and releases of every mouse button in surface pixels, and shows
+// the cursor its form gives it.
 #pragma once
 #include <windows.h>
 
@@ -28,8 +28,6 @@ public:
     std::function<void(int button, int x, int y)> OnMouseDown;
     std::function<void(int x, int y)> OnMouseMove;
     std::function<void(int button, int x, int y)> OnMouseUp;
-    // A key pressed while the surface has the keyboard focus (a virtual-key code).
-    std::function<void(WPARAM key)> OnKeyDown;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;

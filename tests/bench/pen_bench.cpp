@@ -1,7 +1,8 @@
 // How fast the pen is under the real system, at the real screen size: from Esc to the
 // pen shown and painted on a fresh copy of the screen, set against a bare copy of the
-// screen into a bitmap; one rubber-band move of each figure; and the process's memory
-// with the pen open, in screen bitmaps over the pen closed.
+// screen into a bitmap; one rubber-band move of each figure; the process's memory with
+// the pen open, in screen bitmaps over the pen closed; and whether closing gives back
+// what one opening with a full history took.
 // Run it under Wine from the program's folder: scripts/wine-run ./pen_bench.exe
 #include <windows.h>
 #include <psapi.h>
@@ -140,6 +141,36 @@ void ReportGrowth(const char* what, const PROCESS_MEMORY_COUNTERS& before, const
                 (double(after.PagefileUsage) - double(before.PagefileUsage)) / screen);
 }
 
+// The first opening, with a drawing that fills the history, then closing: the working set
+// after closing should be within one screen bitmap of before opening.
+void ReportMemoryAcrossOneOpening(PenWindow& pen) {
+    std::printf("Memory across one opening with a full history:\n");
+    const PROCESS_MEMORY_COUNTERS before = ReportMemory("before opening");
+    Esc(pen);
+    PaintNow(pen.Handle());
+    Pump();
+    const HWND surface = pen.DrawingSurface().Handle();
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    for (pen::DrawTool tool : {pen::DrawTool::Rectangle, pen::DrawTool::Eraser, pen::DrawTool::Ellipse}) {
+        pen.Palette().Button(tool).Click();
+        for (int i = 0; i < 12; ++i) {
+            const int inset = 10 + 25 * i;
+            SendMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(inset, inset));
+            SendMessageW(surface, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(width - inset, inset));
+            SendMessageW(surface, WM_LBUTTONUP, 0, MAKELPARAM(width - inset, height - inset));
+        }
+    }
+    const double screenBytes = 4.0 * width * height;
+    std::printf("  undo history %zu steps, %.2f screen bitmaps; background copy %.2f screen bitmaps\n",
+                pen.History().UndoCount(), pen.History().Bytes() / screenBytes, pen.Background().Bytes() / screenBytes);
+    const PROCESS_MEMORY_COUNTERS open = ReportMemory("with the pen open");
+    Esc(pen);
+    Pump();
+    const PROCESS_MEMORY_COUNTERS after = ReportMemory("after closing");
+    ReportGrowth("pen open over before opening", before, open);
+    ReportGrowth("after closing over before opening", before, after);
+}
+
 }  // namespace
 
 int main() {
@@ -152,6 +183,7 @@ int main() {
     std::printf("Screen %d x %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     const PROCESS_MEMORY_COUNTERS closed = ReportMemory("with the pen closed");
 
+    ReportMemoryAcrossOneOpening(pen);
     TimeOpening(pen);
 
     Esc(pen);

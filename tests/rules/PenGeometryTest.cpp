@@ -2,6 +2,10 @@
 // square and the area a figure touches.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #include "pen/ArrowHead.h"
 #include "pen/FigureGeometry.h"
 
@@ -80,6 +84,45 @@ TEST(PenFigureGeometry, EraserSquareIsCentredAndTwiceTheHalfWide) {
     EXPECT_EQ(pen::EraserSquare({0, 0}, 12), (Rect{-12, -12, 12, 12}));
 }
 
+// The sweep against the continuous line: every pixel well inside the band the square
+// sweeps is erased (no islands left), none well outside it, and both end squares whole.
+TEST(PenFigureGeometry, EraserSweepJoinsTheSquaresAlongThePath) {
+    const auto covered = [](const std::vector<Rect>& rects, int x, int y) {
+        for (const Rect& r : rects)
+            if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return true;
+        return false;
+    };
+    const struct {
+        Point from, to;
+        int half;
+    } cases[] = {{{10, 10}, {10, 10}, 5}, {{0, 0}, {40, 0}, 3}, {{0, 0}, {-30, 11}, 4}, {{5, 40}, {12, -20}, 2}};
+    for (const auto& c : cases) {
+        const std::vector<Rect> sweep = pen::EraserSweep(c.from, c.to, c.half);
+        int islands = 0, beyond = 0;
+        for (int y = -60; y < 70; ++y)
+            for (int x = -60; x < 70; ++x) {
+                // Distance from the pixel's centre to the line, along the farther axis.
+                double nearest = 1e9;
+                for (int i = 0; i <= 400; ++i) {
+                    const double qx = c.from.x + (c.to.x - c.from.x) * i / 400.0;
+                    const double qy = c.from.y + (c.to.y - c.from.y) * i / 400.0;
+                    nearest = std::min(nearest, std::max(std::abs(x + 0.5 - qx), std::abs(y + 0.5 - qy)));
+                }
+                islands += nearest <= c.half - 1 && !covered(sweep, x, y);
+                beyond += nearest >= c.half + 1 && covered(sweep, x, y);
+            }
+        EXPECT_EQ(islands, 0) << c.from.x << "," << c.from.y << " to " << c.to.x << "," << c.to.y;
+        EXPECT_EQ(beyond, 0) << c.from.x << "," << c.from.y << " to " << c.to.x << "," << c.to.y;
+        for (const Point end : {c.from, c.to}) {
+            const Rect square = pen::EraserSquare(end, c.half);
+            for (int y = square.top; y < square.bottom; ++y)
+                for (int x = square.left; x < square.right; ++x) ASSERT_TRUE(covered(sweep, x, y)) << x << "," << y;
+        }
+        for (std::size_t i = 1; i < sweep.size(); ++i) EXPECT_EQ(sweep[i].top, sweep[i - 1].bottom) << "top row down";
+    }
+    EXPECT_EQ(pen::EraserSweep({0, 0}, {40, 0}, 3), (std::vector<Rect>{{-3, -3, 43, 3}})) << "one rectangle a run";
+}
+
 TEST(PenFigureGeometry, BoundsAreEveryPixelTheFigureCanTouch) {
     // The points themselves, the arrow heads' barbs (also where the shaft is shorter than
     // its head), then half the pen width and a pixel of rounding on every side.
@@ -97,7 +140,8 @@ TEST(PenFigureGeometry, BoundsAreEveryPixelTheFigureCanTouch) {
         {DrawTool::DoubleArrow, {100, 100}, {105, 100}, 1, {84, 89, 122, 112}},
         {DrawTool::Arrow, {30, 30}, {30, 30}, 1, {29, 29, 32, 32}},  // no head
         {DrawTool::DoubleArrow, {30, 30}, {30, 30}, 1, {29, 29, 32, 32}},
-        {DrawTool::Eraser, {0, 0}, {300, 200}, 30, {288, 188, 312, 212}},  // its square alone
+        {DrawTool::Eraser, {300, 200}, {300, 200}, 30, {288, 188, 312, 212}},  // its square alone
+        {DrawTool::Eraser, {0, 0}, {300, 200}, 30, {-12, -12, 312, 212}},      // the squares at both ends
     };
     for (const auto& c : cases)
         EXPECT_EQ(pen::FigureBounds(c.tool, c.from, c.to, c.penWidth, 12), c.expected)

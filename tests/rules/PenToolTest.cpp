@@ -1,5 +1,5 @@
-// The pen's tool rules that need no window: each tool's cursor, the board button's cycle
-// and the text box's size.
+// The pen's tool rules that need no window: each tool's cursor, the board button's cycle,
+// the text box's size and the pen that draws styled lines.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +7,7 @@
 #include "pen/BoardCycle.h"
 #include "pen/DrawTool.h"
 #include "pen/TextBoxSize.h"
+#include "ui/CanvasStyles.h"
 
 using pen::DrawTool;
 
@@ -39,4 +40,14 @@ TEST(PenToolRules, TextFollowsThePenWidth) {
         EXPECT_EQ(pen::TextPoints(c.penWidth), c.points) << c.penWidth;
         EXPECT_EQ(pen::TextBoxWidth(c.textWidth, c.penWidth), c.boxWidth) << c.penWidth;
     }
+}
+
+TEST(PenToolRules, StyledLinesWiderThanAPixelTakeTheFlatEndedPen) {
+    using ui::PenStyle;
+    for (PenStyle style : {PenStyle::Dash, PenStyle::Dot, PenStyle::DashDot, PenStyle::DashDotDot}) {
+        EXPECT_FALSE(ui::FlatEndedPen(style, 1)) << "one pixel wide, the plain pen shows the pattern";
+        EXPECT_TRUE(ui::FlatEndedPen(style, 2));
+        EXPECT_TRUE(ui::FlatEndedPen(style, 30));
+    }
+    EXPECT_FALSE(ui::FlatEndedPen(PenStyle::Solid, 5)) << "solid lines keep their round ends";
 }

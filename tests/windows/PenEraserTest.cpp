@@ -1,20 +1,27 @@
 // The eraser: a square of the pen width on each side of the pointer, restored from the
-// background copy and nothing else.
+// background copy and nothing else, along the pointer's path.
 #include "PenFixture.h"
 
 class PenEraserTest : public PenTest {
 protected:
-    // A background copy with structure (so a wrong offset shows), then a red slab over
-    // it on the surface only.
+    // A picture with structure (so a wrong offset shows), then a red slab drawn over it.
     void PrepareTwoLayers() {
         PenWindow& pen = Pen();
         WhiteBoard();
+        // Put into the picture itself, not drawn with a tool: it is what the pen opened on.
+        const ui::UniqueBrush blue(CreateSolidBrush(kBlue));
+        for (int i = 0; i < 6; ++i) {
+            const RECT r{300 + 31 * i, 300 + 17 * i, 340 + 29 * i, 330 + 23 * i};
+            FillRect(pen.DrawingSurface().GetSurface().Dc(), &r, blue.get());
+        }
         pen.Palette().Button(pen::DrawTool::Rectangle).Click();
-        ChooseBrushColor(RGB(0, 0, 255));
-        for (int i = 0; i < 6; ++i) Drag({300 + 31 * i, 300 + 17 * i}, {340 + 29 * i, 330 + 23 * i});
-        pen.CaptureSelf();  // the surface becomes the background copy
         ChooseBrushColor(RGB(255, 0, 0));
         Drag({250, 250}, {650, 550});
+    }
+    static std::vector<RECT> Sweep(pen::Point from, pen::Point to, int half) {
+        std::vector<RECT> rows;
+        for (const pen::Rect& r : pen::EraserSweep(from, to, half)) rows.push_back({r.left, r.top, r.right, r.bottom});
+        return rows;
     }
 
     // Every pixel of `area` is the background copy inside the squares, as before elsewhere.
@@ -47,7 +54,7 @@ TEST_F(PenEraserTest, ClickRestoresATenPixelSquareAtDefaultWidth) {
     ExpectOnlySquaresRestored(area, before, {RECT{325, 315, 335, 325}});
 }
 
-TEST_F(PenEraserTest, FastDragRestoresSeparateSquaresAtTheSampledPoints) {
+TEST_F(PenEraserTest, FastDragRestoresAlongThePathBetweenTheEvents) {
     PenWindow& pen = OpenPen();
     PrepareTwoLayers();
     pen.Palette().Button(pen::DrawTool::Eraser).Click();
@@ -56,8 +63,38 @@ TEST_F(PenEraserTest, FastDragRestoresSeparateSquaresAtTheSampledPoints) {
     Press(330, 320);
     Move(420, 380);
     Release(470, 420);
-    ExpectOnlySquaresRestored(area, before,
-                              {RECT{325, 315, 335, 325}, RECT{415, 375, 425, 385}, RECT{465, 415, 475, 425}});
+    std::vector<RECT> swept = Sweep({330, 320}, {420, 380}, 5);
+    for (const RECT& r : Sweep({420, 380}, {470, 420}, 5)) swept.push_back(r);
+    ExpectOnlySquaresRestored(area, before, swept);
+    // Halfway between two events, off the sampled points, the picture is back.
+    EXPECT_EQ(Pixel(375, 350), Background(375, 350));
+    EXPECT_NE(Pixel(375, 350), kRed);
+}
+
+// Stamped text is a drawing like the others: neither an empty text press nor stamped text
+// makes the eraser forget what lay under the drawings before.
+TEST_F(PenEraserTest, RestoresUnderEveryDrawingAfterTextPresses) {
+    PenWindow& pen = OpenPen();
+    PrepareTwoLayers();
+    const COLORREF picture = Background(330, 320);
+    ASSERT_EQ(picture, kBlue);
+    pen.Palette().Button(pen::DrawTool::Text).Click();
+    Press(100, 100);
+    Release(100, 100);
+    SendMessageW(pen.TextInput().box.Handle(), WM_CHAR, L'A', 1);
+    Press(100, 600);  // stamps the A, places the box again
+    Release(100, 600);
+    POINT ink{-1, -1};
+    for (int y = 100; y < 200 && ink.x < 0; ++y)
+        for (int x = 100; x < 200 && ink.x < 0; ++x)
+            if (Pixel(x, y) != kWhite) ink = {x, y};
+    ASSERT_GE(ink.x, 0) << "the A was stamped";
+    pen.Palette().Button(pen::DrawTool::Eraser).Click();
+    Press(330, 320);
+    Move(ink.x, ink.y);
+    Release(ink.x, ink.y);
+    EXPECT_EQ(Pixel(330, 320), kBlue) << "the picture under the rectangle";
+    EXPECT_EQ(Pixel(ink.x, ink.y), kWhite) << "the board under the text";
 }
 
 TEST_F(PenEraserTest, WidthTwelveGivesATwentyFourPixelSquareAndSixtyPointText) {

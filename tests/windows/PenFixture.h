@@ -112,14 +112,16 @@ protected:
         return pixels;
     }
 
-    // A key pressed with Ctrl (and Shift) held, sent to `window` as the system would.
-    static void PressWithControl(HWND window, WPARAM key, bool shift = false) {
+    // A key pressed with Ctrl (and Shift) held, delivered to `window` through the message
+    // loop as the system would.
+    void PressWithControl(HWND window, WPARAM key, bool shift = false) {
         BYTE keys[256];
         GetKeyboardState(keys);
         keys[VK_CONTROL] = 0x80;
         keys[VK_SHIFT] = shift ? 0x80 : 0;
         SetKeyboardState(keys);
-        SendMessageW(window, WM_KEYDOWN, key, 1);
+        PostMessageW(window, WM_KEYDOWN, key, 1);
+        Pump();
         keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
         SetKeyboardState(keys);
     }

@@ -50,7 +50,7 @@ TEST_F(PenUndoTest, EachKindOfStepIsUndoneAndRedonePixelForPixel) {
          }},
         {"refresh", [] {}, [&] { pen.Palette().Button(PaletteCommand::Refresh).Click(); }},
         {"board press", [] {}, [&] { pen.Palette().Button(PaletteCommand::NextBoard).Click(); }},
-        // Last: its first press already makes the drawing the background.
+        // Last: the box stays placed for the rows after it.
         {"stamped text",
          [&] {
              pen.Palette().Button(pen::DrawTool::Text).Click();
@@ -154,4 +154,31 @@ TEST_F(PenUndoTest, TypedTextIsTakenBackThenTheDrawingBeforeIt) {
     EXPECT_EQ(SurfacePixels(), rectangle) << "the text goes first";
     Undo(pen.Handle());
     EXPECT_EQ(SurfacePixels(), bare) << "then the rectangle, with no press in between that shows nothing";
+}
+
+// Ctrl+Z and Ctrl+Y reach the drawing from every control of the palette; only the text
+// box keeps its own Ctrl+Z while the presenter types.
+TEST_F(PenUndoTest, TheKeysUndoFromEveryPaletteControlButTheTextBox) {
+    PenWindow& pen = OpenWithDrawing();
+    const auto drawn = SurfacePixels();
+    PenPalette& palette = pen.Palette();
+    const HWND controls[] = {palette.penWidthBox.Handle(), palette.penWidthUpDown.Handle(),
+                             GetWindow(palette.penStyleList.Handle(), GW_CHILD),
+                             GetWindow(palette.brushStyleList.Handle(), GW_CHILD)};
+    for (const HWND control : controls) {
+        ASSERT_NE(control, nullptr);
+        SetFocus(control);
+        Undo(control);
+        EXPECT_NE(SurfacePixels(), drawn) << "Ctrl+Z undoes from " << control;
+        PressWithControl(control, 'Y');
+        EXPECT_EQ(SurfacePixels(), drawn) << "Ctrl+Y redoes from " << control;
+    }
+    EXPECT_EQ(palette.penWidthBox.Text(), L"9") << "the width box did not take the keys";
+
+    pen.Palette().Button(pen::DrawTool::Text).Click();
+    Press(600, 600);
+    Release(600, 600);
+    for (wchar_t c : std::wstring(L"ab")) SendMessageW(pen.TextInput().box.Handle(), WM_CHAR, c, 0);
+    Undo(pen.TextInput().box.Handle());
+    EXPECT_EQ(SurfacePixels(), drawn) << "the text box's Ctrl+Z stays in the box";
 }

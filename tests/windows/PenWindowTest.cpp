@@ -51,7 +51,7 @@ int UserObjects() {
 
 using PenWindowTest = PenTest;
 
-TEST_F(PenWindowTest, FullScreenTopMostSeeThroughAtGreyAndReadyToDraw) {
+TEST_F(PenWindowTest, FullScreenTopMostOpaqueAndReadyToDraw) {
     Inventory& w = CreateWindows();
     PenWindow& pen = w.penWindow();
     const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
@@ -63,11 +63,11 @@ TEST_F(PenWindowTest, FullScreenTopMostSeeThroughAtGreyAndReadyToDraw) {
     EXPECT_EQ(pen.DrawingSurface().GetSurface().Width(), sw);
     EXPECT_TRUE(pen.Background().Empty()) << "the background is the surface until something covers it";
     EXPECT_TRUE(GetWindowLongW(pen.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    COLORREF key = 0;
+    BYTE alpha = 0;
     DWORD flags = 0;
-    ASSERT_TRUE(GetLayeredWindowAttributes(pen.Handle(), &key, nullptr, &flags));
-    EXPECT_EQ(key, RGB(128, 128, 128));
-    EXPECT_TRUE(flags & LWA_COLORKEY);
+    ASSERT_TRUE(GetLayeredWindowAttributes(pen.Handle(), nullptr, &alpha, &flags));
+    EXPECT_FALSE(flags & LWA_COLORKEY) << "no colour of the picture is see-through";
+    EXPECT_EQ(alpha, 255);
 
     EXPECT_EQ(pen.TextInput().box.Left(), sw);
     EXPECT_EQ(pen.TextInput().box.Top(), sh);
@@ -192,7 +192,7 @@ TEST_F(PenWindowTest, BoardButtonCyclesWhiteBlackScreenAcrossReopening) {
     EXPECT_EQ(pen.SurfaceCanvas().GetPenMode(), ui::PenMode::Copy);
 }
 
-TEST_F(PenWindowTest, TextIsCommittedByTheNextPressAndDroppedByAnotherTool) {
+TEST_F(PenWindowTest, TextIsCommittedByTheNextPressAndByAnotherTool) {
     PenWindow& pen = OpenPen();
     WhiteBoard();
     pen.Palette().Button(pen::DrawTool::Text).Click();
@@ -223,16 +223,94 @@ TEST_F(PenWindowTest, TextIsCommittedByTheNextPressAndDroppedByAnotherTool) {
     Press(300, 850);
     Release(300, 850);
     EXPECT_GT(reddish(surface), 100) << "committed into the surface";
-    EXPECT_GT(reddish(background), 100) << "and into the background copy";
+    EXPECT_EQ(reddish(background), 0) << "the eraser brings back the board beneath it";
     EXPECT_EQ(pen.TextInput().box.Top(), 850);
     EXPECT_EQ(pen.TextInput().box.Text(), L"");
 
-    for (wchar_t c : std::wstring(L"Lost")) SendMessageW(pen.TextInput().box.Handle(), WM_CHAR, c, 0);
+    for (wchar_t c : std::wstring(L"Kept")) SendMessageW(pen.TextInput().box.Handle(), WM_CHAR, c, 0);
+    const std::size_t steps = pen.History().UndoCount();
     pen.Palette().Button(pen::DrawTool::Line).Click();
     EXPECT_FALSE(pen.TextInput().box.Visible());
-    const RECT dropped{300, 850, 500, 850 + pen.TextInput().box.Height()};
-    EXPECT_EQ(CountPixels(dropped, [&](int x, int y) { return Pixel(x, y) != kWhite; }), 0)
-        << "choosing another tool drops what was not committed";
+    const RECT kept{300, 850, 500, 850 + pen.TextInput().box.Height()};
+    const auto ink = [&] { return CountPixels(kept, [&](int x, int y) { return Pixel(x, y) != kWhite; }); };
+    EXPECT_GT(ink(), 50) << "choosing another tool stamps what was typed";
+    EXPECT_EQ(pen.History().UndoCount(), steps + 1) << "as one step";
+    pen.Undo();
+    EXPECT_EQ(ink(), 0);
+}
+
+// The box shows the frozen picture beneath its text, never the screen behind the pen, and
+// stamps what it shows.
+TEST_F(PenWindowTest, TheTextBoxShowsThePictureBeneathIt) {
+    PenWindow& pen = OpenPen();
+    WhiteBoard();
+    const ui::UniqueBrush blue(CreateSolidBrush(kBlue));
+    const RECT block{330, 600, 400, 700};
+    FillRect(pen.DrawingSurface().GetSurface().Dc(), &block, blue.get());
+    pen.Palette().Button(pen::DrawTool::Text).Click();
+    Press(280, 610);
+    Release(280, 610);
+    SendMessageW(pen.TextInput().box.Handle(), WM_CHAR, L'W', 0);
+    TextBox& box = pen.TextInput().box;
+    RECT client{};
+    GetClientRect(box.Handle(), &client);
+    ui::Surface shown(client.right, client.bottom);
+    SendMessageW(box.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(shown.Dc()), PRF_CLIENT | PRF_ERASEBKGND);
+    POINT at{0, 0};
+    MapWindowPoints(box.Handle(), pen.Handle(), &at, 1);
+    // Right of the text, from the blue block's left edge on, the box is the picture.
+    const RECT clear{block.left - at.x, 0, client.right, client.bottom};
+    ASSERT_GT(clear.right, clear.left + 10);
+    EXPECT_EQ(CountPixels(clear, [&](int x, int y) { return shown.Pixel(x, y) != Pixel(at.x + x, at.y + y); }), 0);
+    EXPECT_GT(CountPixels(clear, [&](int x, int y) { return shown.Pixel(x, y) == kBlue; }), 100);
+    EXPECT_GT(CountPixels(client, [&](int x, int y) { return shown.Pixel(x, y) == kRed; }), 20) << "with the text";
+}
+
+// Mid grey, once the colour that let the screen behind the pen through, is drawn like any
+// other: what shows there is the drawing, whatever the window beneath turns to.
+TEST_F(PenWindowTest, AGreyDrawingShowsItsGreyWhateverLiesBehindThePen) {
+    ColouredWindow beneath(kBlue, RECT{300, 300, 500, 400});
+    PenWindow& pen = OpenPen();
+    constexpr COLORREF kGrey = RGB(128, 128, 128);
+    ChoosePenColor(kGrey);
+    ChooseBrushColor(kGrey);
+    pen.Palette().Button(pen::DrawTool::Rectangle).Click();
+    Drag({320, 320}, {480, 380});
+    beneath.SetColor(kRed);
+    EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(400, 350) == kGrey && ScreenPixel(322, 350) == kGrey; }))
+        << std::hex << ScreenPixel(400, 350) << " " << ScreenPixel(322, 350);
+}
+
+// The pen as a larger display left it, bigger than its monitor with the palette beyond the
+// monitor's edge, then told that the display changed.
+TEST_F(PenWindowTest, ADisplayChangeCoversTheMonitorAgainWithThePaletteOnIt) {
+    ColouredWindow beneath(kBlue, RECT{300, 300, 500, 400});
+    PenWindow& pen = OpenPen();
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    pen.DrawingSurface().Resize(sw + 400, sh + 300);
+    pen.SetBounds(0, 0, sw + 400, sh + 300);
+    pen.Palette().SetPosition(sw + 200, sh + 100);
+    pen.Palette().Button(pen::DrawTool::Rectangle).Click();
+    Drag({320, 320}, {470, 380});
+    ASSERT_NE(Pixel(400, 350), kBlue);
+
+    SendMessageW(pen.Handle(), WM_DISPLAYCHANGE, 32, MAKELPARAM(sw, sh));
+    Pump();
+    RECT window{};
+    GetWindowRect(pen.Handle(), &window);
+    const RECT monitor{0, 0, sw, sh};
+    EXPECT_TRUE(EqualRect(&window, &monitor)) << window.right << " x " << window.bottom;
+    EXPECT_EQ(pen.DrawingSurface().GetSurface().Width(), sw);
+    EXPECT_EQ(pen.DrawingSurface().GetSurface().Height(), sh);
+    EXPECT_EQ(pen.DrawingSurface().Width(), sw);
+    RECT palette{};
+    GetWindowRect(pen.Palette().Handle(), &palette);
+    EXPECT_TRUE(palette.left >= 0 && palette.top >= 0 && palette.right <= sw && palette.bottom <= sh)
+        << palette.left << "," << palette.top << " " << palette.right << "," << palette.bottom;
+    EXPECT_EQ(palette.right, sw) << "moved in no further than needed";
+    EXPECT_TRUE(pen.Visible());
+    EXPECT_EQ(Pixel(400, 350), kBlue) << "a fresh picture of the screen";
+    EXPECT_EQ(pen.History().UndoCount(), 0u) << "the drawing is dropped";
 }
 
 TEST_F(PenWindowTest, EachToolLoadsItsCursorAndAMissingFileGivesTheArrow) {
