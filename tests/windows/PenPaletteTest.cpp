@@ -244,22 +244,6 @@ TEST_F(PenPaletteTest, StyledLinesShowAtEveryWidthWithGapsByBrushStyle) {
     EXPECT_EQ(pen.Palette().penStyleList.ItemIndex(), 1);
 }
 
-TEST_F(PenPaletteTest, EscWithAStyleListDroppedDownClosesOnlyTheList) {
-    PenWindow& pen = OpenPen();
-    pen.Palette().Button(pen::DrawTool::Line).Click();
-    Drag({100, 400}, {500, 400});
-    for (ui::ComboBox* list : {&pen.Palette().penStyleList, &pen.Palette().brushStyleList}) {
-        SendMessageW(list->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
-        ASSERT_TRUE(list->DroppedDown());
-        SendHotKey(pen.Handle(), VK_ESCAPE);
-        EXPECT_FALSE(list->DroppedDown());
-        EXPECT_TRUE(pen.Visible()) << "the pen stays open";
-        EXPECT_EQ(pen.History().UndoCount(), 1u) << "with its drawing";
-    }
-    SendHotKey(pen.Handle(), VK_ESCAPE);
-    EXPECT_FALSE(pen.Visible()) << "with no list open Esc closes the pen";
-}
-
 TEST_F(PenPaletteTest, StyleBoxesShowTheirWholeEntryInAFontWithTheChineseCharacters) {
     PenWindow& pen = OpenPen();
     for (ui::ComboBox* box : {&pen.Palette().penStyleList, &pen.Palette().brushStyleList}) {

@@ -239,33 +239,6 @@ TEST_F(PenWindowTest, TextIsCommittedByTheNextPressAndByAnotherTool) {
     EXPECT_EQ(ink(), 0);
 }
 
-// The box shows the frozen picture beneath its text, never the screen behind the pen, and
-// stamps what it shows.
-TEST_F(PenWindowTest, TheTextBoxShowsThePictureBeneathIt) {
-    PenWindow& pen = OpenPen();
-    WhiteBoard();
-    const ui::UniqueBrush blue(CreateSolidBrush(kBlue));
-    const RECT block{330, 600, 400, 700};
-    FillRect(pen.DrawingSurface().GetSurface().Dc(), &block, blue.get());
-    pen.Palette().Button(pen::DrawTool::Text).Click();
-    Press(280, 610);
-    Release(280, 610);
-    SendMessageW(pen.TextInput().box.Handle(), WM_CHAR, L'W', 0);
-    TextBox& box = pen.TextInput().box;
-    RECT client{};
-    GetClientRect(box.Handle(), &client);
-    ui::Surface shown(client.right, client.bottom);
-    SendMessageW(box.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(shown.Dc()), PRF_CLIENT | PRF_ERASEBKGND);
-    POINT at{0, 0};
-    MapWindowPoints(box.Handle(), pen.Handle(), &at, 1);
-    // Right of the text, from the blue block's left edge on, the box is the picture.
-    const RECT clear{block.left - at.x, 0, client.right, client.bottom};
-    ASSERT_GT(clear.right, clear.left + 10);
-    EXPECT_EQ(CountPixels(clear, [&](int x, int y) { return shown.Pixel(x, y) != Pixel(at.x + x, at.y + y); }), 0);
-    EXPECT_GT(CountPixels(clear, [&](int x, int y) { return shown.Pixel(x, y) == kBlue; }), 100);
-    EXPECT_GT(CountPixels(client, [&](int x, int y) { return shown.Pixel(x, y) == kRed; }), 20) << "with the text";
-}
-
 // Mid grey, once the colour that let the screen behind the pen through, is drawn like any
 // other: what shows there is the drawing, whatever the window beneath turns to.
 TEST_F(PenWindowTest, AGreyDrawingShowsItsGreyWhateverLiesBehindThePen) {
