@@ -1,7 +1,9 @@
 #include "store/SQLiteDatabase.h"
 
-#include "store/SQLiteException.h"
+#include "base/QuotedValue.h"
+#include "base/Utf8.h"
 #include "store/SQLiteErrorText.h"
+#include "store/SQLiteException.h"
 
 TSQLiteDatabase::TSQLiteDatabase(const std::string& fileName) {
     sqlite3* handle = nullptr;
@@ -9,7 +11,8 @@ TSQLiteDatabase::TSQLiteDatabase(const std::string& fileName) {
     // Owned at once, so a handle returned with an error is closed when the exception leaves.
     handle_.reset(handle);
     if (result != SQLITE_OK) {
-        const std::string prefix = "Failed to open database \"" + fileName + "\" : ";
+        const std::string prefix =
+            "Failed to open database \"" + ToUtf8(ShortenedPathForQuote(FromUtf8(fileName))) + "\" : ";
         if (handle) throw ESQLiteException(prefix + sqlite3_errmsg(handle));
         throw ESQLiteException(prefix + "unknown error");
     }
@@ -47,7 +50,7 @@ void TSQLiteDatabase::RaiseLastError(const std::string& message, const std::stri
     const char* detail = sqlite3_errmsg(handle_.get());
     if (code != SQLITE_OK && detail) {
         throw ESQLiteException(message + ".\rError [" + std::to_string(code) + "]: " + SQLiteErrorText(code) + ".\r\"" +
-                               sql + "\": " + detail);
+                               QuotedStatement(sql) + "\": " + detail);
     }
     throw ESQLiteException(message);
 }
