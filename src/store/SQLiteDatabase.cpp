@@ -1,7 +1,5 @@
 #include "store/SQLiteDatabase.h"
 
-#include "base/QuotedValue.h"
-#include "base/Utf8.h"
 #include "store/SQLiteErrorText.h"
 #include "store/SQLiteException.h"
 
@@ -11,8 +9,7 @@ TSQLiteDatabase::TSQLiteDatabase(const std::string& fileName) {
     // Owned at once, so a handle returned with an error is closed when the exception leaves.
     handle_.reset(handle);
     if (result != SQLITE_OK) {
-        const std::string prefix =
-            "Failed to open database \"" + ToUtf8(ShortenedPathForQuote(FromUtf8(fileName))) + "\" : ";
+        const std::string prefix = "Failed to open database \"" + fileName + "\" : ";
         if (handle) throw ESQLiteException(prefix + sqlite3_errmsg(handle));
         throw ESQLiteException(prefix + "unknown error");
     }
