@@ -8,8 +8,10 @@ source "$(dirname "$0")/lib.sh"
 YELLOW=FFFF00  # the default halo colour
 NARROW=1280    # the narrowest classroom screen
 
-# A fresh run folder whose database holds one changed value.
+# A fresh run folder whose database holds one changed value; the program that ran in the
+# last one has ended first.
 prepare() {
+  stop_program
   rm -rf "$E2E_RUN"
   mkdir -p "$E2E_RUN"
   cp -r "$E2E_BIN/Vellora.exe" "$E2E_BIN/GBTest.db" "$E2E_BIN/pic" "$E2E_RUN/"
@@ -18,11 +20,13 @@ prepare() {
 stored() { sqlite3 -cmd ".timeout 10000" "$E2E_RUN/GBTest.db" "$1"; }
 
 # The program's message boxes: titled with the program's name, as the follower and the
-# control bar are, but those are not shown while a start-up box is up.
+# control bar are, but owned by no window, while every window of the program is owned
+# by its hidden application window.
 boxes() {
   local w
   for w in $(program_windows); do
-    [ "$(xdotool getwindowname "$w" 2>/dev/null)" = Vellora ] && echo "$w"
+    [ "$(xdotool getwindowname "$w" 2>/dev/null)" = Vellora ] &&
+      xprop -id "$w" WM_TRANSIENT_FOR 2>/dev/null | grep -q 'not found' && echo "$w"
   done
   return 0
 }
@@ -53,7 +57,13 @@ hostile() {
   prepare "$sql"
   began=$SECONDS
   start_program "$E2E_RUN"
-  if wait_for 10 a_box; then pass "$what: a message within $((SECONDS - began)) s of the start"; else fail "$what: no message"; return; fi
+  # The time includes Wine's own start, some seconds on a busy machine.
+  if wait_for 10 a_box && [ $((SECONDS - began)) -le 30 ]; then
+    pass "$what: a message $((SECONDS - began)) s after the launch"
+  else
+    fail "$what: no message within 30 s"
+    return
+  fi
   local count
   count=$(count_boxes)
   if [ "$count" = 1 ]; then pass "$what: one message"; else fail "$what: $count messages"; fi
@@ -81,7 +91,9 @@ fi
 # A picture path of 300 characters: each box that reports it fits the screen.
 long="pic\\$(printf 'd%.0s' $(seq 300)).png"
 prepare "update GBgs set FileN='$long'"
-start_program "$E2E_RUN"
+# Not start_program: it waits for two shown windows, and the first error box holds back the rest.
+(cd "$E2E_RUN" && setsid "$E2E_ROOT/scripts/wine-run" ./Vellora.exe > "$E2E_RUN/wine.log" 2>&1 < /dev/null &)
+wait_for 60 a_box || fail "no box for the missing picture"
 count=$(count_boxes)
 if [ "$count" -ge 1 ]; then pass "a 300-character path: $count box(es), none wider than $NARROW"; else fail "no box for the missing picture"; fi
 
