@@ -113,7 +113,7 @@ type_size_and_save() {
   xdotool type --delay 30 "$1"
   click_at 506 368
 }
-prepare "select 1"
+prepare "select 1" > /dev/null
 start_program "$E2E_RUN"
 move_pointer 1919 640
 wait_for 5 pixel_is sv-bar-out 1859 720 808080 || fail "the control bar did not come out"
