@@ -80,9 +80,12 @@ void ControlBar::OnShow() { rules_.ControlBarShown(); }
 void ControlBar::PullBackOrExtend() {
     ScreenPoint pointer;
     if (!ui::ReadPointer(pointer)) return;
-    const int current = Left();
-    const int left = ControlBarLeft(ui::PrimaryScreenSize(), pointer, current, ControlBarSize(ChildLayoutDpi()));
-    if (left != current) SetLeft(left);
+    const ScreenSize screen = ui::PrimaryScreenSize();
+    const int left = ControlBarLeft(screen, pointer, Left(), ControlBarSize(ChildLayoutDpi()));
+    // The top follows the screen too: a screen resized, or the bar moved, by another
+    // program sends it no display change.
+    const int top = ControlBarTop(screen.height);
+    if (left != Left() || top != Top()) SetPosition(left, top);
 }
 
 LRESULT ControlBar::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -91,8 +94,8 @@ LRESULT ControlBar::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         if ((pos.flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) ClipToPrimaryScreen();
         return Form::HandleMessage(msg, wParam, lParam);
     }
-    if (msg == WM_DISPLAYCHANGE) {
-        // A projector came or went, or the resolution changed: back to the primary's edge.
+    if (msg == WM_DISPLAYCHANGE || (msg == WM_SETTINGCHANGE && wParam == SPI_SETWORKAREA)) {
+        // A projector came or went, the resolution or the taskbar changed: back to the primary's edge.
         Dock();
         return Form::HandleMessage(msg, wParam, lParam);
     }

@@ -24,6 +24,7 @@ Inventory::Inventory() {
     for (ui::Form* form : std::initializer_list<ui::Form*>{follower_.get(), controlBar_.get(), halo_.get(),
                                                            settings_.get(), help_.get(), pen_.get(), board_.get()})
         form->Create();
+    rules_.EndStartUp();
 }
 
 Inventory::~Inventory() {

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <vector>
 
 // The pointer effects, of which at most one is on screen. A new exclusive effect is one
 // more value here and its window in the inventory.
@@ -31,6 +33,10 @@ public:
     // Opens the control bar's menu at a screen point, owned by `owner`.
     virtual void PopupCommandMenu(HWND owner, POINT at) = 0;
     virtual void ShowHelp() = 0;
+
+    // Stored settings that fell back (lines of StoredSettingsMessage): told once, after
+    // start-up or at once later.
+    virtual void ReportStoredProblems(const std::vector<std::wstring>& problems) = 0;
 
 protected:
     ~Presenter() = default;

@@ -7,6 +7,7 @@
 #include "effects/HaloWindow.h"
 #include "effects/SettingsWindow.h"
 #include "pen/PenWindow.h"
+#include "ui/Application.h"
 
 namespace {
 
@@ -17,6 +18,10 @@ constexpr PointerEffect kEffects[] = {PointerEffect::Halo, PointerEffect::Pictur
 constexpr PointerEffect kEffectAfterPen = PointerEffect::Picture;
 
 }  // namespace
+
+WindowRules::WindowRules(Inventory& windows)
+    : windows_(windows),
+      storedProblems_([](const std::wstring& message) { ui::Application::Current().ShowMessageBox(message); }) {}
 
 ui::Form* WindowRules::EffectWindow(PointerEffect effect) const {
     switch (effect) {
@@ -99,3 +104,7 @@ void WindowRules::PopupCommandMenu(HWND owner, POINT at) {
 void WindowRules::ShowSettings() { windows_.settingsWindow().Show(); }
 
 void WindowRules::ShowHelp() { windows_.helpWindow().Show(); }
+
+void WindowRules::ReportStoredProblems(const std::vector<std::wstring>& problems) { storedProblems_.Add(problems); }
+
+void WindowRules::EndStartUp() { storedProblems_.EndStartUp(); }

@@ -3,6 +3,7 @@
 // role through Presenter; the control bar, beside it in the shell, calls it directly.
 #pragma once
 #include "app/Presenter.h"
+#include "app/StoredProblemReport.h"
 
 class Inventory;
 
@@ -12,7 +13,7 @@ class Form;
 
 class WindowRules final : public Presenter {
 public:
-    explicit WindowRules(Inventory& windows) : windows_(windows) {}
+    explicit WindowRules(Inventory& windows);
 
     PointerEffect ShownEffect() const override;
     void ShowEffect(PointerEffect effect, const std::function<void()>& prepare) override;
@@ -22,6 +23,9 @@ public:
     void PictureShown() override;
     void PopupCommandMenu(HWND owner, POINT at) override;
     void ShowHelp() override;
+    void ReportStoredProblems(const std::vector<std::wstring>& problems) override;
+    // Every window has run its creation handler: what they found stored is told now.
+    void EndStartUp();
 
     void ShowSettings();
     // The pen opens on a copy of the screen; the pointer effects stay as they are.
@@ -37,4 +41,5 @@ private:
     void ClosePen();
 
     Inventory& windows_;
+    StoredProblemReport storedProblems_;
 };

@@ -27,6 +27,14 @@ inline constexpr wchar_t kBrowse[] = L"浏览";
 // The folder a browsed picture is stored under, relative to the program.
 inline constexpr wchar_t kPictureFolder[] = L"pic\\";
 
+// Saving a picture browsed from elsewhere copies it into the picture folder: the question
+// before a different file of its name there is replaced (its path between the two parts),
+// and the report of a failed copy (the path, then the system's reason).
+inline constexpr wchar_t kPictureReplaceStart[] = L"图片文件夹中已有另一个同名文件“";
+inline constexpr wchar_t kPictureReplaceEnd[] = L"”。要用所选的图片替换它吗？";
+inline constexpr wchar_t kPictureCopyFailed[] = L"无法把所选的图片复制为“";
+inline constexpr wchar_t kPictureCopyReason[] = L"”：";
+
 // What the save buttons answer when a box holds what cannot be stored.
 inline constexpr wchar_t kHaloBoxEmpty[] = L"光环大小与透明度框不能为空。";
 inline constexpr wchar_t kDiameterOutOfRange[] = L"光环大小值不在1-600里，请重新输入。";

@@ -1,6 +1,7 @@
 #include "effects/FollowerWindow.h"
 
 #include "effects/EffectsTexts.h"
+#include "effects/StoredSettings.h"
 #include "store/Settings.h"
 #include "ui/Application.h"
 #include "ui/HotKeys.h"
@@ -45,7 +46,7 @@ FollowerWindow::FollowerWindow(Presenter& presenter)
 void FollowerWindow::OnCreate() {
     const PictureSettings settings = ReadPictureSettings();
     picturePath_ = settings.fileName;
-    offset_ = ToPictureOffset(settings);
+    offset_ = UsableOffset(settings);
     picture.SetPicture(ui::Picture::LoadPng(picturePath_));
 
     hotKeyIds_[kF8] = ui::RegisterAppHotKey(Handle(), hotkeys::F8);
@@ -66,8 +67,14 @@ void FollowerWindow::OnShow() {
 }
 
 void FollowerWindow::TakeSettings(const PictureSettings& stored) {
-    SetPictureOffset(ToPictureOffset(stored));
+    SetPictureOffset(UsableOffset(stored));
     picture.SetPicture(ui::Picture::LoadPng(stored.fileName));
+}
+
+int FollowerWindow::UsableOffset(const PictureSettings& stored) {
+    const CheckedOffset checked = CheckStoredOffset(stored);
+    presenter_.ReportStoredProblems(checked.problems);
+    return checked.offset;
 }
 
 void FollowerWindow::OnHide() { followTimer.SetEnabled(false); }

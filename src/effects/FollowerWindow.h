@@ -45,6 +45,9 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The stored offset when the settings window would accept it, else the default; a
+    // fallback is reported.
+    int UsableOffset(const PictureSettings& stored);
     void ToggleKeyboardMouse();
     void MoveBy(ScreenPoint step);
 

@@ -1,6 +1,7 @@
 #include "effects/HaloWindow.h"
 
 #include "effects/EffectsTexts.h"
+#include "effects/StoredSettings.h"
 #include "store/Settings.h"
 #include "ui/Application.h"
 #include "ui/Handles.h"
@@ -34,8 +35,11 @@ HaloWindow::HaloWindow(Presenter& presenter)
 
 void HaloWindow::OnCreate() {
     hotKeyId_ = ui::RegisterAppHotKey(Handle(), hotkeys::F7);
-    const HaloValues stored = ToHaloValues(ReadHaloSettings());
-    ApplySettings(stored.color, stored.alpha, stored.diameter);
+    // A stored size the settings window would refuse can stall the window system (a
+    // region of 32767 pixels and more), so only checked values reach the window.
+    const CheckedHalo stored = CheckStoredHalo(ReadHaloSettings());
+    presenter_.ReportStoredProblems(stored.problems);
+    ApplySettings(stored.values.color, stored.values.alpha, stored.values.diameter);
 }
 
 void HaloWindow::ApplySettings(int color, int alpha, int diameter) {

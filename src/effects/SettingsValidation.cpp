@@ -2,6 +2,13 @@
 
 #include "base/IntegerConversion.h"
 #include "effects/EffectsTexts.h"
+#include "effects/StoredSettings.h"
+
+namespace {
+
+bool Outside(int value, SettingRange range) { return value < range.least || value > range.most; }
+
+}  // namespace
 
 std::wstring TrimBlanks(const std::wstring& text) {
     const auto blank = [](wchar_t c) { return c <= L' '; };
@@ -25,10 +32,10 @@ std::optional<std::wstring> HaloInputMessage(const std::wstring& sizeText, const
     const std::wstring alpha = TrimBlanks(alphaText);
     if (size.empty() || alpha.empty()) return effects::kHaloBoxEmpty;
     const int diameter = StrToInt(size);
-    if (diameter < 1 || diameter > 600) return effects::kDiameterOutOfRange;
+    if (Outside(diameter, kHaloDiameterRange)) return effects::kDiameterOutOfRange;
     // A minus sign cannot be typed, but it can be pasted.
     const int opacity = StrToInt(alpha);
-    if (opacity < 0 || opacity > 255) return effects::kAlphaOutOfRange;
+    if (Outside(opacity, kHaloAlphaRange)) return effects::kAlphaOutOfRange;
     return std::nullopt;
 }
 
@@ -36,6 +43,6 @@ std::optional<std::wstring> PictureInputMessage(const std::wstring& offsetText) 
     const std::wstring offset = TrimBlanks(offsetText);
     if (offset.empty()) return effects::kOffsetEmpty;
     const int pixels = StrToInt(offset);
-    if (pixels < 0 || pixels > 130) return effects::kOffsetOutOfRange;
+    if (Outside(pixels, kPictureOffsetRange)) return effects::kOffsetOutOfRange;
     return std::nullopt;
 }

@@ -8,11 +8,14 @@
 #include "effects/EffectsTexts.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
+#include "effects/PictureCopy.h"
 #include "effects/SettingsValidation.h"
+#include "effects/StoredSettings.h"
 #include "store/Settings.h"
 #include "ui/Application.h"
 #include "ui/Font.h"
 #include "ui/InOutError.h"
+#include "ui/ProgramFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -106,18 +109,33 @@ SettingsWindow::SettingsWindow(Presenter& presenter, FollowerWindow& follower, H
     pictureStartButton.OnClick = [this] { StartOrStopPicture(); };
 }
 
+// The boxes show the values in use, a fallback included: they agree with the effects on
+// screen, and a save writes values the next start accepts. The message at start names
+// what was stored instead.
 void SettingsWindow::OnCreate() {
-    const HaloSettings halo = ReadHaloSettings();
-    // All three are converted, so a broken stored value is reported at start.
-    SetHaloColor(ToHaloValues(halo).color);
-    haloDiameterBox.SetText(halo.diameterText);
-    haloAlphaBox.SetText(halo.alphaText);
+    const CheckedHalo halo = CheckStoredHalo(ReadHaloSettings());
+    presenter_.ReportStoredProblems(halo.problems);
+    SetHaloColor(halo.values.color);
+    haloDiameterBox.SetText(std::to_wstring(halo.values.diameter));
+    haloAlphaBox.SetText(std::to_wstring(halo.values.alpha));
 
     const PictureSettings picture = ReadPictureSettings();
-    ToPictureOffset(picture);
+    const CheckedOffset offset = CheckStoredOffset(picture);
+    presenter_.ReportStoredProblems(offset.problems);
     picturePreview.SetPicture(ui::Picture::LoadPng(picture.fileName));
-    pictureOffsetBox.SetText(picture.offsetText);
+    pictureOffsetBox.SetText(std::to_wstring(offset.offset));
     picturePath_ = picture.fileName;
+}
+
+// An effect may have come or gone by a hot key or the control bar while this window was hidden.
+void SettingsWindow::OnShow() { ShowStartCaptions(); }
+
+void SettingsWindow::ShowStartCaptions() {
+    const PointerEffect shown = presenter_.ShownEffect();
+    haloOn_ = shown == PointerEffect::Halo;
+    pictureOn_ = shown == PointerEffect::Picture;
+    haloStartButton.SetCaption(StartStopCaption(haloOn_));
+    pictureStartButton.SetCaption(StartStopCaption(pictureOn_));
 }
 
 void SettingsWindow::SetHaloColor(ui::Color color) {
@@ -142,14 +160,17 @@ void SettingsWindow::SaveHalo() {
 }
 
 void SettingsWindow::StartOrStopHalo() {
-    haloOn_ = !haloOn_;
-    haloStartButton.SetCaption(StartStopCaption(haloOn_));
-    if (!haloOn_) {
+    const CaptionsAfterClick captions{*this};
+    if (haloOn_) {
         presenter_.HideEffect(PointerEffect::Halo);
         return;
     }
     HaloValues stored{};
-    presenter_.ShowEffect(PointerEffect::Halo, [&] { stored = ToHaloValues(ReadHaloSettings()); });
+    presenter_.ShowEffect(PointerEffect::Halo, [&] {
+        const CheckedHalo checked = CheckStoredHalo(ReadHaloSettings());
+        presenter_.ReportStoredProblems(checked.problems);
+        stored = checked.values;
+    });
     halo_.ApplySettings(stored.color, stored.alpha, stored.diameter);
 }
 
@@ -160,6 +181,7 @@ void SettingsWindow::BrowsePicture() {
     if (openDialog.Execute(Handle())) {
         const fs::path picked(openDialog.FileName());
         picturePath_ = effects::kPictureFolder + picked.filename().wstring();
+        pickedPicture_ = picked.wstring();
         // The dialog has already moved the working directory to the picked file's folder;
         // moving it here too makes the bare name below name that file whatever the dialog did.
         SetWorkingDirectory(picked.parent_path());
@@ -179,13 +201,16 @@ void SettingsWindow::SavePicture() {
         ShowMessage(*message);
         return;
     }
+    if (!pickedPicture_.empty()) {
+        if (!CopyPictureInto(pickedPicture_, ui::BesideProgram(picturePath_))) return;
+        pickedPicture_.clear();
+    }
     WritePictureSettings({picturePath_, TrimBlanks(pictureOffsetBox.Text())});
 }
 
 void SettingsWindow::StartOrStopPicture() {
-    pictureOn_ = !pictureOn_;
-    pictureStartButton.SetCaption(StartStopCaption(pictureOn_));
-    if (!pictureOn_) {
+    const CaptionsAfterClick captions{*this};
+    if (pictureOn_) {
         presenter_.HideEffect(PointerEffect::Picture);
         return;
     }

@@ -35,13 +35,24 @@ private:
     void SavePicture();
     void StartOrStopPicture();
     void SetHaloColor(ui::Color color);
+    // Each start/stop button tells what its effect is doing on screen.
+    void ShowStartCaptions();
+
+    // Whatever a start/stop click did, or failed to do, the captions then tell the screen.
+    struct CaptionsAfterClick {
+        SettingsWindow& window;
+        ~CaptionsAfterClick() { window.ShowStartCaptions(); }
+    };
 
     Presenter& presenter_;
     FollowerWindow& follower_;
     HaloWindow& halo_;
     ui::Color haloColor_ = ui::WindowBackground;  // the colour box's background until a read
     std::wstring picturePath_;
-    // What each start/stop button did last; its caption says what it does next.
+    // The picture browsed since the last save, which the next save copies to picturePath_.
+    std::wstring pickedPicture_;
+    // Whether each start/stop button's effect was on screen when its caption was last set;
+    // the caption says what a press does next.
     bool haloOn_ = false;
     bool pictureOn_ = false;
     // The labels' fonts (宋体), created before the labels that use them.
@@ -81,4 +92,5 @@ public:
 
 protected:
     void OnCreate() override;
+    void OnShow() override;
 };

@@ -1,7 +1,7 @@
 #include "store/SQLiteDatabase.h"
 
-#include "store/SQLiteException.h"
 #include "store/SQLiteErrorText.h"
+#include "store/SQLiteException.h"
 
 TSQLiteDatabase::TSQLiteDatabase(const std::string& fileName) {
     sqlite3* handle = nullptr;
@@ -47,7 +47,7 @@ void TSQLiteDatabase::RaiseLastError(const std::string& message, const std::stri
     const char* detail = sqlite3_errmsg(handle_.get());
     if (code != SQLITE_OK && detail) {
         throw ESQLiteException(message + ".\rError [" + std::to_string(code) + "]: " + SQLiteErrorText(code) + ".\r\"" +
-                               sql + "\": " + detail);
+                               QuotedStatement(sql) + "\": " + detail);
     }
     throw ESQLiteException(message);
 }

@@ -1,5 +1,8 @@
 #include "store/SQLiteErrorText.h"
 
+#include "base/QuotedValue.h"
+#include "base/Utf8.h"
+
 std::string SQLiteErrorText(int code) {
     switch (code) {
         case 0:
@@ -64,5 +67,32 @@ std::string SQLiteErrorText(int code) {
             return "sqlite3_step() has finished executing";
         default:
             return "Unknown SQLite Error Code \"" + std::to_string(code) + "\"";
+    }
+}
+
+namespace {
+
+std::string ShortenedLiteral(const std::string& literal) {
+    const std::wstring text = FromUtf8(literal);
+    return text.size() > kLongestQuotedValue ? ToUtf8(ShortenedPathForQuote(text)) : literal;
+}
+
+}  // namespace
+
+std::string QuotedStatement(const std::string& sql) {
+    std::string quoted;
+    std::size_t pos = 0;
+    for (;;) {
+        const std::size_t open = sql.find('\'', pos);
+        if (open == std::string::npos) return quoted + sql.substr(pos);
+        // The literal ends at the first quote that is not doubled.
+        std::size_t close = sql.find('\'', open + 1);
+        while (close != std::string::npos && close + 1 < sql.size() && sql[close + 1] == '\'')
+            close = sql.find('\'', close + 2);
+        const std::size_t end = close == std::string::npos ? sql.size() : close;
+        quoted += sql.substr(pos, open + 1 - pos) + ShortenedLiteral(sql.substr(open + 1, end - open - 1));
+        if (close == std::string::npos) return quoted;
+        quoted += '\'';
+        pos = close + 1;
     }
 }

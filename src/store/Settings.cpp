@@ -1,6 +1,5 @@
 #include "store/Settings.h"
 
-#include "base/IntegerConversion.h"
 #include "base/Utf8.h"
 #include "store/SQLiteDatabase.h"
 
@@ -63,13 +62,3 @@ void WriteHaloSettings(const HaloSettings& settings, const std::string& dbFile) 
     TSQLiteDatabase database(dbFile);
     database.RunSQL(HaloUpdateStatement(settings));
 }
-
-HaloValues ToHaloValues(const HaloSettings& settings) {
-    HaloValues values;
-    values.color = StrToInt(settings.colorText);
-    values.alpha = StrToInt(settings.alphaText);
-    values.diameter = StrToInt(settings.diameterText);
-    return values;
-}
-
-int ToPictureOffset(const PictureSettings& settings) { return StrToInt(settings.offsetText); }

@@ -30,14 +30,9 @@ void WriteHaloSettings(const HaloSettings& settings, const std::string& dbFile =
 std::string PictureUpdateStatement(const PictureSettings& settings);
 std::string HaloUpdateStatement(const HaloSettings& settings);
 
-// The stored halo as numbers. The texts are converted in the order they are read
-// (colour, alpha, diameter), so with several bad values the user is told of the first.
+// The halo as numbers.
 struct HaloValues {
     int color = 0;
     int alpha = 0;
     int diameter = 0;
 };
-HaloValues ToHaloValues(const HaloSettings& settings);
-
-// The stored picture offset as a number.
-int ToPictureOffset(const PictureSettings& settings);

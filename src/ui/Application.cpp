@@ -101,6 +101,10 @@ void Application::ShowMessageBox(const std::wstring& text) {
     Modal([&] { seams_.showMessage(text); });
 }
 
+bool Application::AskYesNo(const std::wstring& text) {
+    return Modal([&] { return seams_.askYesNo(text); });
+}
+
 std::optional<COLORREF> Application::RunColorDialog(HWND owner, COLORREF initial) {
     return Modal([&] { return seams_.chooseColor(owner, initial); });
 }

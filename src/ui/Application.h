@@ -32,6 +32,7 @@ public:
     // open while it runs.
     void ShowErrorBox(const std::wstring& text);
     void ShowMessageBox(const std::wstring& text);
+    bool AskYesNo(const std::wstring& text);
     std::optional<COLORREF> RunColorDialog(HWND owner, COLORREF initial);
     std::optional<std::wstring> RunOpenDialog(HWND owner, const OpenFileRequest& request);
     bool ModalOpen() const { return modalDepth_ > 0; }

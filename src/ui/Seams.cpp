@@ -55,6 +55,10 @@ Seams Seams::System() {
     s.showMessage = [](const std::wstring& text) {
         MessageBoxW(nullptr, text.c_str(), Application::Title, MB_OK | MB_TASKMODAL);
     };
+    s.askYesNo = [](const std::wstring& text) {
+        return MessageBoxW(nullptr, text.c_str(), Application::Title, MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) ==
+               IDYES;
+    };
     s.chooseColor = ChooseColorDialog;
     s.openFile = OpenFileDialog;
     s.mouseEvent = [](DWORD flags, LONG dx, LONG dy) { mouse_event(flags, dx, dy, 0, 0); };

@@ -20,6 +20,8 @@ struct Seams {
     std::function<void(const std::wstring& text)> showError;
     // User message: message box with the application title and OK.
     std::function<void(const std::wstring& text)> showMessage;
+    // Question: message box with the application title, a question icon, Yes and No; true for Yes.
+    std::function<bool(const std::wstring& text)> askYesNo;
     // Colour chooser opened on `initial`; nothing when cancelled.
     std::function<std::optional<COLORREF>(HWND owner, COLORREF initial)> chooseColor;
     // File-open dialog; the full path picked, nothing when cancelled.

@@ -18,6 +18,7 @@ TEST(StoredSettings, EachBadHaloValueFallsBackAloneAndIsNamed) {
         {{L"255", L"150", L"32767"}, {255, 150, 100}, 1},
         {{L"255", L"150", L"-5"}, {255, 150, 100}, 1},
         {{L"255", L"150", L"0"}, {255, 150, 100}, 1},
+        {{L"0255", L"065", L"  100"}, {255, 65, 100}, 0},
         {{L"Edit1", L"Edit3", std::wstring(1000000, L'9')}, {65535, 150, 100}, 3},
     };
     for (const Row& row : rows) {

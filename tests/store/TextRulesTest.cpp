@@ -25,6 +25,25 @@ TEST(SQLiteErrorText, EveryKnownCodeHasItsOwnTextAndTheRestAreQuoted) {
     EXPECT_EQ(SQLiteErrorText(101), "sqlite3_step() has finished executing");
 }
 
+TEST(SQLiteErrorText, AStatementQuotesLongLiteralsLikePaths) {
+    const std::string folder = "C:\\" + std::string(300, 'd') + "\\";
+    const std::string ellipsisAndName = "\xE2\x80\xA6\\star.png";
+    const std::string shortened = "C:\\" + std::string(48, 'd') + ellipsisAndName;
+    struct Row {
+        std::string sql, quoted;
+    };
+    const Row rows[] = {
+        {"Update GBtx Set ColoeN='255',Ghdx='100',TouM='150' where GBtxID=1",
+         "Update GBtx Set ColoeN='255',Ghdx='100',TouM='150' where GBtxID=1"},
+        {"Update GBgs Set FileN='" + folder + "star.png',SHu='65' where GBgsID=1",
+         "Update GBgs Set FileN='" + shortened + "',SHu='65' where GBgsID=1"},
+        // A doubled quote belongs to the literal; an unclosed literal runs to the end.
+        {"x='it''s " + folder + "star.png' y", "x='it''s C:\\" + std::string(42, 'd') + ellipsisAndName + "' y"},
+        {"x='" + folder + "star.png", "x='" + shortened},
+    };
+    for (const Row& row : rows) EXPECT_EQ(QuotedStatement(row.sql), row.quoted) << row.sql.substr(0, 40);
+}
+
 TEST(FormatFloat, WholeAndFractionalValuesInFixedNotation) {
     EXPECT_EQ(FormatFloat(65.0), "65");
     EXPECT_EQ(FormatFloat(0.0), "0");

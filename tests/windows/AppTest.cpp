@@ -13,6 +13,13 @@ ui::Seams Recorder::MakeSeams() {
     ui::Seams s;
     s.showError = [this](const std::wstring& text) { errors.push_back(text); };
     s.showMessage = [this](const std::wstring& text) { messages.push_back(text); };
+    s.askYesNo = [this](const std::wstring& text) {
+        questions.push_back(text);
+        if (yesNoAnswers.empty()) return false;
+        const bool answer = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return answer;
+    };
     s.chooseColor = [this](HWND, COLORREF initial) -> std::optional<COLORREF> {
         colorDialogInitial.push_back(initial);
         if (colorAnswers.empty()) return std::nullopt;

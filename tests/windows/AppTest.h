@@ -30,6 +30,8 @@ struct RecordedMouseEvent {
 struct Recorder {
     std::vector<std::wstring> errors;
     std::vector<std::wstring> messages;
+    std::vector<std::wstring> questions;
+    std::deque<bool> yesNoAnswers;  // first in first out; none left means No
     std::vector<RecordedMouseEvent> mouseEvents;
     // Answers the colour and file dialogs will give, first in first out; none left means cancel.
     std::deque<std::optional<COLORREF>> colorAnswers;

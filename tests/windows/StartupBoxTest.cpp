@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "store/SQLiteDatabase.h"
 #include "ui/ShownDialogs.h"
 #include "ui/TrayIcon.h"
 
@@ -58,9 +59,11 @@ TEST_F(StartupBoxTest, InputDuringTheFirstErrorBoxActsAndStartUpGoesOn) {
         // Last: it ends the program, which is what the close command is for.
         {"tray close", [] { PostTrayCommand(0); }, [] { return ui::Application::Current().Terminated(); }},
     };
-    // The halo and then the settings window fail to read the alpha: two boxes.
-    WriteSettings({L"pic\\arrow.png", L"65"}, {L"255", L"x", L"100"});
-    const std::wstring failure = L"'x' is not a valid integer value.";
+    // The halo and then the settings window fail to read the halo's table: two boxes.
+    WriteSettings({L"pic\\arrow.png", L"65"}, {L"255", L"150", L"100"});
+    TSQLiteDatabase(kSettingsFile).RunSQL("DROP TABLE GBtx");
+    const std::wstring failure =
+        L"Error executing SQL.\rError [1]: SQL error or missing database.\r\"Select * from GBtx\": no such table: GBtx.";
     for (const EarlyInput& input : cases) {
         SCOPED_TRACE(input.name);
         const ui::Seams system = ui::Seams::System();

@@ -94,12 +94,3 @@ TEST_F(StartupTest, MissingPictureKeepsOffsetButSkipsKeysAndTray) {
     EXPECT_FALSE(HotKeyHeld(0x77));
     EXPECT_EQ(w.halo().HaloDiameter(), 100) << "the halo reads its own settings regardless";
 }
-
-TEST_F(StartupTest, BadOffsetIsAConversionError) {
-    WriteSettings({L"pic\\arrow.png", L"6 5"}, {L"255", L"150", L"100"});
-    Inventory& w = CreateWindows();
-    ASSERT_FALSE(recorder_.errors.empty());
-    EXPECT_EQ(recorder_.errors[0], L"'6 5' is not a valid integer value.");
-    EXPECT_EQ(w.follower().PictureOffset(), 0);
-    EXPECT_EQ(w.follower().PicturePath(), L"pic\\arrow.png");
-}

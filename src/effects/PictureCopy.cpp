@@ -1,0 +1,62 @@
+#include "effects/PictureCopy.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "base/Exception.h"
+#include "base/QuotedValue.h"
+#include "base/Utf8.h"
+#include "effects/EffectsTexts.h"
+#include "ui/Application.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool SameBytes(const fs::path& a, const fs::path& b) {
+    std::error_code error;
+    const auto size = fs::file_size(a, error);
+    if (error || size != fs::file_size(b, error) || error) return false;
+    std::ifstream first(a, std::ios::binary);
+    std::ifstream second(b, std::ios::binary);
+    if (!first || !second) return false;
+    return std::equal(std::istreambuf_iterator<char>(first), std::istreambuf_iterator<char>(),
+                      std::istreambuf_iterator<char>(second), std::istreambuf_iterator<char>());
+}
+
+// The system's own words for an error code, in the user's language, without the line end.
+std::wstring SystemReason(DWORD code) {
+    wchar_t* text = nullptr;
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring reason = length ? std::wstring(text, length) : L"error " + std::to_wstring(code);
+    LocalFree(text);
+    while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' || reason.back() == L' '))
+        reason.pop_back();
+    return reason;
+}
+
+}  // namespace
+
+bool CopyPictureInto(const std::wstring& picked, const std::wstring& target) {
+    std::error_code error;
+    if (fs::exists(target, error)) {
+        if (fs::equivalent(picked, target, error) || SameBytes(picked, target)) return true;
+        const std::wstring question =
+            effects::kPictureReplaceStart + ShortenedPathForQuote(target) + effects::kPictureReplaceEnd;
+        if (!ui::Application::Current().AskYesNo(question)) return false;
+    }
+    // A folder that cannot be made shows as the copy's own failure below.
+    fs::create_directories(fs::path(target).parent_path(), error);
+    if (!CopyFileW(picked.c_str(), target.c_str(), FALSE)) {
+        const DWORD code = GetLastError();
+        throw Exception(ToUtf8(effects::kPictureCopyFailed + ShortenedPathForQuote(target) +
+                               effects::kPictureCopyReason + SystemReason(code)));
+    }
+    return true;
+}

@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# Stored values the settings window would refuse: the program still starts at once, says
+# in one message what it did not use, and runs on a new database's values. Message boxes
+# quoting a long path fit a 1280-pixel screen. A save waits out a short lock of the
+# database held by another process.
+source "$(dirname "$0")/lib.sh"
+
+YELLOW=FFFF00  # the default halo colour
+NARROW=1280    # the narrowest classroom screen
+
+# A fresh run folder whose database holds one changed value; the program that ran in the
+# last one has ended first.
+prepare() {
+  stop_program
+  rm -rf "$E2E_RUN"
+  mkdir -p "$E2E_RUN"
+  cp -r "$E2E_BIN/Vellora.exe" "$E2E_BIN/GBTest.db" "$E2E_BIN/pic" "$E2E_RUN/"
+  sqlite3 "$E2E_RUN/GBTest.db" "$1"
+}
+stored() { sqlite3 -cmd ".timeout 10000" "$E2E_RUN/GBTest.db" "$1"; }
+
+# The program's message boxes: titled with the program's name, as the follower and the
+# control bar are, but owned by no window, while every window of the program is owned
+# by its hidden application window.
+boxes() {
+  local w
+  for w in $(program_windows); do
+    [ "$(xdotool getwindowname "$w" 2>/dev/null)" = Vellora ] &&
+      xprop -id "$w" WM_TRANSIENT_FOR 2>/dev/null | grep -q 'not found' && echo "$w"
+  done
+  return 0
+}
+a_box() { [ -n "$(boxes)" ]; }
+box_width() { xdotool getwindowgeometry --shell "$1" | sed -n 's/^WIDTH=//p'; }
+# Closes the box with its default button, as Enter does.
+box_gone() { ! boxes | grep -qx "$1"; }
+close_box() { timeout 5 xdotool windowfocus "$1" 2>/dev/null || true; sleep 0.2; timeout 5 xdotool key Return; }
+
+# Each box that comes within a few seconds of the last one is measured and closed.
+# Prints how many came.
+count_boxes() {
+  local count=0 w width
+  while wait_for 4 a_box; do
+    w=$(boxes | head -n1)
+    width=$(box_width "$w")
+    if [ "$width" -gt "$NARROW" ]; then fail "a box $width pixels wide"; fi
+    close_box "$w"
+    wait_for 5 box_gone "$w" || true
+    count=$((count + 1))
+    [ $count -ge 5 ] && break
+  done
+  echo $count
+}
+
+hostile() {
+  local what=$1 sql=$2 began
+  prepare "$sql"
+  began=$SECONDS
+  start_program "$E2E_RUN"
+  # The time includes Wine's own start, some seconds on a busy machine.
+  if wait_for 10 a_box && [ $((SECONDS - began)) -le 30 ]; then
+    pass "$what: a message $((SECONDS - began)) s after the launch"
+  else
+    fail "$what: no message within 30 s"
+    return
+  fi
+  local count
+  count=$(count_boxes)
+  if [ "$count" = 1 ]; then pass "$what: one message"; else fail "$what: $count messages"; fi
+  # The defaults at work: the arrow at offset 65 and a yellow disc 100 pixels across.
+  move_pointer 600 400
+  expect_pixel "sv-picture" 606 430 FFFFFF "$what: the picture at the default offset"
+  press F7
+  expect_pixel "sv-halo" 645 400 "$YELLOW" "$what: the halo in the default colour and size"
+  if pixel_is sv-halo-edge 655 400 "$YELLOW"; then fail "$what: the halo is wider than 100"; fi
+  press F7
+}
+
+hostile "diameter 32767" "update GBtx set Ghdx='32767'"
+hostile "diameter 100000" "update GBtx set Ghdx='100000'"
+hostile "a diameter of a million digits" "update GBtx set Ghdx=replace(hex(zeroblob(500000)), '0', '9')"
+hostile "opacity 300" "update GBtx set TouM='300'"
+hostile "colour -1" "update GBtx set ColoeN='-1'"
+hostile "offset 100000" "update GBgs set SHu='100000'"
+if [ "$(stored 'select Ghdx from GBtx')" = 100 ] && [ "$(stored 'select SHu from GBgs')" = 100000 ]; then
+  pass "the database is not changed until a save"
+else
+  fail "the database changed without a save"
+fi
+
+# A picture path of 300 characters: each box that reports it fits the screen.
+long="pic\\$(printf 'd%.0s' $(seq 300)).png"
+prepare "update GBgs set FileN='$long'"
+# Not start_program: it waits for two shown windows, and the first error box holds back the rest.
+(cd "$E2E_RUN" && setsid "$E2E_ROOT/scripts/wine-run" ./Vellora.exe > "$E2E_RUN/wine.log" 2>&1 < /dev/null &)
+wait_for 60 a_box || fail "no box for the missing picture"
+count=$(count_boxes)
+if [ "$count" -ge 1 ]; then pass "a 300-character path: $count box(es), none wider than $NARROW"; else fail "no box for the missing picture"; fi
+
+# A save while another process holds the database for one second: it waits and succeeds.
+# The settings window stands at (325, 197), its client area 4 right of and 23 below that;
+# the size box's middle is at (473, 310), the halo's save button at (506, 368).
+click_at() { move_pointer "$1" "$2"; xdotool click 1; }
+# hold_lock SECONDS: an exclusive lock on the run folder's database, from a Linux process
+hold_lock() {
+  (printf 'BEGIN EXCLUSIVE;\n'; sleep "$1"; printf 'COMMIT;\n') | sqlite3 "$E2E_RUN/GBTest.db" &
+  sleep 0.3
+}
+type_size_and_save() {
+  click_at 473 310
+  xdotool windowfocus "$(xdotool search --onlyvisible --name 'Vellora设置' | head -n1)" 2>/dev/null || true
+  xdotool key --delay 30 End BackSpace BackSpace BackSpace BackSpace BackSpace
+  xdotool type --delay 30 "$1"
+  click_at 506 368
+}
+prepare "select 1" > /dev/null
+start_program "$E2E_RUN"
+move_pointer 1919 640
+wait_for 5 pixel_is sv-bar-out 1859 720 808080 || fail "the control bar did not come out"
+click_at 1885 592
+wait_for 10 bash -c "xdotool search --onlyvisible --name 'Vellora设置' >/dev/null" || fail "no settings window"
+hold_lock 1
+type_size_and_save 120
+wait
+if [ "$(stored 'select Ghdx from GBtx')" = 120 ] && ! wait_for 2 a_box; then
+  pass "a save under a one-second lock waits and succeeds"
+else
+  fail "the save under a one-second lock: stored $(stored 'select Ghdx from GBtx')"
+fi
+# The lock reaches the program: held longer than the wait, the save fails with a message.
+hold_lock 5
+type_size_and_save 130
+if wait_for 8 a_box && [ "$(stored 'select Ghdx from GBtx')" = 120 ]; then
+  pass "a lock held longer than the wait fails the save with a message"
+else
+  fail "a five-second lock did not fail the save"
+fi
+wait
+finish
