@@ -1,6 +1,7 @@
 #include "effects/HaloWindow.h"
 
 #include "effects/EffectsTexts.h"
+#include "effects/SettingsFile.h"
 #include "store/Settings.h"
 #include "ui/Application.h"
 #include "ui/Handles.h"
@@ -34,7 +35,7 @@ HaloWindow::HaloWindow(Presenter& presenter)
 
 void HaloWindow::OnCreate() {
     hotKeyId_ = ui::RegisterAppHotKey(Handle(), hotkeys::F7);
-    const HaloValues stored = ToHaloValues(ReadHaloSettings());
+    const HaloValues stored = ToHaloValues(ReadHaloSettings(SettingsFile()));
     ApplySettings(stored.color, stored.alpha, stored.diameter);
 }
 
