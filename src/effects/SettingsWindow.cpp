@@ -8,11 +8,14 @@
 #include "effects/EffectsTexts.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
+#include "effects/SettingsFile.h"
 #include "effects/SettingsValidation.h"
 #include "store/Settings.h"
 #include "ui/Application.h"
 #include "ui/Font.h"
 #include "ui/InOutError.h"
+#include "ui/ProgramFiles.h"
+#include "ui/StartWithWindows.h"
 
 namespace fs = std::filesystem;
 
@@ -96,6 +99,7 @@ SettingsWindow::SettingsWindow(Presenter& presenter, FollowerWindow& follower, H
                          ui::BtnFace),
       pictureSaveButton(pictureGroup.Handle(), ButtonPanel(160, 168, effects::kSave)),
       pictureStartButton(pictureGroup.Handle(), ButtonPanel(240, 168, effects::kStart)),
+      startWithWindowsBox(pictureGroup.Handle(), 0, 170, 150, 21, effects::kStartWithWindows, ui::BtnFace),
       openDialog(L"PNG文件|*.png") {
     haloColorBox.OnDblClick = [this] { ChooseHaloColor(); };
     for (ui::Edit* box : {&haloDiameterBox, &haloAlphaBox, &pictureOffsetBox}) box->OnKeyPress = DigitKeyPress;
@@ -104,18 +108,28 @@ SettingsWindow::SettingsWindow(Presenter& presenter, FollowerWindow& follower, H
     browseButton.OnClick = [this] { BrowsePicture(); };
     pictureSaveButton.OnClick = [this] { SavePicture(); };
     pictureStartButton.OnClick = [this] { StartOrStopPicture(); };
+    startWithWindowsBox.OnClick = [this] { ChangeStartWithWindows(); };
+}
+
+void SettingsWindow::ChangeStartWithWindows() {
+    // The box shows the entry as it is: a change that fails leaves it as it was.
+    const bool wanted = startWithWindowsBox.Checked();
+    startWithWindowsBox.SetChecked(!wanted);
+    ui::SetStartWithWindows(wanted);
+    startWithWindowsBox.SetChecked(wanted);
 }
 
 void SettingsWindow::OnCreate() {
-    const HaloSettings halo = ReadHaloSettings();
+    startWithWindowsBox.SetChecked(ui::StartsWithWindows());
+    const HaloSettings halo = ReadHaloSettings(SettingsFile());
     // All three are converted, so a broken stored value is reported at start.
     SetHaloColor(ToHaloValues(halo).color);
     haloDiameterBox.SetText(halo.diameterText);
     haloAlphaBox.SetText(halo.alphaText);
 
-    const PictureSettings picture = ReadPictureSettings();
+    const PictureSettings picture = ReadPictureSettings(SettingsFile());
     ToPictureOffset(picture);
-    picturePreview.SetPicture(ui::Picture::LoadPng(picture.fileName));
+    picturePreview.SetPicture(ui::Picture::LoadPng(ui::BesideProgram(picture.fileName)));
     pictureOffsetBox.SetText(picture.offsetText);
     picturePath_ = picture.fileName;
 }
@@ -138,7 +152,8 @@ void SettingsWindow::SaveHalo() {
     const std::wstring colorText = std::to_wstring(haloColor_);
     haloColorBox.SetText(colorText);
     // The trimmed texts: the stored number must read back, and a trailing blank would not.
-    WriteHaloSettings({colorText, TrimBlanks(haloAlphaBox.Text()), TrimBlanks(haloDiameterBox.Text())});
+    WriteHaloSettings({colorText, TrimBlanks(haloAlphaBox.Text()), TrimBlanks(haloDiameterBox.Text())},
+                      SettingsFile());
 }
 
 void SettingsWindow::StartOrStopHalo() {
@@ -149,7 +164,7 @@ void SettingsWindow::StartOrStopHalo() {
         return;
     }
     HaloValues stored{};
-    presenter_.ShowEffect(PointerEffect::Halo, [&] { stored = ToHaloValues(ReadHaloSettings()); });
+    presenter_.ShowEffect(PointerEffect::Halo, [&] { stored = ToHaloValues(ReadHaloSettings(SettingsFile())); });
     halo_.ApplySettings(stored.color, stored.alpha, stored.diameter);
 }
 
@@ -179,7 +194,7 @@ void SettingsWindow::SavePicture() {
         ShowMessage(*message);
         return;
     }
-    WritePictureSettings({picturePath_, TrimBlanks(pictureOffsetBox.Text())});
+    WritePictureSettings({picturePath_, TrimBlanks(pictureOffsetBox.Text())}, SettingsFile());
 }
 
 void SettingsWindow::StartOrStopPicture() {
@@ -189,7 +204,8 @@ void SettingsWindow::StartOrStopPicture() {
         presenter_.HideEffect(PointerEffect::Picture);
         return;
     }
-    presenter_.ShowEffect(PointerEffect::Picture, [this] { follower_.TakeSettings(ReadPictureSettings()); });
+    presenter_.ShowEffect(PointerEffect::Picture,
+                          [this] { follower_.TakeSettings(ReadPictureSettings(SettingsFile())); });
     // Showing the picture closes this window (the start-up show chain); it comes straight back.
     Show();
 }
