@@ -25,6 +25,7 @@ E2E_PREFIX=${WINEPREFIX:-$E2E_ROOT/build/wineprefix}
 # Starts the program in a fresh copy of its folder (its own GBTest.db and pictures), or in
 # the folder given, once the previous one and Wine's helper processes are gone: a program
 # started while they are shutting down may never show a window. Then waits for its windows.
+# E2E_CWD, when set, is the working directory it starts in instead of its folder.
 start_program() {
   stop_program
   if [ $# -gt 0 ]; then
@@ -35,17 +36,23 @@ start_program() {
     cp -r "$E2E_BIN/Vellora.exe" "$E2E_BIN/GBTest.db" "$E2E_BIN/pic" "$E2E_RUN/"
   fi
   xdotool mousemove 960 100
-  (cd "$E2E_RUN" && setsid "$E2E_ROOT/scripts/wine-run" ./Vellora.exe > "$E2E_RUN/wine.log" 2>&1 < /dev/null &)
+  launch_program
   # The follower and the control bar are both shown once the message loop runs.
   wait_for 60 started || { log "the program did not start"; cat "$E2E_RUN/wine.log" >&2; exit 1; }
 }
 started() { [ "$(program_windows | wc -l)" -ge 2 ]; }
 
+# Starts Vellora.exe of the run folder, without waiting for it (a later start too).
+launch_program() {
+  (cd "${E2E_CWD:-$E2E_RUN}" && setsid "$E2E_ROOT/scripts/wine-run" "$E2E_RUN/Vellora.exe" \
+    >> "$E2E_RUN/wine.log" 2>&1 < /dev/null &)
+}
+
 # The program started by this check: the Vellora.exe running in its own folder.
 own_program() {
   local p
   for p in $(pgrep -f 'Vellora.exe' 2>/dev/null); do
-    [ "$(readlink "/proc/$p/cwd" 2>/dev/null)" = "$E2E_RUN" ] && echo "$p"
+    [ "$(readlink "/proc/$p/cwd" 2>/dev/null)" = "${E2E_CWD:-$E2E_RUN}" ] && echo "$p"
   done
   return 0
 }
