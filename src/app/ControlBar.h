@@ -43,6 +43,6 @@ private:
     void ClipToPrimaryScreen();
 
     WindowRules& rules_;
-    static constexpr int kBroughtOutTicks = 30;  // three seconds of the auto-hide timer
+    static constexpr int kBroughtOutTicks = 50;  // five seconds of the auto-hide timer
     int broughtOutTicks_ = 0;
 };

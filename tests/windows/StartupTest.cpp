@@ -107,7 +107,9 @@ TEST_F(StartupTest, MissingPictureKeepsOffsetKeysAndTray) {
     WriteSettings({L"pic\\nothere.png", L"40"}, {L"255", L"150", L"100"});
     Inventory& w = CreateWindows();
     ASSERT_FALSE(recorder_.errors.empty());
-    EXPECT_NE(recorder_.errors[0].find(L"pic\\nothere.png"), std::wstring::npos);
+    const std::string error(recorder_.errors[0].begin(), recorder_.errors[0].end());
+    EXPECT_NE(recorder_.errors[0].find(L"\\pic\\nothere.png"), std::wstring::npos) << error;
+    EXPECT_NE(recorder_.errors[0].find(L":\\"), std::wstring::npos) << "looked for beside the program: " << error;
     EXPECT_EQ(w.follower().PictureOffset(), 40);
     EXPECT_TRUE(w.follower().picture.GetPicture().Empty());
     EXPECT_TRUE(w.follower().HasTrayIcon());
