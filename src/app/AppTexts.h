@@ -1,6 +1,7 @@
 // What the world outside sees of the shell's windows: registered class names, captions,
 // the control bar's commands. Tests and scripts find the windows by these.
 #pragma once
+#include "base/HotKeyTable.h"
 
 namespace app {
 
@@ -20,5 +21,29 @@ inline constexpr CommandTexts kPictureTexts{L"鼠标跟随", L"鼠标跟随"};
 inline constexpr CommandTexts kHaloTexts{L"鼠标光环", L"鼠标光环"};
 inline constexpr CommandTexts kPenTexts{L"电子笔", L"电 子 笔"};
 inline constexpr CommandTexts kHelpTexts{L"软件帮助", L"软件帮助"};
+
+// A later start while the program runs: the running copy did not answer.
+inline constexpr wchar_t kFirstCopyNotAnswering[] = L"Vellora 已在运行，但没有响应。请稍候再试，或在任务管理器中结束它。";
+
+// The one start-up message about the program's hot keys that other programs hold: the
+// opening line, one line per key with what it does here, the closing line.
+inline constexpr wchar_t kTakenHotKeysOpening[] = L"以下快捷键已被其他程序占用，在 Vellora 中不起作用：";
+inline constexpr wchar_t kTakenHotKeysClosing[] = L"其余快捷键照常可用。";
+struct HotKeyUse {
+    unsigned virtualKey;
+    const wchar_t* name;
+    const wchar_t* use;
+};
+inline constexpr HotKeyUse kHotKeyUses[] = {
+    {vk::F8, L"F8", L"显示或隐藏鼠标跟随"},
+    {vk::F7, L"F7", L"显示或隐藏鼠标光环"},
+    {vk::F6, L"F6", L"开关键盘鼠标"},
+    {vk::F5, L"F5", L"键盘鼠标单击"},
+    {vk::Escape, L"Esc", L"打开或关闭电子笔"},
+    {vk::Left, L"←", L"键盘鼠标左移"},
+    {vk::Right, L"→", L"键盘鼠标右移"},
+    {vk::Up, L"↑", L"键盘鼠标上移"},
+    {vk::Down, L"↓", L"键盘鼠标下移"},
+};
 
 }  // namespace app

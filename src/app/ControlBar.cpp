@@ -6,6 +6,7 @@
 
 #include "app/AutoHide.h"
 #include "app/AppTexts.h"
+#include "app/SingleInstance.h"
 #include "app/WindowRules.h"
 #include "ui/Application.h"
 #include "ui/Screen.h"
@@ -77,7 +78,21 @@ void ControlBar::ClipToPrimaryScreen() {
 // The start-up show chain: the bar brings the picture along.
 void ControlBar::OnShow() { rules_.ControlBarShown(); }
 
+void ControlBar::BringOut() {
+    // During start-up the bar is not shown yet; the start-up shows it soon enough.
+    if (!Visible()) return;
+    Dock();
+    broughtOutTicks_ = kBroughtOutTicks;
+    SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // The later copy allowed this process to come to the front.
+    SetForegroundWindow(Handle());
+}
+
 void ControlBar::PullBackOrExtend() {
+    if (broughtOutTicks_ > 0) {
+        --broughtOutTicks_;
+        return;
+    }
     ScreenPoint pointer;
     if (!ui::ReadPointer(pointer)) return;
     const ScreenSize screen = ui::PrimaryScreenSize();
@@ -98,6 +113,10 @@ LRESULT ControlBar::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         // A projector came or went, the resolution or the taskbar changed: back to the primary's edge.
         Dock();
         return Form::HandleMessage(msg, wParam, lParam);
+    }
+    if (msg == SingleInstance::BringOutMessage()) {
+        BringOut();
+        return 1;  // the later copy waits for this answer
     }
     if (msg == WM_CONTEXTMENU) {
         POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};

@@ -35,9 +35,14 @@ private:
     // A command runs from its panel and from its menu item alike.
     void Bind(ui::Panel& panel, const wchar_t* menuItem, std::function<void()> command);
     void PullBackOrExtend();
+    // A later start of the program asked where it is: the bar comes out and stays out a
+    // while, wherever the pointer is.
+    void BringOut();
     // Docks the bar, extended, at the right edge of the primary screen, half-way down.
     void Dock();
     void ClipToPrimaryScreen();
 
     WindowRules& rules_;
+    static constexpr int kBroughtOutTicks = 50;  // five seconds of the auto-hide timer
+    int broughtOutTicks_ = 0;
 };

@@ -4,11 +4,13 @@
 
 #include "app/ControlBar.h"
 #include "app/HelpWindow.h"
+#include "app/TakenHotKeys.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
 #include "effects/SettingsWindow.h"
 #include "pen/BoardWindow.h"
 #include "pen/PenWindow.h"
+#include "ui/Application.h"
 
 Inventory::Inventory() {
     follower_ = std::make_unique<FollowerWindow>(rules_);
@@ -25,6 +27,13 @@ Inventory::Inventory() {
                                                            settings_.get(), help_.get(), pen_.get(), board_.get()})
         form->Create();
     rules_.EndStartUp();
+    ReportTakenHotKeys();
+}
+
+void Inventory::ReportTakenHotKeys() {
+    ui::Application& application = ui::Application::Current();
+    const std::wstring message = TakenHotKeysMessage(application.TakeTakenHotKeys());
+    if (!message.empty()) application.ShowMessageBox(message);
 }
 
 Inventory::~Inventory() {
@@ -38,4 +47,4 @@ Inventory::~Inventory() {
     follower_->Destroy();
 }
 
-void Inventory::Start() { follower_->Show(); }
+void Inventory::Start() { rules_.Start(); }

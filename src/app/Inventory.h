@@ -17,14 +17,16 @@ class Inventory {
 public:
     // Creates the windows in order: follower, control bar, halo, settings, help, pen,
     // board; then runs their creation handlers in the same order. A window whose
-    // creation handler fails is still there.
+    // creation handler fails is still there. Hot keys that other programs hold are told
+    // in one message at the end.
     Inventory();
     Inventory(const Inventory&) = delete;
     Inventory& operator=(const Inventory&) = delete;
     // Destroys the windows, last created first.
     ~Inventory();
 
-    // What the message loop does first: show the main window, the follower.
+    // What the message loop does first: show the main window, the follower, and then the
+    // effect that was on when the program last ended.
     void Start();
 
     FollowerWindow& follower() { return *follower_; }
@@ -37,6 +39,9 @@ public:
     WindowRules& rules() { return rules_; }
 
 private:
+    // Keys other programs hold, in one message once every window has registered its own.
+    static void ReportTakenHotKeys();
+
     WindowRules rules_{*this};
     std::unique_ptr<FollowerWindow> follower_;
     std::unique_ptr<ControlBar> controlBar_;

@@ -4,14 +4,11 @@
 #pragma once
 #include <windows.h>
 
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
-// The pointer effects, of which at most one is on screen. A new exclusive effect is one
-// more value here and its window in the inventory.
-enum class PointerEffect : std::uint8_t { None, Picture, Halo };
+#include "app/PointerEffect.h"
 
 class Presenter {
 public:
@@ -25,7 +22,7 @@ public:
     virtual void ToggleEffect(PointerEffect effect) = 0;
 
     // The pen's hot key: the pointer effects go; the pen opens on a copy of the screen, or
-    // closes and the picture comes back.
+    // closes and the effect the presenter had on comes back.
     virtual void TogglePen() = 0;
 
     // The picture came on screen: the control bar comes with it and the settings window goes.

@@ -1,21 +1,23 @@
 #include "app/WindowRules.h"
 
+#include <exception>
+#include <utility>
+
 #include "app/ControlBar.h"
 #include "app/HelpWindow.h"
 #include "app/Inventory.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
+#include "effects/SettingsFile.h"
 #include "effects/SettingsWindow.h"
 #include "pen/PenWindow.h"
+#include "store/LastEffect.h"
 #include "ui/Application.h"
 
 namespace {
 
 // Every effect that has a window, in the order they are hidden.
 constexpr PointerEffect kEffects[] = {PointerEffect::Halo, PointerEffect::Picture};
-
-// What comes on screen when the pen closes.
-constexpr PointerEffect kEffectAfterPen = PointerEffect::Picture;
 
 }  // namespace
 
@@ -43,18 +45,25 @@ PointerEffect WindowRules::ShownEffect() const {
 
 void WindowRules::HideAllBut(PointerEffect kept) {
     for (PointerEffect effect : kEffects)
-        if (effect != kept) HideEffect(effect);
+        if (effect != kept) HideWindowOf(effect);
+}
+
+void WindowRules::HideWindowOf(PointerEffect effect) {
+    ui::Form* window = EffectWindow(effect);
+    if (window && window->Visible()) window->Hide();
 }
 
 void WindowRules::HideEffect(PointerEffect effect) {
-    ui::Form* window = EffectWindow(effect);
-    if (window && window->Visible()) window->Hide();
+    HideWindowOf(effect);
+    // The pen's own hiding (its text tool hides the picture) is no choice.
+    if (!windows_.penWindow().Visible() && chosen_ == effect) Choose(PointerEffect::None);
 }
 
 void WindowRules::ShowEffect(PointerEffect effect, const std::function<void()>& prepare) {
     HideAllBut(effect);
     if (prepare) prepare();
     if (ui::Form* window = EffectWindow(effect)) window->Show();
+    Choose(effect);
 }
 
 void WindowRules::ToggleEffect(PointerEffect effect) {
@@ -65,6 +74,36 @@ void WindowRules::ToggleEffect(PointerEffect effect) {
         window->Hide();
     else
         window->Show();
+    Choose(window->Visible() ? effect : PointerEffect::None);
+}
+
+void WindowRules::Choose(PointerEffect effect) {
+    if (effect == chosen_) return;
+    chosen_ = effect;
+    try {
+        WriteLastEffect(StoredEffectName(effect), SettingsFile());
+    } catch (...) {
+        if (std::exchange(rememberFailed_, true)) return;
+        ui::Application::Current().HandleException(std::current_exception());
+    }
+}
+
+PointerEffect WindowRules::RememberedEffect() const {
+    try {
+        return EffectFromStoredName(ReadLastEffect(SettingsFile()));
+    } catch (const std::exception&) {
+        // A database that cannot be read is reported by the windows that read their
+        // settings from it; the picture comes on as on a first start.
+        return PointerEffect::Picture;
+    }
+}
+
+void WindowRules::Start() {
+    chosen_ = RememberedEffect();
+    // The start-up show chain: the picture brings the control bar along and sends the
+    // settings window away; then the remembered effect takes the picture's place.
+    windows_.follower().Show();
+    if (chosen_ != PointerEffect::Picture) ShowEffect(chosen_, {});
 }
 
 void WindowRules::OpenPen() {
@@ -77,16 +116,19 @@ void WindowRules::ClosePen() {
     // Every window repaints what the pen covered.
     RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     windows_.penWindow().Close();
-    ShowEffect(kEffectAfterPen, {});
+    ShowEffect(chosen_, {});
 }
 
 void WindowRules::TogglePen() {
-    HideAllBut(PointerEffect::None);
     if (windows_.penWindow().Visible()) {
+        HideAllBut(PointerEffect::None);
         ClosePen();
     } else {
+        // What is on screen now comes back when the pen closes.
+        Choose(ShownEffect());
+        HideAllBut(PointerEffect::None);
         OpenPen();
-        HideEffect(PointerEffect::Picture);
+        HideWindowOf(PointerEffect::Picture);
     }
 }
 

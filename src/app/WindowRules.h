@@ -27,6 +27,8 @@ public:
     // Every window has run its creation handler: what they found stored is told now.
     void EndStartUp();
 
+    // The start-up show chain, then the effect that was on when the program last ended.
+    void Start();
     void ShowSettings();
     // The pen opens on a copy of the screen; the pointer effects stay as they are.
     void OpenPen();
@@ -36,10 +38,20 @@ public:
 private:
     // The window of an effect; none for PointerEffect::None.
     ui::Form* EffectWindow(PointerEffect effect) const;
-    // The one place the pointer effects exclude each other.
+    // The one place the pointer effects exclude each other. Hiding here is no choice of
+    // the presenter's: the pen hides the effects for a while.
     void HideAllBut(PointerEffect kept);
+    void HideWindowOf(PointerEffect effect);
     void ClosePen();
+    // The presenter's choice of effect, kept in the settings database as it is made, so a
+    // shutdown or a killed process loses nothing.
+    void Choose(PointerEffect effect);
+    PointerEffect RememberedEffect() const;
 
     Inventory& windows_;
     StoredProblemReport storedProblems_;
+    // What the presenter has on, also while the pen covers it: it comes back when the pen closes.
+    PointerEffect chosen_ = PointerEffect::Picture;
+    // A folder that cannot be written (a locked stick) is reported once, not at every key.
+    bool rememberFailed_ = false;
 };

@@ -1,8 +1,11 @@
-// Entry point: the application, its seven windows, the message loop.
+// Entry point: one copy per session, the application, its seven windows, the message loop.
 #include <windows.h>
 
+#include "app/AppTexts.h"
 #include "app/Inventory.h"
+#include "app/SingleInstance.h"
 #include "ui/Application.h"
+#include "ui/StartWithWindows.h"
 
 namespace {
 
@@ -22,7 +25,15 @@ void LoadLibrariesFromSystemFolderOnly() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     LoadLibrariesFromSystemFolderOnly();
+    // Before anything else: a later copy must not touch the tray or the settings.
+    const SingleInstance copy;
+    if (!copy.First()) {
+        if (!copy.BringOutFirst())
+            MessageBoxW(nullptr, app::kFirstCopyNotAnswering, app::kProductName, MB_OK | MB_ICONWARNING);
+        return 0;
+    }
     ui::Application application(instance);
+    ui::Guarded(ui::CorrectStartEntry);
     Inventory windows;
     windows.Start();
     return application.Run();

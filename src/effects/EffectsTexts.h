@@ -24,6 +24,8 @@ inline constexpr wchar_t kStart[] = L"开启";
 inline constexpr wchar_t kStop[] = L"停止";
 inline constexpr wchar_t kSave[] = L"保存";
 inline constexpr wchar_t kBrowse[] = L"浏览";
+// The choice to start the program when Windows starts.
+inline constexpr wchar_t kStartWithWindows[] = L"开机时启动";
 // The folder a browsed picture is stored under, relative to the program.
 inline constexpr wchar_t kPictureFolder[] = L"pic\\";
 

@@ -1,10 +1,12 @@
 #include "effects/FollowerWindow.h"
 
 #include "effects/EffectsTexts.h"
+#include "effects/SettingsFile.h"
 #include "effects/StoredSettings.h"
 #include "store/Settings.h"
 #include "ui/Application.h"
 #include "ui/HotKeys.h"
+#include "ui/ProgramFiles.h"
 #include "ui/Screen.h"
 
 namespace {
@@ -44,17 +46,18 @@ FollowerWindow::FollowerWindow(Presenter& presenter)
 }
 
 void FollowerWindow::OnCreate() {
-    const PictureSettings settings = ReadPictureSettings();
-    picturePath_ = settings.fileName;
-    offset_ = UsableOffset(settings);
-    picture.SetPicture(ui::Picture::LoadPng(picturePath_));
-
+    // The keys and the tray icon are the program's frame: they come first, so a settings
+    // database or a picture that cannot be read costs only the picture.
     hotKeyIds_[kF8] = ui::RegisterAppHotKey(Handle(), hotkeys::F8);
-    hotKeyIds_[kF5] = ui::RegisterAppHotKey(Handle(), hotkeys::F5);
     hotKeyIds_[kF6] = ui::RegisterAppHotKey(Handle(), hotkeys::F6);
     SetSize(kSize, kSize);
     tray_.Add(Handle());
     keyboardMouse_ = false;
+
+    const PictureSettings settings = ReadPictureSettings(SettingsFile());
+    picturePath_ = settings.fileName;
+    offset_ = UsableOffset(settings);
+    picture.SetPicture(ui::Picture::LoadPng(ui::BesideProgram(picturePath_)));
 }
 
 void FollowerWindow::OnShow() {
@@ -68,7 +71,7 @@ void FollowerWindow::OnShow() {
 
 void FollowerWindow::TakeSettings(const PictureSettings& stored) {
     SetPictureOffset(UsableOffset(stored));
-    picture.SetPicture(ui::Picture::LoadPng(stored.fileName));
+    picture.SetPicture(ui::Picture::LoadPng(ui::BesideProgram(stored.fileName)));
 }
 
 int FollowerWindow::UsableOffset(const PictureSettings& stored) {
@@ -81,8 +84,8 @@ void FollowerWindow::OnHide() { followTimer.SetEnabled(false); }
 
 void FollowerWindow::OnDestroy() {
     ui::UnregisterAppHotKey(Handle(), hotKeyIds_[kF8]);
-    ui::UnregisterAppHotKey(Handle(), hotKeyIds_[kF5]);
     ui::UnregisterAppHotKey(Handle(), hotKeyIds_[kF6]);
+    if (keyboardMouse_) ReleaseKeyboardMouseKeys();
     tray_.Delete();
 }
 
@@ -93,6 +96,8 @@ void FollowerWindow::FollowPointer() {
     KeepClickThrough(Handle());
 }
 
+// F5 is held only with the arrows: outside the keyboard mouse it does nothing here, and
+// other programs (a browser's reload, a slide show's start) need it.
 void FollowerWindow::ToggleKeyboardMouse() {
     if (!keyboardMouse_) {
         keyboardMouse_ = true;
@@ -100,10 +105,16 @@ void FollowerWindow::ToggleKeyboardMouse() {
         hotKeyIds_[kRight] = ui::RegisterAppHotKey(Handle(), hotkeys::Right);
         hotKeyIds_[kUp] = ui::RegisterAppHotKey(Handle(), hotkeys::Up);
         hotKeyIds_[kDown] = ui::RegisterAppHotKey(Handle(), hotkeys::Down);
+        hotKeyIds_[kF5] = ui::RegisterAppHotKey(Handle(), hotkeys::F5);
     } else {
         keyboardMouse_ = false;
-        for (int i = kLeft; i <= kDown; ++i) ui::UnregisterAppHotKey(Handle(), hotKeyIds_[i]);
+        ReleaseKeyboardMouseKeys();
     }
+}
+
+void FollowerWindow::ReleaseKeyboardMouseKeys() {
+    for (int i = kLeft; i <= kDown; ++i) ui::UnregisterAppHotKey(Handle(), hotKeyIds_[i]);
+    ui::UnregisterAppHotKey(Handle(), hotKeyIds_[kF5]);
 }
 
 void FollowerWindow::MoveBy(ScreenPoint step) {

@@ -24,7 +24,7 @@ public:
     const std::wstring& PicturePath() const { return picturePath_; }
     bool KeyboardMouse() const { return keyboardMouse_; }
     bool HasTrayIcon() const { return tray_.Added(); }
-    // Ids stored at registration: F8, F5, F6, then Left, Right, Up, Down.
+    // Ids stored at registration: F8, F5 (with the arrows), F6, then Left, Right, Up, Down.
     const std::array<int, 7>& HotKeyIds() const { return hotKeyIds_; }
 
     // Takes the stored offset and picture, in that order.
@@ -49,6 +49,7 @@ private:
     // fallback is reported.
     int UsableOffset(const PictureSettings& stored);
     void ToggleKeyboardMouse();
+    void ReleaseKeyboardMouseKeys();
     void MoveBy(ScreenPoint step);
 
     Presenter& presenter_;

@@ -1,6 +1,7 @@
 #include "effects/HaloWindow.h"
 
 #include "effects/EffectsTexts.h"
+#include "effects/SettingsFile.h"
 #include "effects/StoredSettings.h"
 #include "store/Settings.h"
 #include "ui/Application.h"
@@ -37,7 +38,7 @@ void HaloWindow::OnCreate() {
     hotKeyId_ = ui::RegisterAppHotKey(Handle(), hotkeys::F7);
     // A stored size the settings window would refuse can stall the window system (a
     // region of 32767 pixels and more), so only checked values reach the window.
-    const CheckedHalo stored = CheckStoredHalo(ReadHaloSettings());
+    const CheckedHalo stored = CheckStoredHalo(ReadHaloSettings(SettingsFile()));
     presenter_.ReportStoredProblems(stored.problems);
     ApplySettings(stored.values.color, stored.values.alpha, stored.values.diameter);
 }

@@ -9,6 +9,7 @@
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
 #include "effects/PictureCopy.h"
+#include "effects/SettingsFile.h"
 #include "effects/SettingsValidation.h"
 #include "effects/StoredSettings.h"
 #include "store/Settings.h"
@@ -16,6 +17,7 @@
 #include "ui/Font.h"
 #include "ui/InOutError.h"
 #include "ui/ProgramFiles.h"
+#include "ui/StartWithWindows.h"
 
 namespace fs = std::filesystem;
 
@@ -99,6 +101,7 @@ SettingsWindow::SettingsWindow(Presenter& presenter, FollowerWindow& follower, H
                          ui::BtnFace),
       pictureSaveButton(pictureGroup.Handle(), ButtonPanel(160, 168, effects::kSave)),
       pictureStartButton(pictureGroup.Handle(), ButtonPanel(240, 168, effects::kStart)),
+      startWithWindowsBox(pictureGroup.Handle(), 0, 170, 150, 21, effects::kStartWithWindows, ui::BtnFace),
       openDialog(L"PNG文件|*.png") {
     haloColorBox.OnDblClick = [this] { ChooseHaloColor(); };
     for (ui::Edit* box : {&haloDiameterBox, &haloAlphaBox, &pictureOffsetBox}) box->OnKeyPress = DigitKeyPress;
@@ -107,22 +110,32 @@ SettingsWindow::SettingsWindow(Presenter& presenter, FollowerWindow& follower, H
     browseButton.OnClick = [this] { BrowsePicture(); };
     pictureSaveButton.OnClick = [this] { SavePicture(); };
     pictureStartButton.OnClick = [this] { StartOrStopPicture(); };
+    startWithWindowsBox.OnClick = [this] { ChangeStartWithWindows(); };
+}
+
+void SettingsWindow::ChangeStartWithWindows() {
+    // The box shows the entry as it is: a change that fails leaves it as it was.
+    const bool wanted = startWithWindowsBox.Checked();
+    startWithWindowsBox.SetChecked(!wanted);
+    ui::SetStartWithWindows(wanted);
+    startWithWindowsBox.SetChecked(wanted);
 }
 
 // The boxes show the values in use, a fallback included: they agree with the effects on
 // screen, and a save writes values the next start accepts. The message at start names
 // what was stored instead.
 void SettingsWindow::OnCreate() {
-    const CheckedHalo halo = CheckStoredHalo(ReadHaloSettings());
+    startWithWindowsBox.SetChecked(ui::StartsWithWindows());
+    const CheckedHalo halo = CheckStoredHalo(ReadHaloSettings(SettingsFile()));
     presenter_.ReportStoredProblems(halo.problems);
     SetHaloColor(halo.values.color);
     haloDiameterBox.SetText(std::to_wstring(halo.values.diameter));
     haloAlphaBox.SetText(std::to_wstring(halo.values.alpha));
 
-    const PictureSettings picture = ReadPictureSettings();
+    const PictureSettings picture = ReadPictureSettings(SettingsFile());
     const CheckedOffset offset = CheckStoredOffset(picture);
     presenter_.ReportStoredProblems(offset.problems);
-    picturePreview.SetPicture(ui::Picture::LoadPng(picture.fileName));
+    picturePreview.SetPicture(ui::Picture::LoadPng(ui::BesideProgram(picture.fileName)));
     pictureOffsetBox.SetText(std::to_wstring(offset.offset));
     picturePath_ = picture.fileName;
 }
@@ -156,7 +169,8 @@ void SettingsWindow::SaveHalo() {
     const std::wstring colorText = std::to_wstring(haloColor_);
     haloColorBox.SetText(colorText);
     // The trimmed texts: the stored number must read back, and a trailing blank would not.
-    WriteHaloSettings({colorText, TrimBlanks(haloAlphaBox.Text()), TrimBlanks(haloDiameterBox.Text())});
+    WriteHaloSettings({colorText, TrimBlanks(haloAlphaBox.Text()), TrimBlanks(haloDiameterBox.Text())},
+                      SettingsFile());
 }
 
 void SettingsWindow::StartOrStopHalo() {
@@ -167,7 +181,7 @@ void SettingsWindow::StartOrStopHalo() {
     }
     HaloValues stored{};
     presenter_.ShowEffect(PointerEffect::Halo, [&] {
-        const CheckedHalo checked = CheckStoredHalo(ReadHaloSettings());
+        const CheckedHalo checked = CheckStoredHalo(ReadHaloSettings(SettingsFile()));
         presenter_.ReportStoredProblems(checked.problems);
         stored = checked.values;
     });
@@ -205,7 +219,7 @@ void SettingsWindow::SavePicture() {
         if (!CopyPictureInto(pickedPicture_, ui::BesideProgram(picturePath_))) return;
         pickedPicture_.clear();
     }
-    WritePictureSettings({picturePath_, TrimBlanks(pictureOffsetBox.Text())});
+    WritePictureSettings({picturePath_, TrimBlanks(pictureOffsetBox.Text())}, SettingsFile());
 }
 
 void SettingsWindow::StartOrStopPicture() {
@@ -214,7 +228,8 @@ void SettingsWindow::StartOrStopPicture() {
         presenter_.HideEffect(PointerEffect::Picture);
         return;
     }
-    presenter_.ShowEffect(PointerEffect::Picture, [this] { follower_.TakeSettings(ReadPictureSettings()); });
+    presenter_.ShowEffect(PointerEffect::Picture,
+                          [this] { follower_.TakeSettings(ReadPictureSettings(SettingsFile())); });
     // Showing the picture closes this window (the start-up show chain); it comes straight back.
     Show();
 }

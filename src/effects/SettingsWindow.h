@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/Presenter.h"
+#include "ui/CheckBox.h"
 #include "ui/ColorDialog.h"
 #include "ui/Edit.h"
 #include "ui/Font.h"
@@ -43,6 +44,7 @@ private:
         SettingsWindow& window;
         ~CaptionsAfterClick() { window.ShowStartCaptions(); }
     };
+    void ChangeStartWithWindows();
 
     Presenter& presenter_;
     FollowerWindow& follower_;
@@ -86,6 +88,8 @@ public:
     ui::Label pictureOffsetRange;
     ui::Panel pictureSaveButton;
     ui::Panel pictureStartButton;
+    // Whether the program starts when the user logs in to Windows.
+    ui::CheckBox startWithWindowsBox;
 
     ui::ColorDialog colorDialog;
     ui::OpenDialog openDialog;

@@ -8,6 +8,7 @@
 #include "ui/Application.h"
 #include "ui/Dpi.h"
 #include "ui/HotKeys.h"
+#include "ui/ProgramFiles.h"
 #include "ui/Screen.h"
 
 namespace {
@@ -175,12 +176,9 @@ void PenWindow::OnHotKey(WPARAM, LPARAM lParam) {
 // --- Tools -------------------------------------------------------------------------
 
 void PenWindow::LoadToolCursor(pen::DrawTool tool) {
-    // The path is made whole against the working directory first: given a relative path
-    // the loader would also look in the program's folder. A missing or unreadable file
-    // leaves no cursor, and the standard arrow shows.
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetFullPathNameW(pen::ToolCursorFile(tool), MAX_PATH, path, nullptr);
-    ui::UniqueCursor fresh(length && length < MAX_PATH ? LoadCursorFromFileW(path) : nullptr);
+    // The cursors lie beside the program. A missing or unreadable file leaves no cursor,
+    // and the standard arrow shows.
+    ui::UniqueCursor fresh(LoadCursorFromFileW(ui::BesideProgram(pen::ToolCursorFile(tool)).c_str()));
     surface_.SetCursor(fresh.get());
     cursor_ = std::move(fresh);  // the old cursor is no longer shown when it is destroyed
 }

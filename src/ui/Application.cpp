@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "base/Exception.h"
@@ -31,7 +32,8 @@ void Dispatch(MSG& msg) {
 
 }  // namespace
 
-Application::Application(HINSTANCE instance, Seams seams) : instance_(instance), seams_(std::move(seams)) {
+Application::Application(HINSTANCE instance, Seams seams, std::wstring filesFolder)
+    : instance_(instance), seams_(std::move(seams)), filesFolder_(std::move(filesFolder)) {
     current = this;
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
@@ -113,7 +115,19 @@ std::optional<std::wstring> Application::RunOpenDialog(HWND owner, const OpenFil
     return Modal([&] { return seams_.openFile(owner, request); });
 }
 
+UINT Application::TrackMenu(HMENU menu, UINT flags, int x, int y, HWND owner) {
+    menuOpen_ = true;
+    const UINT chosen = static_cast<UINT>(TrackPopupMenu(menu, flags, x, y, 0, owner, nullptr));
+    menuOpen_ = false;
+    return chosen;
+}
+
 bool Application::CancelOpenDialog() {
+    if (menuOpen_) {
+        // A hot key never reaches the menu's own loop as a key: the menu is closed here.
+        EndMenu();
+        return true;
+    }
     if (!ModalOpen()) return false;
     // The innermost dialog is the one of this thread that is shown and not disabled by
     // another one above it.
@@ -123,6 +137,11 @@ bool Application::CancelOpenDialog() {
         break;
     }
     return true;
+}
+
+void Application::NoteTakenHotKey(unsigned virtualKey) {
+    if (std::find(takenHotKeys_.begin(), takenHotKeys_.end(), virtualKey) == takenHotKeys_.end())
+        takenHotKeys_.push_back(virtualKey);
 }
 
 void Application::HandleException(std::exception_ptr error) {

@@ -6,7 +6,10 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "ui/ProgramFiles.h"
 #include "ui/Seams.h"
 
 namespace ui {
@@ -15,7 +18,9 @@ class Application {
 public:
     static constexpr const wchar_t* Title = L"Vellora";
 
-    explicit Application(HINSTANCE instance, Seams seams = Seams::System());
+    // `filesFolder` holds the settings database and the pictures: the executable's own
+    // folder, whatever the working directory.
+    explicit Application(HINSTANCE instance, Seams seams = Seams::System(), std::wstring filesFolder = ProgramFolder());
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
     ~Application();
@@ -27,6 +32,7 @@ public:
     // Hidden owner of every form: owned windows get no taskbar button of their own.
     HWND OwnerWindow() const { return owner_; }
     Seams& Dialogs() { return seams_; }
+    const std::wstring& FilesFolder() const { return filesFolder_; }
 
     // The program's modal dialogs and message boxes, through the seams. Each counts as
     // open while it runs.
@@ -36,8 +42,17 @@ public:
     std::optional<COLORREF> RunColorDialog(HWND owner, COLORREF initial);
     std::optional<std::wstring> RunOpenDialog(HWND owner, const OpenFileRequest& request);
     bool ModalOpen() const { return modalDepth_ > 0; }
-    // Esc while one of them is open: cancels the innermost. False when none is open.
+    // Opens a menu of the program (TrackPopupMenu's arguments) and returns the item chosen.
+    // The menu counts as open while it runs its own loop.
+    UINT TrackMenu(HMENU menu, UINT flags, int x, int y, HWND owner);
+    // Esc while a menu of the program is open: closes it and nothing else; while a dialog
+    // or box is open: cancels the innermost. False when none is open.
     bool CancelOpenDialog();
+
+    // A hot key that another program holds, noted when its registration fails; the notes
+    // are handed out once, and the next ones start afresh.
+    void NoteTakenHotKey(unsigned virtualKey);
+    std::vector<unsigned> TakeTakenHotKeys() { return std::exchange(takenHotKeys_, {}); }
 
     // Runs the message loop until Terminate.
     int Run();
@@ -53,12 +68,15 @@ public:
 private:
     HINSTANCE instance_;
     Seams seams_;
+    std::wstring filesFolder_;
     template <typename F>
     auto Modal(F&& run);
 
     HWND owner_ = nullptr;
     bool terminated_ = false;
     int modalDepth_ = 0;
+    bool menuOpen_ = false;
+    std::vector<unsigned> takenHotKeys_;
 };
 
 // Runs `body` and hands anything it throws to the application's error report.

@@ -41,6 +41,9 @@ struct GdiTraits {
 struct CursorTraits {
     static void Close(HCURSOR h) { DestroyCursor(h); }
 };
+struct IconTraits {
+    static void Close(HICON h) { DestroyIcon(h); }
+};
 struct MenuTraits {
     static void Close(HMENU h) { DestroyMenu(h); }
 };
@@ -63,6 +66,7 @@ using UniquePen = UniqueHandle<HPEN, GdiTraits>;
 using UniqueFont = UniqueHandle<HFONT, GdiTraits>;
 using UniqueRegion = UniqueHandle<HRGN, GdiTraits>;
 using UniqueCursor = UniqueHandle<HCURSOR, CursorTraits>;
+using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 using MemoryDC = UniqueHandle<HDC, MemoryDcTraits>;
 // A window the program makes outside the form and control classes (a tooltip).

@@ -10,8 +10,8 @@ namespace ui {
 inline constexpr char kHotKeyAtom[] = "MyHotKey";
 
 // Adds the "MyHotKey" atom afresh, registers the bare key on the window with the id made
-// from it, and returns that id for the later unregistration. Failures are not checked:
-// a key held by another program simply never arrives.
+// from it, and returns that id for the later unregistration. A key another program holds
+// is noted with the application and never arrives here.
 int RegisterAppHotKey(HWND window, const HotKey& key);
 void UnregisterAppHotKey(HWND window, int id);
 

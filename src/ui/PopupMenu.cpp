@@ -1,5 +1,7 @@
 #include "ui/PopupMenu.h"
 
+#include "ui/Application.h"
+
 namespace ui {
 
 PopupMenu::PopupMenu() : menu_(CreatePopupMenu()) {}
@@ -22,8 +24,8 @@ void PopupMenu::Click(std::size_t index) {
 void PopupMenu::Popup(HWND owner, int x, int y) {
     // The owner must be in front, or the menu would not close when the user clicks elsewhere.
     SetForegroundWindow(owner);
-    const UINT chosen = static_cast<UINT>(TrackPopupMenu(
-        menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr));
+    const UINT chosen = Application::Current().TrackMenu(
+        menu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, owner);
     // The other half of bringing the owner to the front: without a message to the owner
     // after the menu, a menu opened from the tray icon may not close, or open only every
     // second time.

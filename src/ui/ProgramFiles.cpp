@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/ProgramPaths.h"
+#include "ui/Application.h"
 
 namespace ui {
 
@@ -19,9 +20,10 @@ std::wstring ProgramPath() {
     }
 }
 
+std::wstring ProgramFolder() { return FolderOf(ProgramPath()); }
+
 std::wstring BesideProgram(const std::wstring& relative) {
-    static const std::wstring folder = FolderOf(ProgramPath());  // the executable never moves while it runs
-    return InsideFolder(folder, relative);
+    return InsideFolder(Application::Current().FilesFolder(), relative);
 }
 
 }  // namespace ui

@@ -12,9 +12,12 @@ void TrayIcon::Add(HWND owner) {
     data_.uID = 0;
     data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data_.uCallbackMessage = WM_TRAYICON;
-    // The executable's main icon is a shared resource: it is not destroyed.
-    data_.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(VELLORA_ICON_ID));
-    if (!data_.hIcon) data_.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    // The tray shows small icons: the icon file's own small picture stays crisp, where
+    // LoadIcon would give the large one for the shell to shrink.
+    icon_.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(VELLORA_ICON_ID),
+                                              IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                              GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
+    data_.hIcon = icon_ ? icon_.get() : LoadIconW(nullptr, IDI_APPLICATION);
     lstrcpynW(data_.szTip, L"Vellora", 64);
     Shell_NotifyIconW(NIM_ADD, &data_);
     added_ = true;

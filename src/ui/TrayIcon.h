@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "ui/Handles.h"
+
 constexpr UINT WM_TRAYICON = WM_USER + 2;  // 1026
 
 namespace ui {
@@ -27,6 +29,7 @@ public:
 
 private:
     NOTIFYICONDATAW data_{};
+    UniqueIcon icon_;  // the small size of the program's icon, loaded for the tray
     bool added_ = false;
 };
 

@@ -22,7 +22,7 @@ BenchEnvironment::BenchEnvironment() {
     silent.showError = [](const std::wstring& text) { fwprintf(stderr, L"error: %ls\n", text.c_str()); };
     silent.showMessage = silent.showError;
     silent.mouseEvent = [](DWORD, LONG, LONG) {};
-    app_ = std::make_unique<ui::Application>(GetModuleHandleW(nullptr), silent);
+    app_ = std::make_unique<ui::Application>(GetModuleHandleW(nullptr), silent, folder_.wstring());
 }
 
 BenchEnvironment::~BenchEnvironment() {

@@ -23,6 +23,7 @@ pass() { log "ok: $*"; }
 # Starts the program in a fresh copy of its folder (its own GBTest.db and pictures), or in
 # the folder given, once the previous one is gone, and waits for its windows. Wine's own
 # services stay up in between: the prefix's wineserver is a persistent one.
+# E2E_CWD, when set, is the working directory it starts in instead of its folder.
 start_program() {
   stop_program
   if [ $# -gt 0 ]; then
@@ -33,21 +34,37 @@ start_program() {
     cp -r "$E2E_BIN/Vellora.exe" "$E2E_BIN/GBTest.db" "$E2E_BIN/pic" "$E2E_RUN/"
   fi
   xdotool mousemove 960 100
-  (cd "$E2E_RUN" && exec setsid "$E2E_ROOT/scripts/wine-run" ./Vellora.exe > "$E2E_RUN/wine.log" 2>&1 < /dev/null &)
+  launch_program
   # The follower and the control bar are both shown once the message loop runs.
   wait_for 60 started || { log "the program did not start"; cat "$E2E_RUN/wine.log" >&2; exit 1; }
 }
 started() { [ "$(program_windows | wc -l)" -ge 2 ]; }
 
+# Starts Vellora.exe of the run folder, without waiting for it (a later start too).
+launch_program() {
+  (cd "${E2E_CWD:-$E2E_RUN}" && exec setsid "$E2E_ROOT/scripts/wine-run" "$E2E_RUN/Vellora.exe" \
+    >> "$E2E_RUN/wine.log" 2>&1 < /dev/null &)
+}
+
 # The program started by this check: the Vellora.exe running in its own folder.
 own_program() {
   local p
   for p in $(pgrep -f 'Vellora.exe' 2>/dev/null); do
-    [ "$(readlink "/proc/$p/cwd" 2>/dev/null)" = "$E2E_RUN" ] && echo "$p"
+    [ "$(readlink "/proc/$p/cwd" 2>/dev/null)" = "${E2E_CWD:-$E2E_RUN}" ] && echo "$p"
   done
   return 0
 }
 no_own_program() { [ -z "$(own_program)" ]; }
+
+E2E_PREFIX=${WINEPREFIX:-$E2E_ROOT/build/wineprefix}
+# Every Windows process of this checkout's Wine prefix: programs and Wine's own services.
+prefix_processes() {
+  local p
+  for p in $(pgrep -f '\.exe' 2>/dev/null); do
+    tr '\0' '\n' < "/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$E2E_PREFIX" && echo "$p"
+  done
+  return 0
+}
 
 stop_program() {
   local pids

@@ -54,7 +54,7 @@ void AppTest::SetUp() {
     fs::copy_file(ProgramFolder() / "GBTest.db", folder_ / "GBTest.db");
     fs::copy(ProgramFolder() / "pic", folder_ / "pic", fs::copy_options::recursive);
     fs::current_path(folder_);
-    app_ = std::make_unique<ui::Application>(GetModuleHandleW(nullptr), recorder_.MakeSeams());
+    app_ = std::make_unique<ui::Application>(GetModuleHandleW(nullptr), recorder_.MakeSeams(), folder_.wstring());
 }
 
 void AppTest::TearDown() {

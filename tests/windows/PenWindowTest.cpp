@@ -101,14 +101,15 @@ TEST_F(PenWindowTest, EscOpensAndClosesThePenHidingHaloAndFollower) {
 
     SendHotKey(pen.Handle(), VK_ESCAPE);
     EXPECT_FALSE(pen.Visible());
-    EXPECT_TRUE(w.follower().Visible()) << "closing with Esc brings the follower back";
-    EXPECT_FALSE(w.halo().Visible());
+    EXPECT_TRUE(w.halo().Visible()) << "closing with Esc brings back what was on";
+    EXPECT_FALSE(w.follower().Visible());
 
-    // Even when the follower was off before the pen opened.
-    w.follower().Hide();
+    // Nothing on before the pen opened: nothing comes back.
+    w.halo().Hide();
     SendHotKey(pen.Handle(), VK_ESCAPE);
     SendHotKey(pen.Handle(), VK_ESCAPE);
-    EXPECT_TRUE(w.follower().Visible());
+    EXPECT_FALSE(w.follower().Visible());
+    EXPECT_FALSE(w.halo().Visible());
 }
 
 TEST_F(PenWindowTest, ScreenCopyHoldsWhatLiesBeneathNotThePen) {

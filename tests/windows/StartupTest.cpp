@@ -47,12 +47,18 @@ TEST_F(StartupTest, HotKeysAreHeldUnderIdsMadeFromTheAtom) {
     const unsigned atom = GlobalAddAtomA(ui::kHotKeyAtom);
     const auto& ids = w.follower().HotKeyIds();
     EXPECT_EQ(ids[0], HotKeyId(atom, hotkeys::F8));
-    EXPECT_EQ(ids[1], static_cast<int>(atom) - 0xC005);
     EXPECT_EQ(ids[2], static_cast<int>(atom) - 0xC006);
     EXPECT_EQ(w.halo().HotKeyId(), static_cast<int>(atom) - 0xC000);
 
-    for (unsigned vk : {0x77u, 0x74u, 0x75u, 0x76u, 0x1Bu}) EXPECT_TRUE(HotKeyHeld(vk)) << "key " << vk;
-    for (unsigned vk : {0x25u, 0x26u, 0x27u, 0x28u}) EXPECT_FALSE(HotKeyHeld(vk)) << "arrow " << vk;
+    for (unsigned vk : {0x77u, 0x75u, 0x76u, 0x1Bu}) EXPECT_TRUE(HotKeyHeld(vk)) << "key " << vk;
+    for (unsigned vk : {0x74u, 0x25u, 0x26u, 0x27u, 0x28u}) EXPECT_FALSE(HotKeyHeld(vk)) << "F5 and arrows " << vk;
+    // F5 comes and goes with the arrows.
+    SendHotKey(w.follower().Handle(), VK_F6);
+    EXPECT_TRUE(HotKeyHeld(0x74));
+    EXPECT_EQ(ids[1], static_cast<int>(atom) - 0xC005);
+    SendHotKey(w.follower().Handle(), VK_F6);
+    EXPECT_FALSE(HotKeyHeld(0x74));
+    SendHotKey(w.follower().Handle(), VK_F6);
 
     // The ids are registered on the follower's own window: unregistering them there succeeds.
     EXPECT_TRUE(UnregisterHotKey(w.follower().Handle(), ids[0]));
@@ -60,10 +66,27 @@ TEST_F(StartupTest, HotKeysAreHeldUnderIdsMadeFromTheAtom) {
     RegisterHotKey(w.follower().Handle(), ids[0], 0, 0x77);
 
     DestroyWindows();
-    for (unsigned vk : {0x77u, 0x74u, 0x75u, 0x1Bu}) EXPECT_FALSE(HotKeyHeld(vk)) << "released at exit: " << vk;
+    for (unsigned vk : {0x77u, 0x74u, 0x75u, 0x1Bu, 0x25u}) EXPECT_FALSE(HotKeyHeld(vk)) << "released at exit: " << vk;
 }
 
-TEST_F(StartupTest, MissingDatabaseIsReportedAndLeavesNoFollowerKeysOrTrayIcon) {
+TEST_F(StartupTest, AKeyAnotherProgramHoldsIsNamedOnceAndTheOthersWork) {
+    HWND other = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(RegisterHotKey(other, 1, 0, VK_F7));
+    ASSERT_TRUE(RegisterHotKey(other, 2, 0, VK_ESCAPE));
+    CreateWindows();
+    ASSERT_EQ(recorder_.messages.size(), 1u);
+    const std::wstring& message = recorder_.messages[0];
+    EXPECT_NE(message.find(L"F7（"), std::wstring::npos);
+    EXPECT_NE(message.find(L"Esc（"), std::wstring::npos);
+    EXPECT_EQ(message.find(L"F8"), std::wstring::npos);
+    EXPECT_TRUE(recorder_.errors.empty());
+    UnregisterHotKey(other, 1);
+    UnregisterHotKey(other, 2);
+    DestroyWindow(other);
+    EXPECT_TRUE(HotKeyHeld(VK_F8)) << "the other keys are the program's";
+}
+
+TEST_F(StartupTest, MissingDatabaseIsReportedAndTheKeysAndTrayIconStay) {
     fs::remove("GBTest.db");
     Inventory& w = CreateWindows();
     ASSERT_FALSE(recorder_.errors.empty());
@@ -71,11 +94,8 @@ TEST_F(StartupTest, MissingDatabaseIsReportedAndLeavesNoFollowerKeysOrTrayIcon) 
                   L"Error executing SQL.\rError [1]: SQL error or missing database.\r\"Select * from GBgs\"", 0),
               0u)
         << "got: " << std::string(recorder_.errors[0].begin(), recorder_.errors[0].end());
-    EXPECT_FALSE(w.follower().HasTrayIcon());
-    EXPECT_FALSE(HotKeyHeld(0x77));
-    EXPECT_FALSE(HotKeyHeld(0x74));
-    EXPECT_FALSE(HotKeyHeld(0x75));
-    EXPECT_TRUE(HotKeyHeld(0x76)) << "the halo registers F7 before it reads the database";
+    EXPECT_TRUE(w.follower().HasTrayIcon());
+    for (unsigned vk : {0x77u, 0x75u, 0x76u}) EXPECT_TRUE(HotKeyHeld(vk)) << "key " << vk;
     // Every window is still there and the program runs on.
     EXPECT_TRUE(w.follower().Visible());
     EXPECT_TRUE(w.controlBar().Visible());
@@ -83,14 +103,16 @@ TEST_F(StartupTest, MissingDatabaseIsReportedAndLeavesNoFollowerKeysOrTrayIcon) 
     EXPECT_EQ(w.halo().HaloDiameter(), 0);
 }
 
-TEST_F(StartupTest, MissingPictureKeepsOffsetButSkipsKeysAndTray) {
+TEST_F(StartupTest, MissingPictureKeepsOffsetKeysAndTray) {
     WriteSettings({L"pic\\nothere.png", L"40"}, {L"255", L"150", L"100"});
     Inventory& w = CreateWindows();
     ASSERT_FALSE(recorder_.errors.empty());
-    EXPECT_NE(recorder_.errors[0].find(L"pic\\nothere.png"), std::wstring::npos);
+    const std::string error(recorder_.errors[0].begin(), recorder_.errors[0].end());
+    EXPECT_NE(recorder_.errors[0].find(L"\\pic\\nothere.png"), std::wstring::npos) << error;
+    EXPECT_NE(recorder_.errors[0].find(L":\\"), std::wstring::npos) << "looked for beside the program: " << error;
     EXPECT_EQ(w.follower().PictureOffset(), 40);
     EXPECT_TRUE(w.follower().picture.GetPicture().Empty());
-    EXPECT_FALSE(w.follower().HasTrayIcon());
-    EXPECT_FALSE(HotKeyHeld(0x77));
+    EXPECT_TRUE(w.follower().HasTrayIcon());
+    EXPECT_TRUE(HotKeyHeld(0x77));
     EXPECT_EQ(w.halo().HaloDiameter(), 100) << "the halo reads its own settings regardless";
 }

@@ -1,4 +1,4 @@
-#include "app/StartWithWindows.h"
+#include "ui/StartWithWindows.h"
 
 #include <windows.h>
 
@@ -9,6 +9,7 @@
 #include "ui/Handles.h"
 #include "ui/ProgramFiles.h"
 
+namespace ui {
 namespace {
 
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -17,18 +18,18 @@ constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Ru
     throw Exception("无法更改开机启动设置（系统错误 " + std::to_string(status) + "）");
 }
 
-ui::UniqueRegistryKey OpenRunKey(REGSAM access) {
+UniqueRegistryKey OpenRunKey(REGSAM access) {
     HKEY key = nullptr;
     const LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, access, nullptr, &key, nullptr);
     if (status != ERROR_SUCCESS) Fail(status);
-    return ui::UniqueRegistryKey(key);
+    return UniqueRegistryKey(key);
 }
 
 // The entry's command, or nothing when there is no entry of a text type.
 std::optional<std::wstring> ReadEntry() {
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
-    const ui::UniqueRegistryKey owned(key);
+    const UniqueRegistryKey owned(key);
     DWORD type = 0;
     DWORD bytes = 0;
     if (RegQueryValueExW(key, kStartEntryName, nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS) return std::nullopt;
@@ -44,8 +45,8 @@ std::optional<std::wstring> ReadEntry() {
 }
 
 void WriteEntry() {
-    const ui::UniqueRegistryKey key = OpenRunKey(KEY_SET_VALUE);
-    const std::wstring command = StartCommandFor(ui::ProgramPath());
+    const UniqueRegistryKey key = OpenRunKey(KEY_SET_VALUE);
+    const std::wstring command = StartCommandFor(ProgramPath());
     const LSTATUS status = RegSetValueExW(key.get(), kStartEntryName, 0, REG_SZ,
                                           reinterpret_cast<const BYTE*>(command.c_str()),
                                           static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
@@ -56,7 +57,7 @@ void WriteEntry() {
 
 bool StartsWithWindows() {
     const std::optional<std::wstring> entry = ReadEntry();
-    return entry && StartCommandNames(*entry, ui::ProgramPath());
+    return entry && StartCommandNames(*entry, ProgramPath());
 }
 
 void SetStartWithWindows(bool on) {
@@ -65,14 +66,16 @@ void SetStartWithWindows(bool on) {
         return;
     }
     if (!ReadEntry()) return;
-    const ui::UniqueRegistryKey key = OpenRunKey(KEY_SET_VALUE);
+    const UniqueRegistryKey key = OpenRunKey(KEY_SET_VALUE);
     const LSTATUS status = RegDeleteValueW(key.get(), kStartEntryName);
     if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) Fail(status);
 }
 
 void CorrectStartEntry() {
     const std::optional<std::wstring> entry = ReadEntry();
-    if (!entry || StartCommandNames(*entry, ui::ProgramPath())) return;
+    if (!entry || StartCommandNames(*entry, ProgramPath())) return;
     // Another copy that is still there keeps the entry: the user chose it there.
     if (GetFileAttributesW(StartCommandPath(*entry).c_str()) == INVALID_FILE_ATTRIBUTES) WriteEntry();
 }
+
+}  // namespace ui

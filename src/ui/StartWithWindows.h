@@ -3,6 +3,8 @@
 #pragma once
 #include <string>
 
+namespace ui {
+
 // The entry's value name under HKCU\Software\Microsoft\Windows\CurrentVersion\Run.
 inline constexpr wchar_t kStartEntryName[] = L"Vellora";
 
@@ -13,3 +15,5 @@ void SetStartWithWindows(bool on);
 // At start: an entry that names a program no longer there (the folder was moved) is
 // pointed at this copy, so the next log-in does not try to start a program that is gone.
 void CorrectStartEntry();
+
+}  // namespace ui
