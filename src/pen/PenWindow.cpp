@@ -129,8 +129,13 @@ void PenWindow::OnDestroy() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
 void PenWindow::OnClose() {
     StampText();
     text_.box.SetText(L"");
-    // The drawing is gone with the window; so are its history and background.
+    // The drawing is gone with the window; so are its history and background. Their tiles
+    // are many small blocks, which the heap keeps for itself once freed: it hands them back
+    // now, and the pages the pen used leave the working set, as a program that waits in the
+    // tray should.
     StartAfresh();
+    HeapCompact(GetProcessHeap(), 0);
+    SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
 }
 
 LRESULT PenWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
