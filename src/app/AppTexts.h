@@ -20,5 +20,10 @@ inline constexpr CommandTexts kPictureTexts{L"鼠标跟随", L"鼠标跟随"};
 inline constexpr CommandTexts kHaloTexts{L"鼠标光环", L"鼠标光环"};
 inline constexpr CommandTexts kPenTexts{L"电子笔", L"电 子 笔"};
 inline constexpr CommandTexts kHelpTexts{L"软件帮助", L"软件帮助"};
+// Menu items after the six commands, which have no panel on the bar; each switches its
+// effect on or off.
+inline constexpr wchar_t kSpotlightMenuItem[] = L"聚光灯";
+inline constexpr wchar_t kLaserMenuItem[] = L"激光笔";
+inline constexpr wchar_t kClickRingsMenuItem[] = L"点击光圈";
 
 }  // namespace app

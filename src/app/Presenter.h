@@ -9,7 +9,9 @@
 
 // The pointer effects, of which at most one is on screen. A new exclusive effect is one
 // more value here and its window in the inventory.
-enum class PointerEffect : std::uint8_t { None, Picture, Halo };
+enum class PointerEffect : std::uint8_t { None, Picture, Halo, Spotlight, Laser };
+
+struct EffectValues;
 
 class Presenter {
 public:
@@ -31,6 +33,13 @@ public:
     // Opens the control bar's menu at a screen point, owned by `owner`.
     virtual void PopupCommandMenu(HWND owner, POINT at) = 0;
     virtual void ShowHelp() = 0;
+
+    // The click rings come or go; they go along with any pointer effect.
+    virtual void ToggleClickRings() = 0;
+    // While the pen is open the click rings stay away from the drawing.
+    virtual bool PenOpen() const = 0;
+    // The spotlight, laser and click rings take these values from now on.
+    virtual void ApplyEffectSettings(const EffectValues& values) = 0;
 
 protected:
     ~Presenter() = default;

@@ -3,15 +3,19 @@
 #include "app/ControlBar.h"
 #include "app/HelpWindow.h"
 #include "app/Inventory.h"
+#include "effects/ClickRingsWindow.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
+#include "effects/LaserWindow.h"
 #include "effects/SettingsWindow.h"
+#include "effects/SpotlightWindow.h"
 #include "pen/PenWindow.h"
 
 namespace {
 
 // Every effect that has a window, in the order they are hidden.
-constexpr PointerEffect kEffects[] = {PointerEffect::Halo, PointerEffect::Picture};
+constexpr PointerEffect kEffects[] = {PointerEffect::Halo, PointerEffect::Picture, PointerEffect::Spotlight,
+                                      PointerEffect::Laser};
 
 // What comes on screen when the pen closes.
 constexpr PointerEffect kEffectAfterPen = PointerEffect::Picture;
@@ -24,6 +28,10 @@ ui::Form* WindowRules::EffectWindow(PointerEffect effect) const {
             return &windows_.follower();
         case PointerEffect::Halo:
             return &windows_.halo();
+        case PointerEffect::Spotlight:
+            return &windows_.spotlight();
+        case PointerEffect::Laser:
+            return &windows_.laser();
         case PointerEffect::None:
             break;
     }
@@ -99,3 +107,13 @@ void WindowRules::PopupCommandMenu(HWND owner, POINT at) {
 void WindowRules::ShowSettings() { windows_.settingsWindow().Show(); }
 
 void WindowRules::ShowHelp() { windows_.helpWindow().Show(); }
+
+void WindowRules::ToggleClickRings() { windows_.clickRings().Toggle(); }
+
+bool WindowRules::PenOpen() const { return windows_.penWindow().Visible(); }
+
+void WindowRules::ApplyEffectSettings(const EffectValues& values) {
+    windows_.spotlight().ApplySettings(values);
+    windows_.laser().ApplySettings(values);
+    windows_.clickRings().ApplySettings(values);
+}

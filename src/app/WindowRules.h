@@ -22,6 +22,9 @@ public:
     void PictureShown() override;
     void PopupCommandMenu(HWND owner, POINT at) override;
     void ShowHelp() override;
+    void ToggleClickRings() override;
+    bool PenOpen() const override;
+    void ApplyEffectSettings(const EffectValues& values) override;
 
     void ShowSettings();
     // The pen opens on a copy of the screen; the pointer effects stay as they are.

@@ -25,7 +25,7 @@ ui::FormParams SettingsParams() {
     p.left = 325;
     p.top = 197;
     p.width = 383;
-    p.height = 413;
+    p.height = 571;  // with the group of the spotlight, laser and click rings below the other two
     p.scaled = true;
     p.visible = true;  // the follower's show steps hide it at start-up
     p.dialogKeys = true;
@@ -96,6 +96,7 @@ SettingsWindow::SettingsWindow(Presenter& presenter, FollowerWindow& follower, H
                          ui::BtnFace),
       pictureSaveButton(pictureGroup.Handle(), ButtonPanel(160, 168, effects::kSave)),
       pictureStartButton(pictureGroup.Handle(), ButtonPanel(240, 168, effects::kStart)),
+      effectSettings(Handle(), 384, presenter),
       openDialog(L"PNG文件|*.png") {
     haloColorBox.OnDblClick = [this] { ChooseHaloColor(); };
     for (ui::Edit* box : {&haloDiameterBox, &haloAlphaBox, &pictureOffsetBox}) box->OnKeyPress = DigitKeyPress;
@@ -107,6 +108,8 @@ SettingsWindow::SettingsWindow(Presenter& presenter, FollowerWindow& follower, H
 }
 
 void SettingsWindow::OnCreate() {
+    // First: a failed read of the other two groups must not keep these values from the effects.
+    effectSettings.Load();
     const HaloSettings halo = ReadHaloSettings();
     // All three are converted, so a broken stored value is reported at start.
     SetHaloColor(ToHaloValues(halo).color);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/Presenter.h"
+#include "effects/EffectSettingsGroup.h"
 #include "ui/ColorDialog.h"
 #include "ui/Edit.h"
 #include "ui/Font.h"
@@ -75,6 +76,9 @@ public:
     ui::Label pictureOffsetRange;
     ui::Panel pictureSaveButton;
     ui::Panel pictureStartButton;
+
+    // Spotlight, laser pointer and click-ring settings.
+    EffectSettingsGroup effectSettings;
 
     ui::ColorDialog colorDialog;
     ui::OpenDialog openDialog;

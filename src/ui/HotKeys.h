@@ -9,7 +9,7 @@ namespace ui {
 // The global atom the hot-key ids are made from.
 inline constexpr char kHotKeyAtom[] = "MyHotKey";
 
-// Adds the "MyHotKey" atom afresh, registers the bare key on the window with the id made
+// Adds the "MyHotKey" atom afresh, registers the key and its modifiers on the window with the id made
 // from it, and returns that id for the later unregistration. Failures are not checked:
 // a key held by another program simply never arrives.
 int RegisterAppHotKey(HWND window, const HotKey& key);
