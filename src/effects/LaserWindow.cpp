@@ -26,7 +26,7 @@ LaserWindow::LaserWindow(Presenter& presenter)
     KeepClickThrough(Handle());
     SetLayeredWindowAttributes(Handle(), 0, 255, LWA_ALPHA);
     ApplySettings(values_);
-    followTimer.OnTimer = [this] { FollowPointer(); };
+    followTimer.OnTimer = [this] { FollowPointer(static_cast<std::int64_t>(GetTickCount64())); };
 }
 
 void LaserWindow::OnCreate() { hotKeyId_ = ui::RegisterAppHotKey(Handle(), hotkeys::Laser); }
@@ -53,7 +53,7 @@ void LaserWindow::Size() {
 void LaserWindow::OnShow() {
     trail_ = LaserTrail{};
     monitor_.SetMonitors(ui::Monitors());
-    FollowPointer();
+    FollowPointer(static_cast<std::int64_t>(GetTickCount64()));
     followTimer.SetEnabled(true);
 }
 
@@ -62,7 +62,7 @@ void LaserWindow::OnHide() {
     trailWindow_.Hide();
 }
 
-void LaserWindow::FollowPointer() {
+void LaserWindow::FollowPointer(std::int64_t nowMs) {
     ScreenPoint pointer;
     if (!ui::ReadPointer(pointer)) return;
     KeepTopMost(Handle());
@@ -70,11 +70,10 @@ void LaserWindow::FollowPointer() {
     const bool moved = pointer != pointer_;
     pointer_ = pointer;
     if (monitor_.Follow(pointer)) Size();
-    const auto now = static_cast<std::int64_t>(GetTickCount64());
-    if (!trail_.Update(pointer, now)) return;
+    if (!trail_.Update(pointer, nowMs)) return;
     placement_.MoveTo(Handle(), HaloOrigin(pointer, diameter_));
     const bool trailShown = trailWindow_.Visible();
-    trailWindow_.ShowTrail(trail_, trail_.Alpha(now), moved);
+    trailWindow_.ShowTrail(trail_, trail_.Alpha(nowMs), moved);
     // A trail that has just come up goes above the dot: the dot goes back on top.
     if (!trailShown && trailWindow_.Visible()) Show();
 }

@@ -1,6 +1,8 @@
 // The laser pointer: a bright dot at the pointer, in a round, click-through, top-most
 // window, and the glowing trail it leaves while it moves (its own window beneath the dot).
 #pragma once
+#include <cstdint>
+
 #include "app/Presenter.h"
 #include "effects/LaserTrail.h"
 #include "effects/LaserTrailWindow.h"
@@ -22,7 +24,9 @@ public:
 
     ui::Timer followTimer;  // ticks only while shown
 
-    void FollowPointer();
+    // One tick at `nowMs` on the clock of GetTickCount64 (the timing program runs ticks
+    // faster than the timer, on a clock of its own).
+    void FollowPointer(std::int64_t nowMs);
 
 protected:
     void OnCreate() override;
