@@ -21,6 +21,11 @@ inline constexpr CommandTexts kPictureTexts{L"鼠标跟随", L"鼠标跟随"};
 inline constexpr CommandTexts kHaloTexts{L"鼠标光环", L"鼠标光环"};
 inline constexpr CommandTexts kPenTexts{L"电子笔", L"电 子 笔"};
 inline constexpr CommandTexts kHelpTexts{L"软件帮助", L"软件帮助"};
+// Menu items after the six commands, which have no panel on the bar; each switches its
+// effect on or off.
+inline constexpr wchar_t kSpotlightMenuItem[] = L"聚光灯";
+inline constexpr wchar_t kLaserMenuItem[] = L"激光笔";
+inline constexpr wchar_t kClickRingsMenuItem[] = L"点击光圈";
 
 // A later start while the program runs: the running copy did not answer.
 inline constexpr wchar_t kFirstCopyNotAnswering[] = L"Vellora 已在运行，但没有响应。请稍候再试，或在任务管理器中结束它。";
@@ -44,6 +49,9 @@ inline constexpr HotKeyUse kHotKeyUses[] = {
     {vk::Right, L"→", L"键盘鼠标右移"},
     {vk::Up, L"↑", L"键盘鼠标上移"},
     {vk::Down, L"↓", L"键盘鼠标下移"},
+    {vk::Digit1, L"Ctrl+Alt+Shift+1", L"开关聚光灯"},
+    {vk::Digit2, L"Ctrl+Alt+Shift+2", L"开关激光笔"},
+    {vk::Digit3, L"Ctrl+Alt+Shift+3", L"开关点击光圈"},
 };
 
 }  // namespace app

@@ -49,6 +49,9 @@ ControlBar::ControlBar(WindowRules& rules)
     Bind(haloButton, app::kHaloTexts.menuItem, [this] { rules_.ShowEffect(PointerEffect::Halo, {}); });
     Bind(penButton, app::kPenTexts.menuItem, [this] { rules_.OpenPen(); });
     Bind(helpButton, app::kHelpTexts.menuItem, [this] { rules_.ShowHelp(); });
+    commandMenu.Add(app::kSpotlightMenuItem, [this] { rules_.ToggleEffect(PointerEffect::Spotlight); });
+    commandMenu.Add(app::kLaserMenuItem, [this] { rules_.ToggleEffect(PointerEffect::Laser); });
+    commandMenu.Add(app::kClickRingsMenuItem, [this] { rules_.ToggleClickRings(); });
     autoHideTimer.OnTimer = [this] { PullBackOrExtend(); };
 }
 

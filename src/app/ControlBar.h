@@ -22,7 +22,7 @@ public:
     ui::Panel haloButton;
     ui::Panel penButton;
     ui::Panel helpButton;
-    ui::PopupMenu commandMenu;  // the six commands again, in the panels' order
+    ui::PopupMenu commandMenu;  // the six commands again, in the panels' order, then the other effects
     ui::Timer autoHideTimer;
 
 protected:

@@ -27,3 +27,13 @@ inline constexpr wchar_t kHelpText[] =
     L"五、升级说明\r\n"
     L"　　新版本增加了键盘鼠标功能：按 F6 进入或退出键盘鼠标状态，此时用方向键（↑↓←→）移动指针，每按一次移动 10 个像素，"
     L"按 F5 相当于单击鼠标左键。这样离开讲台也能用键盘操作电脑。\r\n";
+
+// Follows the text above in the help window: the effects that came later, and their keys.
+inline constexpr wchar_t kEffectsHelpText[] =
+    L"\r\n"
+    L"六、聚光灯、激光笔和点击光圈\r\n"
+    L"　　Ctrl+Alt+Shift+1：打开或关闭聚光灯，指针所在的屏幕变暗，只留指针周围一圈明亮；\r\n"
+    L"　　Ctrl+Alt+Shift+2：打开或关闭激光笔，指针处出现红点，移动时留下一小段渐隐的光迹；\r\n"
+    L"　　Ctrl+Alt+Shift+3：打开或关闭点击光圈，单击左键出现黄色圆环，单击右键出现蓝色圆环，录屏时也能看到。\r\n"
+    L"　　鼠标跟随、鼠标光环、聚光灯和激光笔每次只开一个；点击光圈可以和它们同时使用。"
+    L"控制条和托盘图标的菜单里也有这三项，颜色、大小和暗度在设置窗口里修改。\r\n";

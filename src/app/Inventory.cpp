@@ -5,9 +5,12 @@
 #include "app/ControlBar.h"
 #include "app/HelpWindow.h"
 #include "app/TakenHotKeys.h"
+#include "effects/ClickRingsWindow.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
+#include "effects/LaserWindow.h"
 #include "effects/SettingsWindow.h"
+#include "effects/SpotlightWindow.h"
 #include "pen/BoardWindow.h"
 #include "pen/PenWindow.h"
 #include "ui/Application.h"
@@ -21,10 +24,14 @@ Inventory::Inventory() {
     pen_ = std::make_unique<PenWindow>(rules_);
     board_ = std::make_unique<BoardWindow>();
     pen_->UseBoard(*board_);
+    spotlight_ = std::make_unique<SpotlightWindow>(rules_);
+    laser_ = std::make_unique<LaserWindow>(rules_);
+    clickRings_ = std::make_unique<ClickRingsWindow>(rules_);
     // The handlers run only now: a box one of them shows runs its own message loop, and
     // a hot key or a command handled there may reach any window.
     for (ui::Form* form : std::initializer_list<ui::Form*>{follower_.get(), controlBar_.get(), halo_.get(),
-                                                           settings_.get(), help_.get(), pen_.get(), board_.get()})
+                                                           settings_.get(), help_.get(), pen_.get(), board_.get(),
+                                                           spotlight_.get(), laser_.get(), clickRings_.get()})
         form->Create();
     rules_.EndStartUp();
     ReportTakenHotKeys();
@@ -38,6 +45,9 @@ void Inventory::ReportTakenHotKeys() {
 
 Inventory::~Inventory() {
     // Each window's destruction handler runs while every other window still exists.
+    clickRings_->Destroy();
+    laser_->Destroy();
+    spotlight_->Destroy();
     board_->Destroy();
     pen_->Destroy();
     help_->Destroy();

@@ -12,13 +12,16 @@ class SettingsWindow;
 class HelpWindow;
 class PenWindow;
 class BoardWindow;
+class SpotlightWindow;
+class LaserWindow;
+class ClickRingsWindow;
 
 class Inventory {
 public:
     // Creates the windows in order: follower, control bar, halo, settings, help, pen,
-    // board; then runs their creation handlers in the same order. A window whose
-    // creation handler fails is still there. Hot keys that other programs hold are told
-    // in one message at the end.
+    // board, then the spotlight, the laser and the click rings; then runs their creation
+    // handlers in the same order. A window whose creation handler fails is still there.
+    // Hot keys that other programs hold are told in one message at the end.
     Inventory();
     Inventory(const Inventory&) = delete;
     Inventory& operator=(const Inventory&) = delete;
@@ -36,6 +39,9 @@ public:
     HelpWindow& helpWindow() { return *help_; }
     PenWindow& penWindow() { return *pen_; }
     BoardWindow& boardWindow() { return *board_; }
+    SpotlightWindow& spotlight() { return *spotlight_; }
+    LaserWindow& laser() { return *laser_; }
+    ClickRingsWindow& clickRings() { return *clickRings_; }
     WindowRules& rules() { return rules_; }
 
 private:
@@ -50,4 +56,7 @@ private:
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<PenWindow> pen_;
     std::unique_ptr<BoardWindow> board_;
+    std::unique_ptr<SpotlightWindow> spotlight_;
+    std::unique_ptr<LaserWindow> laser_;
+    std::unique_ptr<ClickRingsWindow> clickRings_;
 };

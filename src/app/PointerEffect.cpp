@@ -10,6 +10,8 @@ constexpr StoredName kStoredNames[] = {
     {PointerEffect::None, L"none"},
     {PointerEffect::Picture, L"picture"},
     {PointerEffect::Halo, L"halo"},
+    {PointerEffect::Spotlight, L"spotlight"},
+    {PointerEffect::Laser, L"laser"},
 };
 
 }  // namespace

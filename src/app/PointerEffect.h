@@ -6,7 +6,7 @@
 
 // A new exclusive effect is one more value here, its stored name, and its window in the
 // inventory.
-enum class PointerEffect : std::uint8_t { None, Picture, Halo };
+enum class PointerEffect : std::uint8_t { None, Picture, Halo, Spotlight, Laser };
 
 std::wstring StoredEffectName(PointerEffect effect);
 // The effect a stored name stands for; a missing or unknown name (a newer copy's effect)

@@ -10,6 +10,8 @@
 
 #include "app/PointerEffect.h"
 
+struct EffectValues;
+
 class Presenter {
 public:
     // The effect on screen.
@@ -34,6 +36,12 @@ public:
     // Stored settings that fell back (lines of StoredSettingsMessage): told once, after
     // start-up or at once later.
     virtual void ReportStoredProblems(const std::vector<std::wstring>& problems) = 0;
+    // The click rings come or go; they go along with any pointer effect.
+    virtual void ToggleClickRings() = 0;
+    // While the pen is open the click rings stay away from the drawing.
+    virtual bool PenOpen() const = 0;
+    // The spotlight, laser and click rings take these values from now on.
+    virtual void ApplyEffectSettings(const EffectValues& values) = 0;
 
 protected:
     ~Presenter() = default;

@@ -6,10 +6,13 @@
 #include "app/ControlBar.h"
 #include "app/HelpWindow.h"
 #include "app/Inventory.h"
+#include "effects/ClickRingsWindow.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
 #include "effects/SettingsFile.h"
+#include "effects/LaserWindow.h"
 #include "effects/SettingsWindow.h"
+#include "effects/SpotlightWindow.h"
 #include "pen/PenWindow.h"
 #include "store/LastEffect.h"
 #include "ui/Application.h"
@@ -17,7 +20,8 @@
 namespace {
 
 // Every effect that has a window, in the order they are hidden.
-constexpr PointerEffect kEffects[] = {PointerEffect::Halo, PointerEffect::Picture};
+constexpr PointerEffect kEffects[] = {PointerEffect::Halo, PointerEffect::Picture, PointerEffect::Spotlight,
+                                      PointerEffect::Laser};
 
 }  // namespace
 
@@ -31,6 +35,10 @@ ui::Form* WindowRules::EffectWindow(PointerEffect effect) const {
             return &windows_.follower();
         case PointerEffect::Halo:
             return &windows_.halo();
+        case PointerEffect::Spotlight:
+            return &windows_.spotlight();
+        case PointerEffect::Laser:
+            return &windows_.laser();
         case PointerEffect::None:
             break;
     }
@@ -150,3 +158,13 @@ void WindowRules::ShowHelp() { windows_.helpWindow().Show(); }
 void WindowRules::ReportStoredProblems(const std::vector<std::wstring>& problems) { storedProblems_.Add(problems); }
 
 void WindowRules::EndStartUp() { storedProblems_.EndStartUp(); }
+
+void WindowRules::ToggleClickRings() { windows_.clickRings().Toggle(); }
+
+bool WindowRules::PenOpen() const { return windows_.penWindow().Visible(); }
+
+void WindowRules::ApplyEffectSettings(const EffectValues& values) {
+    windows_.spotlight().ApplySettings(values);
+    windows_.laser().ApplySettings(values);
+    windows_.clickRings().ApplySettings(values);
+}

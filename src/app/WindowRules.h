@@ -26,6 +26,9 @@ public:
     void ReportStoredProblems(const std::vector<std::wstring>& problems) override;
     // Every window has run its creation handler: what they found stored is told now.
     void EndStartUp();
+    void ToggleClickRings() override;
+    bool PenOpen() const override;
+    void ApplyEffectSettings(const EffectValues& values) override;
 
     // The start-up show chain, then the effect that was on when the program last ended.
     void Start();

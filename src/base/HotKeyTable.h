@@ -6,8 +6,13 @@
 
 struct HotKey {
     unsigned virtualKey;
-    int subtrahend;  // taken from the atom to make the id
+    int subtrahend;          // taken from the atom to make the id
+    unsigned modifiers = 0;  // MOD_* flags held with the key; the bare key when 0
 };
+
+// Ctrl+Alt+Shift, the modifiers of the spotlight, laser and click-ring keys: no common
+// presentation program, browser or office suite gives a digit with all three a meaning.
+inline constexpr unsigned kEffectModifiers = 0x0001 | 0x0002 | 0x0004;  // MOD_ALT | MOD_CONTROL | MOD_SHIFT
 
 // Virtual-key codes of the keys the program registers.
 namespace vk {
@@ -20,6 +25,9 @@ constexpr unsigned F5 = 0x74;
 constexpr unsigned F6 = 0x75;
 constexpr unsigned F7 = 0x76;
 constexpr unsigned F8 = 0x77;
+constexpr unsigned Digit1 = 0x31;
+constexpr unsigned Digit2 = 0x32;
+constexpr unsigned Digit3 = 0x33;
 }  // namespace vk
 
 namespace hotkeys {
@@ -32,6 +40,10 @@ constexpr HotKey Up{vk::Up, 0xC003};
 constexpr HotKey Down{vk::Down, 0xC004};
 constexpr HotKey F7{vk::F7, 0xC000};
 constexpr HotKey Esc{vk::Escape, 0xC000};
+// Each on a window of its own, so they share the number of F7 and Esc.
+constexpr HotKey Spotlight{vk::Digit1, 0xC000, kEffectModifiers};
+constexpr HotKey Laser{vk::Digit2, 0xC000, kEffectModifiers};
+constexpr HotKey ClickRings{vk::Digit3, 0xC000, kEffectModifiers};
 }  // namespace hotkeys
 
 // The atom is taken as an unsigned 16-bit value; the id may come out negative.

@@ -6,6 +6,11 @@ void KeepClickThrough(HWND window) {
     if ((style & kClickThrough) != kClickThrough) SetWindowLongW(window, GWL_EXSTYLE, style | kClickThrough);
 }
 
+void KeepTopMost(HWND window) {
+    if (!(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST))
+        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void OverlayPlacement::Note(const WINDOWPOS& pos) {
     if (!(pos.flags & SWP_NOMOVE)) placed_ = {pos.x, pos.y};
 }

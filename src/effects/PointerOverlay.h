@@ -11,6 +11,10 @@
 // passes through the window.
 void KeepClickThrough(HWND window);
 
+// Puts the window back among the top-most ones when another program took that from it (a
+// full-screen program can); does nothing while it is there.
+void KeepTopMost(HWND window);
+
 // Remembers where a window stands (from WM_WINDOWPOSCHANGED) so that a tick with the
 // pointer where it was makes no window call at all.
 class OverlayPlacement {

@@ -30,7 +30,7 @@ ui::FormParams SettingsParams() {
     p.left = 325;
     p.top = 197;
     p.width = 383;
-    p.height = 413;
+    p.height = 571;  // with the group of the spotlight, laser and click rings below the other two
     p.scaled = true;
     p.visible = true;  // the follower's show steps hide it at start-up
     p.dialogKeys = true;
@@ -102,6 +102,7 @@ SettingsWindow::SettingsWindow(Presenter& presenter, FollowerWindow& follower, H
       pictureSaveButton(pictureGroup.Handle(), ButtonPanel(160, 168, effects::kSave)),
       pictureStartButton(pictureGroup.Handle(), ButtonPanel(240, 168, effects::kStart)),
       startWithWindowsBox(pictureGroup.Handle(), 0, 170, 150, 21, effects::kStartWithWindows, ui::BtnFace),
+      effectSettings(Handle(), 384, presenter),
       openDialog(L"PNG文件|*.png") {
     haloColorBox.OnDblClick = [this] { ChooseHaloColor(); };
     for (ui::Edit* box : {&haloDiameterBox, &haloAlphaBox, &pictureOffsetBox}) box->OnKeyPress = DigitKeyPress;
@@ -125,6 +126,8 @@ void SettingsWindow::ChangeStartWithWindows() {
 // screen, and a save writes values the next start accepts. The message at start names
 // what was stored instead.
 void SettingsWindow::OnCreate() {
+    // First: a failed read of the other two groups must not keep these values from the effects.
+    effectSettings.Load();
     startWithWindowsBox.SetChecked(ui::StartsWithWindows());
     const CheckedHalo halo = CheckStoredHalo(ReadHaloSettings(SettingsFile()));
     presenter_.ReportStoredProblems(halo.problems);

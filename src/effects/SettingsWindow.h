@@ -6,6 +6,7 @@
 
 #include "app/Presenter.h"
 #include "ui/CheckBox.h"
+#include "effects/EffectSettingsGroup.h"
 #include "ui/ColorDialog.h"
 #include "ui/Edit.h"
 #include "ui/Font.h"
@@ -90,6 +91,9 @@ public:
     ui::Panel pictureStartButton;
     // Whether the program starts when the user logs in to Windows.
     ui::CheckBox startWithWindowsBox;
+
+    // Spotlight, laser pointer and click-ring settings.
+    EffectSettingsGroup effectSettings;
 
     ui::ColorDialog colorDialog;
     ui::OpenDialog openDialog;

@@ -56,6 +56,9 @@ struct KernelTraits {
 struct RegistryKeyTraits {
     static void Close(HKEY h) { RegCloseKey(h); }
 };
+struct HookTraits {
+    static void Close(HHOOK h) { UnhookWindowsHookEx(h); }
+};
 struct WindowTraits {
     static void Close(HWND h) { DestroyWindow(h); }
 };
@@ -73,6 +76,7 @@ using MemoryDC = UniqueHandle<HDC, MemoryDcTraits>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelTraits>;
 using UniqueRegistryKey = UniqueHandle<HKEY, RegistryKeyTraits>;
 using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
+using UniqueHook = UniqueHandle<HHOOK, HookTraits>;
 
 // A DC borrowed from a window (GetDC), given back on scope exit.
 class WindowDC {

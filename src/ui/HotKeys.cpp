@@ -10,7 +10,7 @@ int RegisterAppHotKey(HWND window, const HotKey& key) {
     const int id = HotKeyId(GlobalAddAtomA(kHotKeyAtom), key);
     // Fails when another program holds the key (ERROR_HOTKEY_ALREADY_REGISTERED): the key
     // is noted for the one message of the start-up, and the program runs on without it.
-    if (!RegisterHotKey(window, id, 0, key.virtualKey)) Application::Current().NoteTakenHotKey(key.virtualKey);
+    if (!RegisterHotKey(window, id, key.modifiers, key.virtualKey)) Application::Current().NoteTakenHotKey(key.virtualKey);
     return id;
 }
 

@@ -1,0 +1,113 @@
+#include "effects/ClickRingsWindow.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "effects/EffectsTexts.h"
+#include "ui/Dpi.h"
+#include "ui/HotKeys.h"
+
+namespace {
+
+// Four rings can be on screen at once: enough for a double click of each button.
+constexpr int kRingWindows = 4;
+// What the hook posts: wParam 1 for the right button, lParam the screen point.
+constexpr UINT kClickMessage = WM_APP + 1;
+
+// A low-level hook gets no context of its own: this is the window it posts to. There is
+// one click-rings window in the program, and the hook is set only while it is on.
+HWND clickTarget = nullptr;
+
+// Runs for every mouse event of the whole session, so it only posts and passes the event on.
+LRESULT CALLBACK OnMouseEvent(int code, WPARAM message, LPARAM data) {
+    if (code == HC_ACTION && (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN)) {
+        const POINT at = reinterpret_cast<const MSLLHOOKSTRUCT*>(data)->pt;
+        PostMessageW(clickTarget, kClickMessage, message == WM_RBUTTONDOWN, MAKELPARAM(at.x, at.y));
+    }
+    return CallNextHookEx(nullptr, code, message, data);
+}
+
+ui::FormParams HostParams() {
+    ui::FormParams p;
+    p.className = effects::kClickRingsClass;
+    p.caption = effects::kClickRingsCaption;
+    p.border = ui::BorderStyle::None;
+    p.width = 0;
+    p.height = 0;
+    p.toolWindow = true;
+    p.activateOnShow = false;
+    return p;
+}
+
+std::int64_t NowMs() { return static_cast<std::int64_t>(GetTickCount64()); }
+
+}  // namespace
+
+ClickRingsWindow::ClickRingsWindow(Presenter& presenter)
+    : ui::Form(HostParams()), animationTimer(*this, 10, false), presenter_(presenter) {
+    for (int i = 0; i < kRingWindows; ++i) rings_.push_back(std::make_unique<RingWindow>());
+    animationTimer.OnTimer = [this] { Animate(); };
+}
+
+void ClickRingsWindow::OnCreate() { hotKeyId_ = ui::RegisterAppHotKey(Handle(), hotkeys::ClickRings); }
+
+void ClickRingsWindow::OnDestroy() {
+    hook_.reset();
+    ui::UnregisterAppHotKey(Handle(), hotKeyId_);
+}
+
+void ClickRingsWindow::ApplySettings(const EffectValues& values) {
+    leftColor_ = values.leftRingColor;
+    rightColor_ = values.rightRingColor;
+}
+
+void ClickRingsWindow::Toggle() {
+    if (On()) {
+        hook_.reset();
+        return;
+    }
+    monitors_ = ui::Monitors();
+    clickTarget = Handle();
+    hook_.reset(SetWindowsHookExW(WH_MOUSE_LL, OnMouseEvent, GetModuleHandleW(nullptr), 0));
+}
+
+RingWindow& ClickRingsWindow::NextRing() {
+    const auto free = std::find_if(rings_.begin(), rings_.end(), [](const auto& ring) { return !ring->Alive(); });
+    if (free != rings_.end()) return **free;
+    return **std::min_element(rings_.begin(), rings_.end(), [](const auto& a, const auto& b) {
+        return a->StartedMs() < b->StartedMs();
+    });
+}
+
+void ClickRingsWindow::Clicked(ScreenPoint at, bool rightButton) {
+    // The pen takes the clicks for its drawing while it is open.
+    if (!On() || presenter_.PenOpen()) return;
+    const MonitorInfo* monitor = MonitorAt(monitors_, at);
+    NextRing().Start(at, rightButton ? rightColor_ : leftColor_, monitor ? monitor->dpi : kBaseDpi, NowMs());
+    animationTimer.SetEnabled(true);
+}
+
+void ClickRingsWindow::Animate() {
+    const std::int64_t now = NowMs();
+    bool living = false;
+    for (const auto& ring : rings_)
+        if (ring->Alive() && ring->Step(now)) living = true;
+    if (!living) animationTimer.SetEnabled(false);
+}
+
+LRESULT ClickRingsWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case kClickMessage:
+            Clicked({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, wParam != 0);
+            return 0;
+        case WM_HOTKEY:
+            if (HotKeyVirtualKey(lParam) == hotkeys::ClickRings.virtualKey) Toggle();
+            return 0;
+        case WM_DISPLAYCHANGE:
+            monitors_ = ui::Monitors();
+            return Form::HandleMessage(msg, wParam, lParam);
+        default:
+            return Form::HandleMessage(msg, wParam, lParam);
+    }
+}

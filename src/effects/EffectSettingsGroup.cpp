@@ -1,0 +1,102 @@
+#include "effects/EffectSettingsGroup.h"
+
+#include "effects/SettingsFile.h"
+
+#include <string>
+
+#include "base/IntegerConversion.h"
+#include "effects/EffectInput.h"
+#include "effects/EffectsTexts.h"
+#include "effects/SettingsValidation.h"
+#include "store/EffectSettings.h"
+#include "ui/Application.h"
+
+namespace {
+
+constexpr int kLeft = 8;  // as the other groups of the window
+constexpr int kWidth = 361;
+constexpr int kHeight = 150;
+
+void DigitsOnly(wchar_t& key) {
+    if (!KeptByDigitBox(key)) key = 0;
+}
+
+// A colour box takes no typing: a double click changes it.
+void NoTyping(wchar_t& key) { key = 0; }
+
+}  // namespace
+
+EffectSettingsGroup::EffectSettingsGroup(HWND form, int top, Presenter& presenter)
+    : presenter_(presenter),
+      form_(form),
+      headingFont_(form, L"宋体", 21),
+      textFont_(form, L"宋体", 16),
+      noteFont_(form, L"宋体", 13),
+      group(form, {kLeft, top, kWidth, kHeight, L"", ui::BtnFace, ui::Bevel::Raised}),
+      title(group.Handle(), 0, 0, effects::kEffectsTitle, headingFont_.get(), ui::BtnFace),
+      dimLabel(group.Handle(), 8, 28, effects::kSpotlightDimName, textFont_.get(), ui::BtnFace),
+      dimBox(group.Handle(), 104, 28, 49, 21, L""),
+      dimRange(group.Handle(), 160, 32, effects::kSpotlightDimRangeText, noteFont_.get(), ui::BtnFace),
+      radiusLabel(group.Handle(), 8, 52, effects::kSpotlightRadiusName, textFont_.get(), ui::BtnFace),
+      radiusBox(group.Handle(), 104, 52, 49, 21, L""),
+      radiusRange(group.Handle(), 160, 56, effects::kSpotlightRadiusRangeText, noteFont_.get(), ui::BtnFace),
+      laserSizeLabel(group.Handle(), 8, 76, effects::kLaserSizeName, textFont_.get(), ui::BtnFace),
+      laserSizeBox(group.Handle(), 104, 76, 49, 21, L""),
+      laserSizeRange(group.Handle(), 160, 80, effects::kLaserSizeRangeText, noteFont_.get(), ui::BtnFace),
+      laserColorLabel(group.Handle(), 8, 100, effects::kLaserColorLabel, textFont_.get(), ui::BtnFace),
+      laserColorBox(group.Handle(), 60, 100, 41, 21, L""),
+      leftRingLabel(group.Handle(), 112, 100, effects::kLeftRingLabel, textFont_.get(), ui::BtnFace),
+      leftRingBox(group.Handle(), 180, 100, 41, 21, L""),
+      rightRingLabel(group.Handle(), 232, 100, effects::kRightRingLabel, textFont_.get(), ui::BtnFace),
+      rightRingBox(group.Handle(), 300, 100, 41, 21, L""),
+      colorHint(group.Handle(), 8, 130, effects::kEffectColorHint, noteFont_.get(), ui::BtnFace),
+      saveButton(group.Handle(), {224, 124, 50, 25, effects::kSave, ui::Gray, ui::Bevel::Raised, true}) {
+    for (ui::Edit* box : {&dimBox, &radiusBox, &laserSizeBox}) box->OnKeyPress = DigitsOnly;
+    for (ui::Edit* box : {&laserColorBox, &leftRingBox, &rightRingBox}) box->OnKeyPress = NoTyping;
+    laserColorBox.OnDblClick = [this] { ChooseColor(laserColorBox, values_.laserColor); };
+    leftRingBox.OnDblClick = [this] { ChooseColor(leftRingBox, values_.leftRingColor); };
+    rightRingBox.OnDblClick = [this] { ChooseColor(rightRingBox, values_.rightRingColor); };
+    saveButton.OnClick = [this] { Save(); };
+    ShowColors();
+}
+
+void EffectSettingsGroup::ShowColors() {
+    laserColorBox.SetColor(values_.laserColor);
+    leftRingBox.SetColor(values_.leftRingColor);
+    rightRingBox.SetColor(values_.rightRingColor);
+}
+
+void EffectSettingsGroup::Load() {
+    const CheckedEffects checked = CheckStoredEffects(ReadEffectSettings(SettingsFile()));
+    values_ = checked.values;
+    dimBox.SetText(std::to_wstring(values_.spotlightDim));
+    radiusBox.SetText(std::to_wstring(values_.spotlightRadius));
+    laserSizeBox.SetText(std::to_wstring(values_.laserSize));
+    ShowColors();
+    presenter_.ApplyEffectSettings(values_);
+    presenter_.ReportStoredProblems(checked.problems);
+}
+
+void EffectSettingsGroup::ChooseColor(ui::Edit& box, int& color) {
+    if (!colorDialog.Execute(form_)) return;
+    color = colorDialog.GetColor();
+    box.SetColor(color);
+}
+
+void EffectSettingsGroup::Save() {
+    const EffectInput input{dimBox.Text(), radiusBox.Text(), laserSizeBox.Text()};
+    if (const auto message = EffectInputMessage(input)) {
+        ui::Application::Current().ShowMessageBox(*message);
+        return;
+    }
+    const std::wstring dim = TrimBlanks(input.spotlightDim);
+    const std::wstring radius = TrimBlanks(input.spotlightRadius);
+    const std::wstring size = TrimBlanks(input.laserSize);
+    WriteEffectSettings({dim, radius, std::to_wstring(values_.laserColor), size,
+                         std::to_wstring(values_.leftRingColor), std::to_wstring(values_.rightRingColor)},
+                        SettingsFile());
+    values_.spotlightDim = StrToInt(dim);
+    values_.spotlightRadius = StrToInt(radius);
+    values_.laserSize = StrToInt(size);
+    presenter_.ApplyEffectSettings(values_);
+}

@@ -1,0 +1,59 @@
+// The settings window's group for the spotlight, the laser pointer and the click rings:
+// the dimming, the circle's radius, the laser's colour and size, and the two ring colours.
+// It loads what is stored when the window is made, saves what passes its checks, and
+// hands the values to the effects through the presenter both times.
+#pragma once
+#include "app/Presenter.h"
+#include "effects/StoredSettings.h"
+#include "ui/ColorDialog.h"
+#include "ui/Edit.h"
+#include "ui/Font.h"
+#include "ui/Label.h"
+#include "ui/Panel.h"
+
+class EffectSettingsGroup {
+public:
+    // The group's panel at `top` (design units) in the form of `form`.
+    EffectSettingsGroup(HWND form, int top, Presenter& presenter);
+
+    // Fills the boxes from the stored settings; values that do not convert or lie outside
+    // their ranges are told of in one message and replaced by the defaults, in the boxes
+    // and in the effects, while the stored texts stay until the next save.
+    void Load();
+    void Save();
+
+    const EffectValues& Values() const { return values_; }
+
+private:
+    void ChooseColor(ui::Edit& box, int& color);
+    void ShowColors();
+
+    Presenter& presenter_;
+    HWND form_;
+    EffectValues values_;
+    ui::ScaledFont headingFont_;
+    ui::ScaledFont textFont_;
+    ui::ScaledFont noteFont_;
+
+public:
+    ui::Panel group;
+    ui::Label title;
+    ui::Label dimLabel;
+    ui::Edit dimBox;
+    ui::Label dimRange;
+    ui::Label radiusLabel;
+    ui::Edit radiusBox;
+    ui::Label radiusRange;
+    ui::Label laserSizeLabel;
+    ui::Edit laserSizeBox;
+    ui::Label laserSizeRange;
+    ui::Label laserColorLabel;
+    ui::Edit laserColorBox;  // the colour boxes show their colour as their background
+    ui::Label leftRingLabel;
+    ui::Edit leftRingBox;
+    ui::Label rightRingLabel;
+    ui::Edit rightRingBox;
+    ui::Label colorHint;
+    ui::Panel saveButton;
+    ui::ColorDialog colorDialog;
+};

@@ -1,0 +1,35 @@
+// The laser pointer's trail: a glowing line along where the pointer has just been, in a
+// click-through, colour-keyed window sized to the trail, fading out as a whole.
+#pragma once
+#include <vector>
+
+#include "effects/LaserTrail.h"
+#include "ui/Form.h"
+#include "ui/Handles.h"
+
+class LaserTrailWindow : public ui::Form {
+public:
+    LaserTrailWindow();
+
+    // The laser's colour and the dot's diameter in pixels on the pointer's monitor: the
+    // glow is as wide as the dot, the bright core a third of it.
+    void SetLook(COLORREF color, int dotDiameter);
+    // Shows the trail at `alpha` (255 opaque). `redraw` when its points changed; otherwise
+    // only the opacity is set. Hidden while there is no line to draw.
+    void ShowTrail(const LaserTrail& trail, int alpha, bool redraw);
+    int Opacity() const { return alpha_; }
+
+protected:
+    void PaintContent(HDC dc, const RECT& clip) override;
+
+private:
+    void SetOpacity(int alpha);
+
+    std::vector<POINT> line_;  // the trail in client coordinates, kept for painting
+    ScreenRect placed_;
+    COLORREF key_ = 0;
+    int alpha_ = -1;
+    int pad_ = 0;
+    ui::UniquePen glow_;
+    ui::UniquePen core_;
+};

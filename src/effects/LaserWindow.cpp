@@ -1,0 +1,95 @@
+#include "effects/LaserWindow.h"
+
+#include "effects/EffectsTexts.h"
+#include "ui/Dpi.h"
+#include "ui/HotKeys.h"
+#include "ui/Screen.h"
+
+namespace {
+
+ui::FormParams LaserParams() {
+    ui::FormParams p;
+    p.className = effects::kLaserClass;
+    p.caption = effects::kLaserCaption;
+    p.border = ui::BorderStyle::None;
+    p.topMost = true;
+    p.toolWindow = true;
+    p.activateOnShow = false;
+    return p;
+}
+
+}  // namespace
+
+LaserWindow::LaserWindow(Presenter& presenter)
+    : ui::Form(LaserParams()), followTimer(*this, 10, false), presenter_(presenter) {
+    // Layered and opaque: a layered window is what lets the clicks through.
+    KeepClickThrough(Handle());
+    SetLayeredWindowAttributes(Handle(), 0, 255, LWA_ALPHA);
+    ApplySettings(values_);
+    followTimer.OnTimer = [this] { FollowPointer(static_cast<std::int64_t>(GetTickCount64())); };
+}
+
+void LaserWindow::OnCreate() { hotKeyId_ = ui::RegisterAppHotKey(Handle(), hotkeys::Laser); }
+
+void LaserWindow::OnDestroy() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
+
+void LaserWindow::ApplySettings(const EffectValues& values) {
+    values_ = values;
+    SetColor(values.laserColor);
+    Size();
+}
+
+void LaserWindow::Size() {
+    diameter_ = ScaleForDpi(values_.laserSize, monitor_.Current().dpi);
+    SetSize(diameter_, diameter_);
+    // The system owns the region once it is set; a later call replaces it.
+    ui::UniqueRegion region(CreateEllipticRgn(0, 0, diameter_ + 1, diameter_ + 1));
+    if (SetWindowRgn(Handle(), region.get(), TRUE)) region.release();
+    trailWindow_.SetLook(static_cast<COLORREF>(values_.laserColor), diameter_);
+    placement_.MoveTo(Handle(), HaloOrigin(pointer_, diameter_));
+}
+
+// A new showing starts without a trail, on monitors listed afresh.
+void LaserWindow::OnShow() {
+    trail_ = LaserTrail{};
+    monitor_.SetMonitors(ui::Monitors());
+    FollowPointer(static_cast<std::int64_t>(GetTickCount64()));
+    followTimer.SetEnabled(true);
+}
+
+void LaserWindow::OnHide() {
+    followTimer.SetEnabled(false);
+    trailWindow_.Hide();
+}
+
+void LaserWindow::FollowPointer(std::int64_t nowMs) {
+    ScreenPoint pointer;
+    if (!ui::ReadPointer(pointer)) return;
+    KeepTopMost(Handle());
+    KeepClickThrough(Handle());
+    const bool moved = pointer != pointer_;
+    pointer_ = pointer;
+    if (monitor_.Follow(pointer)) Size();
+    if (!trail_.Update(pointer, nowMs)) return;
+    placement_.MoveTo(Handle(), HaloOrigin(pointer, diameter_));
+    const bool trailShown = trailWindow_.Visible();
+    trailWindow_.ShowTrail(trail_, trail_.Alpha(nowMs), moved);
+    // A trail that has just come up goes above the dot: the dot goes back on top.
+    if (!trailShown && trailWindow_.Visible()) Show();
+}
+
+LRESULT LaserWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_HOTKEY:
+            if (HotKeyVirtualKey(lParam) == hotkeys::Laser.virtualKey) presenter_.ToggleEffect(PointerEffect::Laser);
+            return 0;
+        case WM_WINDOWPOSCHANGED:
+            placement_.Note(*reinterpret_cast<const WINDOWPOS*>(lParam));
+            return Form::HandleMessage(msg, wParam, lParam);
+        case WM_DISPLAYCHANGE:
+            monitor_.SetMonitors(ui::Monitors());
+            return Form::HandleMessage(msg, wParam, lParam);
+        default:
+            return Form::HandleMessage(msg, wParam, lParam);
+    }
+}

@@ -1,0 +1,51 @@
+// The laser pointer: a bright dot at the pointer, in a round, click-through, top-most
+// window, and the glowing trail it leaves while it moves (its own window beneath the dot).
+#pragma once
+#include <cstdint>
+
+#include "app/Presenter.h"
+#include "effects/LaserTrail.h"
+#include "effects/LaserTrailWindow.h"
+#include "effects/PointerMonitor.h"
+#include "effects/PointerOverlay.h"
+#include "effects/StoredSettings.h"
+#include "ui/Form.h"
+#include "ui/Timer.h"
+
+class LaserWindow : public ui::Form {
+public:
+    explicit LaserWindow(Presenter& presenter);
+
+    void ApplySettings(const EffectValues& values);
+    // The dot's diameter on the monitor the pointer is on.
+    int DotDiameter() const { return diameter_; }
+    const LaserTrailWindow& TrailWindow() const { return trailWindow_; }
+    int HotKeyId() const { return hotKeyId_; }
+
+    ui::Timer followTimer;  // ticks only while shown
+
+    // One tick at `nowMs` on the clock of GetTickCount64 (the timing program runs ticks
+    // faster than the timer, on a clock of its own).
+    void FollowPointer(std::int64_t nowMs);
+
+protected:
+    void OnCreate() override;
+    void OnShow() override;
+    void OnHide() override;
+    void OnDestroy() override;
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // The dot and the trail's pens at the DPI of the pointer's monitor.
+    void Size();
+
+    Presenter& presenter_;
+    LaserTrailWindow trailWindow_;
+    LaserTrail trail_;
+    PointerMonitor monitor_;
+    OverlayPlacement placement_;
+    ScreenPoint pointer_;
+    EffectValues values_;
+    int diameter_ = 0;
+    int hotKeyId_ = 0;
+};

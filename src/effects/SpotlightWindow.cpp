@@ -1,0 +1,113 @@
+#include "effects/SpotlightWindow.h"
+
+#include "effects/EffectsTexts.h"
+#include "effects/PointerOverlay.h"
+#include "effects/Spotlight.h"
+#include "ui/Dpi.h"
+#include "ui/HotKeys.h"
+#include "ui/Screen.h"
+
+namespace {
+
+ui::FormParams SpotlightParams() {
+    ui::FormParams p;
+    p.className = effects::kSpotlightClass;
+    p.caption = effects::kSpotlightCaption;
+    p.border = ui::BorderStyle::None;
+    p.color = ui::Black;
+    p.topMost = true;
+    p.toolWindow = true;
+    p.activateOnShow = false;
+    return p;
+}
+
+}  // namespace
+
+SpotlightWindow::SpotlightWindow(Presenter& presenter)
+    : ui::Form(SpotlightParams()),
+      followTimer(*this, 10, false),
+      presenter_(presenter),
+      clearBrush_(CreateSolidBrush(ui::kSeeThroughKey)) {
+    KeepClickThrough(Handle());
+    ApplySettings(EffectValues{});
+    followTimer.OnTimer = [this] { FollowPointer(); };
+}
+
+void SpotlightWindow::OnCreate() { hotKeyId_ = ui::RegisterAppHotKey(Handle(), hotkeys::Spotlight); }
+
+void SpotlightWindow::OnDestroy() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
+
+void SpotlightWindow::ApplySettings(const EffectValues& values) {
+    alpha_ = static_cast<BYTE>(DimAlpha(values.spotlightDim));
+    SetLayeredWindowAttributes(Handle(), ui::kSeeThroughKey, alpha_, LWA_COLORKEY | LWA_ALPHA);
+    designRadius_ = values.spotlightRadius;
+    radius_ = ScaleForDpi(designRadius_, monitor_.Current().dpi);
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+// The monitors are listed afresh at each show: one may have come or gone while it was off.
+void SpotlightWindow::OnShow() {
+    monitor_.SetMonitors(ui::Monitors());
+    FollowPointer();
+    followTimer.SetEnabled(true);
+}
+
+void SpotlightWindow::OnHide() { followTimer.SetEnabled(false); }
+
+void SpotlightWindow::Cover(const MonitorInfo& monitor) {
+    radius_ = ScaleForDpi(designRadius_, monitor.dpi);
+    const ScreenRect& r = monitor.bounds;
+    SetBounds(r.left, r.top, r.Width(), r.Height());
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void SpotlightWindow::InvalidateScreenRect(const ScreenRect& area) {
+    const ScreenRect& origin = monitor_.Current().bounds;
+    const RECT client{area.left - origin.left, area.top - origin.top, area.right - origin.left,
+                      area.bottom - origin.top};
+    InvalidateRect(Handle(), &client, FALSE);
+}
+
+void SpotlightWindow::FollowPointer() {
+    ScreenPoint pointer;
+    if (!ui::ReadPointer(pointer)) return;
+    KeepTopMost(Handle());
+    KeepClickThrough(Handle());
+    if (monitor_.Follow(pointer)) {
+        center_ = pointer;
+        Cover(monitor_.Current());
+    } else if (pointer != center_) {
+        // Only where the circle was and where it is now: the rest of the monitor stays dim.
+        for (const ScreenRect& area : SpotlightRepaint(center_, pointer, radius_)) InvalidateScreenRect(area);
+        center_ = pointer;
+    } else {
+        return;
+    }
+    UpdateWindow(Handle());
+}
+
+void SpotlightWindow::PaintContent(HDC dc, const RECT& clip) {
+    Form::PaintContent(dc, clip);
+    const ScreenRect& origin = monitor_.Current().bounds;
+    const ScreenRect box = CircleBox({center_.x - origin.left, center_.y - origin.top}, radius_);
+    ui::SelectScope brush(dc, clearBrush_.get());
+    ui::SelectScope pen(dc, GetStockObject(NULL_PEN));
+    // A null pen leaves the ellipse one pixel short on the right and bottom.
+    Ellipse(dc, box.left, box.top, box.right + 1, box.bottom + 1);
+}
+
+LRESULT SpotlightWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_HOTKEY:
+            if (HotKeyVirtualKey(lParam) == hotkeys::Spotlight.virtualKey)
+                presenter_.ToggleEffect(PointerEffect::Spotlight);
+            return 0;
+        case WM_DISPLAYCHANGE:
+            // A projector came or went: the monitors are listed again and the window follows.
+            monitor_.SetMonitors(ui::Monitors());
+            if (Visible()) FollowPointer();
+            return Form::HandleMessage(msg, wParam, lParam);
+        default:
+            return Form::HandleMessage(msg, wParam, lParam);
+    }
+}

@@ -1,0 +1,219 @@
+// The spotlight, the laser pointer and the click rings: where they stand, what they paint,
+// how they fade, how they are switched, and the settings group that configures them.
+#include "AppTest.h"
+#include "SettingsTestSupport.h"
+
+#include "app/ControlBar.h"
+#include "effects/ClickRingsWindow.h"
+#include "effects/FollowerWindow.h"
+#include "effects/HaloWindow.h"
+#include "effects/LaserWindow.h"
+#include "effects/SettingsWindow.h"
+#include "effects/SpotlightWindow.h"
+#include "pen/PenWindow.h"
+#include "store/EffectSettings.h"
+#include "ui/Colors.h"
+#include "ui/Handles.h"
+
+namespace {
+
+// What a window paints, read back from a 32-bit DIB (0x00RRGGBB per pixel).
+class Painted {
+public:
+    explicit Painted(const ui::Form& form) : width_(form.Width()), height_(form.Height()) {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB};
+        void* bits = nullptr;
+        bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        pixels_ = static_cast<const std::uint32_t*>(bits);
+        const ui::MemoryDC dc(CreateCompatibleDC(nullptr));
+        const ui::SelectScope select(dc.get(), bitmap_.get());
+        SendMessageW(form.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
+    }
+    std::uint32_t At(int x, int y) const { return pixels_[y * width_ + x]; }
+
+private:
+    int width_, height_;
+    ui::UniqueBitmap bitmap_;
+    const std::uint32_t* pixels_ = nullptr;
+};
+
+constexpr std::uint32_t kClear = 0x808080;  // the see-through key as the DIB holds it
+
+BYTE LayeredAlpha(HWND window, DWORD* flags = nullptr) {
+    COLORREF key = 0;
+    BYTE alpha = 0;
+    DWORD got = 0;
+    GetLayeredWindowAttributes(window, &key, &alpha, &got);
+    if (flags) *flags = got;
+    return alpha;
+}
+
+}  // namespace
+
+using PointerEffectsTest = AppTest;
+
+TEST_F(PointerEffectsTest, SpotlightDimsThePointersMonitorButForAClearCircleThatFollows) {
+    Inventory& w = CreateWindows();
+    SpotlightWindow& s = w.spotlight();
+    SetCursorPos(400, 300);
+    SendHotKey(s.Handle(), '1');
+    ASSERT_TRUE(s.Visible());
+    EXPECT_FALSE(w.follower().Visible()) << "one effect at a time";
+    EXPECT_EQ(s.Width(), GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(s.Height(), GetSystemMetrics(SM_CYSCREEN));
+    DWORD flags = 0;
+    EXPECT_EQ(LayeredAlpha(s.Handle(), &flags), 153) << "60 % black";
+    EXPECT_EQ(flags, static_cast<DWORD>(LWA_COLORKEY | LWA_ALPHA));
+    EXPECT_EQ(s.Radius(), 120);
+    const Painted at(s);
+    EXPECT_EQ(at.At(400, 300), kClear);
+    EXPECT_EQ(at.At(400, 300 + 119), kClear) << "the whole radius is clear";
+    EXPECT_EQ(at.At(400, 300 + 122), 0u);
+    EXPECT_EQ(at.At(400 + 90, 300 + 90), 0u) << "a circle, not a square";
+
+    SetCursorPos(700, 500);
+    s.FollowPointer();
+    const Painted moved(s);
+    EXPECT_EQ(moved.At(700, 500), kClear);
+    EXPECT_EQ(moved.At(400, 300), 0u) << "where the circle was is dim again";
+    const LONG ex = GetWindowLongW(s.Handle(), GWL_EXSTYLE);
+    EXPECT_EQ(ex & (WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST), WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST);
+
+    SendHotKey(w.halo().Handle(), VK_F7);
+    EXPECT_TRUE(w.halo().Visible());
+    EXPECT_FALSE(s.Visible());
+}
+
+TEST_F(PointerEffectsTest, LaserTrailStaysWholeAfterAStopThenFadesOutAsOne) {
+    Inventory& w = CreateWindows();
+    LaserWindow& laser = w.laser();
+    SetCursorPos(400, 300);
+    w.rules().ToggleEffect(PointerEffect::Laser);
+    ASSERT_TRUE(laser.Visible());
+    EXPECT_FALSE(w.follower().Visible());
+    EXPECT_EQ(laser.DotDiameter(), 12);
+    EXPECT_EQ(laser.GetColor(), 255) << "red";
+    const ui::Form& trail = laser.TrailWindow();
+    EXPECT_FALSE(trail.Visible()) << "no trail before a movement";
+
+    // Driven on a clock of its own, later than the show's.
+    std::int64_t now = static_cast<std::int64_t>(GetTickCount64()) + 1000;
+    for (int x = 420; x <= 500; x += 20) {
+        SetCursorPos(x, 300);
+        laser.FollowPointer(now += 10);
+    }
+    EXPECT_EQ(laser.Left(), 494) << "the dot centred on the pointer";
+    ASSERT_TRUE(trail.Visible());
+    EXPECT_LE(trail.Left(), 400);
+    EXPECT_GE(trail.Left() + trail.Width(), 500);
+    const Painted line(trail);
+    EXPECT_EQ(line.At(450 - trail.Left(), 300 - trail.Top()), 0xFF0000u) << "the bright core along the way";
+
+    laser.FollowPointer(now + 1400);
+    EXPECT_TRUE(trail.Visible());
+    EXPECT_EQ(LayeredAlpha(trail.Handle()), 255) << "held whole";
+    laser.FollowPointer(now + 1650);
+    EXPECT_EQ(LayeredAlpha(trail.Handle()), 127) << "fading as a whole";
+    laser.FollowPointer(now + 1800);
+    EXPECT_FALSE(trail.Visible());
+    EXPECT_TRUE(laser.Visible()) << "the dot stays";
+}
+
+TEST_F(PointerEffectsTest, ClickRingsGrowAndGoInTheButtonsColoursButNotOverThePen) {
+    Inventory& w = CreateWindows();
+    ClickRingsWindow& rings = w.clickRings();
+    SendHotKey(rings.Handle(), '3');
+    ASSERT_TRUE(rings.On());
+    EXPECT_TRUE(w.follower().Visible()) << "the rings come along with the picture";
+
+    rings.Clicked({500, 400}, false);
+    rings.Clicked({600, 400}, true);
+    const RingWindow& left = *rings.Rings()[0];
+    const RingWindow& right = *rings.Rings()[1];
+    ASSERT_TRUE(left.Visible() && right.Visible());
+    EXPECT_EQ(left.GetColor(), 0x00FFFF) << "yellow";
+    EXPECT_EQ(right.GetColor(), 0xFF0000) << "blue";
+    EXPECT_EQ(left.Left(), 500 - 36);
+    const int startRadius = left.Radius();
+    PumpFor(150);
+    EXPECT_GT(left.Radius(), startRadius);
+    EXPECT_LT(LayeredAlpha(left.Handle()), 255);
+    EXPECT_TRUE(PumpUntil([&] { return !left.Visible() && !right.Visible(); }, 1000));
+    EXPECT_FALSE(rings.animationTimer.Enabled()) << "no tick without a ring";
+
+    // A real click goes through the mouse hook.
+    INPUT click[2]{};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SetCursorPos(300, 200);
+    SendInput(2, click, sizeof(INPUT));
+    EXPECT_TRUE(PumpUntil([&] {
+        return std::any_of(rings.Rings().begin(), rings.Rings().end(), [](const auto& r) { return r->Visible(); });
+    }));
+    ASSERT_TRUE(PumpUntil([&] { return !rings.animationTimer.Enabled(); }));
+
+    w.rules().TogglePen();
+    rings.Clicked({500, 400}, false);
+    EXPECT_FALSE(rings.animationTimer.Enabled()) << "the pen has the clicks";
+    w.rules().TogglePen();
+    w.rules().ToggleClickRings();
+    EXPECT_FALSE(rings.On());
+}
+
+TEST_F(PointerEffectsTest, MenuEntriesFollowTheSixCommandsAndSwitchTheirEffect) {
+    Inventory& w = CreateWindows();
+    ui::PopupMenu& menu = w.controlBar().commandMenu;
+    ASSERT_EQ(menu.Count(), 9u);
+    EXPECT_EQ(menu.Caption(6), L"聚光灯");
+    EXPECT_EQ(menu.Caption(7), L"激光笔");
+    EXPECT_EQ(menu.Caption(8), L"点击光圈");
+    menu.Click(6);
+    EXPECT_TRUE(w.spotlight().Visible());
+    menu.Click(7);
+    EXPECT_TRUE(w.laser().Visible());
+    EXPECT_FALSE(w.spotlight().Visible());
+    menu.Click(8);
+    EXPECT_TRUE(w.clickRings().On());
+    EXPECT_TRUE(w.laser().Visible());
+    menu.Click(7);
+    EXPECT_FALSE(w.laser().Visible());
+    SendHotKey(w.penWindow().Handle(), VK_ESCAPE);
+    menu.Click(6);
+    EXPECT_TRUE(w.spotlight().Visible());
+    SendHotKey(w.penWindow().Handle(), VK_ESCAPE);
+    EXPECT_FALSE(w.spotlight().Visible()) << "the pen hides the spotlight";
+}
+
+TEST_F(PointerEffectsTest, BadStoredValuesAreToldOfAndFallBackUntilASaveStoresGoodOnes) {
+    EffectSettings stored = DefaultEffectSettings();
+    stored.spotlightDimText = L"99";
+    stored.laserSizeText = L"big";
+    WriteEffectSettings(stored);
+    Inventory& w = CreateWindows();
+    ASSERT_EQ(recorder_.messages.size(), 1u);
+    EXPECT_NE(recorder_.messages[0].find(L"聚光灯暗度“99”不在10-95里"), std::wstring::npos) << recorder_.messages[0];
+    EXPECT_NE(recorder_.messages[0].find(L"激光笔大小“big”不在4-64里"), std::wstring::npos);
+    EffectSettingsGroup& group = w.settingsWindow().effectSettings;
+    EXPECT_EQ(group.dimBox.Text(), L"60");
+    EXPECT_EQ(LayeredAlpha(w.spotlight().Handle()), 153);
+    EXPECT_EQ(ReadEffectSettings().spotlightDimText, L"99") << "nothing stored changes before a save";
+
+    recorder_.messages.clear();
+    group.radiusBox.SetText(L"601");
+    LeftClick(group.saveButton);
+    ASSERT_EQ(recorder_.messages.size(), 1u);
+    EXPECT_EQ(recorder_.messages[0], L"聚光灯半径值不在20-600里，请重新输入。");
+    EXPECT_EQ(ReadEffectSettings().laserSizeText, L"big");
+
+    group.radiusBox.SetText(L"200");
+    group.dimBox.SetText(L"80");
+    LeftClick(group.saveButton);
+    const EffectSettings saved = ReadEffectSettings();
+    EXPECT_EQ(saved.spotlightDimText, L"80");
+    EXPECT_EQ(saved.spotlightRadiusText, L"200");
+    EXPECT_EQ(saved.laserSizeText, L"12");
+    EXPECT_EQ(LayeredAlpha(w.spotlight().Handle()), 204) << "the effects take the saved values";
+    EXPECT_EQ(w.spotlight().Radius(), 200);
+}
