@@ -1,12 +1,11 @@
 #include "effects/EffectSettingsGroup.h"
 
-#include "effects/SettingsFile.h"
-
 #include <string>
 
 #include "base/IntegerConversion.h"
 #include "effects/EffectInput.h"
 #include "effects/EffectsTexts.h"
+#include "effects/SettingsFile.h"
 #include "effects/SettingsValidation.h"
 #include "store/EffectSettings.h"
 #include "ui/Application.h"

@@ -16,11 +16,12 @@ TEST(TakenHotKeys, OneMessageNamesEachTakenKeyWithItsUseInTheOrderGiven) {
 }
 
 TEST(LastEffect, StoredNamesRoundTripAndAnythingElseGivesThePicture) {
-    for (PointerEffect effect : {PointerEffect::None, PointerEffect::Picture, PointerEffect::Halo})
+    for (PointerEffect effect : {PointerEffect::None, PointerEffect::Picture, PointerEffect::Halo,
+                                 PointerEffect::Spotlight, PointerEffect::Laser})
         EXPECT_EQ(EffectFromStoredName(StoredEffectName(effect)), effect);
     EXPECT_EQ(StoredEffectName(PointerEffect::Halo), L"halo");
     EXPECT_EQ(StoredEffectName(PointerEffect::None), L"none");
     EXPECT_EQ(EffectFromStoredName(L""), PointerEffect::Picture) << "no row yet: a first start";
-    EXPECT_EQ(EffectFromStoredName(L"spotlight"), PointerEffect::Picture) << "a newer copy's effect";
+    EXPECT_EQ(EffectFromStoredName(L"magnifier"), PointerEffect::Picture) << "a newer copy's effect";
     EXPECT_EQ(EffectFromStoredName(L"Halo"), PointerEffect::Picture);
 }
