@@ -61,6 +61,15 @@ prefix_processes() {
   return 0
 }
 prefix_quiet() { [ -z "$(prefix_processes)" ]; }
+# A persistent wineserver (as CTest keeps for the Windows tests) holds the services for good.
+persistent_server() {
+  local p
+  for p in $(pgrep -f 'wineserver.* -p' 2>/dev/null); do
+    tr '\0' '\n' < "/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$E2E_PREFIX" && return 0
+  done
+  return 1
+}
+prefix_settled() { prefix_quiet || persistent_server; }
 
 stop_program() {
   local pids
@@ -69,7 +78,7 @@ stop_program() {
     kill $pids 2>/dev/null || true
     wait_for 30 no_own_program || kill -9 $(own_program) 2>/dev/null || true
   fi
-  wait_for 60 prefix_quiet || log "Wine processes still running in $E2E_PREFIX: $(prefix_processes | tr '\n' ' ')"
+  wait_for 60 prefix_settled || log "Wine processes still running in $E2E_PREFIX: $(prefix_processes | tr '\n' ' ')"
 }
 
 # The X windows of the program that are mapped.
