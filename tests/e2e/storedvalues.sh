@@ -17,6 +17,11 @@ prepare() {
   cp -r "$E2E_BIN/Vellora.exe" "$E2E_BIN/GBTest.db" "$E2E_BIN/pic" "$E2E_RUN/"
   sqlite3 "$E2E_RUN/GBTest.db" "$1"
 }
+# Starts the program in the run folder without waiting for its windows: a box at start
+# holds back the windows that start_program waits for.
+launch() {
+  (cd "$E2E_RUN" && setsid "$E2E_ROOT/scripts/wine-run" ./Vellora.exe > "$E2E_RUN/wine.log" 2>&1 < /dev/null &)
+}
 stored() { sqlite3 -cmd ".timeout 10000" "$E2E_RUN/GBTest.db" "$1"; }
 
 # The program's message boxes: titled with the program's name, as the follower and the
@@ -56,9 +61,9 @@ hostile() {
   local what=$1 sql=$2 began
   prepare "$sql"
   began=$SECONDS
-  start_program "$E2E_RUN"
+  launch
   # The time includes Wine's own start, some seconds on a busy machine.
-  if wait_for 10 a_box && [ $((SECONDS - began)) -le 30 ]; then
+  if wait_for 30 a_box; then
     pass "$what: a message $((SECONDS - began)) s after the launch"
   else
     fail "$what: no message within 30 s"
@@ -91,8 +96,7 @@ fi
 # A picture path of 300 characters: each box that reports it fits the screen.
 long="pic\\$(printf 'd%.0s' $(seq 300)).png"
 prepare "update GBgs set FileN='$long'"
-# Not start_program: it waits for two shown windows, and the first error box holds back the rest.
-(cd "$E2E_RUN" && setsid "$E2E_ROOT/scripts/wine-run" ./Vellora.exe > "$E2E_RUN/wine.log" 2>&1 < /dev/null &)
+launch
 wait_for 60 a_box || fail "no box for the missing picture"
 count=$(count_boxes)
 if [ "$count" -ge 1 ]; then pass "a 300-character path: $count box(es), none wider than $NARROW"; else fail "no box for the missing picture"; fi
@@ -114,7 +118,8 @@ type_size_and_save() {
   click_at 506 368
 }
 prepare "select 1" > /dev/null
-start_program "$E2E_RUN"
+launch
+wait_for 60 started || fail "the program did not start"
 move_pointer 1919 640
 wait_for 5 pixel_is sv-bar-out 1859 720 808080 || fail "the control bar did not come out"
 click_at 1885 592
