@@ -79,7 +79,7 @@ TEST_F(SettingsWindowTest, AMissingPictureLeavesOnlyThePictureBoxesAtTheirDesign
     WriteSettings({L"pic\\nothere.png", L"40"}, {L"255", L"150", L"300"});
     SettingsWindow& s = CreateWindows().settingsWindow();
     ASSERT_EQ(recorder_.errors.size(), 2u) << "the follower and the settings window each report it";
-    EXPECT_NE(recorder_.errors[1].find(L"pic\\nothere.png"), std::wstring::npos);
+    EXPECT_NE(recorder_.errors[1].find(L"\\nothere.png"), std::wstring::npos);
     EXPECT_EQ(s.haloColorBox.GetColor(), 255);
     EXPECT_EQ(s.haloDiameterBox.Text(), L"300");
     EXPECT_EQ(s.haloAlphaBox.Text(), L"150");
@@ -188,7 +188,8 @@ TEST_F(SettingsWindowTest, KeyboardMovesThroughBoxesAndButtonsAndPressesThem) {
     // Top to bottom and left to right through both groups, and round again.
     const std::vector<HWND> order = {s.haloColorBox.Handle(), s.haloDiameterBox.Handle(),  s.haloAlphaBox.Handle(),
                                      s.haloSaveButton.Handle(),  s.haloStartButton.Handle(),   s.browseButton.Handle(),
-                                     s.pictureOffsetBox.Handle(), s.pictureSaveButton.Handle(), s.pictureStartButton.Handle()};
+                                     s.pictureOffsetBox.Handle(), s.pictureSaveButton.Handle(), s.pictureStartButton.Handle(),
+                                     s.startWithWindowsBox.Handle()};
     SetFocus(order[0]);
     for (std::size_t i = 1; i <= order.size(); ++i) {
         Press(VK_TAB);
