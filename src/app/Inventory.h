@@ -1,5 +1,6 @@
-// The seven windows of the program, one instance each, created at start-up in a fixed
-// order and kept until exit, and the rules between them, which reach them here by role.
+// The windows of the program (the seven of its first version, then the spotlight, the
+// laser and the click rings), one instance each, created at start-up in a fixed order and
+// kept until exit, and the rules between them, which reach them here by role.
 #pragma once
 #include <memory>
 

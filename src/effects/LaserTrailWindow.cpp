@@ -19,6 +19,21 @@ ui::FormParams TrailParams() {
     return p;
 }
 
+// The trail window's edges lie on multiples of this many pixels.
+constexpr int kTile = 128;
+
+int TileBelow(int v) { return (v >= 0 ? v : v - kTile + 1) / kTile * kTile; }
+int TileAbove(int v) { return TileBelow(v + kTile - 1); }
+
+bool Inside(const ScreenRect& inner, const ScreenRect& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+ScreenRect Union(const ScreenRect& a, const ScreenRect& b) {
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
+}
+
 // The glow: the laser's colour at half strength, dark red for a red laser.
 COLORREF Glow(COLORREF color) { return (color >> 1) & 0x7F7F7F; }
 
@@ -46,18 +61,25 @@ void LaserTrailWindow::SetOpacity(int alpha) {
 void LaserTrailWindow::ShowTrail(const LaserTrail& trail, int alpha, bool redraw) {
     if (trail.Points().size() < 2 || alpha == 0) {
         Hide();
+        drawn_ = {};
         return;
     }
     SetOpacity(alpha);
     if (redraw) {
         const ScreenRect box = trail.Bounds(pad_);
-        if (box != placed_) {
-            SetBounds(box.left, box.top, box.Width(), box.Height());
-            placed_ = box;
+        ScreenRect changed = drawn_.Width() > 0 ? Union(drawn_, box) : box;
+        if (!Inside(box, placed_)) {
+            placed_ = {TileBelow(box.left), TileBelow(box.top), TileAbove(box.right), TileAbove(box.bottom)};
+            SetBounds(placed_.left, placed_.top, placed_.Width(), placed_.Height());
+            changed = placed_;
         }
+        drawn_ = box;
         line_.clear();
-        for (const TrailPoint& point : trail.Points()) line_.push_back({point.at.x - box.left, point.at.y - box.top});
-        InvalidateRect(Handle(), nullptr, FALSE);
+        for (const TrailPoint& point : trail.Points())
+            line_.push_back({point.at.x - placed_.left, point.at.y - placed_.top});
+        const RECT area{changed.left - placed_.left, changed.top - placed_.top, changed.right - placed_.left,
+                        changed.bottom - placed_.top};
+        InvalidateRect(Handle(), &area, FALSE);
     }
     if (!Visible()) Show();
     if (redraw) UpdateWindow(Handle());

@@ -1,5 +1,7 @@
 // The laser pointer's trail: a glowing line along where the pointer has just been, in a
-// click-through, colour-keyed window sized to the trail, fading out as a whole.
+// click-through, colour-keyed window round the trail, fading out as a whole. The window
+// stands on a grid of whole tiles so that most ticks neither move nor resize it, and a
+// tick repaints only the box of the trail before and after it.
 #pragma once
 #include <vector>
 
@@ -26,7 +28,8 @@ private:
     void SetOpacity(int alpha);
 
     std::vector<POINT> line_;  // the trail in client coordinates, kept for painting
-    ScreenRect placed_;
+    ScreenRect placed_;        // the window, on screen
+    ScreenRect drawn_;         // the box of the trail last drawn, on screen
     COLORREF key_ = 0;
     int alpha_ = -1;
     int pad_ = 0;

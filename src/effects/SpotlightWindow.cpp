@@ -4,6 +4,7 @@
 #include "effects/PointerOverlay.h"
 #include "effects/Spotlight.h"
 #include "ui/Dpi.h"
+#include "ui/Handles.h"
 #include "ui/HotKeys.h"
 #include "ui/Screen.h"
 
@@ -26,8 +27,7 @@ ui::FormParams SpotlightParams() {
 SpotlightWindow::SpotlightWindow(Presenter& presenter)
     : ui::Form(SpotlightParams()),
       followTimer(*this, 10, false),
-      presenter_(presenter),
-      clearBrush_(CreateSolidBrush(ui::kSeeThroughKey)) {
+      presenter_(presenter) {
     KeepClickThrough(Handle());
     ApplySettings(EffectValues{});
     followTimer.OnTimer = [this] { FollowPointer(); };
@@ -39,9 +39,10 @@ void SpotlightWindow::OnDestroy() { ui::UnregisterAppHotKey(Handle(), hotKeyId_)
 
 void SpotlightWindow::ApplySettings(const EffectValues& values) {
     alpha_ = static_cast<BYTE>(DimAlpha(values.spotlightDim));
-    SetLayeredWindowAttributes(Handle(), ui::kSeeThroughKey, alpha_, LWA_COLORKEY | LWA_ALPHA);
+    SetLayeredWindowAttributes(Handle(), 0, alpha_, LWA_ALPHA);
     designRadius_ = values.spotlightRadius;
     radius_ = ScaleForDpi(designRadius_, monitor_.Current().dpi);
+    CutCircle();
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -58,7 +59,19 @@ void SpotlightWindow::Cover(const MonitorInfo& monitor) {
     radius_ = ScaleForDpi(designRadius_, monitor.dpi);
     const ScreenRect& r = monitor.bounds;
     SetBounds(r.left, r.top, r.Width(), r.Height());
+    CutCircle();
     InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void SpotlightWindow::CutCircle() {
+    const ScreenRect& origin = monitor_.Current().bounds;
+    const ScreenRect box = CircleBox({center_.x - origin.left, center_.y - origin.top}, radius_);
+    ui::UniqueRegion dimmed(CreateRectRgn(0, 0, origin.Width(), origin.Height()));
+    const ui::UniqueRegion circle(CreateEllipticRgn(box.left, box.top, box.right, box.bottom));
+    CombineRgn(dimmed.get(), dimmed.get(), circle.get(), RGN_DIFF);
+    // The system owns the region once it is set; the next move replaces it. No redraw:
+    // only where the circle was needs painting, and the tick asks for just that.
+    if (SetWindowRgn(Handle(), dimmed.get(), FALSE)) dimmed.release();
 }
 
 void SpotlightWindow::InvalidateScreenRect(const ScreenRect& area) {
@@ -77,23 +90,15 @@ void SpotlightWindow::FollowPointer() {
         center_ = pointer;
         Cover(monitor_.Current());
     } else if (pointer != center_) {
-        // Only where the circle was and where it is now: the rest of the monitor stays dim.
-        for (const ScreenRect& area : SpotlightRepaint(center_, pointer, radius_)) InvalidateScreenRect(area);
+        // Only where the circle was is painted dim again: where it is now the region cuts
+        // away, and the rest of the monitor stays as it is.
+        InvalidateScreenRect(SpotlightRepaint(center_, pointer, radius_)[0]);
         center_ = pointer;
+        CutCircle();
     } else {
         return;
     }
     UpdateWindow(Handle());
-}
-
-void SpotlightWindow::PaintContent(HDC dc, const RECT& clip) {
-    Form::PaintContent(dc, clip);
-    const ScreenRect& origin = monitor_.Current().bounds;
-    const ScreenRect box = CircleBox({center_.x - origin.left, center_.y - origin.top}, radius_);
-    ui::SelectScope brush(dc, clearBrush_.get());
-    ui::SelectScope pen(dc, GetStockObject(NULL_PEN));
-    // A null pen leaves the ellipse one pixel short on the right and bottom.
-    Ellipse(dc, box.left, box.top, box.right + 1, box.bottom + 1);
 }
 
 LRESULT SpotlightWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

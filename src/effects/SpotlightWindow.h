@@ -1,13 +1,14 @@
 // The spotlight: the pointer's monitor dimmed, but for a clear circle round the pointer.
 // One black, click-through, top-most window covers the monitor at the dimming's opacity;
-// the circle is painted in the window's colour key, so it is truly clear, not tinted.
+// the circle is cut out of its window region, so it is truly clear, not tinted. A region
+// rather than a colour key: Wine works a colour key out anew from every pixel of the
+// window at each repaint, which for a whole monitor costs more than a tick may.
 #pragma once
 #include "app/Presenter.h"
 #include "base/Monitors.h"
 #include "effects/PointerMonitor.h"
 #include "effects/StoredSettings.h"
 #include "ui/Form.h"
-#include "ui/Handles.h"
 #include "ui/Timer.h"
 
 class SpotlightWindow : public ui::Form {
@@ -30,11 +31,12 @@ protected:
     void OnHide() override;
     void OnDestroy() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
-    void PaintContent(HDC dc, const RECT& clip) override;
 
 private:
     // Covers the monitor that now holds the pointer, at its DPI.
     void Cover(const MonitorInfo& monitor);
+    // The window's region: the monitor without the circle round the pointer.
+    void CutCircle();
     void InvalidateScreenRect(const ScreenRect& area);
 
     Presenter& presenter_;
@@ -44,5 +46,4 @@ private:
     int radius_ = 0;
     BYTE alpha_ = 0;
     int hotKeyId_ = 0;
-    ui::UniqueBrush clearBrush_;
 };

@@ -53,6 +53,22 @@ else
   fail "picture on the projector: expected 1735,335, saw $(window_at_size 128x128)"
 fi
 
+# The spotlight covers the monitor that holds the pointer, the projector, and no other.
+press ctrl+alt+shift+1
+if wait_for 10 window_is 1024x768 "1280 0"; then
+  pass "the spotlight covers exactly the projector"
+else
+  fail "spotlight: expected 1024x768 at 1280,0"
+fi
+move_pointer 640 400
+if wait_for 10 window_is 1280x800 "0 0"; then
+  pass "and moves to the laptop with the pointer"
+else
+  fail "spotlight: expected 1280x800 at 0,0"
+fi
+press ctrl+alt+shift+1
+move_pointer 1800 400
+
 press Escape
 if wait_for 10 window_is 1024x768 "1280 0"; then
   pass "Esc on the projector opens the pen over exactly the projector"
