@@ -54,8 +54,8 @@ void Report(benchmark::State& state, const char* name, const std::vector<Spent>&
     state.counters[std::string(name) + "_cpu_ms_median"] = cpu[cpu.size() / 2] * 1e3;
 }
 
-Picture Content(int kind, unsigned seed) {
-    return kind == 0 ? testpictures::Desktop(kWidth, kHeight, seed) : testpictures::Noise(kWidth, kHeight, seed);
+Picture Content(int kind, unsigned variant) {
+    return kind == 0 ? testpictures::Desktop(kWidth, kHeight, variant) : testpictures::Noise(kWidth, kHeight, variant);
 }
 
 struct Pen {
@@ -103,7 +103,7 @@ BENCHMARK(FinishFullScreenStep)->ArgName("noise")->Arg(0)->Arg(1)->UseManualTime
 void UndoAndRedoFullScreenStep(benchmark::State& state) {
     const int kind = static_cast<int>(state.range(0));
     Pen pen{Content(kind, 0)};
-    for (unsigned seed = 1; seed <= 10; ++seed) pen.CopyStep(Content(kind, seed));
+    for (unsigned variant = 1; variant <= 10; ++variant) pen.CopyStep(Content(kind, variant));
     pen.history.WaitForPacking();
     std::vector<Spent> undos, redos;
     for (auto _ : state) {

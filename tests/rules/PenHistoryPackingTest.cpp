@@ -34,7 +34,7 @@ TEST(PenHistoryPacking, TwentyFullScreenDesktopsFitTwoScreenBitmapsAndUndoPixelF
     constexpr int kWidth = 1280, kHeight = 720;
     constexpr std::size_t kScreen = std::size_t{4} * kWidth * kHeight;
     std::vector<Picture> desktops;
-    for (unsigned seed = 0; seed <= 20; ++seed) desktops.push_back(testpictures::Desktop(kWidth, kHeight, seed));
+    for (unsigned variant = 0; variant <= 20; ++variant) desktops.push_back(testpictures::Desktop(kWidth, kHeight, variant));
     Picture surface = desktops[0];
     PixelTiles background(kWidth, kHeight);
     UndoHistory history(kWidth, kHeight, 2 * kScreen);

@@ -60,14 +60,14 @@ void Stroke(Canvas& canvas, std::mt19937& random) {
 
 }  // namespace
 
-std::vector<std::uint32_t> Desktop(int width, int height, unsigned seed) {
+std::vector<std::uint32_t> Desktop(int width, int height, unsigned variant) {
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
     Canvas canvas{pixels, width, height};
-    // The wallpaper's shade differs from one seed to the next, so no two desktops share a tile.
+    // The wallpaper's shade differs from one variant to the next, so no two desktops share a tile.
     for (int y = 0; y < height; ++y)
-        canvas.Fill(0, y, width, y + 1, 0x104070 + (seed % 8 + y * 0x30 / height) * 0x010101);
+        canvas.Fill(0, y, width, y + 1, 0x104070 + (variant % 8 + y * 0x30 / height) * 0x010101);
     canvas.Fill(0, height - 40, width, height, 0x202428);
-    std::mt19937 random(seed);
+    std::mt19937 random(variant);
     for (int icon = 0; icon < 8; ++icon)
         canvas.Fill(60 + icon * 48, height - 32, 84 + icon * 48, height - 8, random() & 0xFFFFFF);
     const std::vector<Glyph> font = MakeFont();
@@ -76,8 +76,8 @@ std::vector<std::uint32_t> Desktop(int width, int height, unsigned seed) {
     return pixels;
 }
 
-std::vector<std::uint32_t> Noise(int width, int height, unsigned seed) {
-    std::mt19937 random(seed);
+std::vector<std::uint32_t> Noise(int width, int height, unsigned variant) {
+    std::mt19937 random(variant);
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
     for (std::uint32_t& pixel : pixels) pixel = random();
     return pixels;

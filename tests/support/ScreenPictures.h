@@ -7,10 +7,10 @@
 namespace testpictures {
 
 // A desktop: a shaded wallpaper, a taskbar, and windows of black text on white with
-// blue title bars, placed after `seed`, with a few thick red pen strokes over them.
-std::vector<std::uint32_t> Desktop(int width, int height, unsigned seed);
+// blue title bars, placed after `variant`, with a few thick red pen strokes over them.
+std::vector<std::uint32_t> Desktop(int width, int height, unsigned variant);
 
-// Pixels with no pattern at all, after `seed`: what deflate cannot shrink.
-std::vector<std::uint32_t> Noise(int width, int height, unsigned seed);
+// Pixels with no pattern at all, after `variant`: what deflate cannot shrink.
+std::vector<std::uint32_t> Noise(int width, int height, unsigned variant);
 
 }  // namespace testpictures
