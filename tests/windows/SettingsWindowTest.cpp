@@ -19,7 +19,7 @@ TEST_F(SettingsWindowTest, LayoutOfTheWindowAndItsControls) {
     EXPECT_EQ(s.Left(), 325);
     EXPECT_EQ(s.Top(), 197);
     EXPECT_EQ(s.Width(), 383);
-    EXPECT_EQ(s.Height(), 413);
+    EXPECT_EQ(s.Height(), 571);
     EXPECT_TRUE(GetWindowLongW(s.Handle(), GWL_STYLE) & WS_CAPTION);
 
     EXPECT_EQ(Placement(s.haloGroup), "8,16 361x153");
@@ -185,11 +185,15 @@ TEST_F(SettingsWindowTest, KeyboardMovesThroughBoxesAndButtonsAndPressesThem) {
     LeftClick(w.controlBar().settingsButton);
     ASSERT_TRUE(PumpUntil([&] { return GetActiveWindow() == s.Handle(); }));
 
-    // Top to bottom and left to right through both groups, and round again.
+    // Top to bottom and left to right through the groups, and round again.
+    const EffectSettingsGroup& e = s.effectSettings;
     const std::vector<HWND> order = {s.haloColorBox.Handle(), s.haloDiameterBox.Handle(),  s.haloAlphaBox.Handle(),
                                      s.haloSaveButton.Handle(),  s.haloStartButton.Handle(),   s.browseButton.Handle(),
                                      s.pictureOffsetBox.Handle(), s.pictureSaveButton.Handle(), s.pictureStartButton.Handle(),
-                                     s.startWithWindowsBox.Handle()};
+                                     s.startWithWindowsBox.Handle(),
+                                     e.dimBox.Handle(),          e.radiusBox.Handle(),          e.laserSizeBox.Handle(),
+                                     e.laserColorBox.Handle(),   e.leftRingBox.Handle(),        e.rightRingBox.Handle(),
+                                     e.saveButton.Handle()};
     SetFocus(order[0]);
     for (std::size_t i = 1; i <= order.size(); ++i) {
         Press(VK_TAB);
