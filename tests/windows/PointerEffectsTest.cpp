@@ -183,11 +183,12 @@ TEST_F(PointerEffectsTest, MenuEntriesFollowTheSixCommandsAndSwitchTheirEffect) 
     EXPECT_TRUE(w.laser().Visible());
     menu.Click(7);
     EXPECT_FALSE(w.laser().Visible());
-    SendHotKey(w.penWindow().Handle(), VK_ESCAPE);
     menu.Click(6);
     EXPECT_TRUE(w.spotlight().Visible());
     SendHotKey(w.penWindow().Handle(), VK_ESCAPE);
     EXPECT_FALSE(w.spotlight().Visible()) << "the pen hides the spotlight";
+    SendHotKey(w.penWindow().Handle(), VK_ESCAPE);
+    EXPECT_TRUE(w.spotlight().Visible()) << "and it comes back when the pen closes";
 }
 
 TEST_F(PointerEffectsTest, BadStoredValuesAreToldOfAndFallBackUntilASaveStoresGoodOnes) {
