@@ -113,10 +113,12 @@ wait_for() {
   done
 }
 
-# shot_pixel NAME X Y: takes the screenshot NAME and tells the colour there as RRGGBB, in
-# one ImageMagick process: the checks poll with it, and each start of one costs.
+# shot_pixel NAME X Y: takes the screenshot NAME and tells the colour there as RRGGBB. The
+# shot is import's copy of the screen as shown: ImageMagick's x:root reads every window's
+# own pixels instead and stacks them without their shapes, so a window region's hole (the
+# spotlight's circle) comes out filled.
 shot_pixel() {
-  convert x:root -write "$E2E_OUT/$1.png" -crop "1x1+$2+$3" -depth 8 txt:- |
+  import -window root png:- | convert png:- -write "$E2E_OUT/$1.png" -crop "1x1+$2+$3" -depth 8 txt:- |
     sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | head -n1 | tr a-f A-F
 }
 
