@@ -42,3 +42,22 @@ ScreenRect LaserTrail::Bounds(int pad) const {
     }
     return {box.left - pad, box.top - pad, box.right + pad + 1, box.bottom + pad + 1};
 }
+
+ScreenRect SegmentBox(ScreenPoint a, ScreenPoint b, int pad) {
+    return {std::min(a.x, b.x) - pad, std::min(a.y, b.y) - pad, std::max(a.x, b.x) + pad + 1,
+            std::max(a.y, b.y) + pad + 1};
+}
+
+std::vector<ScreenRect> TrailRepaint(const std::deque<TrailPoint>& before, const std::deque<TrailPoint>& after, int pad) {
+    // A trail loses points at its start and gains them at its end: what the two share
+    // begins where `before` holds the first point of `after`.
+    const auto kept = after.empty() ? before.end() : std::find(before.begin(), before.end(), after.front());
+    const std::size_t gone = static_cast<std::size_t>(kept - before.begin());
+    const std::size_t shared = before.size() - gone;
+    std::vector<ScreenRect> boxes;
+    for (std::size_t i = 0; i < gone && i + 1 < before.size(); ++i)
+        boxes.push_back(SegmentBox(before[i].at, before[i + 1].at, pad));
+    for (std::size_t i = std::max<std::size_t>(shared, 1); i < after.size(); ++i)
+        boxes.push_back(SegmentBox(after[i - 1].at, after[i].at, pad));
+    return boxes;
+}

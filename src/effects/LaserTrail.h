@@ -4,13 +4,18 @@
 #pragma once
 #include <cstdint>
 #include <deque>
+#include <vector>
 
 #include "base/Monitors.h"
 
 struct TrailPoint {
     ScreenPoint at;
     std::int64_t ms = 0;
+    bool operator==(const TrailPoint&) const = default;
 };
+
+// The box of the line from `a` to `b`, widened by `pad` on each side.
+ScreenRect SegmentBox(ScreenPoint a, ScreenPoint b, int pad);
 
 class LaserTrail {
 public:
@@ -33,3 +38,8 @@ private:
     std::int64_t lastMoveMs_ = 0;
     bool faded_ = true;
 };
+
+// What a tick's change of the trail repaints, from its points before and after: the box of
+// every segment that left its start and of every segment that came at its end, each
+// widened by `pad`. Points the two do not share are all repainted.
+std::vector<ScreenRect> TrailRepaint(const std::deque<TrailPoint>& before, const std::deque<TrailPoint>& after, int pad);

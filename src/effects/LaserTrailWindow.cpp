@@ -30,10 +30,6 @@ bool Inside(const ScreenRect& inner, const ScreenRect& outer) {
            inner.bottom <= outer.bottom;
 }
 
-ScreenRect Union(const ScreenRect& a, const ScreenRect& b) {
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
-}
-
 // The glow: the laser's colour at half strength, dark red for a red laser.
 COLORREF Glow(COLORREF color) { return (color >> 1) & 0x7F7F7F; }
 
@@ -50,6 +46,9 @@ void LaserTrailWindow::SetLook(COLORREF color, int dotDiameter) {
     pad_ = dotDiameter / 2 + 1;
     alpha_ = -1;
     SetOpacity(255);
+    // The next trail is drawn whole, in the new look.
+    shown_.clear();
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void LaserTrailWindow::SetOpacity(int alpha) {
@@ -61,35 +60,57 @@ void LaserTrailWindow::SetOpacity(int alpha) {
 void LaserTrailWindow::ShowTrail(const LaserTrail& trail, int alpha, bool redraw) {
     if (trail.Points().size() < 2 || alpha == 0) {
         Hide();
-        drawn_ = {};
+        shown_.clear();
         return;
     }
     SetOpacity(alpha);
-    if (redraw) {
-        const ScreenRect box = trail.Bounds(pad_);
-        ScreenRect changed = drawn_.Width() > 0 ? Union(drawn_, box) : box;
-        if (!Inside(box, placed_)) {
-            placed_ = {TileBelow(box.left), TileBelow(box.top), TileAbove(box.right), TileAbove(box.bottom)};
-            SetBounds(placed_.left, placed_.top, placed_.Width(), placed_.Height());
-            changed = placed_;
-        }
-        drawn_ = box;
-        line_.clear();
-        for (const TrailPoint& point : trail.Points())
-            line_.push_back({point.at.x - placed_.left, point.at.y - placed_.top});
-        const RECT area{changed.left - placed_.left, changed.top - placed_.top, changed.right - placed_.left,
-                        changed.bottom - placed_.top};
-        InvalidateRect(Handle(), &area, FALSE);
-    }
+    if (redraw) Redraw(trail);
     if (!Visible()) Show();
     if (redraw) UpdateWindow(Handle());
 }
 
+void LaserTrailWindow::Redraw(const LaserTrail& trail) {
+    const ScreenRect box = trail.Bounds(pad_);
+    bool whole = shown_.empty();
+    if (!Inside(box, placed_)) {
+        placed_ = {TileBelow(box.left), TileBelow(box.top), TileAbove(box.right), TileAbove(box.bottom)};
+        SetBounds(placed_.left, placed_.top, placed_.Width(), placed_.Height());
+        whole = true;
+    }
+    line_.clear();
+    for (const TrailPoint& point : trail.Points())
+        line_.push_back({point.at.x - placed_.left, point.at.y - placed_.top});
+    if (whole) {
+        InvalidateRect(Handle(), nullptr, FALSE);
+    } else {
+        for (const ScreenRect& area : TrailRepaint(shown_, trail.Points(), pad_)) {
+            const RECT client{area.left - placed_.left, area.top - placed_.top, area.right - placed_.left,
+                              area.bottom - placed_.top};
+            InvalidateRect(Handle(), &client, FALSE);
+        }
+    }
+    shown_ = trail.Points();
+}
+
 void LaserTrailWindow::PaintContent(HDC dc, const RECT& clip) {
     Form::PaintContent(dc, clip);
-    if (line_.size() < 2) return;
-    ui::SelectScope glow(dc, glow_.get());
-    Polyline(dc, line_.data(), static_cast<int>(line_.size()));
-    ui::SelectScope core(dc, core_.get());
-    Polyline(dc, line_.data(), static_cast<int>(line_.size()));
+    // Only the runs of segments that reach the area being painted are drawn: a tick
+    // repaints the trail's two ends, and a wide line costs by its whole length.
+    struct Run {
+        std::size_t first, count;
+    };
+    std::vector<Run> runs;
+    for (std::size_t i = 1; i < line_.size(); ++i) {
+        const ScreenRect box = SegmentBox({line_[i - 1].x, line_[i - 1].y}, {line_[i].x, line_[i].y}, pad_);
+        const RECT area{box.left, box.top, box.right, box.bottom};
+        if (!RectVisible(dc, &area)) continue;
+        if (!runs.empty() && runs.back().first + runs.back().count == i)
+            ++runs.back().count;
+        else
+            runs.push_back({i - 1, 2});
+    }
+    for (HPEN pen : {glow_.get(), core_.get()}) {
+        ui::SelectScope select(dc, pen);
+        for (const Run& run : runs) Polyline(dc, &line_[run.first], static_cast<int>(run.count));
+    }
 }

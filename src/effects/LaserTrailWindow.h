@@ -1,8 +1,10 @@
 // The laser pointer's trail: a glowing line along where the pointer has just been, in a
 // click-through, colour-keyed window round the trail, fading out as a whole. The window
 // stands on a grid of whole tiles so that most ticks neither move nor resize it, and a
-// tick repaints only the box of the trail before and after it.
+// tick repaints only the segments that came and went, drawing only the segments that
+// reach them.
 #pragma once
+#include <deque>
 #include <vector>
 
 #include "effects/LaserTrail.h"
@@ -26,10 +28,13 @@ protected:
 
 private:
     void SetOpacity(int alpha);
+    // Takes the trail's new points: moves the window when they leave it, and asks for
+    // what changed to be painted.
+    void Redraw(const LaserTrail& trail);
 
-    std::vector<POINT> line_;  // the trail in client coordinates, kept for painting
-    ScreenRect placed_;        // the window, on screen
-    ScreenRect drawn_;         // the box of the trail last drawn, on screen
+    std::deque<TrailPoint> shown_;  // the trail as last drawn, on screen; empty while hidden
+    std::vector<POINT> line_;       // the same in client coordinates, kept for painting
+    ScreenRect placed_;             // the window, on screen
     COLORREF key_ = 0;
     int alpha_ = -1;
     int pad_ = 0;

@@ -1,7 +1,5 @@
 // The spotlight: the pointer's monitor dimmed, but for a clear circle round the pointer.
 #pragma once
-#include <array>
-
 #include "base/Monitors.h"
 
 // The dimming's window opacity for a percentage (0 none, 100 black).
@@ -12,7 +10,3 @@ constexpr ScreenRect CircleBox(ScreenPoint center, int radius) {
     return {center.x - radius, center.y - radius, center.x + radius + 1, center.y + radius + 1};
 }
 
-// What a move of the circle repaints: where it was (dimmed again) and where it is now.
-constexpr std::array<ScreenRect, 2> SpotlightRepaint(ScreenPoint from, ScreenPoint to, int radius) {
-    return {CircleBox(from, radius), CircleBox(to, radius)};
-}

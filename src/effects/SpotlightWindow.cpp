@@ -63,22 +63,19 @@ void SpotlightWindow::Cover(const MonitorInfo& monitor) {
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+ui::UniqueRegion SpotlightWindow::Circle(ScreenPoint center) const {
+    const ScreenRect& origin = monitor_.Current().bounds;
+    const ScreenRect box = CircleBox({center.x - origin.left, center.y - origin.top}, radius_);
+    return ui::UniqueRegion(CreateEllipticRgn(box.left, box.top, box.right, box.bottom));
+}
+
 void SpotlightWindow::CutCircle() {
     const ScreenRect& origin = monitor_.Current().bounds;
-    const ScreenRect box = CircleBox({center_.x - origin.left, center_.y - origin.top}, radius_);
     ui::UniqueRegion dimmed(CreateRectRgn(0, 0, origin.Width(), origin.Height()));
-    const ui::UniqueRegion circle(CreateEllipticRgn(box.left, box.top, box.right, box.bottom));
-    CombineRgn(dimmed.get(), dimmed.get(), circle.get(), RGN_DIFF);
+    CombineRgn(dimmed.get(), dimmed.get(), Circle(center_).get(), RGN_DIFF);
     // The system owns the region once it is set; the next move replaces it. No redraw:
     // only where the circle was needs painting, and the tick asks for just that.
     if (SetWindowRgn(Handle(), dimmed.get(), FALSE)) dimmed.release();
-}
-
-void SpotlightWindow::InvalidateScreenRect(const ScreenRect& area) {
-    const ScreenRect& origin = monitor_.Current().bounds;
-    const RECT client{area.left - origin.left, area.top - origin.top, area.right - origin.left,
-                      area.bottom - origin.top};
-    InvalidateRect(Handle(), &client, FALSE);
 }
 
 void SpotlightWindow::FollowPointer() {
@@ -90,11 +87,13 @@ void SpotlightWindow::FollowPointer() {
         center_ = pointer;
         Cover(monitor_.Current());
     } else if (pointer != center_) {
-        // Only where the circle was is painted dim again: where it is now the region cuts
-        // away, and the rest of the monitor stays as it is.
-        InvalidateScreenRect(SpotlightRepaint(center_, pointer, radius_)[0]);
+        // Only the part of the old circle the new one leaves is painted dim again: the
+        // rest of the monitor stays as it is, and a tick costs as little as its move.
+        ui::UniqueRegion uncovered = Circle(center_);
         center_ = pointer;
         CutCircle();
+        CombineRgn(uncovered.get(), uncovered.get(), Circle(center_).get(), RGN_DIFF);
+        InvalidateRgn(Handle(), uncovered.get(), FALSE);
     } else {
         return;
     }

@@ -9,6 +9,7 @@
 #include "effects/PointerMonitor.h"
 #include "effects/StoredSettings.h"
 #include "ui/Form.h"
+#include "ui/Handles.h"
 #include "ui/Timer.h"
 
 class SpotlightWindow : public ui::Form {
@@ -35,9 +36,10 @@ protected:
 private:
     // Covers the monitor that now holds the pointer, at its DPI.
     void Cover(const MonitorInfo& monitor);
+    // The clear circle round a screen point, in the window's coordinates.
+    ui::UniqueRegion Circle(ScreenPoint center) const;
     // The window's region: the monitor without the circle round the pointer.
     void CutCircle();
-    void InvalidateScreenRect(const ScreenRect& area);
 
     Presenter& presenter_;
     PointerMonitor monitor_;

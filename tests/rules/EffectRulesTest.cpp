@@ -6,13 +6,11 @@
 #include "effects/PointerMonitor.h"
 #include "effects/Spotlight.h"
 
-TEST(Spotlight, DimmingAndTheSquaresAMoveRepaints) {
+TEST(Spotlight, DimmingAndTheCirclesBox) {
     EXPECT_EQ(DimAlpha(60), 153);
     EXPECT_EQ(DimAlpha(95), 242);
     EXPECT_EQ(DimAlpha(10), 26);  // 25.5 rounds up
-    const auto repaint = SpotlightRepaint({100, 200}, {103, 190}, 20);
-    EXPECT_EQ(repaint[0], (ScreenRect{80, 180, 121, 221})) << "the old circle, its right and bottom pixels inside";
-    EXPECT_EQ(repaint[1], (ScreenRect{83, 170, 124, 211}));
+    EXPECT_EQ(CircleBox({100, 200}, 20), (ScreenRect{80, 180, 121, 221})) << "its right and bottom pixels inside";
 }
 
 TEST(PointerMonitor, LooksTheMonitorUpOnlyWhenThePointerLeavesIt) {

@@ -35,6 +35,26 @@ TEST(LaserTrail, KeepsHalfASecondWhileMovingThenHoldsWholeAndFadesAsOne) {
     EXPECT_EQ(trail.Alpha(stop + 5010), 255);
 }
 
+TEST(LaserTrail, ATickRepaintsOnlyTheSegmentsThatWentAndCame) {
+    LaserTrail trail;
+    std::int64_t now = 0;
+    for (int x = 0; x <= 100; x += 10, now += 100) trail.Update({x, 50}, now);
+    std::deque<TrailPoint> before = trail.Points();
+    // The tick eats the oldest segment and adds one at the pointer.
+    trail.Update({110, 60}, now);
+    EXPECT_EQ(TrailRepaint(before, trail.Points(), 6),
+              (std::vector<ScreenRect>{{34, 44, 57, 57}, {94, 44, 117, 67}}));
+    // A young trail loses nothing.
+    LaserTrail young;
+    young.Update({0, 0}, 0);
+    young.Update({10, 0}, 10);
+    before = young.Points();
+    young.Update({20, 5}, 20);
+    EXPECT_EQ(TrailRepaint(before, young.Points(), 6), (std::vector<ScreenRect>{{4, -6, 27, 12}}));
+    // Nothing shared: every segment of both.
+    EXPECT_EQ(TrailRepaint(young.Points(), trail.Points(), 0).size(), 2u + trail.Points().size() - 1);
+}
+
 TEST(ClickRing, GrowsAndFadesWithinItsLife) {
     EXPECT_EQ(RingAt(0, 6, 36).radius, 6);
     EXPECT_EQ(RingAt(0, 6, 36).alpha, 255);
