@@ -4,6 +4,7 @@
 
 #include "effects/EffectsTexts.h"
 #include "effects/PointerOverlay.h"
+#include "effects/PointerPlacement.h"
 
 namespace {
 
@@ -35,6 +36,8 @@ COLORREF Glow(COLORREF color) { return (color >> 1) & 0x7F7F7F; }
 
 }  // namespace
 
+HRGN DotRegion(int diameter) { return CreateEllipticRgn(0, 0, diameter + 1, diameter + 1); }
+
 LaserTrailWindow::LaserTrailWindow() : ui::Form(TrailParams()) { KeepClickThrough(Handle()); }
 
 void LaserTrailWindow::SetLook(COLORREF color, int dotDiameter) {
@@ -43,6 +46,9 @@ void LaserTrailWindow::SetLook(COLORREF color, int dotDiameter) {
     SetColor(static_cast<ui::Color>(key_));
     glow_.reset(CreatePen(PS_SOLID, dotDiameter, Glow(color)));
     core_.reset(CreatePen(PS_SOLID, std::max(2, dotDiameter / 3), color));
+    dotBrush_.reset(CreateSolidBrush(color));
+    dot_.reset(DotRegion(dotDiameter));
+    dotDiameter_ = dotDiameter;
     pad_ = dotDiameter / 2 + 1;
     alpha_ = -1;
     SetOpacity(255);
@@ -113,4 +119,9 @@ void LaserTrailWindow::PaintContent(HDC dc, const RECT& clip) {
         ui::SelectScope select(dc, pen);
         for (const Run& run : runs) Polyline(dc, &line_[run.first], static_cast<int>(run.count));
     }
+    if (line_.empty()) return;
+    const ScreenPoint head = HaloOrigin({line_.back().x, line_.back().y}, dotDiameter_);
+    OffsetRgn(dot_.get(), head.x, head.y);
+    FillRgn(dc, dot_.get(), dotBrush_.get());
+    OffsetRgn(dot_.get(), -head.x, -head.y);
 }

@@ -11,12 +11,16 @@
 #include "ui/Form.h"
 #include "ui/Handles.h"
 
+// The laser's dot: a disc of `diameter` with its box's top-left corner at 0, 0.
+HRGN DotRegion(int diameter);
+
 class LaserTrailWindow : public ui::Form {
 public:
     LaserTrailWindow();
 
     // The laser's colour and the dot's diameter in pixels on the pointer's monitor: the
-    // glow is as wide as the dot, the bright core a third of it.
+    // glow is as wide as the dot, the bright core a third of it, and the trail's head is
+    // the dot itself, as the laser's own window shapes it.
     void SetLook(COLORREF color, int dotDiameter);
     // Shows the trail at `alpha` (255 opaque). `redraw` when its points changed; otherwise
     // only the opacity is set. Hidden while there is no line to draw.
@@ -40,4 +44,7 @@ private:
     int pad_ = 0;
     ui::UniquePen glow_;
     ui::UniquePen core_;
+    ui::UniqueBrush dotBrush_;
+    ui::UniqueRegion dot_;  // the dot's shape with its top-left corner at 0, 0
+    int dotDiameter_ = 0;
 };

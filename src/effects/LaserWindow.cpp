@@ -42,11 +42,22 @@ void LaserWindow::ApplySettings(const EffectValues& values) {
 void LaserWindow::Size() {
     diameter_ = ScaleForDpi(values_.laserSize, monitor_.Current().dpi);
     SetSize(diameter_, diameter_);
-    // The system owns the region once it is set; a later call replaces it.
-    ui::UniqueRegion region(CreateEllipticRgn(0, 0, diameter_ + 1, diameter_ + 1));
-    if (SetWindowRgn(Handle(), region.get(), TRUE)) region.release();
+    CutDot();
     trailWindow_.SetLook(static_cast<COLORREF>(values_.laserColor), diameter_);
-    placement_.MoveTo(Handle(), HaloOrigin(pointer_, diameter_));
+    if (dotShown_) placement_.MoveTo(Handle(), HaloOrigin(pointer_, diameter_));
+}
+
+void LaserWindow::CutDot() {
+    // The system owns the region once it is set; a later call replaces it.
+    ui::UniqueRegion region(dotShown_ ? DotRegion(diameter_) : CreateRectRgn(0, 0, 0, 0));
+    if (SetWindowRgn(Handle(), region.get(), TRUE)) region.release();
+}
+
+void LaserWindow::ShowDot(bool shown) {
+    if (shown) placement_.MoveTo(Handle(), HaloOrigin(pointer_, diameter_));
+    if (shown == dotShown_) return;
+    dotShown_ = shown;
+    CutDot();
 }
 
 // A new showing starts without a trail, on monitors listed afresh.
@@ -71,11 +82,11 @@ void LaserWindow::FollowPointer(std::int64_t nowMs) {
     pointer_ = pointer;
     if (monitor_.Follow(pointer)) Size();
     if (!trail_.Update(pointer, nowMs)) return;
-    placement_.MoveTo(Handle(), HaloOrigin(pointer, diameter_));
-    const bool trailShown = trailWindow_.Visible();
-    trailWindow_.ShowTrail(trail_, trail_.Alpha(nowMs), moved);
-    // A trail that has just come up goes above the dot: the dot goes back on top.
-    if (!trailShown && trailWindow_.Visible()) Show();
+    const int alpha = trail_.Alpha(nowMs);
+    trailWindow_.ShowTrail(trail_, alpha, moved);
+    // While the trail shows whole its head is the dot, so a moving tick changes one
+    // window; once the trail fades, the dot's own window holds it beneath, unfaded.
+    ShowDot(!trailWindow_.Visible() || alpha < 255);
 }
 
 LRESULT LaserWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -38,6 +38,10 @@ protected:
 private:
     // The dot and the trail's pens at the DPI of the pointer's monitor.
     void Size();
+    // The dot's window shows the dot at the pointer, or stands empty (its region cut
+    // away) while the trail draws the dot at its head.
+    void ShowDot(bool shown);
+    void CutDot();
 
     Presenter& presenter_;
     LaserTrailWindow trailWindow_;
@@ -47,5 +51,6 @@ private:
     ScreenPoint pointer_;
     EffectValues values_;
     int diameter_ = 0;
+    bool dotShown_ = true;
     int hotKeyId_ = 0;
 };

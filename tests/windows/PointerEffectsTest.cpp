@@ -105,7 +105,6 @@ TEST_F(PointerEffectsTest, LaserTrailStaysWholeAfterAStopThenFadesOutAsOne) {
         SetCursorPos(x, 300);
         laser.FollowPointer(now += 10);
     }
-    EXPECT_EQ(laser.Left(), 494) << "the dot centred on the pointer";
     ASSERT_TRUE(trail.Visible());
     EXPECT_LE(trail.Left(), 400);
     EXPECT_GE(trail.Left() + trail.Width(), 500);
@@ -113,12 +112,17 @@ TEST_F(PointerEffectsTest, LaserTrailStaysWholeAfterAStopThenFadesOutAsOne) {
     EXPECT_EQ(line.At(450 - trail.Left(), 300 - trail.Top()), 0xFF0000u) << "the bright core along the way";
     EXPECT_EQ(line.At(450 - trail.Left(), 300 + 5 - trail.Top()), 0x7F0000u) << "the glow";
     EXPECT_EQ(line.At(450 - trail.Left(), 300 + 8 - trail.Top()), 0x808080u) << "see-through beyond";
+    EXPECT_EQ(line.At(500 - trail.Left(), 300 + 4 - trail.Top()), 0xFF0000u) << "the trail's head is the dot";
+    const ui::UniqueRegion dot(CreateRectRgn(0, 0, 0, 0));
+    EXPECT_EQ(GetWindowRgn(laser.Handle(), dot.get()), NULLREGION) << "the dot's own window stands empty meanwhile";
 
     laser.FollowPointer(now + 1400);
     EXPECT_TRUE(trail.Visible());
     EXPECT_EQ(LayeredAlpha(trail.Handle()), 255) << "held whole";
     laser.FollowPointer(now + 1650);
     EXPECT_EQ(LayeredAlpha(trail.Handle()), 127) << "fading as a whole";
+    EXPECT_EQ(laser.Left(), 494) << "the dot's window holds the dot, centred on the pointer, unfaded";
+    EXPECT_EQ(GetWindowRgn(laser.Handle(), dot.get()), COMPLEXREGION);
     laser.FollowPointer(now + 1800);
     EXPECT_FALSE(trail.Visible());
     EXPECT_TRUE(laser.Visible()) << "the dot stays";
