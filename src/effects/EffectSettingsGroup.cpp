@@ -27,7 +27,6 @@ void NoTyping(wchar_t& key) { key = 0; }
 
 EffectSettingsGroup::EffectSettingsGroup(HWND form, int top, Presenter& presenter)
     : presenter_(presenter),
-      form_(form),
       headingFont_(form, L"宋体", 21),
       textFont_(form, L"宋体", 16),
       noteFont_(form, L"宋体", 13),
@@ -43,18 +42,15 @@ EffectSettingsGroup::EffectSettingsGroup(HWND form, int top, Presenter& presente
       laserSizeBox(group.Handle(), 104, 76, 49, 21, L""),
       laserSizeRange(group.Handle(), 160, 80, effects::kLaserSizeRangeText, noteFont_.get(), ui::BtnFace),
       laserColorLabel(group.Handle(), 8, 100, effects::kLaserColorLabel, textFont_.get(), ui::BtnFace),
-      laserColorBox(group.Handle(), 60, 100, 41, 21, L""),
+      laserColorBox(group.Handle(), 60, 100, 41, 21, L"", colorDialog),
       leftRingLabel(group.Handle(), 112, 100, effects::kLeftRingLabel, textFont_.get(), ui::BtnFace),
-      leftRingBox(group.Handle(), 180, 100, 41, 21, L""),
+      leftRingBox(group.Handle(), 180, 100, 41, 21, L"", colorDialog),
       rightRingLabel(group.Handle(), 232, 100, effects::kRightRingLabel, textFont_.get(), ui::BtnFace),
-      rightRingBox(group.Handle(), 300, 100, 41, 21, L""),
+      rightRingBox(group.Handle(), 300, 100, 41, 21, L"", colorDialog),
       colorHint(group.Handle(), 8, 130, effects::kEffectColorHint, noteFont_.get(), ui::BtnFace),
       saveButton(group.Handle(), {224, 124, 50, 25, effects::kSave, ui::Gray, ui::Bevel::Raised, true}) {
     for (ui::Edit* box : {&dimBox, &radiusBox, &laserSizeBox}) box->OnKeyPress = DigitsOnly;
     for (ui::Edit* box : {&laserColorBox, &leftRingBox, &rightRingBox}) box->OnKeyPress = NoTyping;
-    laserColorBox.OnDblClick = [this] { ChooseColor(laserColorBox, values_.laserColor); };
-    leftRingBox.OnDblClick = [this] { ChooseColor(leftRingBox, values_.leftRingColor); };
-    rightRingBox.OnDblClick = [this] { ChooseColor(rightRingBox, values_.rightRingColor); };
     saveButton.OnClick = [this] { Save(); };
     ShowColors();
 }
@@ -76,12 +72,6 @@ void EffectSettingsGroup::Load() {
     presenter_.ReportStoredProblems(checked.problems);
 }
 
-void EffectSettingsGroup::ChooseColor(ui::Edit& box, int& color) {
-    if (!colorDialog.Execute(form_)) return;
-    color = colorDialog.GetColor();
-    box.SetColor(color);
-}
-
 void EffectSettingsGroup::Save() {
     const EffectInput input{dimBox.Text(), radiusBox.Text(), laserSizeBox.Text()};
     if (const auto message = EffectInputMessage(input)) {
@@ -91,8 +81,11 @@ void EffectSettingsGroup::Save() {
     const std::wstring dim = TrimBlanks(input.spotlightDim);
     const std::wstring radius = TrimBlanks(input.spotlightRadius);
     const std::wstring size = TrimBlanks(input.laserSize);
-    WriteEffectSettings({dim, radius, std::to_wstring(values_.laserColor), size,
-                         std::to_wstring(values_.leftRingColor), std::to_wstring(values_.rightRingColor)},
+    values_.laserColor = laserColorBox.GetColor();
+    values_.leftRingColor = leftRingBox.GetColor();
+    values_.rightRingColor = rightRingBox.GetColor();
+    WriteEffectSettings({dim, radius, std::to_wstring(values_.laserColor), size, std::to_wstring(values_.leftRingColor),
+                         std::to_wstring(values_.rightRingColor)},
                         SettingsFile());
     values_.spotlightDim = StrToInt(dim);
     values_.spotlightRadius = StrToInt(radius);

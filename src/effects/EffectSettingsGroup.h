@@ -5,6 +5,7 @@
 #pragma once
 #include "app/Presenter.h"
 #include "effects/StoredSettings.h"
+#include "ui/ColorBox.h"
 #include "ui/ColorDialog.h"
 #include "ui/Edit.h"
 #include "ui/Font.h"
@@ -25,11 +26,9 @@ public:
     const EffectValues& Values() const { return values_; }
 
 private:
-    void ChooseColor(ui::Edit& box, int& color);
     void ShowColors();
 
     Presenter& presenter_;
-    HWND form_;
     EffectValues values_;
     ui::ScaledFont headingFont_;
     ui::ScaledFont textFont_;
@@ -48,11 +47,11 @@ public:
     ui::Edit laserSizeBox;
     ui::Label laserSizeRange;
     ui::Label laserColorLabel;
-    ui::Edit laserColorBox;  // the colour boxes show their colour as their background
+    ui::ColorBox laserColorBox;
     ui::Label leftRingLabel;
-    ui::Edit leftRingBox;
+    ui::ColorBox leftRingBox;
     ui::Label rightRingLabel;
-    ui::Edit rightRingBox;
+    ui::ColorBox rightRingBox;
     ui::Label colorHint;
     ui::Panel saveButton;
     ui::ColorDialog colorDialog;

@@ -48,7 +48,8 @@ ScreenRect SegmentBox(ScreenPoint a, ScreenPoint b, int pad) {
             std::max(a.y, b.y) + pad + 1};
 }
 
-std::vector<ScreenRect> TrailRepaint(const std::deque<TrailPoint>& before, const std::deque<TrailPoint>& after, int pad) {
+std::vector<ScreenRect> TrailRepaint(const std::deque<TrailPoint>& before, const std::deque<TrailPoint>& after,
+                                     int pad) {
     // A trail loses points at its start and gains them at its end: what the two share
     // begins where `before` holds the first point of `after`.
     const auto kept = after.empty() ? before.end() : std::find(before.begin(), before.end(), after.front());

@@ -42,4 +42,5 @@ private:
 // What a tick's change of the trail repaints, from its points before and after: the box of
 // every segment that left its start and of every segment that came at its end, each
 // widened by `pad`. Points the two do not share are all repainted.
-std::vector<ScreenRect> TrailRepaint(const std::deque<TrailPoint>& before, const std::deque<TrailPoint>& after, int pad);
+std::vector<ScreenRect> TrailRepaint(const std::deque<TrailPoint>& before, const std::deque<TrailPoint>& after,
+                                     int pad);

@@ -9,14 +9,8 @@
 namespace {
 
 ui::FormParams TrailParams() {
-    ui::FormParams p;
-    p.className = effects::kLaserTrailClass;
-    p.caption = effects::kLaserCaption;
-    p.border = ui::BorderStyle::None;
+    ui::FormParams p = OverlayParams(effects::kLaserTrailClass, effects::kLaserCaption);
     p.color = ui::SeeThrough;
-    p.topMost = true;
-    p.toolWindow = true;
-    p.activateOnShow = false;
     return p;
 }
 

@@ -5,23 +5,10 @@
 #include "ui/HotKeys.h"
 #include "ui/Screen.h"
 
-namespace {
-
-ui::FormParams LaserParams() {
-    ui::FormParams p;
-    p.className = effects::kLaserClass;
-    p.caption = effects::kLaserCaption;
-    p.border = ui::BorderStyle::None;
-    p.topMost = true;
-    p.toolWindow = true;
-    p.activateOnShow = false;
-    return p;
-}
-
-}  // namespace
-
 LaserWindow::LaserWindow(Presenter& presenter)
-    : ui::Form(LaserParams()), followTimer(*this, 10, false), presenter_(presenter) {
+    : ui::Form(OverlayParams(effects::kLaserClass, effects::kLaserCaption)),
+      followTimer(*this, 10, false),
+      presenter_(presenter) {
     // Layered and opaque: a layered window is what lets the clicks through.
     KeepClickThrough(Handle());
     SetLayeredWindowAttributes(Handle(), 0, 255, LWA_ALPHA);

@@ -1,11 +1,16 @@
-// What the follower and the halo share: both are click-through overlays that each tick
-// read the pointer and move to a corner derived from it.
+// What the pointer effects' windows share: click-through, top-most overlays, most of which
+// read the pointer each tick and move to a corner derived from it.
 #pragma once
 #include <windows.h>
 
 #include <climits>
 
 #include "effects/PointerPlacement.h"
+#include "ui/Form.h"
+
+// The creation parameters of an overlay: borderless, top-most, without a taskbar button,
+// and never taking the focus when shown.
+ui::FormParams OverlayParams(const wchar_t* className, const wchar_t* caption);
 
 // Adds WS_EX_LAYERED and WS_EX_TRANSPARENT when either is missing, so every mouse action
 // passes through the window.

@@ -10,20 +10,11 @@ namespace {
 
 constexpr int kRingWidth = 4;  // at 96 DPI
 
-ui::FormParams RingParams() {
-    ui::FormParams p;
-    p.className = effects::kClickRingClass;
-    p.caption = effects::kClickRingsCaption;
-    p.border = ui::BorderStyle::None;
-    p.topMost = true;
-    p.toolWindow = true;
-    p.activateOnShow = false;
-    return p;
-}
-
 }  // namespace
 
-RingWindow::RingWindow() : ui::Form(RingParams()) { KeepClickThrough(Handle()); }
+RingWindow::RingWindow() : ui::Form(OverlayParams(effects::kClickRingClass, effects::kClickRingsCaption)) {
+    KeepClickThrough(Handle());
+}
 
 void RingWindow::Start(ScreenPoint center, ui::Color color, int dpi, std::int64_t nowMs) {
     startRadius_ = ScaleForDpi(kRingStartRadius, dpi);

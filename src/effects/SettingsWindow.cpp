@@ -80,7 +80,7 @@ SettingsWindow::SettingsWindow(Presenter& presenter, FollowerWindow& follower, H
       noteFont_(Handle(), L"宋体", 13),
       haloGroup(Handle(), GroupPanel(8, 16, 361, 153)),
       haloTitle(haloGroup.Handle(), 0, 0, L"光标光环设置", headingFont_.get(), ui::BtnFace),
-      haloColorBox(haloGroup.Handle(), 40, 32, 57, 21, effects::kColorBoxText),
+      haloColorBox(haloGroup.Handle(), 40, 32, 57, 21, effects::kColorBoxText, colorDialog),
       haloColorHint(haloGroup.Handle(), 152, 40, L"双击左边颜色框更改颜色。", noteFont_.get(), ui::BtnFace),
       haloDiameterLabel(haloGroup.Handle(), 24, 64, L"光环大小", textFont_.get(), ui::BtnFace),
       haloDiameterBox(haloGroup.Handle(), 104, 64, 65, 21, effects::kUnreadDiameter),
@@ -104,7 +104,6 @@ SettingsWindow::SettingsWindow(Presenter& presenter, FollowerWindow& follower, H
       startWithWindowsBox(pictureGroup.Handle(), 0, 170, 150, 21, effects::kStartWithWindows, ui::BtnFace),
       effectSettings(Handle(), 384, presenter),
       openDialog(L"PNG文件|*.png") {
-    haloColorBox.OnDblClick = [this] { ChooseHaloColor(); };
     for (ui::Edit* box : {&haloDiameterBox, &haloAlphaBox, &pictureOffsetBox}) box->OnKeyPress = DigitKeyPress;
     haloSaveButton.OnClick = [this] { SaveHalo(); };
     haloStartButton.OnClick = [this] { StartOrStopHalo(); };
@@ -131,7 +130,7 @@ void SettingsWindow::OnCreate() {
     startWithWindowsBox.SetChecked(ui::StartsWithWindows());
     const CheckedHalo halo = CheckStoredHalo(ReadHaloSettings(SettingsFile()));
     presenter_.ReportStoredProblems(halo.problems);
-    SetHaloColor(halo.values.color);
+    haloColorBox.SetColor(halo.values.color);
     haloDiameterBox.SetText(std::to_wstring(halo.values.diameter));
     haloAlphaBox.SetText(std::to_wstring(halo.values.alpha));
 
@@ -154,26 +153,16 @@ void SettingsWindow::ShowStartCaptions() {
     pictureStartButton.SetCaption(StartStopCaption(pictureOn_));
 }
 
-void SettingsWindow::SetHaloColor(ui::Color color) {
-    haloColor_ = color;
-    haloColorBox.SetColor(color);
-}
-
-void SettingsWindow::ChooseHaloColor() {
-    if (colorDialog.Execute(Handle())) SetHaloColor(colorDialog.GetColor());
-}
-
 void SettingsWindow::SaveHalo() {
     if (const auto message = HaloInputMessage(haloDiameterBox.Text(), haloAlphaBox.Text())) {
         ShowMessage(*message);
         return;
     }
     // The box shows the number it stores.
-    const std::wstring colorText = std::to_wstring(haloColor_);
+    const std::wstring colorText = std::to_wstring(haloColorBox.GetColor());
     haloColorBox.SetText(colorText);
     // The trimmed texts: the stored number must read back, and a trailing blank would not.
-    WriteHaloSettings({colorText, TrimBlanks(haloAlphaBox.Text()), TrimBlanks(haloDiameterBox.Text())},
-                      SettingsFile());
+    WriteHaloSettings({colorText, TrimBlanks(haloAlphaBox.Text()), TrimBlanks(haloDiameterBox.Text())}, SettingsFile());
 }
 
 void SettingsWindow::StartOrStopHalo() {

@@ -7,6 +7,7 @@
 #include "app/Presenter.h"
 #include "ui/CheckBox.h"
 #include "effects/EffectSettingsGroup.h"
+#include "ui/ColorBox.h"
 #include "ui/ColorDialog.h"
 #include "ui/Edit.h"
 #include "ui/Font.h"
@@ -23,20 +24,18 @@ class SettingsWindow : public ui::Form {
 public:
     SettingsWindow(Presenter& presenter, FollowerWindow& follower, HaloWindow& halo);
 
-    ui::Color HaloColor() const { return haloColor_; }
+    ui::Color HaloColor() const { return haloColorBox.GetColor(); }
     // The picture path a save stores: the one read at start-up or browsed since.
     const std::wstring& PicturePath() const { return picturePath_; }
     bool HaloOn() const { return haloOn_; }
     bool PictureOn() const { return pictureOn_; }
 
 private:
-    void ChooseHaloColor();
     void SaveHalo();
     void StartOrStopHalo();
     void BrowsePicture();
     void SavePicture();
     void StartOrStopPicture();
-    void SetHaloColor(ui::Color color);
     // Each start/stop button tells what its effect is doing on screen.
     void ShowStartCaptions();
 
@@ -50,7 +49,6 @@ private:
     Presenter& presenter_;
     FollowerWindow& follower_;
     HaloWindow& halo_;
-    ui::Color haloColor_ = ui::WindowBackground;  // the colour box's background until a read
     std::wstring picturePath_;
     // The picture browsed since the last save, which the next save copies to picturePath_.
     std::wstring pickedPicture_;
@@ -67,7 +65,7 @@ public:
     // Halo settings.
     ui::Panel haloGroup;
     ui::Label haloTitle;
-    ui::Edit haloColorBox;  // shows the halo colour as its background
+    ui::ColorBox haloColorBox;
     ui::Label haloColorHint;
     ui::Label haloDiameterLabel;
     ui::Edit haloDiameterBox;

@@ -11,23 +11,15 @@
 namespace {
 
 ui::FormParams SpotlightParams() {
-    ui::FormParams p;
-    p.className = effects::kSpotlightClass;
-    p.caption = effects::kSpotlightCaption;
-    p.border = ui::BorderStyle::None;
+    ui::FormParams p = OverlayParams(effects::kSpotlightClass, effects::kSpotlightCaption);
     p.color = ui::Black;
-    p.topMost = true;
-    p.toolWindow = true;
-    p.activateOnShow = false;
     return p;
 }
 
 }  // namespace
 
 SpotlightWindow::SpotlightWindow(Presenter& presenter)
-    : ui::Form(SpotlightParams()),
-      followTimer(*this, 10, false),
-      presenter_(presenter) {
+    : ui::Form(SpotlightParams()), followTimer(*this, 10, false), presenter_(presenter) {
     KeepClickThrough(Handle());
     ApplySettings(EffectValues{});
     followTimer.OnTimer = [this] { FollowPointer(); };
