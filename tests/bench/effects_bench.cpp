@@ -3,6 +3,7 @@
 
 #include "BenchSupport.h"
 #include "app/Inventory.h"
+#include "effects/ClickRingsWindow.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
 #include "effects/LaserWindow.h"
@@ -74,6 +75,21 @@ int main() {
     SetCursorPos(700, 500);
     const double laserIdle = IdleCpuPercent(env, 5000);
     laser.Hide();
+    // The click rings tick only while a ring lives: one step of a growing ring on a clock
+    // of 10 ms a step, as the timer gives them, over twenty rings from click to end; and
+    // the idle CPU with the rings on and no click.
+    ClickRingsWindow& rings = windows.clickRings();
+    RingWindow& ring = *rings.Rings().front();
+    std::int64_t ringClock = 0;
+    int ringSteps = 0;
+    const double ringLife = MicrosecondsPerCall(20, [&] {
+        ring.Start({700, 500}, EffectValues{}.leftRingColor, kBaseDpi, ringClock);
+        for (; ring.Step(ringClock += 10); ++ringSteps) {
+        }
+    });
+    rings.Toggle();
+    const double ringsIdle = IdleCpuPercent(env, 5000);
+    rings.Toggle();
     follower.Show();
 
     // The running program as it idles with the follower shown: every timer running,
@@ -93,10 +109,12 @@ int main() {
     std::printf("spotlight tick, moving pointer:%8.2f us\n", spotlightCost.moving);
     std::printf("laser tick, still pointer:     %8.2f us\n", laserCost.still);
     std::printf("laser tick, moving pointer:    %8.2f us\n", laserCost.moving);
+    std::printf("click ring step, ring growing: %8.2f us\n", ringLife * 20 / ringSteps);
     std::printf("idle CPU, follower shown, 10 s:%8.2f %% of one core\n", idle);
     std::printf("idle CPU, halo shown, 5 s:     %8.2f %%\n", haloIdle);
     std::printf("idle CPU, spotlight shown, 5 s:%8.2f %%\n", spotlightIdle);
     std::printf("idle CPU, laser shown, 5 s:    %8.2f %%\n", laserIdle);
+    std::printf("idle CPU, click rings on, 5 s: %8.2f %%\n", ringsIdle);
     std::printf("  same loop without the 10 ms timers: %.2f %%\n", loopOnly);
     return 0;
 }
