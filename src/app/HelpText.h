@@ -37,3 +37,14 @@ inline constexpr wchar_t kEffectsHelpText[] =
     L"　　Ctrl+Alt+Shift+3：打开或关闭点击光圈，单击左键出现黄色圆环，单击右键出现蓝色圆环，录屏时也能看到。\r\n"
     L"　　鼠标跟随、鼠标光环、聚光灯和激光笔每次只开一个；点击光圈可以和它们同时使用。"
     L"控制条和托盘图标的菜单里也有这三项，颜色、大小和暗度在设置窗口里修改。\r\n";
+
+// Follows the effects' text: the pen's keys for saving, copying, bringing back and zooming.
+inline constexpr wchar_t kPenKeysHelpText[] =
+    L"\r\n"
+    L"七、电子笔的保存、复制、找回和放大\r\n"
+    L"　　Ctrl+S：把电子笔上的画面（不含工具栏）存为 PNG 图片，放在“图片”文件夹的 Vellora 文件夹里，按日期时间命名；\r\n"
+    L"　　Ctrl+Shift+S：选择保存的位置和文件名；\r\n"
+    L"　　Ctrl+C：把画面复制到剪贴板，可以粘贴到 Word、PowerPoint、WPS 或聊天软件里；\r\n"
+    L"　　Ctrl+B：找回上次关闭电子笔时的画面，再按一次找回更早的一幅（最多保留最近 20 幅）；\r\n"
+    L"　　鼠标滚轮：向前滚动以指针为中心放大画面，每格 1.25 倍，最大 4 倍；向后滚动回到放大前。\r\n"
+    L"　　找回和放大都可以用 Ctrl+Z 撤销。\r\n";

@@ -25,6 +25,6 @@ HelpWindow::HelpWindow()
       titleFont_(Handle(), L"宋体", 29, true),
       textFont_(Handle(), L"宋体", 19),
       title(Handle(), 224, 32, app::kProductName, titleFont_.get(), ui::BtnFace),
-      helpText(Handle(), 56, 112, 529, 329, std::wstring(kHelpText) + kEffectsHelpText) {
+      helpText(Handle(), 56, 112, 529, 329, std::wstring(kHelpText) + kEffectsHelpText + kPenKeysHelpText) {
     helpText.SetFont(textFont_.get());
 }

@@ -12,6 +12,7 @@
 #include "base/Utf8.h"
 #include "effects/EffectsTexts.h"
 #include "ui/Application.h"
+#include "ui/SystemReason.h"
 
 namespace fs = std::filesystem;
 
@@ -26,19 +27,6 @@ bool SameBytes(const fs::path& a, const fs::path& b) {
     if (!first || !second) return false;
     return std::equal(std::istreambuf_iterator<char>(first), std::istreambuf_iterator<char>(),
                       std::istreambuf_iterator<char>(second), std::istreambuf_iterator<char>());
-}
-
-// The system's own words for an error code, in the user's language, without the line end.
-std::wstring SystemReason(DWORD code) {
-    wchar_t* text = nullptr;
-    const DWORD length =
-        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring reason = length ? std::wstring(text, length) : L"error " + std::to_wstring(code);
-    LocalFree(text);
-    while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' || reason.back() == L' '))
-        reason.pop_back();
-    return reason;
 }
 
 }  // namespace
@@ -56,7 +44,7 @@ bool CopyPictureInto(const std::wstring& picked, const std::wstring& target) {
     if (!CopyFileW(picked.c_str(), target.c_str(), FALSE)) {
         const DWORD code = GetLastError();
         throw Exception(ToUtf8(effects::kPictureCopyFailed + ShortenedPathForQuote(target) +
-                               effects::kPictureCopyReason + SystemReason(code)));
+                               effects::kPictureCopyReason + ui::SystemReason(code)));
     }
     return true;
 }

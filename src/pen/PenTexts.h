@@ -1,4 +1,5 @@
-// What the world outside sees of the pen's windows: registered class names and captions.
+// What the world outside sees of the pen: registered class names, captions, the folders
+// its pictures go to and its messages.
 #pragma once
 
 namespace pen {
@@ -8,5 +9,22 @@ inline constexpr wchar_t kPenCaption[] = L"Form8";
 inline constexpr wchar_t kBoardClass[] = L"TForm9";
 inline constexpr wchar_t kBoardCaption[] = L"Form9";
 inline constexpr wchar_t kPaletteTitle[] = L"电子笔";
+
+
+// Saving, copying and bringing back the pen's picture.
+inline constexpr wchar_t kSaveNoteClass[] = L"VelloraSaveNote";
+inline constexpr wchar_t kSavedNote[] = L"已保存: ";
+inline constexpr wchar_t kSavedSubfolder[] = L"Vellora";
+inline constexpr wchar_t kKeptSubfolder[] = L"Vellora\\Recent";
+inline constexpr wchar_t kSaveDialogFilter[] = L"PNG 图片 (*.png)|*.png";
+inline constexpr wchar_t kSaveExtension[] = L"png";
+inline constexpr wchar_t kSaveFailed[] = L"画面没有保存到“";
+inline constexpr wchar_t kKeepFailed[] = L"关闭电子笔时画面没有留存到“";
+inline constexpr wchar_t kFailedReason[] = L"”：";
+inline constexpr wchar_t kNoFolderReason[] = L"系统没有给出这个文件夹。";
+inline constexpr wchar_t kClipboardHeld[] = L"剪贴板正被其他程序占用，画面没有复制。请稍后再按 Ctrl+C。";
+inline constexpr wchar_t kKeptUnreadable[] = L"无法找回画面“";
+inline constexpr wchar_t kKeptDamaged[] = L"文件已损坏，或不是 PNG 图片。";
+inline constexpr wchar_t kNoKeptDrawing[] = L"没有更早的画面可以找回了。";
 
 }  // namespace pen

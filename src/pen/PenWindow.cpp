@@ -1,10 +1,16 @@
 #include "pen/PenWindow.h"
 
+#include <windowsx.h>
+
+#include <algorithm>
+
 #include "pen/BoardWindow.h"
 #include "pen/EditKeys.h"
 #include "pen/Figures.h"
 #include "pen/PalettePlacement.h"
 #include "pen/PenTexts.h"
+#include "pen/Stretch.h"
+#include "pen/ZoomStep.h"
 #include "ui/Application.h"
 #include "ui/Dpi.h"
 #include "ui/HotKeys.h"
@@ -41,7 +47,8 @@ PenWindow::PenWindow(Presenter& presenter, ScreenSize screen)
       text_(Handle(), surface_.GetSurface(), screen.width, screen.height),
       presenter_(presenter),
       history_(screen.width, screen.height, HistoryBytes(screen)),
-      covered_{0, 0, screen.width, screen.height} {
+      covered_{0, 0, screen.width, screen.height},
+      files_(Handle()) {
     SetBounds(0, 0, screen.width, screen.height);
     PlacePalette();
     // Layered, so that Windows leaves the shown pen out of a copy of the screen (see
@@ -129,6 +136,8 @@ void PenWindow::OnDestroy() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
 void PenWindow::OnClose() {
     StampText();
     text_.box.SetText(L"");
+    // What was drawn is kept, to be brought back after the next opening.
+    if (history_.UndoCount() > 0) files_.Keep(SurfacePlane());
     // The drawing is gone with the window; so are its history and background. Their tiles
     // are many small blocks, which the heap keeps for itself once freed: it hands them back
     // now, and the pages the pen used leave the working set, as a program that waits in the
@@ -163,6 +172,12 @@ LRESULT PenWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case kScreenCopyHandedOn:
             screenCopy_.HandedOn();
+            return 0;
+        case kDrawingWritten:
+            files_.TellOutcomes(covered_);
+            return 0;
+        case WM_MOUSEWHEEL:
+            OnWheel(wParam, lParam);
             return 0;
         default:
             return Form::HandleMessage(msg, wParam, lParam);
@@ -294,6 +309,18 @@ bool PenWindow::PreviewKey(HWND target, WPARAM key) {
         case pen::EditCommand::Redo:
             Redo();
             return true;
+        case pen::EditCommand::Save:
+            Save();
+            return true;
+        case pen::EditCommand::SaveAs:
+            SaveAs();
+            return true;
+        case pen::EditCommand::Copy:
+            CopyPicture();
+            return true;
+        case pen::EditCommand::BringBack:
+            BringBack();
+            return true;
         case pen::EditCommand::None:
             break;
     }
@@ -333,6 +360,7 @@ void PenWindow::CopyStep(Copy copy) {
     // (all but the pen style).
     SurfaceCanvas().Reset();
     copy();
+    history_.SetZoomLevel(0);  // a whole new picture, not zoomed
     history_.Finish(SurfacePlane());
     ReapplyPalette();
 }
@@ -345,6 +373,7 @@ void PenWindow::StartAfresh() {
 void PenWindow::CaptureScreen() {
     // The pen opens on a new picture, with nothing to undo.
     StartAfresh();
+    broughtBack_ = 0;
     CopyScreenBeneath();
 }
 
@@ -441,4 +470,64 @@ void PenWindow::ShowNextBoard() {
         }
     });
     nextBoard_ = pen::After(nextBoard_);
+}
+
+// --- Saving, copying, bringing back and zooming -----------------------------------
+
+void PenWindow::Save() {
+    StampText();
+    files_.Save(SurfacePlane());
+}
+
+void PenWindow::SaveAs() {
+    StampText();
+    files_.SaveAs(SurfacePlane());
+}
+
+void PenWindow::CopyPicture() {
+    StampText();
+    files_.Copy(SurfacePlane());
+}
+
+void PenWindow::BringBack() {
+    if (drawing_) return;
+    StampText();
+    const std::optional<ui::DecodedPicture> picture = files_.Kept(broughtBack_);
+    // A damaged file is passed over: the next press goes on to the one before it.
+    ++broughtBack_;
+    if (picture) CopyStep([&] { ShowPicture(*picture); });
+}
+
+void PenWindow::ShowPicture(const ui::DecodedPicture& picture) {
+    const pen::PixelPlane surface = SurfacePlane();
+    const pen::Rect target = pen::FitCentred({picture.width, picture.height}, {surface.width, surface.height});
+    if (target != pen::Rect{0, 0, surface.width, surface.height})
+        std::fill(surface.bits, surface.bits + static_cast<std::size_t>(surface.width) * surface.height, 0u);
+    // The decoder holds its pixels for reading only; the stretch only reads them.
+    const pen::PixelPlane from{const_cast<std::uint32_t*>(picture.pixels.data()), picture.width, picture.height};
+    pen::Stretch(from, {0, 0, picture.width, picture.height}, surface, target);
+    surface_.InvalidateAll();
+}
+
+void PenWindow::OnWheel(WPARAM wParam, LPARAM lParam) {
+    // Only over the picture itself: the palette's lists take the wheel their own way.
+    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (WindowFromPoint(at) != surface_.Handle()) return;
+    POINT inSurface = at;
+    ScreenToClient(surface_.Handle(), &inSurface);
+    wheel_ += GET_WHEEL_DELTA_WPARAM(wParam);
+    for (; wheel_ >= WHEEL_DELTA; wheel_ -= WHEEL_DELTA) ZoomIn({inSurface.x, inSurface.y});
+    for (; wheel_ <= -WHEEL_DELTA; wheel_ += WHEEL_DELTA) ZoomOut();
+}
+
+void PenWindow::ZoomIn(pen::Point pointer) {
+    if (drawing_) return;
+    StampText();
+    if (pen::ZoomIn(SurfacePlane(), background_, history_, pointer)) surface_.InvalidateAll();
+}
+
+void PenWindow::ZoomOut() {
+    if (drawing_) return;
+    StampText();
+    ShowChange(history_.UndoZoom(SurfacePlane(), background_));
 }

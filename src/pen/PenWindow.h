@@ -9,6 +9,7 @@
 #include "base/Monitors.h"
 #include "base/ScreenGeometry.h"
 #include "pen/BoardCycle.h"
+#include "pen/DrawingFiles.h"
 #include "pen/DrawTool.h"
 #include "pen/FigureGeometry.h"
 #include "pen/PenPalette.h"
@@ -45,11 +46,25 @@ public:
     int HotKeyId() const { return hotKeyId_; }
 
     void OnHotKey(WPARAM wParam, LPARAM lParam);
-    // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z, whichever of the pen's controls has the keyboard
-    // (but the text box, which keeps its own).
+    // The pen's keys (EditKeys.h), whichever of the pen's controls has the keyboard (but
+    // the text box, which keeps its own).
     bool PreviewKey(HWND target, WPARAM key) override;
     void Undo();
     void Redo();
+    // Ctrl+S, Ctrl+Shift+S and Ctrl+C: the picture as the pen shows it, without the
+    // palette or the text box.
+    void Save();
+    void SaveAs();
+    void CopyPicture();
+    // Ctrl+B: the surface shows the drawing kept the last time the pen closed, each
+    // further press the one before it; each is one undoable step. A kept drawing of
+    // another size is scaled to fit, centred on black.
+    void BringBack();
+    // The wheel over the surface: one level in around `pointer` (surface pixels), or back
+    // out to the level before.
+    void ZoomIn(pen::Point pointer);
+    void ZoomOut();
+    DrawingFiles& Files() { return files_; }
     void SelectTool(pen::DrawTool tool);
 
     // Press, drag and release on the surface; any mouse button draws.
@@ -104,6 +119,9 @@ private:
     template <typename Copy>
     void CopyStep(Copy copy);
     void ShowChange(const pen::Rect& changed);
+    void OnWheel(WPARAM wParam, LPARAM lParam);
+    // Puts a kept drawing on the surface, scaled to fit where its size differs.
+    void ShowPicture(const ui::DecodedPicture& picture);
 
     ui::SurfaceImage surface_;
     // The background copy: what the picture showed wherever the drawing has covered it
@@ -124,4 +142,7 @@ private:
     int eraserSize_ = 0;  // half the side of the eraser square; always the pen width
     pen::NextBoard nextBoard_ = pen::NextBoard::White;
     ScreenRect covered_;  // the monitor the pen covers, in screen pixels
+    DrawingFiles files_;
+    std::size_t broughtBack_ = 0;  // kept drawings brought back since the pen opened
+    int wheel_ = 0;                // wheel turns not yet a whole notch
 };

@@ -160,6 +160,12 @@ void PixelTiles::Unpack() {
     }
 }
 
+Rect PixelTiles::KeptArea() const {
+    Rect area{};
+    for (const auto& kept : tiles_) area = Union(area, TileRect(kept.first));
+    return area;
+}
+
 std::size_t PixelTiles::Bytes() const {
     std::size_t total = 0;
     for (const auto& kept : tiles_) total += kept.second->Bytes();

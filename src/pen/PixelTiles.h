@@ -50,6 +50,8 @@ public:
     void Unpack();
 
     bool Empty() const { return tiles_.empty(); }
+    // The smallest rectangle holding every kept tile (empty when none is kept).
+    Rect KeptArea() const;
     // What the tiles hold now, packed or not.
     std::size_t Bytes() const;
     void Clear() { tiles_.clear(); }

@@ -52,7 +52,7 @@ public:
     void Clear();
     std::size_t Bytes() const;
     // Returns once every step is packed, for those who measure the history.
-    void WaitForPacking() { packer_->Wait(); }
+    void WaitForPacking() const { packer_->Wait(); }
     // Steps as kept, those that go with the step before them counted on their own.
     std::size_t UndoCount() const { return done_; }
     std::size_t RedoCount() const { return steps_.size() - done_; }

@@ -95,8 +95,8 @@ auto Application::Modal(F&& run) {
     return run();
 }
 
-void Application::ShowErrorBox(const std::wstring& text) {
-    if (seams_.showError) Modal([&] { seams_.showError(text); });
+void Application::ShowErrorBox(const std::wstring& text, HWND owner) {
+    if (seams_.showError) Modal([&] { seams_.showError(owner, text); });
 }
 
 void Application::ShowMessageBox(const std::wstring& text) {
@@ -113,6 +113,10 @@ std::optional<COLORREF> Application::RunColorDialog(HWND owner, COLORREF initial
 
 std::optional<std::wstring> Application::RunOpenDialog(HWND owner, const OpenFileRequest& request) {
     return Modal([&] { return seams_.openFile(owner, request); });
+}
+
+std::optional<std::wstring> Application::RunSaveDialog(HWND owner, const SaveFileRequest& request) {
+    return Modal([&] { return seams_.saveFile(owner, request); });
 }
 
 UINT Application::TrackMenu(HMENU menu, UINT flags, int x, int y, HWND owner) {

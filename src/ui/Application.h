@@ -36,11 +36,13 @@ public:
 
     // The program's modal dialogs and message boxes, through the seams. Each counts as
     // open while it runs.
-    void ShowErrorBox(const std::wstring& text);
+    // An error box owned by `owner` stands above it, even above a top-most window.
+    void ShowErrorBox(const std::wstring& text, HWND owner = nullptr);
     void ShowMessageBox(const std::wstring& text);
     bool AskYesNo(const std::wstring& text);
     std::optional<COLORREF> RunColorDialog(HWND owner, COLORREF initial);
     std::optional<std::wstring> RunOpenDialog(HWND owner, const OpenFileRequest& request);
+    std::optional<std::wstring> RunSaveDialog(HWND owner, const SaveFileRequest& request);
     bool ModalOpen() const { return modalDepth_ > 0; }
     // Opens a menu of the program (TrackPopupMenu's arguments) and returns the item chosen.
     // The menu counts as open while it runs its own loop.

@@ -6,14 +6,14 @@
 
 namespace ui {
 
-DecodedPicture KeptPart(std::uint32_t width, std::uint32_t height, const std::string& name) {
+DecodedPicture KeptPart(std::uint32_t width, std::uint32_t height, const std::string& name, int keptSide) {
     if (width > kMaxPictureSide || height > kMaxPictureSide)
         throw EImageError("The picture \"" + name + "\" is " + std::to_string(width) + " x " + std::to_string(height) +
                           " pixels; pictures of at most " + std::to_string(kMaxPictureSide) +
                           " pixels a side are accepted");
     DecodedPicture kept;
-    kept.width = std::min(static_cast<int>(width), kKeptPictureSide);
-    kept.height = std::min(static_cast<int>(height), kKeptPictureSide);
+    kept.width = std::min(static_cast<int>(width), keptSide);
+    kept.height = std::min(static_cast<int>(height), keptSide);
     kept.pixels.assign(static_cast<std::size_t>(kept.width) * kept.height, 0u);
     return kept;
 }

@@ -35,12 +35,15 @@ protected:
 
 // Both throw ui::EImageError with a message naming `name` (the file, as the user knows it)
 // when the data is empty, malformed, cut short or declares a side over kMaxPictureSide.
-DecodedPicture DecodePng(ByteSource& source, const std::string& name);
-DecodedPicture DecodePng(const std::uint8_t* data, std::size_t size, const std::string& name);
+// `keptSide` bounds the part kept; the pen's kept drawings are read whole.
+DecodedPicture DecodePng(ByteSource& source, const std::string& name, int keptSide = kKeptPictureSide);
+DecodedPicture DecodePng(const std::uint8_t* data, std::size_t size, const std::string& name,
+                         int keptSide = kKeptPictureSide);
 DecodedPicture DecodeJpeg(const std::uint8_t* data, std::size_t size, const std::string& name);
 
 // Shared by the decoders: refuses a declared size over the limit, and sizes the kept part.
-DecodedPicture KeptPart(std::uint32_t width, std::uint32_t height, const std::string& name);
+DecodedPicture KeptPart(std::uint32_t width, std::uint32_t height, const std::string& name,
+                        int keptSide = kKeptPictureSide);
 // Premultiplies straight-alpha B, G, R, A bytes.
 std::uint32_t PremultipliedPixel(const std::uint8_t* bgra);
 

@@ -143,7 +143,7 @@ private:
 
 }  // namespace
 
-DecodedPicture DecodePng(ByteSource& source, const std::string& name) {
+DecodedPicture DecodePng(ByteSource& source, const std::string& name, int keptSide) {
     ReadState state{&source, 0, {}};
     PngReader reader(state);
     DecodedPicture kept;
@@ -152,7 +152,7 @@ DecodedPicture DecodePng(ByteSource& source, const std::string& name) {
     bool ok = ReadInfo(reader.png, reader.info, state);
     if (ok) {
         kept =
-            KeptPart(png_get_image_width(reader.png, reader.info), png_get_image_height(reader.png, reader.info), name);
+            KeptPart(png_get_image_width(reader.png, reader.info), png_get_image_height(reader.png, reader.info), name, keptSide);
         ok = PrepareRows(reader.png, reader.info, rowBytes);
     }
     if (ok) {
@@ -166,9 +166,9 @@ DecodedPicture DecodePng(ByteSource& source, const std::string& name) {
     return kept;
 }
 
-DecodedPicture DecodePng(const std::uint8_t* data, std::size_t size, const std::string& name) {
+DecodedPicture DecodePng(const std::uint8_t* data, std::size_t size, const std::string& name, int keptSide) {
     MemorySource source(data, size);
-    return DecodePng(source, name);
+    return DecodePng(source, name, keptSide);
 }
 
 }  // namespace ui

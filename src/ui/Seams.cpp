@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "ui/Application.h"
@@ -21,14 +22,18 @@ std::optional<COLORREF> ChooseColorDialog(HWND owner, COLORREF initial) {
     return cc.rgbResult;
 }
 
-std::optional<std::wstring> OpenFileDialog(HWND owner, const OpenFileRequest& request) {
-    // The filter arrives as "Text|pattern" pairs; the dialog wants them NUL-separated.
-    std::vector<wchar_t> filter(request.filter.begin(), request.filter.end());
+// The filter arrives as "Text|pattern" pairs; the dialogs want them NUL-separated.
+std::vector<wchar_t> DialogFilter(const std::wstring& pairs) {
+    std::vector<wchar_t> filter(pairs.begin(), pairs.end());
     for (auto& c : filter)
         if (c == L'|') c = L'\0';
     filter.push_back(L'\0');
     filter.push_back(L'\0');
+    return filter;
+}
 
+std::optional<std::wstring> OpenFileDialog(HWND owner, const OpenFileRequest& request) {
+    std::vector<wchar_t> filter = DialogFilter(request.filter);
     std::vector<wchar_t> file(MAX_PATH * 4, L'\0');
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
@@ -45,12 +50,31 @@ std::optional<std::wstring> OpenFileDialog(HWND owner, const OpenFileRequest& re
     return std::wstring(file.data());
 }
 
+std::optional<std::wstring> SaveFileDialog(HWND owner, const SaveFileRequest& request) {
+    std::vector<wchar_t> filter = DialogFilter(request.filter);
+    std::vector<wchar_t> file(MAX_PATH * 4, L'\0');
+    request.fileName.copy(file.data(), std::min(request.fileName.size(), file.size() - 1));
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = filter.data();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = static_cast<DWORD>(file.size());
+    ofn.lpstrInitialDir = request.initialDirectory.empty() ? nullptr : request.initialDirectory.c_str();
+    ofn.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
+    // Saving a picture must not move the working directory as the open dialog does.
+    ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+    if (!GetSaveFileNameW(&ofn)) return std::nullopt;
+    return std::wstring(file.data());
+}
+
 }  // namespace
 
 Seams Seams::System() {
     Seams s;
-    s.showError = [](const std::wstring& text) {
-        MessageBoxW(nullptr, text.c_str(), Application::Title, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    s.showError = [](HWND owner, const std::wstring& text) {
+        MessageBoxW(owner, text.c_str(), Application::Title, MB_OK | MB_ICONERROR | (owner ? 0 : MB_TASKMODAL));
     };
     s.showMessage = [](const std::wstring& text) {
         MessageBoxW(nullptr, text.c_str(), Application::Title, MB_OK | MB_TASKMODAL);
@@ -61,6 +85,7 @@ Seams Seams::System() {
     };
     s.chooseColor = ChooseColorDialog;
     s.openFile = OpenFileDialog;
+    s.saveFile = SaveFileDialog;
     s.mouseEvent = [](DWORD flags, LONG dx, LONG dy) { mouse_event(flags, dx, dy, 0, 0); };
     return s;
 }

@@ -15,9 +15,17 @@ struct OpenFileRequest {
     std::wstring initialDirectory;
 };
 
+struct SaveFileRequest {
+    std::wstring filter;  // "Description|*.ext" pairs
+    std::wstring initialDirectory;
+    std::wstring fileName;          // offered in the name box
+    std::wstring defaultExtension;  // added to a name typed without one
+};
+
 struct Seams {
-    // Error report: message box with the application title, error icon and OK.
-    std::function<void(const std::wstring& text)> showError;
+    // Error report: message box with the application title, error icon and OK, owned by
+    // `owner` (null: by none), so that it stands above a top-most owner.
+    std::function<void(HWND owner, const std::wstring& text)> showError;
     // User message: message box with the application title and OK.
     std::function<void(const std::wstring& text)> showMessage;
     // Question: message box with the application title, a question icon, Yes and No; true for Yes.
@@ -26,6 +34,8 @@ struct Seams {
     std::function<std::optional<COLORREF>(HWND owner, COLORREF initial)> chooseColor;
     // File-open dialog; the full path picked, nothing when cancelled.
     std::function<std::optional<std::wstring>(HWND owner, const OpenFileRequest& request)> openFile;
+    // File-save dialog that asks before replacing a file; the full path, nothing when cancelled.
+    std::function<std::optional<std::wstring>(HWND owner, const SaveFileRequest& request)> saveFile;
     // Synthesised mouse input (mouse_event).
     std::function<void(DWORD flags, LONG dx, LONG dy)> mouseEvent;
 

@@ -19,8 +19,8 @@ BenchEnvironment::BenchEnvironment() {
     fs::current_path(folder_);
 
     ui::Seams silent = ui::Seams::System();
-    silent.showError = [](const std::wstring& text) { fwprintf(stderr, L"error: %ls\n", text.c_str()); };
-    silent.showMessage = silent.showError;
+    silent.showMessage = [](const std::wstring& text) { fwprintf(stderr, L"error: %ls\n", text.c_str()); };
+    silent.showError = [message = silent.showMessage](HWND, const std::wstring& text) { message(text); };
     silent.mouseEvent = [](DWORD, LONG, LONG) {};
     app_ = std::make_unique<ui::Application>(GetModuleHandleW(nullptr), silent, folder_.wstring());
 }

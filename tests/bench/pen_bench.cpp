@@ -2,7 +2,9 @@
 // pen shown and painted on a fresh copy of the screen, set against a bare copy of the
 // screen into a bitmap; one rubber-band move of each figure; the process's memory with
 // the pen open, in screen bitmaps over the pen closed; and whether closing gives back
-// what one opening with a full history took.
+// what one opening with a full history took; closing with the keep-save in flight and the
+// memory it holds; a zoom step; how many boards the history keeps and the time to finish,
+// undo and redo one.
 // Run it under Wine from the program's folder: scripts/wine-run ./pen_bench.exe
 #include <windows.h>
 #include <psapi.h>
@@ -15,6 +17,7 @@
 #include "BenchSupport.h"
 #include "app/Inventory.h"
 #include "pen/PenWindow.h"
+#include "pen/Zoom.h"
 #include "ui/Application.h"
 #include "ui/Surface.h"
 
@@ -171,6 +174,84 @@ void ReportMemoryAcrossOneOpening(PenWindow& pen) {
     ReportGrowth("after closing over before opening", before, after);
 }
 
+// Closing with a drawing keeps it as a PNG on the writer's thread: Esc must not wait for it.
+void TimeClosingWithKeep(PenWindow& pen) {
+    std::vector<double> closing;
+    const HWND surface = pen.DrawingSurface().Handle();
+    pen.Palette().Button(pen::DrawTool::Rectangle).Click();
+    PROCESS_MEMORY_COUNTERS before{}, inFlight{};
+    for (int i = 0; i < 10; ++i) {
+        Esc(pen);
+        PaintNow(pen.Handle());
+        Pump();
+        pen.Files().WaitForWrites();
+        SendMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100 + i, 100));
+        SendMessageW(surface, WM_LBUTTONUP, 0, MAKELPARAM(900, 700));
+        if (i == 0) before = ReportMemory("drawn, before closing");
+        const auto start = Clock::now();
+        Esc(pen);
+        closing.push_back(MillisecondsSince(start));
+        if (i == 0) inFlight = ReportMemory("closed, keep in flight");
+        Pump();
+    }
+    pen.Files().WaitForWrites();
+    std::printf("Closing with a drawing, the keep-save in flight (10 times):\n");
+    Report("Esc to the pen gone", Summarise(closing));
+    ReportGrowth("keep in flight over before closing", before, inFlight);
+}
+
+// One wheel notch over a 1920 x 1080 picture with a drawing on it.
+void TimeZoomSteps(PenWindow& pen) {
+    const HWND surface = pen.DrawingSurface().Handle();
+    std::vector<double> handler, painted;
+    for (int round = 0; round < 3; ++round) {
+        pen.Palette().Button(PaletteCommand::Refresh).Click();
+        SendMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(300, 300));
+        SendMessageW(surface, WM_LBUTTONUP, 0, MAKELPARAM(1200, 800));
+        for (int level = 0; level < pen::kMostZoomLevel; ++level) {
+            const auto start = Clock::now();
+            pen.ZoomIn({800, 500});
+            handler.push_back(MillisecondsSince(start));
+            UpdateWindow(surface);
+            painted.push_back(MillisecondsSince(start));
+        }
+        Pump();
+    }
+    std::printf("Zoom steps (%zu):\n", handler.size());
+    Report("one step: surface and background scaled, kept", Summarise(handler));
+    Report("one step with its repaint", Summarise(painted));
+}
+
+// Boards after a drawing until the history drops the oldest step, then one undo and redo.
+void ReportBoardsKept(PenWindow& pen) {
+    const HWND surface = pen.DrawingSurface().Handle();
+    pen.Palette().Button(PaletteCommand::Refresh).Click();
+    SendMessageW(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(300, 300));
+    SendMessageW(surface, WM_LBUTTONUP, 0, MAKELPARAM(1200, 800));
+    std::vector<double> finish;
+    for (int i = 0; i < 60; ++i) {
+        const auto start = Clock::now();
+        pen.ShowNextBoard();
+        finish.push_back(MillisecondsSince(start));
+    }
+    pen.History().WaitForPacking();
+    std::printf("Boards (60 pressed after a drawing and a refresh):\n");
+    std::printf("  steps kept %zu, %.2f screen bitmaps\n", pen.History().UndoCount(),
+                pen.History().Bytes() / (4.0 * GetSystemMetrics(SM_CXSCREEN) * GetSystemMetrics(SM_CYSCREEN)));
+    Report("one board finished", Summarise(finish));
+    std::vector<double> undo, redo;
+    for (int i = 0; i < 10; ++i) {
+        auto start = Clock::now();
+        pen.Undo();
+        undo.push_back(MillisecondsSince(start));
+        start = Clock::now();
+        pen.Redo();
+        redo.push_back(MillisecondsSince(start));
+    }
+    Report("one board undone", Summarise(undo));
+    Report("one board redone", Summarise(redo));
+}
+
 }  // namespace
 
 int main() {
@@ -185,6 +266,7 @@ int main() {
 
     ReportMemoryAcrossOneOpening(pen);
     TimeOpening(pen);
+    TimeClosingWithKeep(pen);
 
     Esc(pen);
     PaintNow(pen.Handle());
@@ -206,6 +288,8 @@ int main() {
     for (int i = 0; i < 3; ++i) pen.Palette().Button(PaletteCommand::NextBoard).Click();
     Pump();
     ReportMemory("after the three boards");
+    TimeZoomSteps(pen);
+    ReportBoardsKept(pen);
     Esc(pen);
     Pump();
     return 0;

@@ -56,7 +56,7 @@ void Refresh(UndoHistory& history, PixelTiles& background, Bitmap& surface, std:
 
 }  // namespace
 
-TEST(PenEditKeys, ControlZUndoesControlYAndShiftZRedo) {
+TEST(PenEditKeys, ControlZUndoesControlYAndShiftZRedoTheOthersSaveCopyAndBringBack) {
     struct Row {
         int key;
         bool control, shift;
@@ -66,6 +66,10 @@ TEST(PenEditKeys, ControlZUndoesControlYAndShiftZRedo) {
         {'Y', true, false, pen::EditCommand::Redo},  {'Y', true, true, pen::EditCommand::Redo},
         {'Z', false, false, pen::EditCommand::None}, {'Y', false, true, pen::EditCommand::None},
         {'X', true, false, pen::EditCommand::None},
+        {'S', true, false, pen::EditCommand::Save},  {'S', true, true, pen::EditCommand::SaveAs},
+        {'S', false, false, pen::EditCommand::None}, {'C', true, false, pen::EditCommand::Copy},
+        {'C', true, true, pen::EditCommand::None},   {'B', true, false, pen::EditCommand::BringBack},
+        {'B', false, false, pen::EditCommand::None},
     };
     for (const Row& r : rows)
         EXPECT_EQ(pen::EditCommandFor(r.key, r.control, r.shift), r.want) << char(r.key) << r.control << r.shift;

@@ -7,6 +7,7 @@
 
 #include "pen/UndoHistory.h"
 #include "pen/Zoom.h"
+#include "pen/ZoomStep.h"
 
 using pen::Point;
 using pen::Rect;
@@ -101,4 +102,43 @@ TEST(PenZoom, ZoomingOutUndoesTheLastZoomWithTheDrawingSinceAndRedoBringsThemBac
     EXPECT_EQ(pen.history.ZoomLevel(), 1);
     pen.history.Clear();
     EXPECT_EQ(pen.history.ZoomLevel(), 0);
+}
+
+TEST(PenZoom, AStepZoomsTheDrawingAndWhatTheEraserRestoresAndUndoesExactly) {
+    // A 256 x 192 picture of horizontal stripes, with a drawn square over part of it.
+    constexpr int w = 256, h = 192;
+    std::vector<std::uint32_t> bits(w * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) bits[y * w + x] = static_cast<std::uint32_t>(y) << 8;
+    const pen::PixelPlane plane{bits.data(), w, h};
+    pen::PixelTiles background(w, h);
+    pen::UndoHistory history(w, h, 1 << 24);
+    const pen::Rect square{100, 80, 140, 120};
+    history.Touch(plane, square);
+    background.Keep(plane, square);
+    for (int y = square.top; y < square.bottom; ++y)
+        for (int x = square.left; x < square.right; ++x) bits[y * w + x] = 0x00FF0000;
+    history.Finish(plane);
+    const std::vector<std::uint32_t> drawn = bits;
+
+    ASSERT_TRUE(pen::ZoomIn(plane, background, history, {120, 100}));
+    EXPECT_EQ(history.ZoomLevel(), 1);
+    // The square grew around the pointer; the stripes grew too, beneath it as beside it.
+    EXPECT_EQ(bits[100 * w + 120], 0x00FF0000u);
+    EXPECT_EQ(bits[100 * w + 142], 0x00FF0000u);  // 22 right of the pointer: 17.6 before
+    EXPECT_NE(bits[100 * w + 150], 0x00FF0000u);  // 24 before, beyond the square
+    const pen::Rect source = pen::ZoomSource({w, h}, {120, 100}, 0);
+    for (int y : {10, 100, 180}) {
+        const double before = source.top + (y + 0.5) * (source.bottom - source.top) / h - 0.5;
+        EXPECT_NEAR(background.PixelOver(plane, 120, y) >> 8, before, 1.0) << "row " << y;
+    }
+    EXPECT_EQ(background.PixelOver(plane, 5, 5), bits[5 * w + 5]) << "no drawing there: the surface itself";
+
+    history.Undo(plane, background);
+    EXPECT_EQ(bits, drawn);
+    EXPECT_EQ(history.ZoomLevel(), 0);
+    EXPECT_EQ(background.PixelOver(plane, 120, 100), 100u << 8);
+
+    for (int level = 0; level < pen::kMostZoomLevel; ++level) ASSERT_TRUE(pen::ZoomIn(plane, background, history, {0, 0}));
+    EXPECT_FALSE(pen::ZoomIn(plane, background, history, {0, 0})) << "4 times is the most";
 }

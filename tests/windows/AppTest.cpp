@@ -11,7 +11,10 @@ namespace fs = std::filesystem;
 
 ui::Seams Recorder::MakeSeams() {
     ui::Seams s;
-    s.showError = [this](const std::wstring& text) { errors.push_back(text); };
+    s.showError = [this](HWND owner, const std::wstring& text) {
+        errors.push_back(text);
+        errorOwners.push_back(owner);
+    };
     s.showMessage = [this](const std::wstring& text) { messages.push_back(text); };
     s.askYesNo = [this](const std::wstring& text) {
         questions.push_back(text);
@@ -29,6 +32,13 @@ ui::Seams Recorder::MakeSeams() {
     };
     s.openFile = [this](HWND, const ui::OpenFileRequest& request) -> std::optional<std::wstring> {
         fileRequests.push_back(request);
+        if (fileAnswers.empty()) return std::nullopt;
+        auto answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    };
+    s.saveFile = [this](HWND, const ui::SaveFileRequest& request) -> std::optional<std::wstring> {
+        saveRequests.push_back(request);
         if (fileAnswers.empty()) return std::nullopt;
         auto answer = fileAnswers.front();
         fileAnswers.pop_front();

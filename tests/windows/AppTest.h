@@ -29,6 +29,7 @@ struct RecordedMouseEvent {
 
 struct Recorder {
     std::vector<std::wstring> errors;
+    std::vector<HWND> errorOwners;  // the window each error box was owned by
     std::vector<std::wstring> messages;
     std::vector<std::wstring> questions;
     std::deque<bool> yesNoAnswers;  // first in first out; none left means No
@@ -38,6 +39,7 @@ struct Recorder {
     std::vector<COLORREF> colorDialogInitial;  // the colour each colour dialog opened on
     std::deque<std::optional<std::wstring>> fileAnswers;
     std::vector<ui::OpenFileRequest> fileRequests;
+    std::vector<ui::SaveFileRequest> saveRequests;  // answered from fileAnswers too
 
     ui::Seams MakeSeams();
 };

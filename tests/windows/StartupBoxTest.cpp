@@ -69,12 +69,12 @@ TEST_F(StartupBoxTest, InputDuringTheFirstErrorBoxActsAndStartUpGoesOn) {
         const ui::Seams system = ui::Seams::System();
         std::vector<std::wstring> shown;
         bool happened = false;
-        ui::Application::Current().Dialogs().showError = [&](const std::wstring& text) {
+        ui::Application::Current().Dialogs().showError = [&](HWND owner, const std::wstring& text) {
             shown.push_back(text);
             if (shown.size() == 1) input.post();
             if (shown.size() == 2) happened = input.happened();
             SetTimer(nullptr, 0, 50, CloseMessageBox);
-            system.showError(text);
+            system.showError(owner, text);
         };
         CreateWindows(false);
         EXPECT_TRUE(happened);

@@ -1,0 +1,137 @@
+#include "pen/DrawingFiles.h"
+
+#include "base/QuotedValue.h"
+#include "base/Utf8.h"
+#include "pen/DrawingFolders.h"
+#include "pen/KeptDrawings.h"
+#include "pen/PenTexts.h"
+#include "ui/Application.h"
+#include "ui/Clipboard.h"
+#include "ui/DibBytes.h"
+#include "ui/PngEncoder.h"
+#include "ui/SystemReason.h"
+
+namespace {
+
+pen::LocalTime Now() {
+    SYSTEMTIME t{};
+    GetLocalTime(&t);
+    return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+}
+
+std::wstring Failure(const wchar_t* start, const std::wstring& path, const std::wstring& reason) {
+    return start + ShortenedPathForQuote(path) + pen::kFailedReason + reason;
+}
+
+// Encodes and writes one picture; the path comes from `name` once the folder stands.
+template <typename Name>
+pen::WriteOutcome WritePicture(const std::vector<std::uint32_t>& pixels, int width, int height,
+                               const std::optional<std::wstring>& folder, const wchar_t* failed, Name name) {
+    if (!folder) return {false, failed + std::wstring(pen::kFailedReason) + pen::kNoFolderReason};
+    if (const DWORD error = pen::MakeFolder(*folder)) return {false, Failure(failed, *folder, ui::SystemReason(error))};
+    std::wstring path = *folder;
+    try {
+        path = name();
+        if (const DWORD error = pen::WriteWholeFile(path, ui::EncodePng(pixels.data(), width, height)))
+            return {false, Failure(failed, path, ui::SystemReason(error))};
+    } catch (const std::exception& e) {
+        return {false, Failure(failed, path, FromUtf8(e.what()))};
+    }
+    return {true, path};
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
+}  // namespace
+
+DrawingFiles::DrawingFiles(HWND penWindow)
+    : penWindow_(penWindow), writer_([penWindow] { PostMessageW(penWindow, kDrawingWritten, 0, 0); }) {
+    // Owned by the pen, the note always stands above it.
+    SetWindowLongPtrW(note_.Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(penWindow));
+}
+
+std::vector<std::uint32_t> DrawingFiles::CopyOf(const pen::PixelPlane& picture) {
+    writer_.Wait();
+    return {picture.bits, picture.bits + static_cast<std::size_t>(picture.width) * picture.height};
+}
+
+void DrawingFiles::SaveInto(const pen::PixelPlane& picture, std::optional<std::wstring> folder, std::wstring path) {
+    writer_.Hand([pixels = CopyOf(picture), width = picture.width, height = picture.height, folder = std::move(folder),
+                  path = std::move(path)] {
+        pen::WriteOutcome outcome = WritePicture(pixels, width, height, folder, pen::kSaveFailed, [&] {
+            if (!path.empty()) return path;
+            const std::wstring name = pen::SaveName(
+                Now(), [&](const std::wstring& taken) { return pen::FileExists(*folder + L"\\" + taken); });
+            return *folder + L"\\" + name;
+        });
+        if (outcome.written) outcome.text = pen::kSavedNote + outcome.text;
+        return outcome;
+    });
+}
+
+void DrawingFiles::Save(const pen::PixelPlane& picture) { SaveInto(picture, pen::SavedDrawingsFolder(), L""); }
+
+void DrawingFiles::SaveAs(const pen::PixelPlane& picture) {
+    const std::optional<std::wstring> folder = pen::SavedDrawingsFolder();
+    if (folder) pen::MakeFolder(*folder);  // the dialog opens there; where it cannot, it opens elsewhere
+    ui::SaveFileRequest request{pen::kSaveDialogFilter, folder.value_or(L""),
+                                pen::SaveName(Now(), [](const std::wstring&) { return false; }), pen::kSaveExtension};
+    const std::optional<std::wstring> path = ui::Application::Current().RunSaveDialog(penWindow_, request);
+    if (path) SaveInto(picture, FolderOf(*path), *path);
+}
+
+void DrawingFiles::Keep(const pen::PixelPlane& picture) {
+    writer_.Hand([pixels = CopyOf(picture), width = picture.width, height = picture.height] {
+        const std::optional<std::wstring> folder = pen::KeptDrawingsFolder();
+        pen::WriteOutcome outcome = WritePicture(pixels, width, height, folder, pen::kKeepFailed, [&] {
+            const pen::KeepPlan plan = pen::PlanKeep(pen::FileNamesIn(*folder));
+            for (const std::wstring& dropped : plan.dropped) DeleteFileW((*folder + L"\\" + dropped).c_str());
+            return *folder + L"\\" + plan.name;
+        });
+        if (outcome.written) outcome.text.clear();  // kept quietly
+        return outcome;
+    });
+}
+
+void DrawingFiles::Copy(const pen::PixelPlane& picture) {
+    if (!ui::PutDibOnClipboard(penWindow_, ui::EncodeDib(picture.bits, picture.width, picture.height)))
+        Tell(pen::kClipboardHeld);
+}
+
+std::optional<ui::DecodedPicture> DrawingFiles::Kept(std::size_t back) {
+    // The drawing kept as the pen last closed may still be on its way to the folder.
+    writer_.Wait();
+    const std::optional<std::wstring> folder = pen::KeptDrawingsFolder();
+    const std::vector<std::wstring> kept = folder ? pen::KeptNewestFirst(pen::FileNamesIn(*folder))
+                                                  : std::vector<std::wstring>{};
+    if (back >= kept.size()) {
+        Tell(pen::kNoKeptDrawing);
+        return std::nullopt;
+    }
+    const std::wstring path = *folder + L"\\" + kept[back];
+    std::vector<std::uint8_t> bytes;
+    if (const DWORD error = pen::ReadWholeFile(path, bytes)) {
+        Tell(Failure(pen::kKeptUnreadable, path, ui::SystemReason(error)));
+        return std::nullopt;
+    }
+    try {
+        return ui::DecodePng(bytes.data(), bytes.size(), ToUtf8(path), ui::kMaxPictureSide);
+    } catch (const std::exception&) {
+        Tell(Failure(pen::kKeptUnreadable, path, pen::kKeptDamaged));
+        return std::nullopt;
+    }
+}
+
+void DrawingFiles::TellOutcomes(const ScreenRect& area) {
+    for (const pen::WriteOutcome& outcome : writer_.TakeOutcomes()) {
+        if (!outcome.written)
+            Tell(outcome.text);
+        else if (!outcome.text.empty())
+            note_.Tell(outcome.text, area);
+    }
+}
+
+void DrawingFiles::Tell(const std::wstring& text) { ui::Application::Current().ShowErrorBox(text, penWindow_); }
