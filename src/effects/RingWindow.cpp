@@ -45,6 +45,9 @@ bool RingWindow::Step(std::int64_t nowMs) {
         CombineRgn(ring.get(), ring.get(), hole.get(), RGN_DIFF);
         // The system owns the region once it is set; the next step replaces it.
         if (SetWindowRgn(Handle(), ring.get(), TRUE)) ring.release();
+        // The click that made the ring raises the clicked window, a top-most one such as
+        // the control bar too, after the ring showed: the ring goes back above it.
+        SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
     }
     if (frame.alpha != alpha_) {
         alpha_ = frame.alpha;

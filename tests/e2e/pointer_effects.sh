@@ -1,14 +1,9 @@
 #!/usr/bin/env bash
-# Not run by CTest for now: the left-click ring over the control bar's help button is
-# sometimes missing from every shot (7 of 16 runs of this branch; 2 of 10 runs of the same
-# check with main's program). In such a run the clicked bar stood above the laser's
-# top-most windows in the X stacking. Run it by hand (bash tests/e2e/unsettled/pointer_effects.sh)
-# while that is mended.
 # The spotlight, the laser pointer and the click rings as a presenter uses them, switched
 # with their keys (Ctrl+Alt+Shift+1, 2, 3): the spotlight's clear circle over the settings
 # window with the rest dimmed, the laser's dot and trail and the trail gone after a stop,
 # a yellow ring after a left click and a blue one after a right click.
-source "$(dirname "$0")/../lib.sh"
+source "$(dirname "$0")/lib.sh"
 
 # Layered windows' alpha does not show on Xvfb: the dimmed part is plain black here.
 BLACK=000000
@@ -61,8 +56,10 @@ stop_ms=$(date +%s%3N)
 # it and looks for the trail in the same shot.
 shot=$E2E_OUT/fx-laser.png
 if wait_for 10 pixel_is fx-laser 1200 675 FF0000; then pass "a red dot at the pointer"; else fail "no dot at 1200,675 (see $shot)"; fi
-if [ "$(pixel "$shot" 1050 637)" != "$BLACK" ]; then pass "a trail along the stroke"; else fail "no trail at 1050,637 (see $shot)"; fi
-trail_gone() { [ "$(pixel "$(screenshot fx-laser-gone)" 1050 637)" = "$BLACK" ]; }
+# The trail shows the last half second of the movement, and a slow machine stretches the
+# stroke beyond it: the trail is looked for 60 pixels behind the dot.
+if [ "$(pixel "$shot" 1140 660)" != "$BLACK" ]; then pass "a trail along the stroke"; else fail "no trail at 1140,660 (see $shot)"; fi
+trail_gone() { [ "$(pixel "$(screenshot fx-laser-gone)" 1140 660)" = "$BLACK" ]; }
 if wait_for 6 trail_gone; then
   gone=$(( $(date +%s%3N) - stop_ms ))
   if [ "$gone" -ge 1500 ] && [ "$gone" -le 3500 ]; then pass "the trail is gone ${gone} ms after the stop"; else fail "the trail went ${gone} ms after the stop"; fi
