@@ -61,7 +61,7 @@ notice_of() {
     libjpeg.a) echo libjpeg-turbo ;;
     libpthread.a | libwinpthread.a) echo winpthreads ;;
     libstdc++.a | libgcc.a | libgcc_eh.a | crtbegin.o | crtend.o) echo gcc ;;
-    libmingw32.a | libmingwex.a | libmoldname.a | libmsvcrt.a | crt2*.o) echo mingw-w64 ;;
+    libmingw32.a | libmingwex.a | libmoldname.a | libmsvcrt.a | libuuid.a | crt2*.o) echo mingw-w64 ;;
     lib*.a)
       # MinGW-w64's import libraries of the system DLLs the program may use
       local dll=${name#lib}
