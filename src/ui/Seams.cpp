@@ -32,9 +32,9 @@ std::vector<wchar_t> DialogFilter(const std::wstring& pairs) {
     return filter;
 }
 
-std::optional<std::wstring> OpenFileDialog(HWND owner, const OpenFileRequest& request) {
-    std::vector<wchar_t> filter = DialogFilter(request.filter);
-    std::vector<wchar_t> file(MAX_PATH * 4, L'\0');
+// What the open and the save dialog are given alike; the vectors must outlive the call.
+OPENFILENAMEW FileDialogFields(HWND owner, std::vector<wchar_t>& filter, std::vector<wchar_t>& file,
+                               const std::wstring& initialDirectory) {
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = owner;
@@ -42,7 +42,14 @@ std::optional<std::wstring> OpenFileDialog(HWND owner, const OpenFileRequest& re
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = file.data();
     ofn.nMaxFile = static_cast<DWORD>(file.size());
-    ofn.lpstrInitialDir = request.initialDirectory.empty() ? nullptr : request.initialDirectory.c_str();
+    ofn.lpstrInitialDir = initialDirectory.empty() ? nullptr : initialDirectory.c_str();
+    return ofn;
+}
+
+std::optional<std::wstring> OpenFileDialog(HWND owner, const OpenFileRequest& request) {
+    std::vector<wchar_t> filter = DialogFilter(request.filter);
+    std::vector<wchar_t> file(MAX_PATH * 4, L'\0');
+    OPENFILENAMEW ofn = FileDialogFields(owner, filter, file, request.initialDirectory);
     // Without OFN_NOCHANGEDIR the dialog leaves the working directory in the picked
     // file's folder, which the settings window relies on.
     ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING;
@@ -54,14 +61,7 @@ std::optional<std::wstring> SaveFileDialog(HWND owner, const SaveFileRequest& re
     std::vector<wchar_t> filter = DialogFilter(request.filter);
     std::vector<wchar_t> file(MAX_PATH * 4, L'\0');
     request.fileName.copy(file.data(), std::min(request.fileName.size(), file.size() - 1));
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = owner;
-    ofn.lpstrFilter = filter.data();
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = file.data();
-    ofn.nMaxFile = static_cast<DWORD>(file.size());
-    ofn.lpstrInitialDir = request.initialDirectory.empty() ? nullptr : request.initialDirectory.c_str();
+    OPENFILENAMEW ofn = FileDialogFields(owner, filter, file, request.initialDirectory);
     ofn.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
     // Saving a picture must not move the working directory as the open dialog does.
     ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;

@@ -11,7 +11,6 @@ source "$(dirname "$0")/lib.sh"
 # and whatever shows there.
 BAR_GREY=808080
 YELLOW=FFFF00    # the default halo colour
-click_at() { move_pointer "$1" "$2"; xdotool click 1; }
 bring_out_bar() {
   move_pointer 1919 640
   wait_for 5 pixel_is cb-bar-out 1859 720 "$BAR_GREY" || fail "the bar did not come out (see $E2E_OUT/cb-bar-out.png)"

@@ -94,6 +94,15 @@ focus_program() {
 
 press() { focus_program; timeout 10 xdotool key --delay 80 "$@"; sleep 0.2; }
 move_pointer() { timeout 5 xdotool mousemove "$1" "$2"; sleep 0.1; }
+click_at() { move_pointer "$1" "$2"; xdotool click 1; }
+# drag X1 Y1 X2 Y2: the left button held from one point to the other, through the middle
+drag() {
+  move_pointer "$1" "$2"
+  xdotool mousedown 1
+  move_pointer $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 ))
+  move_pointer "$3" "$4"
+  xdotool mouseup 1
+}
 pointer() { xdotool getmouselocation --shell | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}'; }
 
 # screenshot NAME: the whole screen into $E2E_OUT/NAME.png

@@ -14,7 +14,6 @@ RED=FF0000
 PURPLE=800080
 BLACK=000000
 WHITE=FFFFFF
-click_at() { move_pointer "$1" "$2"; xdotool click 1; }
 # drag X1 Y1 X2 Y2: press, a few moves past the end and back, release
 drag() {
   move_pointer "$1" "$2"

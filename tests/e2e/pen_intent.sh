@@ -16,14 +16,6 @@ GREY=808080
 BLUE=0000FF
 WHITE=FFFFFF
 PURPLE=800080
-click_at() { move_pointer "$1" "$2"; xdotool click 1; }
-drag() {
-  move_pointer "$1" "$2"
-  xdotool mousedown 1
-  move_pointer $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 ))
-  move_pointer "$3" "$4"
-  xdotool mouseup 1
-}
 # count FILE X Y W H RRGGBB: how many pixels of the block have that colour
 count() { convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -depth 8 txt:- | grep -ci "#$6" || true; }
 # Red pixels where the text was typed, in a screenshot NAME.

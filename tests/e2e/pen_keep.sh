@@ -13,14 +13,6 @@ BLUE=0000FF
 PURPLE=800080
 # The part of the screen no palette or note stands on.
 AREA=1700x900+0+0
-click_at() { move_pointer "$1" "$2"; xdotool click 1; }
-drag() {
-  move_pointer "$1" "$2"
-  xdotool mousedown 1
-  move_pointer $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 ))
-  move_pointer "$3" "$4"
-  xdotool mouseup 1
-}
 desktop() { display -window root "$1" 2>/dev/null || true; }
 # differs A B: how many pixels of AREA differ between two pictures
 differs() {

@@ -8,7 +8,6 @@ source "$(dirname "$0")/lib.sh"
 BAR_GREY=808080
 YELLOW=FFFF00
 RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
-click_at() { move_pointer "$1" "$2"; xdotool click 1; }
 wine_run() { "$E2E_ROOT/scripts/wine-run" "$@" 2> /dev/null | tr -d '\r'; }
 # reg writes in the console's code page, GBK under the classroom locale.
 run_entry() { wine_run reg query "$RUN_KEY" /v Vellora | iconv -f GBK -t UTF-8 | sed -n 's/.*REG_SZ *//p'; }

@@ -104,7 +104,6 @@ if [ "$count" -ge 1 ]; then pass "a 300-character path: $count box(es), none wid
 # A save while another process holds the database for one second: it waits and succeeds.
 # The settings window stands at (325, 197), its client area 4 right of and 23 below that;
 # the size box's middle is at (473, 310), the halo's save button at (506, 368).
-click_at() { move_pointer "$1" "$2"; xdotool click 1; }
 # hold_lock SECONDS: an exclusive lock on the run folder's database, from a Linux process
 hold_lock() {
   (printf 'BEGIN EXCLUSIVE;\n'; sleep "$1"; printf 'COMMIT;\n') | sqlite3 "$E2E_RUN/GBTest.db" &
