@@ -4,11 +4,11 @@
 
 namespace pen {
 
-PackedTile::PackedTile(std::vector<std::uint32_t> pixels) : count_(pixels.size()), pixels_(std::move(pixels)) {}
+PackedTile::PackedTile(TileBlock pixels, std::size_t count) : count_(count), pixels_(std::move(pixels)) {}
 
 std::size_t PackedTile::Bytes() const {
     std::lock_guard lock(mutex_);
-    return pixels_.size() * sizeof(std::uint32_t) + packed_.size();
+    return (pixels_ ? count_ * sizeof(std::uint32_t) : 0) + packed_.size();
 }
 
 void PackedTile::Pack(TileDeflater& deflater) {
@@ -16,13 +16,13 @@ void PackedTile::Pack(TileDeflater& deflater) {
         std::lock_guard lock(mutex_);
         if (tried_) return;
     }
-    std::vector<std::uint8_t> packed = deflater.Pack(pixels_.data(), count_);
-    std::vector<std::uint32_t> released;
+    std::vector<std::uint8_t> packed = deflater.Pack(pixels_.get(), count_);
+    TileBlock released;
     std::lock_guard lock(mutex_);
     tried_ = true;
     if (packed.empty()) return;
     packed_ = std::move(packed);
-    released.swap(pixels_);
+    released = std::move(pixels_);
 }
 
 }  // namespace pen

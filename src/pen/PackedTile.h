@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "pen/TileCodec.h"
+#include "pen/TilePool.h"
 
 namespace pen {
 
 class PackedTile {
 public:
-    explicit PackedTile(std::vector<std::uint32_t> pixels);
+    // The first `count` pixels of `pixels`.
+    PackedTile(TileBlock pixels, std::size_t count);
     PackedTile(const PackedTile&) = delete;
     PackedTile& operator=(const PackedTile&) = delete;
 
@@ -21,7 +23,7 @@ public:
     template <typename Reader>
     void Read(TileInflater& inflater, Reader read) const {
         std::lock_guard lock(mutex_);
-        read(packed_.empty() ? pixels_.data() : inflater.Unpack(packed_, count_));
+        read(pixels_ ? pixels_.get() : inflater.Unpack(packed_, count_));
     }
     // What the tile holds now: its pixels, or their deflated form once packed.
     std::size_t Bytes() const;
@@ -34,9 +36,9 @@ private:
     mutable std::mutex mutex_;
     // Written only by Pack, under the mutex; Pack reads the pixels without it, since
     // nothing else ever changes them.
-    std::vector<std::uint32_t> pixels_;  // empty once packed
-    std::vector<std::uint8_t> packed_;   // empty until packed
-    bool tried_ = false;                 // packed, or found not to get smaller
+    TileBlock pixels_;                  // none once packed
+    std::vector<std::uint8_t> packed_;  // empty until packed
+    bool tried_ = false;                // packed, or found not to get smaller
 };
 
 }  // namespace pen

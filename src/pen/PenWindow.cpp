@@ -10,6 +10,7 @@
 #include "pen/PalettePlacement.h"
 #include "pen/PenTexts.h"
 #include "pen/Stretch.h"
+#include "pen/TilePool.h"
 #include "pen/ZoomStep.h"
 #include "ui/Application.h"
 #include "ui/Dpi.h"
@@ -135,14 +136,15 @@ void PenWindow::OnDestroy() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
 
 void PenWindow::OnClose() {
     StampText();
-    text_.box.SetText(L"");
+    text_.Clear();
     // What was drawn is kept, to be brought back after the next opening.
     if (history_.UndoCount() > 0) files_.Keep(SurfacePlane());
-    // The drawing is gone with the window; so are its history and background. Their tiles
-    // are many small blocks, which the heap keeps for itself once freed: it hands them back
-    // now, and the pages the pen used leave the working set, as a program that waits in the
-    // tray should.
+    // The drawing is gone with the window; so are its history and background. The pool
+    // and the heap hand the memory of their tiles back now, and the pages the pen used
+    // leave the working set, as a program that waits in the tray should.
     StartAfresh();
+    zoomScratch_.Release();
+    pen::TilePool::Shared().Trim();
     HeapCompact(GetProcessHeap(), 0);
     SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
 }
@@ -523,7 +525,7 @@ void PenWindow::OnWheel(WPARAM wParam, LPARAM lParam) {
 void PenWindow::ZoomIn(pen::Point pointer) {
     if (drawing_) return;
     StampText();
-    if (pen::ZoomIn(SurfacePlane(), background_, history_, pointer)) surface_.InvalidateAll();
+    if (pen::ZoomIn(SurfacePlane(), background_, history_, pointer, zoomScratch_)) surface_.InvalidateAll();
 }
 
 void PenWindow::ZoomOut() {

@@ -17,6 +17,7 @@
 #include "pen/ScreenCopy.h"
 #include "pen/TextTool.h"
 #include "pen/UndoHistory.h"
+#include "pen/ZoomStep.h"
 #include "ui/Form.h"
 #include "ui/Handles.h"
 #include "ui/Surface.h"
@@ -132,6 +133,7 @@ private:
     Presenter& presenter_;
     BoardWindow* board_ = nullptr;
     pen::UndoHistory history_;
+    pen::ZoomScratch zoomScratch_;
     ScreenCopy screenCopy_;
     ui::UniqueCursor cursor_;
     int hotKeyId_ = 0;

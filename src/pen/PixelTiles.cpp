@@ -21,19 +21,20 @@ std::uint32_t* Row(const PixelPlane& plane, int x, int y) {
 
 // Calls `row(planeRow, tileRow, count)` for each row of the tile `r` (the tile's own
 // pixels start at its top-left corner).
-template <typename RowFn>
-void ForRows(const PixelPlane& plane, Rect r, const std::uint32_t* tile, RowFn row) {
+template <typename Pixel, typename RowFn>
+void ForRows(const PixelPlane& plane, Rect r, Pixel* tile, RowFn row) {
     const int w = r.right - r.left;
     for (int y = r.top; y < r.bottom; ++y)
         row(Row(plane, r.left, y), tile + static_cast<std::size_t>(y - r.top) * w, w);
 }
 
-// The plane's pixels of the tile `r`, row by row.
-std::vector<std::uint32_t> CopyOf(const PixelPlane& plane, Rect r) {
-    std::vector<std::uint32_t> copy;
-    copy.reserve(static_cast<std::size_t>(r.right - r.left) * (r.bottom - r.top));
-    for (int y = r.top; y < r.bottom; ++y) copy.insert(copy.end(), Row(plane, r.left, y), Row(plane, r.right, y));
-    return copy;
+std::size_t PixelCount(Rect r) { return static_cast<std::size_t>(r.right - r.left) * (r.bottom - r.top); }
+
+// A new tile of the plane's pixels of `r`, row by row.
+std::shared_ptr<PackedTile> TileOf(const PixelPlane& plane, Rect r) {
+    TileBlock copy = TilePool::Shared().Take();
+    ForRows(plane, r, copy.get(), [](const std::uint32_t* from, std::uint32_t* to, int n) { std::copy_n(from, n, to); });
+    return std::make_shared<PackedTile>(std::move(copy), PixelCount(r));
 }
 
 }  // namespace
@@ -59,7 +60,18 @@ std::vector<int> PixelTiles::TilesMeeting(Rect area) const {
 void PixelTiles::Keep(const PixelPlane& plane, Rect area) {
     for (int index : TilesMeeting(area)) {
         if (tiles_.count(index)) continue;
-        tiles_.emplace(index, std::make_shared<PackedTile>(CopyOf(plane, TileRect(index))));
+        tiles_.emplace(index, TileOf(plane, TileRect(index)));
+    }
+}
+
+void PixelTiles::KeepWhereDifferent(const PixelPlane& plane, const PixelPlane& other, Rect area) {
+    for (int index : TilesMeeting(area)) {
+        if (tiles_.count(index)) continue;
+        const Rect r = TileRect(index);
+        bool same = true;
+        for (int y = r.top; same && y < r.bottom; ++y)
+            same = std::equal(Row(plane, r.left, y), Row(plane, r.right, y), Row(other, r.left, y));
+        if (!same) tiles_.emplace(index, TileOf(plane, r));
     }
 }
 
@@ -91,12 +103,12 @@ Rect PixelTiles::Exchange(const PixelPlane& plane) {
         for (std::size_t i = from; i < to; ++i) {
             auto& [index, tile] = *kept[i];
             const Rect r = TileRect(index);
-            std::vector<std::uint32_t> live = CopyOf(plane, r);
+            std::shared_ptr<PackedTile> live = TileOf(plane, r);
             tile->Read(inflater, [&](const std::uint32_t* pixels) {
                 ForRows(plane, r, pixels,
                         [](std::uint32_t* to, const std::uint32_t* from, int n) { std::copy_n(from, n, to); });
             });
-            tile = std::make_shared<PackedTile>(std::move(live));
+            tile = std::move(live);
         }
     };
     // Inflating a whole screen of tiles takes one core about a frame: a second thread
@@ -152,11 +164,10 @@ void PixelTiles::PackWith(TilePacker& packer) const {
 void PixelTiles::Unpack() {
     TileInflater inflater;
     for (auto& [index, tile] : tiles_) {
-        const Rect r = TileRect(index);
-        const std::size_t count = static_cast<std::size_t>(r.right - r.left) * (r.bottom - r.top);
-        std::vector<std::uint32_t> copy;
-        tile->Read(inflater, [&](const std::uint32_t* pixels) { copy.assign(pixels, pixels + count); });
-        tile = std::make_shared<PackedTile>(std::move(copy));
+        const std::size_t count = PixelCount(TileRect(index));
+        TileBlock copy = TilePool::Shared().Take();
+        tile->Read(inflater, [&](const std::uint32_t* pixels) { std::copy_n(pixels, count, copy.get()); });
+        tile = std::make_shared<PackedTile>(std::move(copy), count);
     }
 }
 

@@ -31,6 +31,8 @@ public:
 
     // Copies every tile that meets `area` and has no copy yet.
     void Keep(const PixelPlane& plane, Rect area);
+    // Copies every tile that meets `area`, has no copy yet, and differs from `other`'s.
+    void KeepWhereDifferent(const PixelPlane& plane, const PixelPlane& other, Rect area);
     // Writes the copied pixels inside `area` back; where no tile is kept the plane is left.
     void Restore(const PixelPlane& plane, Rect area) const;
     // Trades every kept tile with the plane's pixels at its place; returns the part of

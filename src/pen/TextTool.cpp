@@ -68,6 +68,10 @@ RECT TextTool::Bounds() const {
 
 bool TextTool::HoldsText() const { return box.Visible() && GetWindowTextLengthW(box.Handle()) > 0; }
 
+void TextTool::Clear() {
+    if (GetWindowTextLengthW(box.Handle()) > 0) box.SetText(L"");
+}
+
 void TextTool::StampOnto(ui::SurfaceImage& surface) const {
     RECT client{};
     GetClientRect(box.Handle(), &client);

@@ -33,6 +33,8 @@ public:
     RECT Bounds() const;
     // True while the box is shown with something typed in it.
     bool HoldsText() const;
+    // Empties the box; one that is empty already is left alone, which is cheaper.
+    void Clear();
     // Copies what the box's inside shows, the picture with the text over it, onto the
     // surface where the box stands.
     void StampOnto(ui::SurfaceImage& surface) const;

@@ -43,19 +43,18 @@ std::vector<std::uint8_t> TileDeflater::Pack(const std::uint32_t* pixels, std::s
         Check(deflateReset(stream_.get()));
     }
     const std::size_t size = count * sizeof(std::uint32_t);
-    // One byte less than the pixels: a stream that does not fit is no gain.
-    std::vector<std::uint8_t> packed(size - 1);
+    // One byte less than the pixels: a stream that does not fit is no gain. The stream is
+    // made in a buffer kept for the next tile; only what it came to is allocated.
+    if (out_.size() < size - 1) out_.resize(size - 1);
     z_stream_s& z = *stream_;
     z.next_in = reinterpret_cast<Bytef*>(const_cast<std::uint32_t*>(pixels));
     z.avail_in = static_cast<uInt>(size);
-    z.next_out = packed.data();
-    z.avail_out = static_cast<uInt>(packed.size());
+    z.next_out = out_.data();
+    z.avail_out = static_cast<uInt>(size - 1);
     const int result = deflate(&z, Z_FINISH);
     if (result == Z_MEM_ERROR) throw std::bad_alloc();
     if (result != Z_STREAM_END) return {};
-    packed.resize(z.total_out);
-    packed.shrink_to_fit();
-    return packed;
+    return {out_.begin(), out_.begin() + static_cast<std::ptrdiff_t>(z.total_out)};
 }
 
 const std::uint32_t* TileInflater::Unpack(const std::vector<std::uint8_t>& packed, std::size_t count) {

@@ -22,6 +22,7 @@ private:
         void operator()(z_stream_s* stream) const;
     };
     std::unique_ptr<z_stream_s, End> stream_;  // made with the first tile
+    std::vector<std::uint8_t> out_;            // the last tile's stream, reused
 };
 
 class TileInflater {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <vector>
 
 #include "pen/Stretch.h"
 #include "pen/Zoom.h"
@@ -29,30 +28,31 @@ Rect ReachedTiles(Rect area, Rect source, Size size) {
 
 }  // namespace
 
-bool ZoomIn(const PixelPlane& surface, PixelTiles& background, UndoHistory& history, Point pointer) {
+bool ZoomIn(const PixelPlane& surface, PixelTiles& background, UndoHistory& history, Point pointer,
+            ZoomScratch& scratch) {
     const int level = history.ZoomLevel();
     if (level >= kMostZoomLevel) return false;
     const Size size{surface.width, surface.height};
     const Rect whole{0, 0, size.width, size.height};
     const Rect source = ZoomSource(size, pointer, level);
-    std::vector<std::uint32_t> before(surface.bits, surface.bits + static_cast<std::size_t>(size.width) * size.height);
-    const PixelPlane picture{before.data(), size.width, size.height};
-    // The picture beneath the drawing, where the drawing covers it.
+    scratch.before.assign(surface.bits, surface.bits + static_cast<std::size_t>(size.width) * size.height);
+    const PixelPlane before{scratch.before.data(), size.width, size.height};
+    // The picture beneath the drawing, where the drawing covers it: the step takes the
+    // background's tiles, which this copy of the set shares.
     const Rect covered = background.KeptArea();
-    std::vector<std::uint32_t> ground;
-    if (!covered.Empty()) {
-        ground = before;
-        background.Restore({ground.data(), size.width, size.height}, covered);
-    }
+    const PixelTiles beneath = background;
     history.BeginCopy(surface, whole, background);
     history.SetZoomLevel(level + 1);
-    Stretch(picture, source, surface, whole);
+    Stretch(before, source, surface, whole);
     if (!covered.Empty()) {
-        // The copy of the surface before is not needed any more: it takes the zoomed ground.
+        // The copy of the surface has done its part: with the picture beneath put back in
+        // it, it is zoomed again, as far as the zoomed drawing can cover it.
+        beneath.Restore(before, covered);
         const Rect reach = ReachedTiles(covered, source, size);
-        Stretch({ground.data(), size.width, size.height}, source, picture, whole, reach);
-        background.Keep(picture, reach);
-        background.DropUnchanged(surface);
+        scratch.ground.resize(scratch.before.size());
+        const PixelPlane ground{scratch.ground.data(), size.width, size.height};
+        Stretch(before, source, ground, whole, reach);
+        background.KeepWhereDifferent(ground, surface, reach);
     }
     history.Finish(surface);
     return true;

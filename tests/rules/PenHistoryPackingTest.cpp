@@ -1,6 +1,7 @@
 // The undo history with its tiles deflated on the packer's thread: full screens of desktop
 // pictures fit the bound of two screen bitmaps twenty times and come back exactly, and
-// tiles that deflate cannot shrink come back exactly too.
+// tiles that deflate cannot shrink come back exactly too; closing the pen gives the tiles'
+// memory back.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "ScreenPictures.h"
+#include "pen/TilePool.h"
 #include "pen/UndoHistory.h"
 
 using pen::PixelPlane;
@@ -95,4 +97,32 @@ TEST(PenHistoryPacking, TilesThatDoNotShrinkStayWholeAndEveryTileComesBackExactl
         history.Redo(plane, background);
         EXPECT_TRUE(surface == states[i]) << "redone to state " << i;
     }
+}
+
+TEST(PenHistoryPacking, TrimmingGivesBackTheTilesMemoryButNeverATileStillKept) {
+    pen::TilePool& pool = pen::TilePool::Shared();
+    pool.Trim();
+    const std::size_t idle = pool.HeldBlocks();
+    constexpr int kSide = 640;  // a hundred tiles
+    Picture surface = testpictures::Noise(kSide, kSide, 1);
+    const PixelPlane plane{surface.data(), kSide, kSide};
+    PixelTiles one(kSide, kSide);
+    {
+        PixelTiles many(kSide, kSide);
+        many.Keep(plane, {0, 0, kSide, kSide});
+        one.Keep(plane, {0, 0, 1, 1});
+        ASSERT_GE(pool.HeldBlocks(), idle + 101);
+    }
+    pool.Trim();
+    EXPECT_GT(pool.HeldBlocks(), idle) << "the tile still kept keeps its memory";
+    EXPECT_LT(pool.HeldBlocks(), idle + 101) << "the rest is given back";
+    Picture other(surface.size(), 0);
+    PixelTiles again(kSide, kSide);
+    again.Keep({other.data(), kSide, kSide}, {0, 0, kSide, kSide});
+    EXPECT_EQ(one.PixelOver({other.data(), kSide, kSide}, 63, 63), surface[63 * kSide + 63])
+        << "a block given out again is never one still kept";
+    again.Clear();
+    one.Clear();
+    pool.Trim();
+    EXPECT_EQ(pool.HeldBlocks(), idle);
 }

@@ -121,7 +121,8 @@ TEST(PenZoom, AStepZoomsTheDrawingAndWhatTheEraserRestoresAndUndoesExactly) {
     history.Finish(plane);
     const std::vector<std::uint32_t> drawn = bits;
 
-    ASSERT_TRUE(pen::ZoomIn(plane, background, history, {120, 100}));
+    pen::ZoomScratch scratch;
+    ASSERT_TRUE(pen::ZoomIn(plane, background, history, {120, 100}, scratch));
     EXPECT_EQ(history.ZoomLevel(), 1);
     // The square grew around the pointer; the stripes grew too, beneath it as beside it.
     EXPECT_EQ(bits[100 * w + 120], 0x00FF0000u);
@@ -139,6 +140,7 @@ TEST(PenZoom, AStepZoomsTheDrawingAndWhatTheEraserRestoresAndUndoesExactly) {
     EXPECT_EQ(history.ZoomLevel(), 0);
     EXPECT_EQ(background.PixelOver(plane, 120, 100), 100u << 8);
 
-    for (int level = 0; level < pen::kMostZoomLevel; ++level) ASSERT_TRUE(pen::ZoomIn(plane, background, history, {0, 0}));
-    EXPECT_FALSE(pen::ZoomIn(plane, background, history, {0, 0})) << "4 times is the most";
+    for (int level = 0; level < pen::kMostZoomLevel; ++level)
+        ASSERT_TRUE(pen::ZoomIn(plane, background, history, {0, 0}, scratch));
+    EXPECT_FALSE(pen::ZoomIn(plane, background, history, {0, 0}, scratch)) << "4 times is the most";
 }
