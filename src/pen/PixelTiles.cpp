@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <cstring>
-#include <future>
-#include <thread>
+
+#include "pen/SecondThread.h"
 
 namespace pen {
 namespace {
 
-// Fewer tiles are traded sooner than a thread is started.
+// Fewer tiles are traded sooner than the work is shared with the second thread.
 constexpr std::size_t kTilesToShare = 64;
 
 Rect Intersection(Rect a, Rect b) {
@@ -113,11 +113,9 @@ Rect PixelTiles::Exchange(const PixelPlane& plane) {
     };
     // Inflating a whole screen of tiles takes one core about a frame: a second thread
     // takes half of them. Each tile is its own part of the plane and its own map entry.
-    if (kept.size() >= kTilesToShare && std::thread::hardware_concurrency() > 1) {
-        const std::size_t half = kept.size() / 2;
-        auto other = std::async(std::launch::async, trade, half, kept.size());
-        trade(0, half);
-        other.get();
+    if (kept.size() >= kTilesToShare) {
+        const std::size_t middle = kept.size() / 2;
+        InTwoHalves([&](int half) { half == 0 ? trade(0, middle) : trade(middle, kept.size()); });
     } else {
         trade(0, kept.size());
     }

@@ -4,14 +4,14 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <future>
-#include <thread>
 #include <vector>
+
+#include "pen/SecondThread.h"
 
 namespace pen {
 namespace {
 
-// Fewer rows are scaled sooner than a thread is started.
+// Fewer rows are scaled sooner than the work is shared with the second thread.
 constexpr int kRowsToShare = 256;
 
 // One side of the scaling: for each target pixel, the first of the two source pixels it
@@ -98,11 +98,9 @@ void Stretch(const PixelPlane& from, Rect source, const PixelPlane& to, Rect tar
     };
     // A whole screen takes one core more than a third of a frame: a second thread takes
     // half the rows.
-    if (written.bottom - written.top >= kRowsToShare && std::thread::hardware_concurrency() > 1) {
-        const int half = (written.top + written.bottom) / 2;
-        auto other = std::async(std::launch::async, scale, half, written.bottom);
-        scale(written.top, half);
-        other.get();
+    if (written.bottom - written.top >= kRowsToShare) {
+        const int middle = (written.top + written.bottom) / 2;
+        InTwoHalves([&](int half) { half == 0 ? scale(written.top, middle) : scale(middle, written.bottom); });
     } else {
         scale(written.top, written.bottom);
     }
