@@ -20,6 +20,9 @@
 
 namespace {
 
+// Posted to itself as the pen closes with a drawing to keep.
+constexpr UINT kKeepDrawing = WM_APP + 3;
+
 // Two full-screen bitmaps of history.
 std::size_t HistoryBytes(ScreenSize screen) { return std::size_t{2} * 4 * screen.width * screen.height; }
 
@@ -105,6 +108,7 @@ void PenWindow::CoverMonitorUnderPointer() {
 }
 
 void PenWindow::Cover(const ScreenRect& monitor) {
+    KeepClosedDrawing();  // before the surface may take another size
     covered_ = monitor;
     const int width = covered_.Width(), height = covered_.Height();
     if (width == surface_.GetSurface().Width() && height == surface_.GetSurface().Height()) return;
@@ -132,13 +136,27 @@ void PenWindow::OnDisplayChange() {
     if (Visible()) CaptureScreen();
 }
 
-void PenWindow::OnDestroy() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
+void PenWindow::OnDestroy() {
+    KeepClosedDrawing();
+    ui::UnregisterAppHotKey(Handle(), hotKeyId_);
+}
+
+void PenWindow::KeepClosedDrawing() {
+    if (!keepPending_) return;
+    keepPending_ = false;
+    files_.Keep(SurfacePlane());
+}
 
 void PenWindow::OnClose() {
     StampText();
     text_.Clear();
-    // What was drawn is kept, to be brought back after the next opening.
-    if (history_.UndoCount() > 0) files_.Keep(SurfacePlane());
+    // What was drawn is kept, to be brought back after the next opening: copied for the
+    // writer once the window is gone, so that neither the copy nor the encoding slows its
+    // going. Nothing changes the picture before it is copied (see KeepClosedDrawing).
+    if (history_.UndoCount() > 0 && !keepPending_) {
+        keepPending_ = true;
+        PostMessageW(Handle(), kKeepDrawing, 0, 0);
+    }
     // The drawing is gone with the window; so are its history and background. The pool
     // and the heap hand the memory of their tiles back now, and the pages the pen used
     // leave the working set, as a program that waits in the tray should.
@@ -160,6 +178,7 @@ LRESULT PenWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_WINDOWPOSCHANGING: {
             auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
             if ((pos->flags & SWP_SHOWWINDOW) && !Visible()) {
+                KeepClosedDrawing();  // before the screen is copied over it
                 // Opening: the pen covers the monitor that holds the pointer. (A refresh
                 // that steps aside for a moment stays where it is.)
                 if (!screenCopy_.SteppingAside()) CoverMonitorUnderPointer();
@@ -174,6 +193,9 @@ LRESULT PenWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case kScreenCopyHandedOn:
             screenCopy_.HandedOn();
+            return 0;
+        case kKeepDrawing:
+            KeepClosedDrawing();
             return 0;
         case kDrawingWritten:
             files_.TellOutcomes(covered_);

@@ -77,6 +77,8 @@ public:
     // Whole new pictures: the screen beneath (a new drawing, nothing to undo), a black or
     // white board (likewise).
     void CaptureScreen();
+    // Hands the drawing the pen closed with to be kept, if that is still to do.
+    void KeepClosedDrawing();
     void FillBlack();
     void FillWhite();
     // What was typed into the text box goes onto the picture where the box stands, as one
@@ -139,6 +141,7 @@ private:
     int hotKeyId_ = 0;
     pen::DrawTool tool_ = pen::DrawTool::Pen;
     bool drawing_ = false;
+    bool keepPending_ = false;  // closed with a drawing not yet handed to be kept
     pen::Point origin_;
     pen::Point current_;
     int eraserSize_ = 0;  // half the side of the eraser square; always the pen width

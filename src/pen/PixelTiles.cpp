@@ -37,6 +37,23 @@ std::shared_ptr<PackedTile> TileOf(const PixelPlane& plane, Rect r) {
     return std::make_shared<PackedTile>(std::move(copy), PixelCount(r));
 }
 
+// Calls `each(i, inflater)` for every i below `count`. A whole screen of tiles takes one
+// core a frame and more to inflate or compare: the second thread then takes half of them,
+// with an inflater of its own.
+template <typename Each>
+void ForEachTile(std::size_t count, Each each) {
+    const auto run = [&](std::size_t from, std::size_t to) {
+        TileInflater inflater;
+        for (std::size_t i = from; i < to; ++i) each(i, inflater);
+    };
+    if (count >= kTilesToShare) {
+        const std::size_t middle = count / 2;
+        InTwoHalves([&](int half) { half == 0 ? run(0, middle) : run(middle, count); });
+    } else {
+        run(0, count);
+    }
+}
+
 }  // namespace
 
 PixelTiles::PixelTiles(int width, int height)
@@ -58,21 +75,28 @@ std::vector<int> PixelTiles::TilesMeeting(Rect area) const {
 }
 
 void PixelTiles::Keep(const PixelPlane& plane, Rect area) {
-    for (int index : TilesMeeting(area)) {
-        if (tiles_.count(index)) continue;
-        tiles_.emplace(index, TileOf(plane, TileRect(index)));
-    }
+    std::vector<int> missing;
+    for (int index : TilesMeeting(area))
+        if (!tiles_.count(index)) missing.push_back(index);
+    std::vector<std::shared_ptr<PackedTile>> made(missing.size());
+    ForEachTile(missing.size(), [&](std::size_t i, TileInflater&) { made[i] = TileOf(plane, TileRect(missing[i])); });
+    for (std::size_t i = 0; i < missing.size(); ++i) tiles_.emplace(missing[i], std::move(made[i]));
 }
 
 void PixelTiles::KeepWhereDifferent(const PixelPlane& plane, const PixelPlane& other, Rect area) {
-    for (int index : TilesMeeting(area)) {
-        if (tiles_.count(index)) continue;
-        const Rect r = TileRect(index);
+    std::vector<int> missing;
+    for (int index : TilesMeeting(area))
+        if (!tiles_.count(index)) missing.push_back(index);
+    std::vector<std::shared_ptr<PackedTile>> made(missing.size());
+    ForEachTile(missing.size(), [&](std::size_t i, TileInflater&) {
+        const Rect r = TileRect(missing[i]);
         bool same = true;
         for (int y = r.top; same && y < r.bottom; ++y)
             same = std::equal(Row(plane, r.left, y), Row(plane, r.right, y), Row(other, r.left, y));
-        if (!same) tiles_.emplace(index, TileOf(plane, r));
-    }
+        if (!same) made[i] = TileOf(plane, r);
+    });
+    for (std::size_t i = 0; i < missing.size(); ++i)
+        if (made[i]) tiles_.emplace(missing[i], std::move(made[i]));
 }
 
 void PixelTiles::Restore(const PixelPlane& plane, Rect area) const {
@@ -98,27 +122,16 @@ Rect PixelTiles::Exchange(const PixelPlane& plane) {
         kept.push_back(&tile);
         changed = Union(changed, TileRect(tile.first));
     }
-    const auto trade = [&](std::size_t from, std::size_t to) {
-        TileInflater inflater;
-        for (std::size_t i = from; i < to; ++i) {
-            auto& [index, tile] = *kept[i];
-            const Rect r = TileRect(index);
-            std::shared_ptr<PackedTile> live = TileOf(plane, r);
-            tile->Read(inflater, [&](const std::uint32_t* pixels) {
-                ForRows(plane, r, pixels,
-                        [](std::uint32_t* to, const std::uint32_t* from, int n) { std::copy_n(from, n, to); });
-            });
-            tile = std::move(live);
-        }
-    };
-    // Inflating a whole screen of tiles takes one core about a frame: a second thread
-    // takes half of them. Each tile is its own part of the plane and its own map entry.
-    if (kept.size() >= kTilesToShare) {
-        const std::size_t middle = kept.size() / 2;
-        InTwoHalves([&](int half) { half == 0 ? trade(0, middle) : trade(middle, kept.size()); });
-    } else {
-        trade(0, kept.size());
-    }
+    // Each tile is its own part of the plane and its own map entry.
+    ForEachTile(kept.size(), [&](std::size_t i, TileInflater& inflater) {
+        auto& [index, tile] = *kept[i];
+        const Rect r = TileRect(index);
+        std::shared_ptr<PackedTile> live = TileOf(plane, r);
+        tile->Read(inflater, [&](const std::uint32_t* pixels) {
+            ForRows(plane, r, pixels, [](std::uint32_t* to, const std::uint32_t* from, int n) { std::copy_n(from, n, to); });
+        });
+        tile = std::move(live);
+    });
     return changed;
 }
 
@@ -127,16 +140,18 @@ void PixelTiles::KeepSameTiles(const PixelPlane& plane, PixelTiles& other) const
 }
 
 void PixelTiles::DropUnchanged(const PixelPlane& plane) {
-    TileInflater inflater;
-    for (auto it = tiles_.begin(); it != tiles_.end();) {
-        bool same = true;
-        it->second->Read(inflater, [&](const std::uint32_t* pixels) {
-            ForRows(plane, TileRect(it->first), pixels, [&same](std::uint32_t* live, const std::uint32_t* kept, int n) {
-                same = same && std::memcmp(live, kept, n * sizeof(std::uint32_t)) == 0;
+    std::vector<Tiles::iterator> kept;
+    for (auto it = tiles_.begin(); it != tiles_.end(); ++it) kept.push_back(it);
+    std::vector<char> same(kept.size(), 1);
+    ForEachTile(kept.size(), [&](std::size_t i, TileInflater& inflater) {
+        kept[i]->second->Read(inflater, [&](const std::uint32_t* pixels) {
+            ForRows(plane, TileRect(kept[i]->first), pixels, [&](std::uint32_t* live, const std::uint32_t* copy, int n) {
+                same[i] = same[i] && std::memcmp(live, copy, n * sizeof(std::uint32_t)) == 0;
             });
         });
-        it = same ? tiles_.erase(it) : std::next(it);
-    }
+    });
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        if (same[i]) tiles_.erase(kept[i]);
 }
 
 std::uint32_t PixelTiles::PixelOver(const PixelPlane& plane, int x, int y) const {
