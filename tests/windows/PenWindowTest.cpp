@@ -10,6 +10,7 @@
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
 #include "pen/BoardWindow.h"
+#include "pen/DrawingFolders.h"
 #include "ui/ColorRef.h"
 
 namespace fs = std::filesystem;
@@ -328,4 +329,25 @@ TEST_F(PenWindowTest, OpeningAndClosingFiveHundredTimesLeaksNoObjects) {
     for (int i = 0; i < 500; ++i) round(i % 10 == 0);
     EXPECT_EQ(GdiObjects(), gdi);
     EXPECT_EQ(UserObjects(), user);
+}
+
+TEST_F(PenWindowTest, OpenedAgainAtOnceThePenStillKeepsWhatItClosedWith) {
+    // No drawing kept before, which could pass for this one.
+    const std::optional<std::wstring> kept = pen::KeptDrawingsFolder();
+    ASSERT_TRUE(kept);
+    std::error_code ignored;
+    fs::remove_all(*kept, ignored);
+    ColouredWindow beneath(kWhite, RECT{0, 0, 600, 500});
+    PenWindow& pen = OpenPen();
+    pen.Palette().Button(pen::DrawTool::Rectangle).Click();
+    Drag({100, 100}, {400, 300});
+    const COLORREF drawn = Pixel(100, 200);
+    ASSERT_NE(drawn, kWhite);
+    // Closed and opened again before the closing's posted work has run.
+    SendHotKey(pen.Handle(), VK_ESCAPE);
+    SendHotKey(pen.Handle(), VK_ESCAPE);
+    ASSERT_EQ(Pixel(100, 200), kWhite);
+    pen.BringBack();
+    EXPECT_EQ(Pixel(100, 200), drawn);
+    EXPECT_TRUE(recorder_.errors.empty());
 }
