@@ -25,8 +25,11 @@ void RingWindow::Start(ScreenPoint center, ui::Color color, int dpi, std::int64_
     alpha_ = -1;
     alive_ = true;
     SetColor(color);
+    // The ring comes up at its first step, not here: the click that made it has not yet
+    // reached the clicked window, whose activation raises it, and under Wine raises its X
+    // window above ours with no change to the windows' order that a later step could undo.
+    Hide();
     SetBounds(center.x - endRadius_, center.y - endRadius_, 2 * endRadius_ + 1, 2 * endRadius_ + 1);
-    if (Step(nowMs)) Show();
 }
 
 bool RingWindow::Step(std::int64_t nowMs) {
@@ -45,13 +48,14 @@ bool RingWindow::Step(std::int64_t nowMs) {
         CombineRgn(ring.get(), ring.get(), hole.get(), RGN_DIFF);
         // The system owns the region once it is set; the next step replaces it.
         if (SetWindowRgn(Handle(), ring.get(), TRUE)) ring.release();
-        // The click that made the ring raises the clicked window, a top-most one such as
-        // the control bar too, after the ring showed: the ring goes back above it.
+        // A top-most window raised while the ring grows, the laser's or a clicked one, goes
+        // back beneath it.
         SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
     }
     if (frame.alpha != alpha_) {
         alpha_ = frame.alpha;
         SetLayeredWindowAttributes(Handle(), 0, static_cast<BYTE>(alpha_), LWA_ALPHA);
     }
+    if (!Visible()) Show();
     return true;
 }

@@ -10,7 +10,8 @@ class RingWindow : public ui::Form {
 public:
     RingWindow();
 
-    // A new ring round `center`, sized for a monitor of `dpi`, starting at `nowMs`.
+    // A new ring round `center`, sized for a monitor of `dpi`, starting at `nowMs`; it shows
+    // from its first step.
     void Start(ScreenPoint center, ui::Color color, int dpi, std::int64_t nowMs);
     // Shows the ring as it is at `nowMs`; false, and hidden, once its life is over.
     bool Step(std::int64_t nowMs);

@@ -35,7 +35,6 @@ void SpotlightWindow::ApplySettings(const EffectValues& values) {
     designRadius_ = values.spotlightRadius;
     radius_ = ScaleForDpi(designRadius_, monitor_.Current().dpi);
     CutCircle();
-    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 // The monitors are listed afresh at each show: one may have come or gone while it was off.
@@ -50,23 +49,22 @@ void SpotlightWindow::OnHide() { followTimer.SetEnabled(false); }
 void SpotlightWindow::Cover(const MonitorInfo& monitor) {
     radius_ = ScaleForDpi(designRadius_, monitor.dpi);
     const ScreenRect& r = monitor.bounds;
+    // Painted whole with no circle cut out, the window is black in every pixel; as nothing
+    // else is ever drawn in it, a move of the circle then needs only a new region.
+    SetWindowRgn(Handle(), nullptr, FALSE);
     SetBounds(r.left, r.top, r.Width(), r.Height());
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     CutCircle();
-    InvalidateRect(Handle(), nullptr, FALSE);
-}
-
-ui::UniqueRegion SpotlightWindow::Circle(ScreenPoint center) const {
-    const ScreenRect& origin = monitor_.Current().bounds;
-    const ScreenRect box = CircleBox({center.x - origin.left, center.y - origin.top}, radius_);
-    return ui::UniqueRegion(CreateEllipticRgn(box.left, box.top, box.right, box.bottom));
 }
 
 void SpotlightWindow::CutCircle() {
     const ScreenRect& origin = monitor_.Current().bounds;
+    const ScreenRect box = CircleBox({center_.x - origin.left, center_.y - origin.top}, radius_);
+    const ui::UniqueRegion circle(CreateEllipticRgn(box.left, box.top, box.right, box.bottom));
     ui::UniqueRegion dimmed(CreateRectRgn(0, 0, origin.Width(), origin.Height()));
-    CombineRgn(dimmed.get(), dimmed.get(), Circle(center_).get(), RGN_DIFF);
+    CombineRgn(dimmed.get(), dimmed.get(), circle.get(), RGN_DIFF);
     // The system owns the region once it is set; the next move replaces it. No redraw:
-    // only where the circle was needs painting, and the tick asks for just that.
+    // where the circle was is black already.
     if (SetWindowRgn(Handle(), dimmed.get(), FALSE)) dimmed.release();
 }
 
@@ -75,21 +73,13 @@ void SpotlightWindow::FollowPointer() {
     if (!ui::ReadPointer(pointer)) return;
     KeepTopMost(Handle());
     KeepClickThrough(Handle());
-    if (monitor_.Follow(pointer)) {
-        center_ = pointer;
+    const bool otherMonitor = monitor_.Follow(pointer);
+    if (!otherMonitor && pointer == center_) return;
+    center_ = pointer;
+    if (otherMonitor)
         Cover(monitor_.Current());
-    } else if (pointer != center_) {
-        // Only the part of the old circle the new one leaves is painted dim again: the
-        // rest of the monitor stays as it is, and a tick costs as little as its move.
-        ui::UniqueRegion uncovered = Circle(center_);
-        center_ = pointer;
+    else
         CutCircle();
-        CombineRgn(uncovered.get(), uncovered.get(), Circle(center_).get(), RGN_DIFF);
-        InvalidateRgn(Handle(), uncovered.get(), FALSE);
-    } else {
-        return;
-    }
-    UpdateWindow(Handle());
 }
 
 LRESULT SpotlightWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

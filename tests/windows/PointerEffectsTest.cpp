@@ -139,7 +139,7 @@ TEST_F(PointerEffectsTest, ClickRingsGrowAndGoInTheButtonsColoursButNotOverThePe
     rings.Clicked({600, 400}, true);
     const RingWindow& left = *rings.Rings()[0];
     const RingWindow& right = *rings.Rings()[1];
-    ASSERT_TRUE(left.Visible() && right.Visible());
+    ASSERT_TRUE(PumpUntil([&] { return left.Visible() && right.Visible(); }));
     EXPECT_EQ(left.GetColor(), 0x00FFFF) << "yellow";
     EXPECT_EQ(right.GetColor(), 0xFF0000) << "blue";
     EXPECT_EQ(left.Left(), 500 - 36);
