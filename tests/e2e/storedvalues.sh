@@ -109,13 +109,14 @@ hold_lock() {
   (printf 'BEGIN EXCLUSIVE;\n'; sleep "$1"; printf 'COMMIT;\n') | sqlite3 "$E2E_RUN/GBTest.db" &
   sleep 0.3
 }
-type_size_and_save() {
+type_size() {
   click_at 473 310
   xdotool windowfocus "$(xdotool search --onlyvisible --name 'Vellora设置' | head -n1)" 2>/dev/null || true
   xdotool key --delay 30 End BackSpace BackSpace BackSpace BackSpace BackSpace
   xdotool type --delay 30 "$1"
-  click_at 506 368
 }
+save_halo() { click_at 506 368; }
+stored_size_is() { [ "$(stored 'select Ghdx from GBtx')" = "$1" ]; }
 prepare "select 1" > /dev/null
 launch
 wait_for 60 started || fail "the program did not start"
@@ -123,18 +124,21 @@ move_pointer 1919 640
 wait_for 5 pixel_is sv-bar-out 1859 720 808080 || fail "the control bar did not come out"
 click_at 1885 592
 wait_for 10 bash -c "xdotool search --onlyvisible --name 'Vellora设置' >/dev/null" || fail "no settings window"
+# Typed first, so that the save itself meets the lock (typing takes longer than it).
+type_size 120
 hold_lock 1
-type_size_and_save 120
+save_halo
 wait
-if [ "$(stored 'select Ghdx from GBtx')" = 120 ] && ! wait_for 2 a_box; then
+if wait_for 5 stored_size_is 120 && ! wait_for 2 a_box; then
   pass "a save under a one-second lock waits and succeeds"
 else
   fail "the save under a one-second lock: stored $(stored 'select Ghdx from GBtx')"
 fi
 # The lock reaches the program: held longer than the wait, the save fails with a message.
+type_size 130
 hold_lock 5
-type_size_and_save 130
-if wait_for 8 a_box && [ "$(stored 'select Ghdx from GBtx')" = 120 ]; then
+save_halo
+if wait_for 8 a_box && stored_size_is 120; then
   pass "a lock held longer than the wait fails the save with a message"
 else
   fail "a five-second lock did not fail the save"
