@@ -9,7 +9,7 @@
 namespace {
 
 ui::FormParams TrailParams() {
-    ui::FormParams p = OverlayParams(effects::kLaserTrailClass, effects::kLaserCaption);
+    ui::FormParams p = ui::OverlayParams(effects::kLaserTrailClass, effects::kLaserCaption);
     p.color = ui::SeeThrough;
     return p;
 }

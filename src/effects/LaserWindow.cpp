@@ -6,7 +6,7 @@
 #include "ui/Screen.h"
 
 LaserWindow::LaserWindow(Presenter& presenter)
-    : ui::Form(OverlayParams(effects::kLaserClass, effects::kLaserCaption)),
+    : ui::Form(ui::OverlayParams(effects::kLaserClass, effects::kLaserCaption)),
       followTimer(*this, 10, false),
       presenter_(presenter) {
     // Layered and opaque: a layered window is what lets the clicks through.

@@ -1,16 +1,5 @@
 #include "effects/PointerOverlay.h"
 
-ui::FormParams OverlayParams(const wchar_t* className, const wchar_t* caption) {
-    ui::FormParams p;
-    p.className = className;
-    p.caption = caption;
-    p.border = ui::BorderStyle::None;
-    p.topMost = true;
-    p.toolWindow = true;
-    p.activateOnShow = false;
-    return p;
-}
-
 void KeepClickThrough(HWND window) {
     constexpr LONG kClickThrough = WS_EX_LAYERED | WS_EX_TRANSPARENT;
     const LONG style = GetWindowLongW(window, GWL_EXSTYLE);

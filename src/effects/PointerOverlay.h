@@ -6,11 +6,6 @@
 #include <climits>
 
 #include "effects/PointerPlacement.h"
-#include "ui/Form.h"
-
-// The creation parameters of an overlay: borderless, top-most, without a taskbar button,
-// and never taking the focus when shown.
-ui::FormParams OverlayParams(const wchar_t* className, const wchar_t* caption);
 
 // Adds WS_EX_LAYERED and WS_EX_TRANSPARENT when either is missing, so every mouse action
 // passes through the window.

@@ -12,7 +12,7 @@ constexpr int kRingWidth = 4;  // at 96 DPI
 
 }  // namespace
 
-RingWindow::RingWindow() : ui::Form(OverlayParams(effects::kClickRingClass, effects::kClickRingsCaption)) {
+RingWindow::RingWindow() : ui::Form(ui::OverlayParams(effects::kClickRingClass, effects::kClickRingsCaption)) {
     KeepClickThrough(Handle());
 }
 

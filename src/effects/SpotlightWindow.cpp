@@ -11,7 +11,7 @@
 namespace {
 
 ui::FormParams SpotlightParams() {
-    ui::FormParams p = OverlayParams(effects::kSpotlightClass, effects::kSpotlightCaption);
+    ui::FormParams p = ui::OverlayParams(effects::kSpotlightClass, effects::kSpotlightCaption);
     p.color = ui::Black;
     return p;
 }

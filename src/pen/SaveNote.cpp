@@ -14,13 +14,8 @@ constexpr int kPadding = 12;
 constexpr int kAboveBottom = 60;
 
 ui::FormParams NoteParams() {
-    ui::FormParams p;
-    p.className = pen::kSaveNoteClass;
-    p.border = ui::BorderStyle::None;
+    ui::FormParams p = ui::OverlayParams(pen::kSaveNoteClass);
     p.color = static_cast<ui::Color>(RGB(255, 255, 225));  // a tooltip's pale yellow
-    p.topMost = true;
-    p.toolWindow = true;
-    p.activateOnShow = false;
     return p;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/Form.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/Application.h"
 #include "ui/Control.h"
@@ -12,6 +13,17 @@ namespace ui {
 namespace {
 constexpr wchar_t kDialogKeysProperty[] = L"Vellora.DialogKeys";
 }  // namespace
+
+FormParams OverlayParams(const wchar_t* className, std::wstring caption) {
+    FormParams p;
+    p.className = className;
+    p.caption = std::move(caption);
+    p.border = BorderStyle::None;
+    p.topMost = true;
+    p.toolWindow = true;
+    p.activateOnShow = false;
+    return p;
+}
 
 namespace {
 

@@ -37,6 +37,10 @@ struct FormParams {
     bool dialogKeys = false;     // Tab and Shift+Tab move among its controls, Space and Enter press them
 };
 
+// An overlay's parameters: borderless, top-most, without a taskbar button, and never
+// taking the focus when shown.
+FormParams OverlayParams(const wchar_t* className, std::wstring caption = {});
+
 class Form : public Window {
 public:
     explicit Form(const FormParams& params);
