@@ -74,25 +74,22 @@ std::vector<int> PixelTiles::TilesMeeting(Rect area) const {
     return found;
 }
 
-void PixelTiles::Keep(const PixelPlane& plane, Rect area) {
-    std::vector<int> missing;
-    for (int index : TilesMeeting(area))
-        if (!tiles_.count(index)) missing.push_back(index);
-    std::vector<std::shared_ptr<PackedTile>> made(missing.size());
-    ForEachTile(missing.size(), [&](std::size_t i, TileInflater&) { made[i] = TileOf(plane, TileRect(missing[i])); });
-    for (std::size_t i = 0; i < missing.size(); ++i) tiles_.emplace(missing[i], std::move(made[i]));
-}
+void PixelTiles::Keep(const PixelPlane& plane, Rect area) { KeepTiles(plane, nullptr, area); }
 
 void PixelTiles::KeepWhereDifferent(const PixelPlane& plane, const PixelPlane& other, Rect area) {
+    KeepTiles(plane, &other, area);
+}
+
+void PixelTiles::KeepTiles(const PixelPlane& plane, const PixelPlane* unlessSameIn, Rect area) {
     std::vector<int> missing;
     for (int index : TilesMeeting(area))
         if (!tiles_.count(index)) missing.push_back(index);
     std::vector<std::shared_ptr<PackedTile>> made(missing.size());
     ForEachTile(missing.size(), [&](std::size_t i, TileInflater&) {
         const Rect r = TileRect(missing[i]);
-        bool same = true;
+        bool same = unlessSameIn != nullptr;
         for (int y = r.top; same && y < r.bottom; ++y)
-            same = std::equal(Row(plane, r.left, y), Row(plane, r.right, y), Row(other, r.left, y));
+            same = std::equal(Row(plane, r.left, y), Row(plane, r.right, y), Row(*unlessSameIn, r.left, y));
         if (!same) made[i] = TileOf(plane, r);
     });
     for (std::size_t i = 0; i < missing.size(); ++i)

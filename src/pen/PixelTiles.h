@@ -61,6 +61,8 @@ public:
 private:
     Rect TileRect(int index) const;
     std::vector<int> TilesMeeting(Rect area) const;
+    // Keep and KeepWhereDifferent: `unlessSameIn` is the plane to compare with, if any.
+    void KeepTiles(const PixelPlane& plane, const PixelPlane* unlessSameIn, Rect area);
 
     int width_;
     int height_;

@@ -9,6 +9,16 @@
 namespace pen {
 namespace {
 
+// Runs one half, handing back what it threw instead of throwing it.
+std::exception_ptr RunHalf(const std::function<void(int)>& half, int which) {
+    try {
+        half(which);
+    } catch (...) {
+        return std::current_exception();
+    }
+    return nullptr;
+}
+
 class SecondThread {
 public:
     SecondThread() = default;
@@ -33,12 +43,7 @@ public:
             ++handedCount_;
         }
         handed_.notify_one();
-        std::exception_ptr here;
-        try {
-            half(0);
-        } catch (...) {
-            here = std::current_exception();
-        }
+        const std::exception_ptr here = RunHalf(half, 0);
         std::unique_lock lock(mutex_);
         finished_.wait(lock, [this] { return doneCount_ == handedCount_; });
         job_ = nullptr;
@@ -54,12 +59,7 @@ private:
             if (stopping_) return;
             const std::function<void(int)>& half = *job_;
             lock.unlock();
-            std::exception_ptr there;
-            try {
-                half(1);
-            } catch (...) {
-                there = std::current_exception();
-            }
+            const std::exception_ptr there = RunHalf(half, 1);
             lock.lock();
             error_ = there;
             doneCount_ = handedCount_;

@@ -15,7 +15,10 @@ namespace pen {
 struct ZoomScratch {
     std::vector<std::uint32_t> before;  // the surface as it was
     std::vector<std::uint32_t> ground;  // the picture beneath the drawing, zoomed
-    void Release() { before = {}, ground = {}; }
+    void Release() {
+        before = {};
+        ground = {};
+    }
 };
 
 // Zooms `surface` in one level around `pointer`, drawing included, as one step of

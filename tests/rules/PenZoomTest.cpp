@@ -129,11 +129,12 @@ TEST(PenZoom, AStepZoomsTheDrawingAndWhatTheEraserRestoresAndUndoesExactly) {
     EXPECT_EQ(bits[100 * w + 142], 0x00FF0000u);  // 22 right of the pointer: 17.6 before
     EXPECT_NE(bits[100 * w + 150], 0x00FF0000u);  // 24 before, beyond the square
     const pen::Rect source = pen::ZoomSource({w, h}, {120, 100}, 0);
-    for (int y : {10, 100, 180}) {
+    for (int y : {10, 85, 100, 180}) {
         const double before = source.top + (y + 0.5) * (source.bottom - source.top) / h - 0.5;
         EXPECT_NEAR(background.PixelOver(plane, 120, y) >> 8, before, 1.0) << "row " << y;
     }
     EXPECT_EQ(background.PixelOver(plane, 5, 5), bits[5 * w + 5]) << "no drawing there: the surface itself";
+    EXPECT_EQ(background.KeptArea(), (pen::Rect{64, 64, 192, 128})) << "kept only where the zoomed square covers";
 
     history.Undo(plane, background);
     EXPECT_EQ(bits, drawn);
