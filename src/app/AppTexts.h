@@ -1,7 +1,6 @@
 // What the world outside sees of the shell's windows: registered class names, captions,
 // the control bar's commands. Tests and scripts find the windows by these.
 #pragma once
-#include "base/HotKeyTable.h"
 
 namespace app {
 
@@ -31,27 +30,9 @@ inline constexpr wchar_t kClickRingsMenuItem[] = L"点击光圈";
 inline constexpr wchar_t kFirstCopyNotAnswering[] = L"Vellora 已在运行，但没有响应。请稍候再试，或在任务管理器中结束它。";
 
 // The one start-up message about the program's hot keys that other programs hold: the
-// opening line, one line per key with what it does here, the closing line.
+// opening line, one line per key with what it does here (the hot-key table's words), the
+// closing line.
 inline constexpr wchar_t kTakenHotKeysOpening[] = L"以下快捷键已被其他程序占用，在 Vellora 中不起作用：";
 inline constexpr wchar_t kTakenHotKeysClosing[] = L"其余快捷键照常可用。";
-struct HotKeyUse {
-    unsigned virtualKey;
-    const wchar_t* name;
-    const wchar_t* use;
-};
-inline constexpr HotKeyUse kHotKeyUses[] = {
-    {vk::F8, L"F8", L"显示或隐藏鼠标跟随"},
-    {vk::F7, L"F7", L"显示或隐藏鼠标光环"},
-    {vk::F6, L"F6", L"开关键盘鼠标"},
-    {vk::F5, L"F5", L"键盘鼠标单击"},
-    {vk::Escape, L"Esc", L"打开或关闭电子笔"},
-    {vk::Left, L"←", L"键盘鼠标左移"},
-    {vk::Right, L"→", L"键盘鼠标右移"},
-    {vk::Up, L"↑", L"键盘鼠标上移"},
-    {vk::Down, L"↓", L"键盘鼠标下移"},
-    {vk::Digit1, L"Ctrl+Alt+Shift+1", L"开关聚光灯"},
-    {vk::Digit2, L"Ctrl+Alt+Shift+2", L"开关激光笔"},
-    {vk::Digit3, L"Ctrl+Alt+Shift+3", L"开关点击光圈"},
-};
 
 }  // namespace app

@@ -7,7 +7,6 @@
 #include "app/AutoHide.h"
 #include "app/AppTexts.h"
 #include "app/SingleInstance.h"
-#include "app/WindowRules.h"
 #include "ui/Application.h"
 #include "ui/Screen.h"
 
@@ -32,7 +31,7 @@ ui::PanelParams CommandPanel(int top, const wchar_t* caption) {
 
 }  // namespace
 
-ControlBar::ControlBar(WindowRules& rules)
+ControlBar::ControlBar()
     : ui::Form(ControlBarParams()),
       background(Handle(), {0, 0, 73, 197, L"", ui::BtnFace, ui::Bevel::None}),
       closeButton(background.Handle(), CommandPanel(8, app::kCloseTexts.panel)),
@@ -41,23 +40,26 @@ ControlBar::ControlBar(WindowRules& rules)
       haloButton(background.Handle(), CommandPanel(104, app::kHaloTexts.panel)),
       penButton(background.Handle(), CommandPanel(136, app::kPenTexts.panel)),
       helpButton(background.Handle(), CommandPanel(168, app::kHelpTexts.panel)),
-      autoHideTimer(*this, 100),
-      rules_(rules) {
-    Bind(closeButton, app::kCloseTexts.menuItem, [] { ui::Application::Current().Terminate(); });
-    Bind(settingsButton, app::kSettingsTexts.menuItem, [this] { rules_.ShowSettings(); });
-    Bind(pictureButton, app::kPictureTexts.menuItem, [this] { rules_.ShowEffect(PointerEffect::Picture, {}); });
-    Bind(haloButton, app::kHaloTexts.menuItem, [this] { rules_.ShowEffect(PointerEffect::Halo, {}); });
-    Bind(penButton, app::kPenTexts.menuItem, [this] { rules_.OpenPen(); });
-    Bind(helpButton, app::kHelpTexts.menuItem, [this] { rules_.ShowHelp(); });
-    commandMenu.Add(app::kSpotlightMenuItem, [this] { rules_.ToggleEffect(PointerEffect::Spotlight); });
-    commandMenu.Add(app::kLaserMenuItem, [this] { rules_.ToggleEffect(PointerEffect::Laser); });
-    commandMenu.Add(app::kClickRingsMenuItem, [this] { rules_.ToggleClickRings(); });
+      autoHideTimer(*this, 100) {
+    Bind(closeButton, app::kCloseTexts.menuItem, BarCommand::Close);
+    Bind(settingsButton, app::kSettingsTexts.menuItem, BarCommand::Settings);
+    Bind(pictureButton, app::kPictureTexts.menuItem, BarCommand::Picture);
+    Bind(haloButton, app::kHaloTexts.menuItem, BarCommand::Halo);
+    Bind(penButton, app::kPenTexts.menuItem, BarCommand::Pen);
+    Bind(helpButton, app::kHelpTexts.menuItem, BarCommand::Help);
+    commandMenu.Add(app::kSpotlightMenuItem, [this] { Run(BarCommand::Spotlight); });
+    commandMenu.Add(app::kLaserMenuItem, [this] { Run(BarCommand::Laser); });
+    commandMenu.Add(app::kClickRingsMenuItem, [this] { Run(BarCommand::ClickRings); });
     autoHideTimer.OnTimer = [this] { PullBackOrExtend(); };
 }
 
-void ControlBar::Bind(ui::Panel& panel, const wchar_t* menuItem, std::function<void()> command) {
-    panel.OnClick = command;
-    commandMenu.Add(menuItem, std::move(command));
+void ControlBar::Bind(ui::Panel& panel, const wchar_t* menuItem, BarCommand command) {
+    panel.OnClick = [this, command] { Run(command); };
+    commandMenu.Add(menuItem, [this, command] { Run(command); });
+}
+
+void ControlBar::Run(BarCommand command) {
+    if (OnCommand) OnCommand(command);
 }
 
 void ControlBar::OnCreate() { Dock(); }
@@ -79,7 +81,9 @@ void ControlBar::ClipToPrimaryScreen() {
 }
 
 // The start-up show chain: the bar brings the picture along.
-void ControlBar::OnShow() { rules_.ControlBarShown(); }
+void ControlBar::OnShow() {
+    if (OnShown) OnShown();
+}
 
 void ControlBar::BringOut() {
     // During start-up the bar is not shown yet; the start-up shows it soon enough.

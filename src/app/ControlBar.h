@@ -9,11 +9,16 @@
 #include "ui/PopupMenu.h"
 #include "ui/Timer.h"
 
-class WindowRules;
+// What the bar's panels and its menu items do; the shell runs them.
+enum class BarCommand { Close, Settings, Picture, Halo, Pen, Help, Spotlight, Laser, ClickRings };
 
 class ControlBar : public ui::Form {
 public:
-    explicit ControlBar(WindowRules& rules);
+    ControlBar();
+
+    std::function<void(BarCommand)> OnCommand;
+    // The start-up show chain: the bar was shown.
+    std::function<void()> OnShown;
 
     ui::Panel background;  // wider than the bar: the bar's edge cuts it at the panels' right edge
     ui::Panel closeButton;
@@ -33,7 +38,8 @@ protected:
 
 private:
     // A command runs from its panel and from its menu item alike.
-    void Bind(ui::Panel& panel, const wchar_t* menuItem, std::function<void()> command);
+    void Bind(ui::Panel& panel, const wchar_t* menuItem, BarCommand command);
+    void Run(BarCommand command);
     void PullBackOrExtend();
     // A later start of the program asked where it is: the bar comes out and stays out a
     // while, wherever the pointer is.
@@ -42,7 +48,6 @@ private:
     void Dock();
     void ClipToPrimaryScreen();
 
-    WindowRules& rules_;
     static constexpr int kBroughtOutTicks = 50;  // five seconds of the auto-hide timer
     int broughtOutTicks_ = 0;
 };

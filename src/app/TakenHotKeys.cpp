@@ -2,11 +2,12 @@
 
 #include "app/AppTexts.h"
 
-std::wstring TakenHotKeysMessage(const std::vector<unsigned>& virtualKeys) {
+std::wstring TakenHotKeysMessage(const std::vector<HotKeyAction>& taken) {
+    if (taken.empty()) return {};
     std::wstring lines;
-    for (unsigned key : virtualKeys)
-        for (const app::HotKeyUse& use : app::kHotKeyUses)
-            if (use.virtualKey == key) lines += std::wstring(use.name) + L"（" + use.use + L"）\n";
-    if (lines.empty()) return {};
+    for (HotKeyAction action : taken) {
+        const HotKeyRow& row = RowOf(action);
+        lines += std::wstring(row.keyName) + L"（" + row.use + L"）\n";
+    }
     return std::wstring(app::kTakenHotKeysOpening) + L"\n" + lines + app::kTakenHotKeysClosing;
 }

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
-// One message naming each taken key and what it does here, in the order given; keys the
-// program does not use are left out, and nothing left gives an empty text.
-std::wstring TakenHotKeysMessage(const std::vector<unsigned>& virtualKeys);
+#include "base/HotKeyTable.h"
+
+// One message naming each taken key and what it does here, in the order given; none
+// gives an empty text.
+std::wstring TakenHotKeysMessage(const std::vector<HotKeyAction>& taken);

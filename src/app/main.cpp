@@ -1,8 +1,8 @@
-// Entry point: one copy per session, the application, its seven windows, the message loop.
+// Entry point: one copy per session, the application, its shell with every window, the message loop.
 #include <windows.h>
 
 #include "app/AppTexts.h"
-#include "app/Inventory.h"
+#include "app/Shell.h"
 #include "app/SingleInstance.h"
 #include "ui/Application.h"
 #include "ui/StartWithWindows.h"
@@ -34,7 +34,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
     ui::Application application(instance);
     ui::Guarded(ui::CorrectStartEntry);
-    Inventory windows;
-    windows.Start();
+    Shell shell;
+    shell.Start();
     return application.Run();
 }

@@ -1,13 +1,32 @@
-// Every system-wide hot key of the program and the arithmetic of its id. Each id is the
-// "MyHotKey" atom minus a constant per key; ids only need to be unique per window, so
-// F8, F7 and Esc share one number on three different windows.
+// Every system-wide hot key of the program: one row an action, with its default key, the
+// number its id is made from, and what it does in words. Each id is the "MyHotKey" atom
+// minus the row's number; all keys are registered on one window, so no two rows share one.
 #pragma once
 #include <cstdint>
+#include <optional>
+#include <span>
 
+// What a hot key does. The keyboard mouse's click and arrows are held only while it is on.
+enum class HotKeyAction : std::uint8_t {
+    Picture,
+    Halo,
+    KeyboardMouse,
+    Click,
+    Left,
+    Right,
+    Up,
+    Down,
+    Pen,
+    Spotlight,
+    Laser,
+    ClickRings,
+};
+
+// A key as RegisterHotKey takes it: the virtual-key code and the MOD_* flags held with it.
 struct HotKey {
-    unsigned virtualKey;
-    int subtrahend;          // taken from the atom to make the id
-    unsigned modifiers = 0;  // MOD_* flags held with the key; the bare key when 0
+    unsigned virtualKey = 0;
+    unsigned modifiers = 0;
+    friend constexpr bool operator==(const HotKey&, const HotKey&) = default;
 };
 
 // Ctrl+Alt+Shift, the modifiers of the spotlight, laser and click-ring keys: no common
@@ -30,29 +49,49 @@ constexpr unsigned Digit2 = 0x32;
 constexpr unsigned Digit3 = 0x33;
 }  // namespace vk
 
-namespace hotkeys {
-constexpr HotKey F8{vk::F8, 0xC000};
-constexpr HotKey F5{vk::F5, 0xC005};
-constexpr HotKey F6{vk::F6, 0xC006};
-constexpr HotKey Left{vk::Left, 0xC001};
-constexpr HotKey Right{vk::Right, 0xC002};
-constexpr HotKey Up{vk::Up, 0xC003};
-constexpr HotKey Down{vk::Down, 0xC004};
-constexpr HotKey F7{vk::F7, 0xC000};
-constexpr HotKey Esc{vk::Escape, 0xC000};
-// Each on a window of its own, so they share the number of F7 and Esc.
-constexpr HotKey Spotlight{vk::Digit1, 0xC000, kEffectModifiers};
-constexpr HotKey Laser{vk::Digit2, 0xC000, kEffectModifiers};
-constexpr HotKey ClickRings{vk::Digit3, 0xC000, kEffectModifiers};
-}  // namespace hotkeys
+struct HotKeyRow {
+    HotKeyAction action;
+    HotKey key;              // the default
+    int subtrahend;          // taken from the atom to make the id
+    bool withKeyboardMouse;  // held only while the keyboard mouse is on
+    const wchar_t* keyName;  // the default key as the presenter reads it
+    const wchar_t* use;      // what it does, in words
+};
+
+inline constexpr HotKeyRow kHotKeyRows[] = {
+    {HotKeyAction::Picture, {vk::F8}, 0xC000, false, L"F8", L"显示或隐藏鼠标跟随"},
+    {HotKeyAction::Halo, {vk::F7}, 0xC007, false, L"F7", L"显示或隐藏鼠标光环"},
+    {HotKeyAction::KeyboardMouse, {vk::F6}, 0xC006, false, L"F6", L"开关键盘鼠标"},
+    {HotKeyAction::Click, {vk::F5}, 0xC005, true, L"F5", L"键盘鼠标单击"},
+    {HotKeyAction::Pen, {vk::Escape}, 0xC008, false, L"Esc", L"打开或关闭电子笔"},
+    {HotKeyAction::Left, {vk::Left}, 0xC001, true, L"←", L"键盘鼠标左移"},
+    {HotKeyAction::Right, {vk::Right}, 0xC002, true, L"→", L"键盘鼠标右移"},
+    {HotKeyAction::Up, {vk::Up}, 0xC003, true, L"↑", L"键盘鼠标上移"},
+    {HotKeyAction::Down, {vk::Down}, 0xC004, true, L"↓", L"键盘鼠标下移"},
+    {HotKeyAction::Spotlight, {vk::Digit1, kEffectModifiers}, 0xC009, false, L"Ctrl+Alt+Shift+1", L"开关聚光灯"},
+    {HotKeyAction::Laser, {vk::Digit2, kEffectModifiers}, 0xC00A, false, L"Ctrl+Alt+Shift+2", L"开关激光笔"},
+    {HotKeyAction::ClickRings, {vk::Digit3, kEffectModifiers}, 0xC00B, false, L"Ctrl+Alt+Shift+3", L"开关点击光圈"},
+};
+
+const HotKeyRow& RowOf(HotKeyAction action);
 
 // The atom is taken as an unsigned 16-bit value; the id may come out negative.
-constexpr std::int32_t HotKeyId(unsigned atom, const HotKey& key) {
-    return static_cast<std::int32_t>(atom & 0xFFFFu) - key.subtrahend;
+constexpr std::int32_t HotKeyId(unsigned atom, int subtrahend) {
+    return static_cast<std::int32_t>(atom & 0xFFFFu) - subtrahend;
 }
 
-// Hot-key messages are told apart by the virtual-key code in the high word of lParam;
-// the id and the modifier flags are not looked at.
-constexpr unsigned HotKeyVirtualKey(std::intptr_t lParam) {
-    return static_cast<unsigned>((static_cast<std::uintptr_t>(lParam) >> 16) & 0xFFFFu);
+// A hot-key message carries the key's virtual-key code in the high word of lParam and the
+// modifiers in the low word.
+constexpr HotKey HotKeyOf(std::intptr_t lParam) {
+    const auto bits = static_cast<std::uintptr_t>(lParam);
+    return {static_cast<unsigned>((bits >> 16) & 0xFFFFu), static_cast<unsigned>(bits & 0xFFFFu)};
 }
+
+// The action a hot-key message stands for, among the keys held now: the virtual key tells
+// them apart (the id is not looked at), and the modifiers only where two held keys share
+// one virtual key. None for a key the program does not hold.
+struct HeldKey {
+    HotKeyAction action;
+    HotKey key;
+};
+std::optional<HotKeyAction> ActionForMessage(std::span<const HeldKey> held, std::intptr_t lParam);

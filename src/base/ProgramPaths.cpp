@@ -10,7 +10,10 @@ wchar_t FoldedLatin(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wch
 
 std::wstring FolderOf(const std::wstring& path) {
     const std::size_t separator = path.find_last_of(L"\\/");
-    return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator);
+    if (separator == std::wstring::npos) return {};
+    // A drive's root keeps its separator: "D:" alone is the drive's current folder.
+    const bool driveRoot = separator == 2 && path[1] == L':';
+    return path.substr(0, driveRoot ? 3 : separator);
 }
 
 std::wstring InsideFolder(const std::wstring& folder, const std::wstring& relative) {

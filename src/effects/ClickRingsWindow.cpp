@@ -6,7 +6,6 @@
 
 #include "effects/EffectsTexts.h"
 #include "ui/Dpi.h"
-#include "ui/HotKeys.h"
 
 namespace {
 
@@ -44,18 +43,12 @@ std::int64_t NowMs() { return static_cast<std::int64_t>(GetTickCount64()); }
 
 }  // namespace
 
-ClickRingsWindow::ClickRingsWindow(Presenter& presenter)
-    : ui::Form(HostParams()), animationTimer(*this, 10, false), presenter_(presenter) {
+ClickRingsWindow::ClickRingsWindow() : ui::Form(HostParams()), animationTimer(*this, 10, false) {
     for (int i = 0; i < kRingWindows; ++i) rings_.push_back(std::make_unique<RingWindow>());
     animationTimer.OnTimer = [this] { Animate(); };
 }
 
-void ClickRingsWindow::OnCreate() { hotKeyId_ = ui::RegisterAppHotKey(Handle(), hotkeys::ClickRings); }
-
-void ClickRingsWindow::OnDestroy() {
-    hook_.reset();
-    ui::UnregisterAppHotKey(Handle(), hotKeyId_);
-}
+void ClickRingsWindow::OnDestroy() { hook_.reset(); }
 
 void ClickRingsWindow::ApplySettings(const EffectValues& values) {
     leftColor_ = values.leftRingColor;
@@ -81,8 +74,7 @@ RingWindow& ClickRingsWindow::NextRing() {
 }
 
 void ClickRingsWindow::Clicked(ScreenPoint at, bool rightButton) {
-    // The pen takes the clicks for its drawing while it is open.
-    if (!On() || presenter_.PenOpen()) return;
+    if (!On() || penOpen_) return;
     const MonitorInfo* monitor = MonitorAt(monitors_, at);
     NextRing().Start(at, rightButton ? rightColor_ : leftColor_, monitor ? monitor->dpi : kBaseDpi, NowMs());
     animationTimer.SetEnabled(true);
@@ -100,9 +92,6 @@ LRESULT ClickRingsWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) 
     switch (msg) {
         case kClickMessage:
             Clicked({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, wParam != 0);
-            return 0;
-        case WM_HOTKEY:
-            if (HotKeyVirtualKey(lParam) == hotkeys::ClickRings.virtualKey) Toggle();
             return 0;
         case WM_DISPLAYCHANGE:
             monitors_ = ui::Monitors();

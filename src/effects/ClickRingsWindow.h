@@ -8,7 +8,6 @@
 #include <memory>
 #include <vector>
 
-#include "app/Presenter.h"
 #include "base/Monitors.h"
 #include "effects/RingWindow.h"
 #include "effects/StoredSettings.h"
@@ -18,12 +17,13 @@
 
 class ClickRingsWindow : public ui::Form {
 public:
-    explicit ClickRingsWindow(Presenter& presenter);
+    ClickRingsWindow();
 
     void Toggle();
     bool On() const { return static_cast<bool>(hook_); }
     void ApplySettings(const EffectValues& values);
-    int HotKeyId() const { return hotKeyId_; }
+    // While the pen is open its drawing takes the clicks: no ring shows.
+    void SetPenOpen(bool open) { penOpen_ = open; }
     const std::vector<std::unique_ptr<RingWindow>>& Rings() const { return rings_; }
 
     // A button pressed at a screen point, as the hook reports it.
@@ -32,7 +32,6 @@ public:
     ui::Timer animationTimer;  // ticks only while a ring lives
 
 protected:
-    void OnCreate() override;
     void OnDestroy() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -41,11 +40,10 @@ private:
     // A ring window that is free, or else the oldest one.
     RingWindow& NextRing();
 
-    Presenter& presenter_;
     std::vector<std::unique_ptr<RingWindow>> rings_;
     std::vector<MonitorInfo> monitors_;
     ui::UniqueHook hook_;
     ui::Color leftColor_ = EffectValues{}.leftRingColor;
     ui::Color rightColor_ = EffectValues{}.rightRingColor;
-    int hotKeyId_ = 0;
+    bool penOpen_ = false;
 };

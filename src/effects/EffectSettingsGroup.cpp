@@ -25,8 +25,8 @@ void NoTyping(wchar_t& key) { key = 0; }
 
 }  // namespace
 
-EffectSettingsGroup::EffectSettingsGroup(HWND form, int top, Presenter& presenter)
-    : presenter_(presenter),
+EffectSettingsGroup::EffectSettingsGroup(HWND form, int top, EffectHost& host)
+    : host_(host),
       headingFont_(form, L"宋体", 21),
       textFont_(form, L"宋体", 16),
       noteFont_(form, L"宋体", 13),
@@ -68,8 +68,8 @@ void EffectSettingsGroup::Load() {
     radiusBox.SetText(std::to_wstring(values_.spotlightRadius));
     laserSizeBox.SetText(std::to_wstring(values_.laserSize));
     ShowColors();
-    presenter_.ApplyEffectSettings(values_);
-    presenter_.ReportStoredProblems(checked.problems);
+    host_.ApplyEffectSettings(values_);
+    host_.ReportStoredProblems(checked.problems);
 }
 
 void EffectSettingsGroup::Save() {
@@ -90,5 +90,5 @@ void EffectSettingsGroup::Save() {
     values_.spotlightDim = StrToInt(dim);
     values_.spotlightRadius = StrToInt(radius);
     values_.laserSize = StrToInt(size);
-    presenter_.ApplyEffectSettings(values_);
+    host_.ApplyEffectSettings(values_);
 }

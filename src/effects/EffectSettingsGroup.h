@@ -1,9 +1,9 @@
 // The settings window's group for the spotlight, the laser pointer and the click rings:
 // the dimming, the circle's radius, the laser's colour and size, and the two ring colours.
 // It loads what is stored when the window is made, saves what passes its checks, and
-// hands the values to the effects through the presenter both times.
+// hands the values to the effects through the host both times.
 #pragma once
-#include "app/Presenter.h"
+#include "effects/EffectHost.h"
 #include "effects/StoredSettings.h"
 #include "ui/ColorBox.h"
 #include "ui/ColorDialog.h"
@@ -15,7 +15,7 @@
 class EffectSettingsGroup {
 public:
     // The group's panel at `top` (design units) in the form of `form`.
-    EffectSettingsGroup(HWND form, int top, Presenter& presenter);
+    EffectSettingsGroup(HWND form, int top, EffectHost& host);
 
     // Fills the boxes from the stored settings; values that do not convert or lie outside
     // their ranges are told of in one message and replaced by the defaults, in the boxes
@@ -28,7 +28,7 @@ public:
 private:
     void ShowColors();
 
-    Presenter& presenter_;
+    EffectHost& host_;
     EffectValues values_;
     ui::ScaledFont headingFont_;
     ui::ScaledFont textFont_;

@@ -6,7 +6,6 @@
 #include "store/Settings.h"
 #include "ui/Application.h"
 #include "ui/Handles.h"
-#include "ui/HotKeys.h"
 #include "ui/Screen.h"
 
 namespace {
@@ -27,19 +26,17 @@ ui::FormParams HaloParams() {
 
 }  // namespace
 
-HaloWindow::HaloWindow(Presenter& presenter)
-    : ui::Form(HaloParams()), followTimer(*this, 10, false), presenter_(presenter) {
+HaloWindow::HaloWindow(EffectHost& host) : ui::Form(HaloParams()), followTimer(*this, 10, false), host_(host) {
     KeepClickThrough(Handle());
     SetLayeredWindowAttributes(Handle(), 0, alpha_, LWA_ALPHA);
     followTimer.OnTimer = [this] { FollowPointer(); };
 }
 
 void HaloWindow::OnCreate() {
-    hotKeyId_ = ui::RegisterAppHotKey(Handle(), hotkeys::F7);
     // A stored size the settings window would refuse can stall the window system (a
     // region of 32767 pixels and more), so only checked values reach the window.
     const CheckedHalo stored = CheckStoredHalo(ReadHaloSettings(SettingsFile()));
-    presenter_.ReportStoredProblems(stored.problems);
+    host_.ReportStoredProblems(stored.problems);
     ApplySettings(stored.values.color, stored.values.alpha, stored.values.diameter);
 }
 
@@ -68,23 +65,12 @@ void HaloWindow::FollowPointer() {
     placement_.MoveTo(Handle(), HaloOrigin(pointer, diameter_));
     // Another program's top-most window shown later goes above the halo, and a full-screen
     // program can take top-most from it; the halo takes its place back on the next tick.
-    if (!(GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST))
-        SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    KeepTopMost(Handle());
     KeepClickThrough(Handle());
 }
 
-void HaloWindow::OnHotKey(WPARAM, LPARAM lParam) {
-    if (HotKeyVirtualKey(lParam) != hotkeys::F7.virtualKey) return;
-    presenter_.ToggleEffect(PointerEffect::Halo);
-}
-
-void HaloWindow::OnClose() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
-
 LRESULT HaloWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_HOTKEY:
-            OnHotKey(wParam, lParam);
-            return 0;
         case WM_WINDOWPOSCHANGED:
             placement_.Note(*reinterpret_cast<const WINDOWPOS*>(lParam));
             return Form::HandleMessage(msg, wParam, lParam);

@@ -2,23 +2,16 @@
 
 #include "effects/EffectsTexts.h"
 #include "ui/Dpi.h"
-#include "ui/HotKeys.h"
 #include "ui/Screen.h"
 
-LaserWindow::LaserWindow(Presenter& presenter)
-    : ui::Form(ui::OverlayParams(effects::kLaserClass, effects::kLaserCaption)),
-      followTimer(*this, 10, false),
-      presenter_(presenter) {
+LaserWindow::LaserWindow()
+    : ui::Form(ui::OverlayParams(effects::kLaserClass, effects::kLaserCaption)), followTimer(*this, 10, false) {
     // Layered and opaque: a layered window is what lets the clicks through.
     KeepClickThrough(Handle());
     SetLayeredWindowAttributes(Handle(), 0, 255, LWA_ALPHA);
     ApplySettings(values_);
     followTimer.OnTimer = [this] { FollowPointer(static_cast<std::int64_t>(GetTickCount64())); };
 }
-
-void LaserWindow::OnCreate() { hotKeyId_ = ui::RegisterAppHotKey(Handle(), hotkeys::Laser); }
-
-void LaserWindow::OnDestroy() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
 
 void LaserWindow::ApplySettings(const EffectValues& values) {
     values_ = values;
@@ -78,9 +71,6 @@ void LaserWindow::FollowPointer(std::int64_t nowMs) {
 
 LRESULT LaserWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_HOTKEY:
-            if (HotKeyVirtualKey(lParam) == hotkeys::Laser.virtualKey) presenter_.ToggleEffect(PointerEffect::Laser);
-            return 0;
         case WM_WINDOWPOSCHANGED:
             placement_.Note(*reinterpret_cast<const WINDOWPOS*>(lParam));
             return Form::HandleMessage(msg, wParam, lParam);

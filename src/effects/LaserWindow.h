@@ -3,7 +3,6 @@
 #pragma once
 #include <cstdint>
 
-#include "app/Presenter.h"
 #include "effects/LaserTrail.h"
 #include "effects/LaserTrailWindow.h"
 #include "effects/PointerMonitor.h"
@@ -14,13 +13,12 @@
 
 class LaserWindow : public ui::Form {
 public:
-    explicit LaserWindow(Presenter& presenter);
+    LaserWindow();
 
     void ApplySettings(const EffectValues& values);
     // The dot's diameter on the monitor the pointer is on.
     int DotDiameter() const { return diameter_; }
     const LaserTrailWindow& TrailWindow() const { return trailWindow_; }
-    int HotKeyId() const { return hotKeyId_; }
 
     ui::Timer followTimer;  // ticks only while shown
 
@@ -29,10 +27,8 @@ public:
     void FollowPointer(std::int64_t nowMs);
 
 protected:
-    void OnCreate() override;
     void OnShow() override;
     void OnHide() override;
-    void OnDestroy() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -43,7 +39,6 @@ private:
     void ShowDot(bool shown);
     void CutDot();
 
-    Presenter& presenter_;
     LaserTrailWindow trailWindow_;
     LaserTrail trail_;
     PointerMonitor monitor_;
@@ -52,5 +47,4 @@ private:
     EffectValues values_;
     int diameter_ = 0;
     bool dotShown_ = true;
-    int hotKeyId_ = 0;
 };

@@ -17,16 +17,16 @@ constexpr ScreenPoint HaloOrigin(ScreenPoint pointer, int diameter) {
 // One press of an arrow key in keyboard mouse mode moves the pointer this far.
 constexpr int kKeyboardMouseStep = 10;
 
-// The step of an arrow key (virtual-key code), or {0, 0} for any other key.
-constexpr ScreenPoint ArrowStep(unsigned virtualKey) {
-    switch (virtualKey) {
-        case vk::Left:
+// The step of an arrow key's action, or {0, 0} for any other action.
+constexpr ScreenPoint ArrowStep(HotKeyAction action) {
+    switch (action) {
+        case HotKeyAction::Left:
             return {-kKeyboardMouseStep, 0};
-        case vk::Right:
+        case HotKeyAction::Right:
             return {kKeyboardMouseStep, 0};
-        case vk::Up:
+        case HotKeyAction::Up:
             return {0, -kKeyboardMouseStep};
-        case vk::Down:
+        case HotKeyAction::Down:
             return {0, kKeyboardMouseStep};
         default:
             return {0, 0};

@@ -48,15 +48,6 @@ ui::PanelParams ButtonPanel(int left, int top, const wchar_t* caption) {
 // The caption of a start/stop button: what its next press does.
 const wchar_t* StartStopCaption(bool on) { return on ? effects::kStop : effects::kStart; }
 
-fs::path ProgramFolder() {
-    std::vector<wchar_t> path(MAX_PATH);
-    while (true) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) return fs::path(std::wstring(path.data(), length)).parent_path();
-        path.resize(path.size() * 2);
-    }
-}
-
 void SetWorkingDirectory(const fs::path& folder) {
     if (!SetCurrentDirectoryW(folder.c_str())) throw ui::EInOutError(GetLastError());
 }
@@ -69,9 +60,9 @@ void DigitKeyPress(wchar_t& key) {
 
 }  // namespace
 
-SettingsWindow::SettingsWindow(Presenter& presenter, FollowerWindow& follower, HaloWindow& halo)
+SettingsWindow::SettingsWindow(EffectHost& host, FollowerWindow& follower, HaloWindow& halo)
     : ui::Form(SettingsParams()),
-      presenter_(presenter),
+      host_(host),
       follower_(follower),
       halo_(halo),
       picturePath_(effects::kUnreadPicturePath),
@@ -102,7 +93,7 @@ SettingsWindow::SettingsWindow(Presenter& presenter, FollowerWindow& follower, H
       pictureSaveButton(pictureGroup.Handle(), ButtonPanel(160, 168, effects::kSave)),
       pictureStartButton(pictureGroup.Handle(), ButtonPanel(240, 168, effects::kStart)),
       startWithWindowsBox(pictureGroup.Handle(), 0, 170, 150, 21, effects::kStartWithWindows, ui::BtnFace),
-      effectSettings(Handle(), 384, presenter),
+      effectSettings(Handle(), 384, host),
       openDialog(L"PNG文件|*.png") {
     for (ui::Edit* box : {&haloDiameterBox, &haloAlphaBox, &pictureOffsetBox}) box->OnKeyPress = DigitKeyPress;
     haloSaveButton.OnClick = [this] { SaveHalo(); };
@@ -129,14 +120,14 @@ void SettingsWindow::OnCreate() {
     effectSettings.Load();
     startWithWindowsBox.SetChecked(ui::StartsWithWindows());
     const CheckedHalo halo = CheckStoredHalo(ReadHaloSettings(SettingsFile()));
-    presenter_.ReportStoredProblems(halo.problems);
+    host_.ReportStoredProblems(halo.problems);
     haloColorBox.SetColor(halo.values.color);
     haloDiameterBox.SetText(std::to_wstring(halo.values.diameter));
     haloAlphaBox.SetText(std::to_wstring(halo.values.alpha));
 
     const PictureSettings picture = ReadPictureSettings(SettingsFile());
     const CheckedOffset offset = CheckStoredOffset(picture);
-    presenter_.ReportStoredProblems(offset.problems);
+    host_.ReportStoredProblems(offset.problems);
     picturePreview.SetPicture(ui::Picture::LoadPng(ui::BesideProgram(picture.fileName)));
     pictureOffsetBox.SetText(std::to_wstring(offset.offset));
     picturePath_ = picture.fileName;
@@ -146,7 +137,7 @@ void SettingsWindow::OnCreate() {
 void SettingsWindow::OnShow() { ShowStartCaptions(); }
 
 void SettingsWindow::ShowStartCaptions() {
-    const PointerEffect shown = presenter_.ShownEffect();
+    const PointerEffect shown = host_.ShownEffect();
     haloOn_ = shown == PointerEffect::Halo;
     pictureOn_ = shown == PointerEffect::Picture;
     haloStartButton.SetCaption(StartStopCaption(haloOn_));
@@ -168,20 +159,20 @@ void SettingsWindow::SaveHalo() {
 void SettingsWindow::StartOrStopHalo() {
     const CaptionsAfterClick captions{*this};
     if (haloOn_) {
-        presenter_.HideEffect(PointerEffect::Halo);
+        host_.HideEffect(PointerEffect::Halo);
         return;
     }
     HaloValues stored{};
-    presenter_.ShowEffect(PointerEffect::Halo, [&] {
+    host_.ShowEffect(PointerEffect::Halo, [&] {
         const CheckedHalo checked = CheckStoredHalo(ReadHaloSettings(SettingsFile()));
-        presenter_.ReportStoredProblems(checked.problems);
+        host_.ReportStoredProblems(checked.problems);
         stored = checked.values;
     });
     halo_.ApplySettings(stored.color, stored.alpha, stored.diameter);
 }
 
 void SettingsWindow::BrowsePicture() {
-    const fs::path programFolder = ProgramFolder();
+    const fs::path programFolder(ui::ProgramFolder());
     openDialog.SetInitialDir(programFolder.wstring());
     std::exception_ptr loadError;
     if (openDialog.Execute(Handle())) {
@@ -217,10 +208,10 @@ void SettingsWindow::SavePicture() {
 void SettingsWindow::StartOrStopPicture() {
     const CaptionsAfterClick captions{*this};
     if (pictureOn_) {
-        presenter_.HideEffect(PointerEffect::Picture);
+        host_.HideEffect(PointerEffect::Picture);
         return;
     }
-    presenter_.ShowEffect(PointerEffect::Picture,
+    host_.ShowEffect(PointerEffect::Picture,
                           [this] { follower_.TakeSettings(ReadPictureSettings(SettingsFile())); });
     // Showing the picture closes this window (the start-up show chain); it comes straight back.
     Show();

@@ -4,7 +4,7 @@
 #pragma once
 #include <string>
 
-#include "app/Presenter.h"
+#include "effects/EffectHost.h"
 #include "ui/CheckBox.h"
 #include "effects/EffectSettingsGroup.h"
 #include "ui/ColorBox.h"
@@ -22,7 +22,7 @@ class HaloWindow;
 
 class SettingsWindow : public ui::Form {
 public:
-    SettingsWindow(Presenter& presenter, FollowerWindow& follower, HaloWindow& halo);
+    SettingsWindow(EffectHost& host, FollowerWindow& follower, HaloWindow& halo);
 
     ui::Color HaloColor() const { return haloColorBox.GetColor(); }
     // The picture path a save stores: the one read at start-up or browsed since.
@@ -46,7 +46,7 @@ private:
     };
     void ChangeStartWithWindows();
 
-    Presenter& presenter_;
+    EffectHost& host_;
     FollowerWindow& follower_;
     HaloWindow& halo_;
     std::wstring picturePath_;

@@ -5,7 +5,6 @@
 #include "effects/Spotlight.h"
 #include "ui/Dpi.h"
 #include "ui/Handles.h"
-#include "ui/HotKeys.h"
 #include "ui/Screen.h"
 
 namespace {
@@ -18,16 +17,11 @@ ui::FormParams SpotlightParams() {
 
 }  // namespace
 
-SpotlightWindow::SpotlightWindow(Presenter& presenter)
-    : ui::Form(SpotlightParams()), followTimer(*this, 10, false), presenter_(presenter) {
+SpotlightWindow::SpotlightWindow() : ui::Form(SpotlightParams()), followTimer(*this, 10, false) {
     KeepClickThrough(Handle());
     ApplySettings(EffectValues{});
     followTimer.OnTimer = [this] { FollowPointer(); };
 }
-
-void SpotlightWindow::OnCreate() { hotKeyId_ = ui::RegisterAppHotKey(Handle(), hotkeys::Spotlight); }
-
-void SpotlightWindow::OnDestroy() { ui::UnregisterAppHotKey(Handle(), hotKeyId_); }
 
 void SpotlightWindow::ApplySettings(const EffectValues& values) {
     alpha_ = static_cast<BYTE>(DimAlpha(values.spotlightDim));
@@ -84,10 +78,6 @@ void SpotlightWindow::FollowPointer() {
 
 LRESULT SpotlightWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_HOTKEY:
-            if (HotKeyVirtualKey(lParam) == hotkeys::Spotlight.virtualKey)
-                presenter_.ToggleEffect(PointerEffect::Spotlight);
-            return 0;
         case WM_DISPLAYCHANGE:
             // A projector came or went: the monitors are listed again and the window follows.
             monitor_.SetMonitors(ui::Monitors());

@@ -8,7 +8,6 @@
 // window's pixels at each call, even for a small dirty rectangle (6 to 26 ms a tick for a
 // full-HD monitor under Wine 8, against about 0.2 ms for a new region).
 #pragma once
-#include "app/Presenter.h"
 #include "base/Monitors.h"
 #include "effects/PointerMonitor.h"
 #include "effects/StoredSettings.h"
@@ -18,23 +17,20 @@
 
 class SpotlightWindow : public ui::Form {
 public:
-    explicit SpotlightWindow(Presenter& presenter);
+    SpotlightWindow();
 
     void ApplySettings(const EffectValues& values);
     // The clear circle's radius on the monitor it stands on, and the dimming's opacity.
     int Radius() const { return radius_; }
     BYTE Alpha() const { return alpha_; }
-    int HotKeyId() const { return hotKeyId_; }
 
     ui::Timer followTimer;  // ticks only while shown
 
     void FollowPointer();
 
 protected:
-    void OnCreate() override;
     void OnShow() override;
     void OnHide() override;
-    void OnDestroy() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -43,11 +39,9 @@ private:
     // The window's region: the monitor without the circle round the pointer.
     void CutCircle();
 
-    Presenter& presenter_;
     PointerMonitor monitor_;
     ScreenPoint center_;
     int designRadius_ = EffectValues{}.spotlightRadius;
     int radius_ = 0;
     BYTE alpha_ = 0;
-    int hotKeyId_ = 0;
 };

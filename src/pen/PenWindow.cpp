@@ -14,7 +14,6 @@
 #include "pen/ZoomStep.h"
 #include "ui/Application.h"
 #include "ui/Dpi.h"
-#include "ui/HotKeys.h"
 #include "ui/ProgramFiles.h"
 #include "ui/Screen.h"
 
@@ -41,15 +40,15 @@ ui::FormParams PenParams() {
 
 }  // namespace
 
-PenWindow::PenWindow(Presenter& presenter) : PenWindow(presenter, ui::PrimaryScreenSize()) {}
+PenWindow::PenWindow(PenHost& host) : PenWindow(host, ui::PrimaryScreenSize()) {}
 
-PenWindow::PenWindow(Presenter& presenter, ScreenSize screen)
+PenWindow::PenWindow(PenHost& host, ScreenSize screen)
     : ui::Form(PenParams()),
       surface_(Handle(), 0, 0, screen.width, screen.height),
       background_(screen.width, screen.height),
       palette_(Handle(), 0, 0),
       text_(Handle(), surface_.GetSurface(), screen.width, screen.height),
-      presenter_(presenter),
+      host_(host),
       history_(screen.width, screen.height, HistoryBytes(screen)),
       covered_{0, 0, screen.width, screen.height},
       files_(Handle()) {
@@ -73,12 +72,11 @@ void PenWindow::BindEvents() {
     text_.box.OnChange = [this] { text_.FitText(SurfaceCanvas().PenWidth()); };
     palette_.OnSelectTool = [this](pen::DrawTool tool) { SelectTool(tool); };
     palette_.OnCommand = [this](PaletteCommand command) { RunCommand(command); };
-    palette_.OnCloseClick = [this] { Close(); };
+    palette_.OnCloseClick = [this] { host_.ClosePen(); };
     palette_.OnChange = [this](PaletteChange change, const PaletteState& state) { ApplyPalette(change, state); };
 }
 
 void PenWindow::OnCreate() {
-    hotKeyId_ = ui::RegisterAppHotKey(Handle(), hotkeys::Esc);
     LoadToolCursor(tool_);
     ReapplyPalette();
     eraserSize_ = SurfaceCanvas().PenWidth();
@@ -136,10 +134,7 @@ void PenWindow::OnDisplayChange() {
     if (Visible()) CaptureScreen();
 }
 
-void PenWindow::OnDestroy() {
-    KeepClosedDrawing();
-    ui::UnregisterAppHotKey(Handle(), hotKeyId_);
-}
+void PenWindow::OnDestroy() { KeepClosedDrawing(); }
 
 void PenWindow::KeepClosedDrawing() {
     if (!keepPending_) return;
@@ -169,9 +164,6 @@ void PenWindow::OnClose() {
 
 LRESULT PenWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_HOTKEY:
-            OnHotKey(wParam, lParam);
-            return 0;
         case WM_DISPLAYCHANGE:
             OnDisplayChange();
             return Form::HandleMessage(msg, wParam, lParam);
@@ -208,15 +200,6 @@ LRESULT PenWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void PenWindow::OnHotKey(WPARAM, LPARAM lParam) {
-    if (HotKeyVirtualKey(lParam) != hotkeys::Esc.virtualKey) return;
-    // While one of the program's dialogs or message boxes is open, Esc is its cancel key;
-    // while one of the palette's lists is dropped down, it closes the list.
-    if (ui::Application::Current().CancelOpenDialog()) return;
-    if (palette_.CloseDroppedList()) return;
-    presenter_.TogglePen();
-}
-
 // --- Tools -------------------------------------------------------------------------
 
 void PenWindow::LoadToolCursor(pen::DrawTool tool) {
@@ -234,8 +217,6 @@ void PenWindow::SelectTool(pen::DrawTool tool) {
     if (tool == pen::DrawTool::Text) {
         text_.Start(palette_.State().penColor, SurfaceCanvas().PenWidth());
         LoadToolCursor(tool);
-        // The picture would stand between the presenter and the text typed.
-        presenter_.HideEffect(PointerEffect::Picture);
         return;
     }
     LoadToolCursor(tool);
@@ -251,8 +232,7 @@ void PenWindow::RunCommand(PaletteCommand command) {
             ShowNextBoard();
             break;
         case PaletteCommand::Help:
-            Close();
-            presenter_.ShowHelp();
+            host_.ShowHelp();
             break;
     }
 }

@@ -5,13 +5,13 @@
 #pragma once
 #include <windows.h>
 
-#include "app/Presenter.h"
 #include "base/Monitors.h"
 #include "base/ScreenGeometry.h"
 #include "pen/BoardCycle.h"
 #include "pen/DrawingFiles.h"
 #include "pen/DrawTool.h"
 #include "pen/FigureGeometry.h"
+#include "pen/PenHost.h"
 #include "pen/PenPalette.h"
 #include "pen/PixelTiles.h"
 #include "pen/ScreenCopy.h"
@@ -27,7 +27,7 @@ class BoardWindow;
 
 class PenWindow : public ui::Form {
 public:
-    explicit PenWindow(Presenter& presenter);
+    explicit PenWindow(PenHost& host);
     // The window the black and white boards are painted by.
     void UseBoard(BoardWindow& board) { board_ = &board; }
 
@@ -44,9 +44,9 @@ public:
     int EraserSize() const { return eraserSize_; }
     pen::NextBoard NextBoardToShow() const { return nextBoard_; }
     HCURSOR ToolCursor() const { return cursor_.get(); }
-    int HotKeyId() const { return hotKeyId_; }
+    // Esc while one of the palette's lists is dropped down closes the list; true when it did.
+    bool CloseDroppedList() { return palette_.CloseDroppedList(); }
 
-    void OnHotKey(WPARAM wParam, LPARAM lParam);
     // The pen's keys (EditKeys.h), whichever of the pen's controls has the keyboard (but
     // the text box, which keeps its own).
     bool PreviewKey(HWND target, WPARAM key) override;
@@ -99,7 +99,7 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    PenWindow(Presenter& presenter, ScreenSize screen);
+    PenWindow(PenHost& host, ScreenSize screen);
     void BindEvents();
     void PlacePalette();
     // Moves the closed pen, its surfaces and its palette onto the monitor under the pointer.
@@ -132,13 +132,12 @@ private:
     pen::PixelTiles background_;
     PenPalette palette_;
     TextTool text_;
-    Presenter& presenter_;
+    PenHost& host_;
     BoardWindow* board_ = nullptr;
     pen::UndoHistory history_;
     pen::ZoomScratch zoomScratch_;
     ScreenCopy screenCopy_;
     ui::UniqueCursor cursor_;
-    int hotKeyId_ = 0;
     pen::DrawTool tool_ = pen::DrawTool::Pen;
     bool drawing_ = false;
     bool keepPending_ = false;  // closed with a drawing not yet handed to be kept

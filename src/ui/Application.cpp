@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <stdexcept>
 
 #include "base/Exception.h"
@@ -141,11 +140,6 @@ bool Application::CancelOpenDialog() {
         break;
     }
     return true;
-}
-
-void Application::NoteTakenHotKey(unsigned virtualKey) {
-    if (std::find(takenHotKeys_.begin(), takenHotKeys_.end(), virtualKey) == takenHotKeys_.end())
-        takenHotKeys_.push_back(virtualKey);
 }
 
 void Application::HandleException(std::exception_ptr error) {

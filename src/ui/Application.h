@@ -51,11 +51,6 @@ public:
     // or box is open: cancels the innermost. False when none is open.
     bool CancelOpenDialog();
 
-    // A hot key that another program holds, noted when its registration fails; the notes
-    // are handed out once, and the next ones start afresh.
-    void NoteTakenHotKey(unsigned virtualKey);
-    std::vector<unsigned> TakeTakenHotKeys() { return std::exchange(takenHotKeys_, {}); }
-
     // Runs the message loop until Terminate.
     int Run();
     void Terminate();
@@ -78,7 +73,6 @@ private:
     bool terminated_ = false;
     int modalDepth_ = 0;
     bool menuOpen_ = false;
-    std::vector<unsigned> takenHotKeys_;
 };
 
 // Runs `body` and hands anything it throws to the application's error report.

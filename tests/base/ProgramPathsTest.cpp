@@ -13,6 +13,7 @@ TEST(ProgramPaths, FilesResolveInsideTheProgramsFolder) {
     EXPECT_EQ(InsideFolder(folder, L"C:\\Pictures\\star.png"), L"C:\\Pictures\\star.png");
     EXPECT_EQ(InsideFolder(folder, L"\\\\server\\share\\star.png"), L"\\\\server\\share\\star.png");
     EXPECT_EQ(FolderOf(L"Vellora.exe"), L"");
+    EXPECT_EQ(FolderOf(L"E:\\Vellora.exe"), L"E:\\") << "a stick's root is a folder of its own";
     EXPECT_EQ(InsideFolder(L"", L"GBTest.db"), L"GBTest.db");
 }
 

@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "BenchSupport.h"
-#include "app/Inventory.h"
+#include "app/Shell.h"
 #include "effects/ClickRingsWindow.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
@@ -44,7 +44,7 @@ double IdleCpuPercent(BenchEnvironment& env, int ms) {
 
 int main() {
     BenchEnvironment env;
-    Inventory windows;
+    Shell windows;
     windows.Start();
     env.RunLoopFor(300);
     FollowerWindow& follower = windows.follower();

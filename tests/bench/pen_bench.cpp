@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "BenchSupport.h"
-#include "app/Inventory.h"
+#include "app/Shell.h"
 #include "pen/BoardCycle.h"
 #include "pen/PenWindow.h"
 #include "pen/Zoom.h"
@@ -285,7 +285,7 @@ void ReportBoardsKept(PenWindow& pen) {
 int main() {
     BenchEnvironment env;
     ReportMemory("before any window");
-    Inventory windows;
+    Shell windows;
     windows.Start();
     Pump();
     PenWindow& pen = windows.penWindow();

@@ -13,9 +13,9 @@ TEST(PlacementRules, FollowerAndHaloCorners) {
 }
 
 TEST(PlacementRules, ArrowSteps) {
-    EXPECT_EQ(ArrowStep(0x25), (ScreenPoint{-10, 0}));
-    EXPECT_EQ(ArrowStep(0x27), (ScreenPoint{10, 0}));
-    EXPECT_EQ(ArrowStep(0x26), (ScreenPoint{0, -10}));
-    EXPECT_EQ(ArrowStep(0x28), (ScreenPoint{0, 10}));
-    EXPECT_EQ(ArrowStep(0x74), (ScreenPoint{0, 0}));
+    EXPECT_EQ(ArrowStep(HotKeyAction::Left), (ScreenPoint{-10, 0}));
+    EXPECT_EQ(ArrowStep(HotKeyAction::Right), (ScreenPoint{10, 0}));
+    EXPECT_EQ(ArrowStep(HotKeyAction::Up), (ScreenPoint{0, -10}));
+    EXPECT_EQ(ArrowStep(HotKeyAction::Down), (ScreenPoint{0, 10}));
+    EXPECT_EQ(ArrowStep(HotKeyAction::Click), (ScreenPoint{0, 0}));
 }

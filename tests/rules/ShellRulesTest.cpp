@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "app/AppTexts.h"
-#include "app/PointerEffect.h"
 #include "app/TakenHotKeys.h"
+#include "effects/PointerEffect.h"
 
 TEST(TakenHotKeys, OneMessageNamesEachTakenKeyWithItsUseInTheOrderGiven) {
     EXPECT_EQ(TakenHotKeysMessage({}), L"");
-    EXPECT_EQ(TakenHotKeysMessage({0x41}), L"") << "a key the program does not use is no news";
 
-    const std::wstring message = TakenHotKeysMessage({vk::Escape, 0x41, vk::F8});
+    const std::wstring message = TakenHotKeysMessage({HotKeyAction::Pen, HotKeyAction::Picture});
     EXPECT_EQ(message, std::wstring(app::kTakenHotKeysOpening) + L"\nEsc（打开或关闭电子笔）\nF8（显示或隐藏鼠标跟随）\n" +
                            app::kTakenHotKeysClosing);
 }

@@ -86,8 +86,8 @@ void AppTest::WriteSettings(const PictureSettings& picture, const HaloSettings& 
     WriteHaloSettings(halo);
 }
 
-Inventory& AppTest::CreateWindows(bool start) {
-    inventory_ = std::make_unique<Inventory>();
+Shell& AppTest::CreateWindows(bool start) {
+    inventory_ = std::make_unique<Shell>();
     if (start) inventory_->Start();
     Pump();
     return *inventory_;
@@ -116,8 +116,8 @@ void AppTest::PumpFor(int ms) {
     }
 }
 
-void AppTest::SendHotKey(HWND window, unsigned virtualKey, int id) {
-    SendMessageW(window, WM_HOTKEY, static_cast<WPARAM>(id), MAKELPARAM(0, virtualKey));
+void AppTest::SendHotKey(unsigned virtualKey, int id) {
+    SendMessageW(Windows().hotKeys().Handle(), WM_HOTKEY, static_cast<WPARAM>(id), MAKELPARAM(0, virtualKey));
 }
 
 POINT AppTest::CursorPos() {

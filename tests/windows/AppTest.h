@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/AppTexts.h"
-#include "app/Inventory.h"
+#include "app/Shell.h"
 #include "effects/EffectsTexts.h"
 #include "pen/PenTexts.h"
 #include "store/Settings.h"
@@ -56,10 +56,10 @@ protected:
     // Replaces the settings database with one holding these rows (texts as stored).
     void WriteSettings(const PictureSettings& picture, const HaloSettings& halo);
 
-    // Builds the program's seven windows, as start-up does, and optionally starts them.
-    Inventory& CreateWindows(bool start = true);
+    // Builds the program's shell and windows, as start-up does, and optionally starts them.
+    Shell& CreateWindows(bool start = true);
     void DestroyWindows();
-    Inventory& Windows() { return *inventory_; }
+    Shell& Windows() { return *inventory_; }
 
     void Pump() { app_->ProcessMessages(); }
     // Handles messages until `done` holds or the time is up; true if it held.
@@ -67,8 +67,9 @@ protected:
     // Handles messages for a while (for timers to tick).
     void PumpFor(int ms);
 
-    // Sends a hot-key message for `virtualKey` to a window, with the given id.
-    static void SendHotKey(HWND window, unsigned virtualKey, int id = 0);
+    // Sends a hot-key message for `virtualKey` (no modifiers) with the given id to the
+    // window the program's keys arrive at, as the system does when the key is pressed.
+    void SendHotKey(unsigned virtualKey, int id = 0);
     static POINT CursorPos();
 
     Recorder recorder_;
@@ -77,7 +78,7 @@ private:
     std::filesystem::path folder_;
     std::filesystem::path previousFolder_;
     std::unique_ptr<ui::Application> app_;
-    std::unique_ptr<Inventory> inventory_;
+    std::unique_ptr<Shell> inventory_;
 };
 
 // True while a key is registered as a hot key by someone: a second registration fails.

@@ -58,7 +58,7 @@ TEST_F(ControlBarTest, MenuItemsInOrderWithTheirSpacing) {
 }
 
 TEST_F(ControlBarTest, ShowingTheBarShowsTheFollower) {
-    Inventory& w = CreateWindows(false);
+    Shell& w = CreateWindows(false);
     ASSERT_FALSE(w.follower().Visible());
     w.controlBar().Show();
     EXPECT_TRUE(w.follower().Visible());
@@ -95,7 +95,7 @@ TEST_F(ControlBarTest, OnTheBandsEdgeTheBarStaysWhereItIs) {
 }
 
 TEST_F(ControlBarTest, FollowerAndHaloCommandsExcludeEachOther) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     ControlBar& bar = w.controlBar();
     ASSERT_TRUE(w.follower().Visible());
     LeftClick(bar.haloButton);
@@ -113,7 +113,7 @@ TEST_F(ControlBarTest, FollowerAndHaloCommandsExcludeEachOther) {
 }
 
 TEST_F(ControlBarTest, SettingsHelpAndPenCommandsFromPanelsAndMenu) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     ControlBar& bar = w.controlBar();
     LeftClick(bar.settingsButton);
     EXPECT_TRUE(w.settingsWindow().Visible());
@@ -138,15 +138,17 @@ TEST_F(ControlBarTest, SettingsHelpAndPenCommandsFromPanelsAndMenu) {
     LeftClick(bar.penButton);
     EXPECT_TRUE(pen.Visible());
     EXPECT_EQ(pen.History().UndoCount(), 0u) << "the pen captures the screen";
-    EXPECT_TRUE(w.follower().Visible()) << "the pen command leaves the follower as it is";
-    pen.Hide();
+    EXPECT_FALSE(w.follower().Visible()) << "the picture is neither drawn on nor copied";
+    w.ClosePen();
+    EXPECT_TRUE(w.follower().Visible()) << "and comes back with the closing";
     LeftClick(bar.haloButton);
     drawStroke();
     bar.commandMenu.Click(4);
     EXPECT_TRUE(pen.Visible());
     EXPECT_EQ(pen.History().UndoCount(), 0u);
-    EXPECT_TRUE(w.halo().Visible()) << "and the halo as it is";
-    pen.Hide();
+    EXPECT_FALSE(w.halo().Visible()) << "the menu's pen item hides the halo as well";
+    w.ClosePen();
+    EXPECT_TRUE(w.halo().Visible());
 }
 
 TEST_F(ControlBarTest, CloseCommandEndsTheProgram) {
@@ -191,7 +193,7 @@ TEST_F(ControlBarTest, RightClickAnywhereOnTheBarOpensTheMenu) {
 }
 
 TEST_F(ControlBarTest, SettingsAndHelpCommandsBringBackAMinimisedWindow) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     struct Case {
         const char* name;
         ui::Form& window;

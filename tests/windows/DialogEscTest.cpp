@@ -1,5 +1,5 @@
-// Esc while one of the program's own dialogs or message boxes is open: Esc is a hot key
-// of the pen, so it reaches the program and not the dialog; it must close the dialog and
+// Esc while one of the program's own dialogs or message boxes is open: Esc is the pen's
+// hot key, so it reaches the program and not the dialog; it must close the dialog and
 // leave the pen alone.
 #include "AppTest.h"
 #include "SettingsTestSupport.h"
@@ -10,6 +10,7 @@
 #include "effects/FollowerWindow.h"
 #include "effects/SettingsWindow.h"
 #include "pen/PenWindow.h"
+#include "ui/HotKeyRegistrar.h"
 #include "ui/ShownDialogs.h"
 
 namespace {
@@ -21,7 +22,8 @@ bool forcedShut = false;
 void CALLBACK PressEsc(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     escPressed = true;
-    PostMessageW(FindWindowW(pen::kPenClass, nullptr), WM_HOTKEY, 0, MAKELPARAM(0, VK_ESCAPE));
+    PostMessageW(FindWindowExW(HWND_MESSAGE, nullptr, ui::kHotKeysClass, nullptr), WM_HOTKEY, 0,
+                 MAKELPARAM(0, VK_ESCAPE));
 }
 
 // Only if Esc did not close it: ends whatever dialog is still open, so the test goes on.
@@ -38,7 +40,7 @@ void CALLBACK ShutDialogs(HWND, UINT, UINT_PTR timer, DWORD) {
 using DialogEscTest = AppTest;
 
 TEST_F(DialogEscTest, EscClosesTheOpenDialogAndLeavesThePenAlone) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     SettingsWindow& s = w.settingsWindow();
     ui::Application::Current().Dialogs() = ui::Seams::System();
     struct Case {
@@ -66,6 +68,6 @@ TEST_F(DialogEscTest, EscClosesTheOpenDialogAndLeavesThePenAlone) {
         EXPECT_FALSE(ui::Application::Current().ModalOpen());
     }
     // With no dialog open Esc opens the pen as ever.
-    SendHotKey(w.penWindow().Handle(), VK_ESCAPE);
+    SendHotKey(VK_ESCAPE);
     EXPECT_TRUE(w.penWindow().Visible());
 }

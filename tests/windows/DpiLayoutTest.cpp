@@ -41,7 +41,7 @@ void MoveToDpi(const ui::Form& form, int dpi) {
     SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
 }
 
-void ExpectBarAndPalette(Inventory& w, const Expected& e) {
+void ExpectBarAndPalette(Shell& w, const Expected& e) {
     const ScreenSize screen = ui::PrimaryScreenSize();
     ControlBar& bar = w.controlBar();
     EXPECT_EQ(bar.Width(), e.barWidth);
@@ -77,7 +77,7 @@ using DpiLayoutTest = AppTest;
 TEST_F(DpiLayoutTest, WindowsAreLaidOutAtThePrimaryMonitorsDpi) {
     const Expected* e = ExpectedAt(ui::PrimaryMonitorDpi());
     if (!e) GTEST_SKIP() << "no expectations for " << ui::PrimaryMonitorDpi() << " DPI";
-    Inventory& w = CreateWindows(false);
+    Shell& w = CreateWindows(false);
     ExpectBarAndPalette(w, *e);
     ExpectSettings(w.settingsWindow(), *e);
 }
@@ -86,7 +86,7 @@ TEST_F(DpiLayoutTest, AWindowMovedToAnotherDpiIsLaidOutAgainAndBack) {
     const Expected* here = ExpectedAt(ui::PrimaryMonitorDpi());
     if (!here) GTEST_SKIP() << "no expectations for " << ui::PrimaryMonitorDpi() << " DPI";
     const Expected& there = here == &kAt96 ? kAt144 : kAt96;
-    Inventory& w = CreateWindows(false);
+    Shell& w = CreateWindows(false);
     SettingsWindow& s = w.settingsWindow();
     const int headingHeight = s.haloTitle.Height();
 

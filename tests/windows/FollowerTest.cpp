@@ -11,7 +11,7 @@ using FollowerTest = AppTest;
 TEST_F(FollowerTest, TracksThePointerMinusTheOffset) {
     for (const int offset : {0, 65, 130}) {
         WriteSettings({L"pic\\arrow.png", std::to_wstring(offset)}, {L"255", L"150", L"100"});
-        Inventory& w = CreateWindows();
+        Shell& w = CreateWindows();
         SetCursorPos(300, 260);
         FollowerWindow& f = w.follower();
         EXPECT_TRUE(PumpUntil([&] { return f.Left() == 300 - offset && f.Top() == 260 - offset; }))
@@ -26,19 +26,19 @@ TEST_F(FollowerTest, TracksThePointerMinusTheOffset) {
 }
 
 TEST_F(FollowerTest, ShowsUpAtThePointerAfterBeingHidden) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     FollowerWindow& f = w.follower();
-    SendHotKey(f.Handle(), VK_F8);
+    SendHotKey(VK_F8);
     ASSERT_FALSE(f.Visible());
     SetCursorPos(700, 650);
     PumpFor(50);
-    SendHotKey(f.Handle(), VK_F8);
+    SendHotKey(VK_F8);
     EXPECT_EQ(f.Left(), 700 - 65);
     EXPECT_EQ(f.Top(), 650 - 65);
 }
 
 TEST_F(FollowerTest, OnlyAShownEffectIsWokenByItsTimer) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     // A 10 ms timer is due after 30 ms without the loop running.
     const auto ticking = [this](HWND window) {
         Pump();
@@ -57,14 +57,14 @@ TEST_F(FollowerTest, OnlyAShownEffectIsWokenByItsTimer) {
 }
 
 TEST_F(FollowerTest, TickPutsBackAClickThroughStyleThatWasTakenAway) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     HWND h = w.follower().Handle();
     SetWindowLongW(h, GWL_EXSTYLE, GetWindowLongW(h, GWL_EXSTYLE) & ~WS_EX_TRANSPARENT);
     EXPECT_TRUE(PumpUntil([&] { return (GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0; }));
 }
 
 TEST_F(FollowerTest, GreyIsTheSeeThroughKeyAndThePictureIsDrawn) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     COLORREF key = 0;
     BYTE alpha = 0;
     DWORD flags = 0;
@@ -77,65 +77,62 @@ TEST_F(FollowerTest, GreyIsTheSeeThroughKeyAndThePictureIsDrawn) {
 }
 
 TEST_F(FollowerTest, F8TogglesWhateverTheIdAndHidesTheHalo) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     FollowerWindow& f = w.follower();
     ASSERT_TRUE(f.Visible());
-    SendHotKey(f.Handle(), VK_F8, 4711);  // the id is not looked at
+    SendHotKey(VK_F8, 4711);  // the id is not looked at
     EXPECT_FALSE(f.Visible());
 
     w.halo().Show();
-    SendHotKey(f.Handle(), VK_F8);
+    SendHotKey(VK_F8);
     EXPECT_FALSE(w.halo().Visible());
     EXPECT_TRUE(f.Visible());
     EXPECT_FALSE(w.settingsWindow().Visible());
 
-    SendHotKey(f.Handle(), VK_F9);  // a key the follower does not know
+    SendHotKey(VK_F9);  // a key the program does not hold
     EXPECT_TRUE(f.Visible());
 }
 
 TEST_F(FollowerTest, KeyboardMouseMovesThePointerAndClicksOnlyWhileOn) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     FollowerWindow& f = w.follower();
     SetCursorPos(500, 400);
-    SendHotKey(f.Handle(), VK_LEFT);
+    SendHotKey(VK_LEFT);
     EXPECT_EQ(CursorPos().x, 500) << "arrows do nothing while the mode is off";
-    SendHotKey(f.Handle(), VK_F5);
+    SendHotKey(VK_F5);
     EXPECT_TRUE(recorder_.mouseEvents.empty());
 
-    SendHotKey(f.Handle(), VK_F6);
-    ASSERT_TRUE(f.KeyboardMouse());
+    SendHotKey(VK_F6);
+    ASSERT_TRUE(w.keyboardMouse().On());
     for (unsigned vk : {0x25u, 0x26u, 0x27u, 0x28u}) EXPECT_TRUE(HotKeyHeld(vk));
-    const int leftBefore = f.Left();
-    for (int i = 0; i < 3; ++i) SendHotKey(f.Handle(), VK_LEFT);
+    for (int i = 0; i < 3; ++i) SendHotKey(VK_LEFT);
     EXPECT_EQ(CursorPos().x, 470);
     EXPECT_EQ(CursorPos().y, 400);
-    EXPECT_EQ(f.Left(), leftBefore - 30) << "the window keeps its offset to the pointer";
-    SendHotKey(f.Handle(), VK_DOWN);
-    SendHotKey(f.Handle(), VK_RIGHT);
-    SendHotKey(f.Handle(), VK_UP);
-    SendHotKey(f.Handle(), VK_UP);
+    EXPECT_EQ(f.Left(), 470 - f.PictureOffset()) << "the picture moves with the pointer at once";
+    SendHotKey(VK_DOWN);
+    SendHotKey(VK_RIGHT);
+    SendHotKey(VK_UP);
+    SendHotKey(VK_UP);
     EXPECT_EQ(CursorPos().x, 480);
     EXPECT_EQ(CursorPos().y, 390);
 
-    SendHotKey(f.Handle(), VK_F5);
+    SendHotKey(VK_F5);
     ASSERT_EQ(recorder_.mouseEvents.size(), 2u);
     EXPECT_EQ(recorder_.mouseEvents[0].flags, static_cast<DWORD>(MOUSEEVENTF_LEFTDOWN));
     EXPECT_EQ(recorder_.mouseEvents[1].flags, static_cast<DWORD>(MOUSEEVENTF_LEFTUP));
-    EXPECT_EQ(recorder_.mouseEvents[0].dx, f.Left());
-    EXPECT_EQ(recorder_.mouseEvents[0].dy, f.Top());
 
-    SendHotKey(f.Handle(), VK_F6);
-    EXPECT_FALSE(f.KeyboardMouse());
+    SendHotKey(VK_F6);
+    EXPECT_FALSE(w.keyboardMouse().On());
     for (unsigned vk : {0x25u, 0x26u, 0x27u, 0x28u}) EXPECT_FALSE(HotKeyHeld(vk)) << "arrow " << vk;
 }
 
 TEST_F(FollowerTest, KeyboardMouseWorksWithTheFollowerHidden) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     FollowerWindow& f = w.follower();
-    SendHotKey(f.Handle(), VK_F8);
+    SendHotKey(VK_F8);
     ASSERT_FALSE(f.Visible());
     SetCursorPos(200, 200);
-    SendHotKey(f.Handle(), VK_F6);
-    SendHotKey(f.Handle(), VK_DOWN);
+    SendHotKey(VK_F6);
+    SendHotKey(VK_DOWN);
     EXPECT_EQ(CursorPos().y, 210);
 }

@@ -8,7 +8,7 @@ using HaloTest = AppTest;
 
 TEST_F(HaloTest, SettingsGiveSizeColourAlphaAndACircularRegion) {
     WriteSettings({L"pic\\arrow.png", L"65"}, {L"16711680", L"200", L"101"});
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     HaloWindow& h = w.halo();
     EXPECT_TRUE(recorder_.errors.empty());
     EXPECT_EQ(h.Width(), 101);
@@ -32,7 +32,7 @@ TEST_F(HaloTest, SettingsGiveSizeColourAlphaAndACircularRegion) {
 
 TEST_F(HaloTest, DiscIsCentredOnThePointer) {
     WriteSettings({L"pic\\arrow.png", L"65"}, {L"255", L"150", L"101"});
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     SetCursorPos(400, 300);
     HaloWindow& h = w.halo();
     h.Show();
@@ -46,7 +46,7 @@ TEST_F(HaloTest, DiscIsCentredOnThePointer) {
 }
 
 TEST_F(HaloTest, ApplyingAgainReplacesTheRegion) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     HaloWindow& h = w.halo();
     h.ApplySettings(255, 200, 40);
     h.ApplySettings(255, 200, 300);
@@ -58,16 +58,18 @@ TEST_F(HaloTest, ApplyingAgainReplacesTheRegion) {
     EXPECT_EQ(h.HaloDiameter(), 300);
 }
 
-TEST_F(HaloTest, F7SwapsWithTheFollowerAndIgnoresOtherKeys) {
-    Inventory& w = CreateWindows();
+TEST_F(HaloTest, F7SwapsWithTheFollowerWhateverTheId) {
+    Shell& w = CreateWindows();
     HaloWindow& h = w.halo();
     ASSERT_TRUE(w.follower().Visible());
-    SendHotKey(h.Handle(), VK_F7, 12);
+    SendHotKey(VK_F7, 12);
     EXPECT_TRUE(h.Visible());
     EXPECT_FALSE(w.follower().Visible());
-    SendHotKey(h.Handle(), VK_F8);
-    EXPECT_TRUE(h.Visible()) << "the halo's handler only knows F7";
-    SendHotKey(h.Handle(), VK_F7);
+    SendHotKey(VK_F8);
+    EXPECT_FALSE(h.Visible()) << "F8 swaps back";
+    EXPECT_TRUE(w.follower().Visible());
+    SendHotKey(VK_F7);
+    SendHotKey(VK_F7);
     EXPECT_FALSE(h.Visible());
     EXPECT_FALSE(w.follower().Visible());
 }

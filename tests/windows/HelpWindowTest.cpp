@@ -122,7 +122,7 @@ TEST_F(HelpWindowTest, TypingAndEnterChangeNothing) {
 }
 
 TEST_F(HelpWindowTest, HelpCommandShowsItAndClosingOnlyHidesIt) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     HelpWindow& help = w.helpWindow();
     LeftClick(w.controlBar().helpButton);
     EXPECT_TRUE(help.Visible());

@@ -47,9 +47,9 @@ class PenTest : public AppTest {
 protected:
     // Starts the program and opens the pen with Esc.
     PenWindow& OpenPen() {
-        Inventory& w = CreateWindows();
+        Shell& w = CreateWindows();
         PenWindow& pen = w.penWindow();
-        SendHotKey(pen.Handle(), VK_ESCAPE);
+        SendHotKey(VK_ESCAPE);
         Pump();
         return pen;
     }

@@ -112,9 +112,9 @@ TEST_F(PenUndoTest, AfterUndoingARefreshTheEraserRestoresTheOldPicture) {
 
 TEST_F(PenUndoTest, NothingToUndoOnAFreshPenAndClosingDropsTheHistory) {
     PenWindow& pen = OpenWithDrawing();
-    SendHotKey(pen.Handle(), VK_ESCAPE);
+    SendHotKey(VK_ESCAPE);
     EXPECT_EQ(pen.History().Bytes(), 0u) << "closing frees the history";
-    SendHotKey(pen.Handle(), VK_ESCAPE);
+    SendHotKey(VK_ESCAPE);
     const auto fresh = SurfacePixels();
     Undo(pen.DrawingSurface().Handle());
     PressWithControl(pen.Handle(), 'Y');

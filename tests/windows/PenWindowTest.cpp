@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "base/HotKeyTable.h"
-#include "ui/HotKeys.h"
+#include "ui/HotKeyRegistrar.h"
 #include "app/ControlBar.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
@@ -53,7 +53,7 @@ int UserObjects() {
 using PenWindowTest = PenTest;
 
 TEST_F(PenWindowTest, FullScreenTopMostOpaqueAndReadyToDraw) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     PenWindow& pen = w.penWindow();
     const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
     EXPECT_FALSE(pen.Visible());
@@ -82,33 +82,29 @@ TEST_F(PenWindowTest, FullScreenTopMostOpaqueAndReadyToDraw) {
     EXPECT_EQ(canvas.GetPenStyle(), ui::PenStyle::Solid);
     EXPECT_EQ(canvas.BrushColor(), ui::Highlight);
     EXPECT_EQ(canvas.GetBrushStyle(), ui::BrushStyle::Solid);
-    EXPECT_EQ(pen.HotKeyId(), HotKeyId(GlobalAddAtomA(ui::kHotKeyAtom), hotkeys::Esc));
     EXPECT_TRUE(recorder_.errors.empty());
 }
 
 TEST_F(PenWindowTest, EscOpensAndClosesThePenHidingHaloAndFollower) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     PenWindow& pen = w.penWindow();
     w.halo().Show();
-    SendHotKey(pen.Handle(), VK_F7);
-    EXPECT_FALSE(pen.Visible()) << "the pen's handler only knows Esc";
-    EXPECT_TRUE(w.halo().Visible());
 
-    SendHotKey(pen.Handle(), VK_ESCAPE, 77);
+    SendHotKey(VK_ESCAPE, 77);
     EXPECT_TRUE(pen.Visible());
     EXPECT_FALSE(w.halo().Visible());
     EXPECT_FALSE(w.follower().Visible());
     EXPECT_EQ(GetForegroundWindow(), pen.Handle());
 
-    SendHotKey(pen.Handle(), VK_ESCAPE);
+    SendHotKey(VK_ESCAPE);
     EXPECT_FALSE(pen.Visible());
     EXPECT_TRUE(w.halo().Visible()) << "closing with Esc brings back what was on";
     EXPECT_FALSE(w.follower().Visible());
 
     // Nothing on before the pen opened: nothing comes back.
     w.halo().Hide();
-    SendHotKey(pen.Handle(), VK_ESCAPE);
-    SendHotKey(pen.Handle(), VK_ESCAPE);
+    SendHotKey(VK_ESCAPE);
+    SendHotKey(VK_ESCAPE);
     EXPECT_FALSE(w.follower().Visible());
     EXPECT_FALSE(w.halo().Visible());
 }
@@ -129,9 +125,9 @@ TEST_F(PenWindowTest, ScreenCopyHoldsWhatLiesBeneathNotThePen) {
     EXPECT_EQ(Pixel(330, 320), RGB(0, 160, 0));
 
     // Each opening copies the screen afresh.
-    SendHotKey(pen.Handle(), VK_ESCAPE);
+    SendHotKey(VK_ESCAPE);
     beneath.SetColor(RGB(0, 0, 200));
-    SendHotKey(pen.Handle(), VK_ESCAPE);
+    SendHotKey(VK_ESCAPE);
     EXPECT_EQ(Pixel(400, 350), RGB(0, 0, 200));
 
     // With the pen open, every fresh copy shows the screen beneath as it is at that moment.
@@ -180,8 +176,8 @@ TEST_F(PenWindowTest, BoardButtonCyclesWhiteBlackScreenAcrossReopening) {
     // Two more presses, then close and reopen: the cycle goes on where it was.
     pen.Palette().Button(PaletteCommand::NextBoard).Click();
     pen.Palette().Button(PaletteCommand::NextBoard).Click();
-    SendHotKey(pen.Handle(), VK_ESCAPE);
-    SendHotKey(pen.Handle(), VK_ESCAPE);
+    SendHotKey(VK_ESCAPE);
+    SendHotKey(VK_ESCAPE);
     EXPECT_EQ(pen.NextBoardToShow(), pen::NextBoard::White);
     pen.Palette().Button(PaletteCommand::NextBoard).Click();
     EXPECT_TRUE(uniform(kWhite));
@@ -312,12 +308,12 @@ TEST_F(PenWindowTest, EachToolLoadsItsCursorAndAMissingFileGivesTheArrow) {
 }
 
 TEST_F(PenWindowTest, OpeningAndClosingFiveHundredTimesLeaksNoObjects) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     PenWindow& pen = w.penWindow();
     const auto round = [&](bool paint) {
-        SendHotKey(pen.Handle(), VK_ESCAPE);
+        SendHotKey(VK_ESCAPE);
         if (paint) UpdateWindow(pen.DrawingSurface().Handle());
-        SendHotKey(pen.Handle(), VK_ESCAPE);
+        SendHotKey(VK_ESCAPE);
         Pump();
     };
     // One round first, so everything made once is made.
@@ -344,8 +340,8 @@ TEST_F(PenWindowTest, OpenedAgainAtOnceThePenStillKeepsWhatItClosedWith) {
     const COLORREF drawn = Pixel(100, 200);
     ASSERT_NE(drawn, kWhite);
     // Closed and opened again before the closing's posted work has run.
-    SendHotKey(pen.Handle(), VK_ESCAPE);
-    SendHotKey(pen.Handle(), VK_ESCAPE);
+    SendHotKey(VK_ESCAPE);
+    SendHotKey(VK_ESCAPE);
     ASSERT_EQ(Pixel(100, 200), kWhite);
     pen.BringBack();
     EXPECT_EQ(Pixel(100, 200), drawn);

@@ -55,10 +55,10 @@ BYTE LayeredAlpha(HWND window) {
 using PointerEffectsTest = AppTest;
 
 TEST_F(PointerEffectsTest, SpotlightDimsThePointersMonitorButForAClearCircleThatFollows) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     SpotlightWindow& s = w.spotlight();
     SetCursorPos(400, 300);
-    SendHotKey(s.Handle(), '1');
+    SendHotKey('1');
     ASSERT_TRUE(s.Visible());
     EXPECT_FALSE(w.follower().Visible()) << "one effect at a time";
     EXPECT_EQ(s.Width(), GetSystemMetrics(SM_CXSCREEN));
@@ -82,16 +82,16 @@ TEST_F(PointerEffectsTest, SpotlightDimsThePointersMonitorButForAClearCircleThat
     const LONG ex = GetWindowLongW(s.Handle(), GWL_EXSTYLE);
     EXPECT_EQ(ex & (WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST), WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST);
 
-    SendHotKey(w.halo().Handle(), VK_F7);
+    SendHotKey(VK_F7);
     EXPECT_TRUE(w.halo().Visible());
     EXPECT_FALSE(s.Visible());
 }
 
 TEST_F(PointerEffectsTest, LaserTrailStaysWholeAfterAStopThenFadesOutAsOne) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     LaserWindow& laser = w.laser();
     SetCursorPos(400, 300);
-    w.rules().ToggleEffect(PointerEffect::Laser);
+    w.ToggleEffect(PointerEffect::Laser);
     ASSERT_TRUE(laser.Visible());
     EXPECT_FALSE(w.follower().Visible());
     EXPECT_EQ(laser.DotDiameter(), 12);
@@ -129,9 +129,9 @@ TEST_F(PointerEffectsTest, LaserTrailStaysWholeAfterAStopThenFadesOutAsOne) {
 }
 
 TEST_F(PointerEffectsTest, ClickRingsGrowAndGoInTheButtonsColoursButNotOverThePen) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     ClickRingsWindow& rings = w.clickRings();
-    SendHotKey(rings.Handle(), '3');
+    SendHotKey('3');
     ASSERT_TRUE(rings.On());
     EXPECT_TRUE(w.follower().Visible()) << "the rings come along with the picture";
 
@@ -162,16 +162,16 @@ TEST_F(PointerEffectsTest, ClickRingsGrowAndGoInTheButtonsColoursButNotOverThePe
     }));
     ASSERT_TRUE(PumpUntil([&] { return !rings.animationTimer.Enabled(); }));
 
-    w.rules().TogglePen();
+    w.TogglePen();
     rings.Clicked({500, 400}, false);
     EXPECT_FALSE(rings.animationTimer.Enabled()) << "the pen has the clicks";
-    w.rules().TogglePen();
-    w.rules().ToggleClickRings();
+    w.TogglePen();
+    w.ToggleClickRings();
     EXPECT_FALSE(rings.On());
 }
 
 TEST_F(PointerEffectsTest, MenuEntriesFollowTheSixCommandsAndSwitchTheirEffect) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     ui::PopupMenu& menu = w.controlBar().commandMenu;
     ASSERT_EQ(menu.Count(), 9u);
     EXPECT_EQ(menu.Caption(6), L"聚光灯");
@@ -189,9 +189,9 @@ TEST_F(PointerEffectsTest, MenuEntriesFollowTheSixCommandsAndSwitchTheirEffect) 
     EXPECT_FALSE(w.laser().Visible());
     menu.Click(6);
     EXPECT_TRUE(w.spotlight().Visible());
-    SendHotKey(w.penWindow().Handle(), VK_ESCAPE);
+    SendHotKey(VK_ESCAPE);
     EXPECT_FALSE(w.spotlight().Visible()) << "the pen hides the spotlight";
-    SendHotKey(w.penWindow().Handle(), VK_ESCAPE);
+    SendHotKey(VK_ESCAPE);
     EXPECT_TRUE(w.spotlight().Visible()) << "and it comes back when the pen closes";
 }
 
@@ -200,7 +200,7 @@ TEST_F(PointerEffectsTest, BadStoredValuesAreToldOfAndFallBackUntilASaveStoresGo
     stored.spotlightDimText = L"99";
     stored.laserSizeText = L"big";
     WriteEffectSettings(stored);
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     ASSERT_EQ(recorder_.messages.size(), 1u);
     EXPECT_NE(recorder_.messages[0].find(L"聚光灯暗度“99”不在10-95里"), std::wstring::npos) << recorder_.messages[0];
     EXPECT_NE(recorder_.messages[0].find(L"激光笔大小“big”不在4-64里"), std::wstring::npos);

@@ -14,7 +14,7 @@ using SettingsStartTest = AppTest;
 
 TEST_F(SettingsStartTest, HaloStartAppliesTheStoredValuesAndStopHidesIt) {
     WriteSettings({L"pic\\arrow.png", L"65"}, {L"255", L"150", L"100"});
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     SettingsWindow& s = w.settingsWindow();
     s.Show();
 
@@ -44,7 +44,7 @@ TEST_F(SettingsStartTest, HaloStartAppliesTheStoredValuesAndStopHidesIt) {
 
 TEST_F(SettingsStartTest, PictureStartAppliesTheStoredPictureAndKeepsThisWindowShown) {
     WriteSettings({L"pic\\arrow.png", L"65"}, {L"255", L"150", L"100"});
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     SettingsWindow& s = w.settingsWindow();
     FollowerWindow& follower = w.follower();
     const HBITMAP arrow = follower.picture.GetPicture().Bitmap();
@@ -80,7 +80,7 @@ TEST_F(SettingsStartTest, PictureStartAppliesTheStoredPictureAndKeepsThisWindowS
 }
 
 TEST_F(SettingsStartTest, CaptionsTellTheScreenAfterEachClickAndWhenTheWindowIsShown) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     SettingsWindow& s = w.settingsWindow();
     LeftClick(s.haloStartButton);  // halo on
     ASSERT_TRUE(w.halo().Visible());
@@ -105,7 +105,7 @@ TEST_F(SettingsStartTest, CaptionsTellTheScreenAfterEachClickAndWhenTheWindowIsS
 }
 
 TEST_F(SettingsStartTest, AStoredValueItWouldRefuseIsToldAndTheDefaultShown) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     SettingsWindow& s = w.settingsWindow();
     WriteSettings({L"pic\\arrow.png", L"65"}, {L"255", L"150", L"big"});
     LeftClick(s.haloStartButton);

@@ -58,7 +58,7 @@ TEST_F(SettingsWindowTest, LayoutOfTheWindowAndItsControls) {
 
 TEST_F(SettingsWindowTest, CreationFillsTheBoxesFromTheDatabase) {
     WriteSettings({L"pic\\star.png", L"040"}, {L"16711680", L"150", L"300"});
-    Inventory& w = CreateWindows(false);
+    Shell& w = CreateWindows(false);
     SettingsWindow& s = w.settingsWindow();
     EXPECT_TRUE(recorder_.errors.empty());
     EXPECT_TRUE(s.Visible()) << "created visible";
@@ -131,7 +131,7 @@ TEST_F(SettingsWindowTest, ColourBoxOpensTheDialogOnTheLastPickedColour) {
 }
 
 TEST_F(SettingsWindowTest, ClosingOnlyHidesAndTheBoxesKeepWhatWasTyped) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     SettingsWindow& s = w.settingsWindow();
     s.Show();
     s.haloDiameterBox.SetText(L"432");
@@ -180,7 +180,7 @@ std::vector<COLORREF> Painted(const ui::Control& control) {
 }  // namespace
 
 TEST_F(SettingsWindowTest, KeyboardMovesThroughBoxesAndButtonsAndPressesThem) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     SettingsWindow& s = w.settingsWindow();
     LeftClick(w.controlBar().settingsButton);
     ASSERT_TRUE(PumpUntil([&] { return GetActiveWindow() == s.Handle(); }));

@@ -12,7 +12,7 @@
 
 namespace {
 
-HWND penForMenu = nullptr;
+HWND keysForMenu = nullptr;
 bool menuClosedByEsc = false;
 
 // Runs inside the menu's own loop: Esc arrives as the pen's hot key while the menu is open.
@@ -20,7 +20,7 @@ void CALLBACK PressEscOnOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND menu = FindWindowW(L"#32768", nullptr);
     if (!menu || !IsWindowVisible(menu)) return;
     KillTimer(nullptr, timer);
-    SendMessageW(penForMenu, WM_HOTKEY, 0, MAKELPARAM(0, VK_ESCAPE));
+    SendMessageW(keysForMenu, WM_HOTKEY, 0, MAKELPARAM(0, VK_ESCAPE));
     menuClosedByEsc = true;
 }
 
@@ -39,22 +39,22 @@ using ShellTest = AppTest;
 
 TEST_F(ShellTest, TheEffectOnAtTheEndComesBackAtTheNextStart) {
     EXPECT_EQ(ReadLastEffect("GBTest.db"), L"") << "a database of before has no such table";
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     EXPECT_TRUE(w.follower().Visible()) << "without a stored effect the picture comes on";
     w.controlBar().haloButton.OnClick();
     EXPECT_EQ(ReadLastEffect("GBTest.db"), L"halo");
 
     DestroyWindows();
-    Inventory& again = CreateWindows();
+    Shell& again = CreateWindows();
     EXPECT_TRUE(again.halo().Visible());
     EXPECT_FALSE(again.follower().Visible());
     EXPECT_TRUE(again.controlBar().Visible());
     EXPECT_FALSE(again.settingsWindow().Visible());
 
-    SendHotKey(again.halo().Handle(), VK_F7);
+    SendHotKey(VK_F7);
     EXPECT_EQ(ReadLastEffect("GBTest.db"), L"none");
     DestroyWindows();
-    Inventory& third = CreateWindows();
+    Shell& third = CreateWindows();
     EXPECT_FALSE(third.halo().Visible());
     EXPECT_FALSE(third.follower().Visible());
     EXPECT_TRUE(third.controlBar().Visible());
@@ -62,8 +62,8 @@ TEST_F(ShellTest, TheEffectOnAtTheEndComesBackAtTheNextStart) {
 }
 
 TEST_F(ShellTest, EscOnAnOpenMenuClosesTheMenuAndOpensNoPen) {
-    Inventory& w = CreateWindows();
-    penForMenu = w.penWindow().Handle();
+    Shell& w = CreateWindows();
+    keysForMenu = w.hotKeys().Handle();
     menuClosedByEsc = false;
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, PressEscOnOpenMenu);
     SendMessageW(w.follower().Handle(), WM_TRAYICON, 0, WM_RBUTTONDOWN);  // returns once the menu is closed
@@ -72,7 +72,7 @@ TEST_F(ShellTest, EscOnAnOpenMenuClosesTheMenuAndOpensNoPen) {
     EXPECT_FALSE(w.penWindow().Visible());
     EXPECT_TRUE(w.follower().Visible());
 
-    SendHotKey(w.penWindow().Handle(), VK_ESCAPE);
+    SendHotKey(VK_ESCAPE);
     EXPECT_TRUE(w.penWindow().Visible()) << "with no menu open Esc opens the pen";
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "store/SQLiteDatabase.h"
+#include "ui/HotKeyRegistrar.h"
 #include "ui/ShownDialogs.h"
 #include "ui/TrayIcon.h"
 
@@ -13,8 +14,9 @@ namespace {
 
 HWND TopLevel(const wchar_t* className) { return FindWindowW(className, nullptr); }
 
-void PostHotKey(const wchar_t* windowClass, unsigned virtualKey) {
-    PostMessageW(TopLevel(windowClass), WM_HOTKEY, 0, MAKELPARAM(0, virtualKey));
+void PostHotKey(unsigned virtualKey) {
+    PostMessageW(FindWindowExW(HWND_MESSAGE, nullptr, ui::kHotKeysClass, nullptr), WM_HOTKEY, 0,
+                 MAKELPARAM(0, virtualKey));
 }
 
 // Right button on the tray icon, then the keys that pick the item at `index` in the menu.
@@ -46,11 +48,11 @@ using StartupBoxTest = AppTest;
 
 TEST_F(StartupBoxTest, InputDuringTheFirstErrorBoxActsAndStartUpGoesOn) {
     const EarlyInput cases[] = {
-        {"F8", [] { PostHotKey(effects::kFollowerClass, VK_F8); }, [] { return Shown(effects::kFollowerClass); }},
-        {"F7", [] { PostHotKey(effects::kHaloClass, VK_F7); }, [] { return Shown(effects::kHaloClass); }},
-        {"F6", [] { PostHotKey(effects::kFollowerClass, VK_F6); }, [] { return HotKeyHeld(VK_LEFT); }},
+        {"F8", [] { PostHotKey(VK_F8); }, [] { return Shown(effects::kFollowerClass); }},
+        {"F7", [] { PostHotKey(VK_F7); }, [] { return Shown(effects::kHaloClass); }},
+        {"F6", [] { PostHotKey(VK_F6); }, [] { return HotKeyHeld(VK_LEFT); }},
         // Esc belongs to the box: it closes it and does not open the pen.
-        {"Esc", [] { PostHotKey(pen::kPenClass, VK_ESCAPE); }, [] { return !Shown(pen::kPenClass); }},
+        {"Esc", [] { PostHotKey(VK_ESCAPE); }, [] { return !Shown(pen::kPenClass); }},
         {"tray settings", [] { PostTrayCommand(1); }, [] { return Shown(effects::kSettingsClass); }},
         {"tray follower", [] { PostTrayCommand(2); }, [] { return Shown(effects::kFollowerClass); }},
         {"tray halo", [] { PostTrayCommand(3); }, [] { return Shown(effects::kHaloClass); }},

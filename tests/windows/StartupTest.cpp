@@ -5,7 +5,7 @@
 #include "app/ControlBar.h"
 #include "app/HelpWindow.h"
 #include "base/HotKeyTable.h"
-#include "ui/HotKeys.h"
+#include "ui/HotKeyRegistrar.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
 #include "effects/SettingsWindow.h"
@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 using StartupTest = AppTest;
 
 TEST_F(StartupTest, WindowsStartWithTheirDesignedVisibility) {
-    Inventory& w = CreateWindows(false);
+    Shell& w = CreateWindows(false);
     // Before the loop shows the main window only the settings window, designed visible, is up.
     EXPECT_FALSE(w.follower().Visible());
     EXPECT_FALSE(w.controlBar().Visible());
@@ -42,31 +42,59 @@ TEST_F(StartupTest, WindowsStartWithTheirDesignedVisibility) {
     EXPECT_STREQ(name, pen::kBoardClass);
 }
 
-TEST_F(StartupTest, HotKeysAreHeldUnderIdsMadeFromTheAtom) {
-    Inventory& w = CreateWindows();
+TEST_F(StartupTest, HotKeysAreHeldOnOneWindowUnderIdsMadeFromTheAtom) {
+    Shell& w = CreateWindows();
+    ui::HotKeyRegistrar& keys = w.hotKeys();
     const unsigned atom = GlobalAddAtomA(ui::kHotKeyAtom);
-    const auto& ids = w.follower().HotKeyIds();
-    EXPECT_EQ(ids[0], HotKeyId(atom, hotkeys::F8));
-    EXPECT_EQ(ids[2], static_cast<int>(atom) - 0xC006);
-    EXPECT_EQ(w.halo().HotKeyId(), static_cast<int>(atom) - 0xC000);
+    GlobalDeleteAtom(static_cast<ATOM>(atom));
+    EXPECT_EQ(keys.IdOf(HotKeyAction::Picture), static_cast<int>(atom) - 0xC000);
+    EXPECT_EQ(keys.IdOf(HotKeyAction::KeyboardMouse), static_cast<int>(atom) - 0xC006);
 
     for (unsigned vk : {0x77u, 0x75u, 0x76u, 0x1Bu}) EXPECT_TRUE(HotKeyHeld(vk)) << "key " << vk;
     for (unsigned vk : {0x74u, 0x25u, 0x26u, 0x27u, 0x28u}) EXPECT_FALSE(HotKeyHeld(vk)) << "F5 and arrows " << vk;
     // F5 comes and goes with the arrows.
-    SendHotKey(w.follower().Handle(), VK_F6);
+    SendHotKey(VK_F6);
     EXPECT_TRUE(HotKeyHeld(0x74));
-    EXPECT_EQ(ids[1], static_cast<int>(atom) - 0xC005);
-    SendHotKey(w.follower().Handle(), VK_F6);
+    SendHotKey(VK_F6);
     EXPECT_FALSE(HotKeyHeld(0x74));
-    SendHotKey(w.follower().Handle(), VK_F6);
+    SendHotKey(VK_F6);
 
-    // The ids are registered on the follower's own window: unregistering them there succeeds.
-    EXPECT_TRUE(UnregisterHotKey(w.follower().Handle(), ids[0]));
+    // The ids are registered on the keys' own window: unregistering one there succeeds.
+    const int picture = keys.IdOf(HotKeyAction::Picture);
+    EXPECT_TRUE(UnregisterHotKey(keys.Handle(), picture));
     EXPECT_FALSE(HotKeyHeld(0x77));
-    RegisterHotKey(w.follower().Handle(), ids[0], 0, 0x77);
+    RegisterHotKey(keys.Handle(), picture, 0, 0x77);
 
     DestroyWindows();
     for (unsigned vk : {0x77u, 0x74u, 0x75u, 0x1Bu, 0x25u}) EXPECT_FALSE(HotKeyHeld(vk)) << "released at exit: " << vk;
+}
+
+TEST_F(StartupTest, AKeyChangedAtRunTimeWorksAtOnceAndOneAnotherProgramHoldsIsRefused) {
+    Shell& w = CreateWindows();
+    ui::HotKeyRegistrar& keys = w.hotKeys();
+    ASSERT_TRUE(keys.Change(HotKeyAction::Pen, {VK_F9}));
+    EXPECT_FALSE(HotKeyHeld(VK_ESCAPE)) << "the old key goes back to the other programs";
+    EXPECT_TRUE(HotKeyHeld(VK_F9));
+    SendHotKey(VK_F9);
+    EXPECT_TRUE(w.penWindow().Visible()) << "the new key works at once";
+    SendHotKey(VK_F9);
+    EXPECT_FALSE(w.penWindow().Visible());
+
+    HWND other = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(RegisterHotKey(other, 1, 0, VK_F11));
+    EXPECT_FALSE(keys.Change(HotKeyAction::Pen, {VK_F11}));
+    EXPECT_EQ(keys.KeyOf(HotKeyAction::Pen), (HotKey{VK_F9}));
+    EXPECT_TRUE(keys.Held(HotKeyAction::Pen)) << "the old key is kept";
+    UnregisterHotKey(other, 1);
+    DestroyWindow(other);
+    EXPECT_TRUE(HotKeyHeld(VK_F9));
+
+    // A key held only while the keyboard mouse is on changes without being taken now.
+    ASSERT_TRUE(keys.Change(HotKeyAction::Click, {VK_F4}));
+    EXPECT_FALSE(HotKeyHeld(VK_F4));
+    SendHotKey(VK_F6);
+    EXPECT_TRUE(HotKeyHeld(VK_F4));
+    EXPECT_FALSE(HotKeyHeld(VK_F5));
 }
 
 TEST_F(StartupTest, AKeyAnotherProgramHoldsIsNamedOnceAndTheOthersWork) {
@@ -88,7 +116,7 @@ TEST_F(StartupTest, AKeyAnotherProgramHoldsIsNamedOnceAndTheOthersWork) {
 
 TEST_F(StartupTest, MissingDatabaseIsReportedAndTheKeysAndTrayIconStay) {
     fs::remove("GBTest.db");
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     ASSERT_FALSE(recorder_.errors.empty());
     EXPECT_EQ(recorder_.errors[0].rfind(
                   L"Error executing SQL.\rError [1]: SQL error or missing database.\r\"Select * from GBgs\"", 0),
@@ -105,7 +133,7 @@ TEST_F(StartupTest, MissingDatabaseIsReportedAndTheKeysAndTrayIconStay) {
 
 TEST_F(StartupTest, MissingPictureKeepsOffsetKeysAndTray) {
     WriteSettings({L"pic\\nothere.png", L"40"}, {L"255", L"150", L"100"});
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     ASSERT_FALSE(recorder_.errors.empty());
     const std::string error(recorder_.errors[0].begin(), recorder_.errors[0].end());
     // Looked for beside the program: a whole path, shortened in the middle when long.

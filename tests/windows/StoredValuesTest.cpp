@@ -32,7 +32,7 @@ TEST_F(StoredValuesTest, HostileValuesFallBackWithOneMessageNamingThem) {
     for (const Row& row : rows) {
         WriteSettings(row.picture, row.halo);
         recorder_.messages.clear();
-        Inventory& windows = CreateWindows();
+        Shell& windows = CreateWindows();
         ASSERT_EQ(recorder_.messages.size(), 1u) << row.named;
         EXPECT_NE(recorder_.messages[0].find(row.named), std::wstring::npos) << recorder_.messages[0].substr(0, 80);
         EXPECT_LT(recorder_.messages[0].size(), 200u);
@@ -55,7 +55,7 @@ TEST_F(StoredValuesTest, AFailedStartLeavesTheStartCaption) {
         recorder_.errors.clear();
         LeftClick(*start);
         EXPECT_EQ(recorder_.errors.size(), 1u);
-        EXPECT_EQ(Windows().rules().ShownEffect(), PointerEffect::None);
+        EXPECT_EQ(Windows().ShownEffect(), PointerEffect::None);
         EXPECT_EQ(start->Caption(), effects::kStart);
     }
     lock.RunSQL("COMMIT");

@@ -25,7 +25,7 @@ void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
 using TrayTest = AppTest;
 
 TEST_F(TrayTest, RightButtonOpensTheControlBarMenuOtherButtonsDoNothing) {
-    Inventory& w = CreateWindows();
+    Shell& w = CreateWindows();
     HWND follower = w.follower().Handle();
     menusSeen = 0;
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseOpenMenu);

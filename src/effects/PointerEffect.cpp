@@ -1,4 +1,4 @@
-#include "app/PointerEffect.h"
+#include "effects/PointerEffect.h"
 
 namespace {
 

@@ -1,0 +1,125 @@
+#include "app/Shell.h"
+
+#include <initializer_list>
+
+#include "app/ControlBar.h"
+#include "app/HelpWindow.h"
+#include "app/TakenHotKeys.h"
+#include "effects/ClickRingsWindow.h"
+#include "effects/FollowerWindow.h"
+#include "effects/HaloWindow.h"
+#include "effects/LaserWindow.h"
+#include "effects/PointerPlacement.h"
+#include "effects/SettingsWindow.h"
+#include "effects/SpotlightWindow.h"
+#include "pen/BoardWindow.h"
+#include "pen/PenWindow.h"
+#include "ui/Application.h"
+
+Shell::Shell()
+    : storedProblems_([](const std::wstring& message) { ui::Application::Current().ShowMessageBox(message); }) {
+    follower_ = std::make_unique<FollowerWindow>(*this);
+    controlBar_ = std::make_unique<ControlBar>();
+    halo_ = std::make_unique<HaloWindow>(*this);
+    settings_ = std::make_unique<SettingsWindow>(*this, *follower_, *halo_);
+    help_ = std::make_unique<HelpWindow>();
+    pen_ = std::make_unique<PenWindow>(*this);
+    board_ = std::make_unique<BoardWindow>();
+    pen_->UseBoard(*board_);
+    spotlight_ = std::make_unique<SpotlightWindow>();
+    laser_ = std::make_unique<LaserWindow>();
+    clickRings_ = std::make_unique<ClickRingsWindow>();
+    controlBar_->OnCommand = [this](BarCommand command) { RunBarCommand(command); };
+    controlBar_->OnShown = [this] { follower_->Show(); };  // the bar brings the picture along
+    // The keys are the program's frame: held before anything can fail. The handlers run
+    // only now: a box one of them shows runs its own message loop, and a hot key or a
+    // command handled there may reach any window.
+    BindHotKeys();
+    for (ui::Form* form : std::initializer_list<ui::Form*>{follower_.get(), controlBar_.get(), halo_.get(),
+                                                           settings_.get(), help_.get(), pen_.get(), board_.get(),
+                                                           spotlight_.get(), laser_.get(), clickRings_.get()})
+        form->Create();
+    storedProblems_.EndStartUp();
+    const std::wstring taken = TakenHotKeysMessage(keys_.TakeTaken());
+    if (!taken.empty()) ui::Application::Current().ShowMessageBox(taken);
+}
+
+Shell::~Shell() {
+    keys_.ReleaseAll();
+    // Each window's destruction handler runs while every other window still exists.
+    clickRings_->Destroy();
+    laser_->Destroy();
+    spotlight_->Destroy();
+    board_->Destroy();
+    pen_->Destroy();
+    help_->Destroy();
+    settings_->Destroy();
+    halo_->Destroy();
+    controlBar_->Destroy();
+    follower_->Destroy();
+}
+
+void Shell::BindHotKeys() {
+    keys_.Bind(HotKeyAction::Picture, [this] { ToggleEffect(PointerEffect::Picture); });
+    keys_.Bind(HotKeyAction::Halo, [this] { ToggleEffect(PointerEffect::Halo); });
+    keys_.Bind(HotKeyAction::Spotlight, [this] { ToggleEffect(PointerEffect::Spotlight); });
+    keys_.Bind(HotKeyAction::Laser, [this] { ToggleEffect(PointerEffect::Laser); });
+    keys_.Bind(HotKeyAction::ClickRings, [this] { ToggleClickRings(); });
+    keys_.Bind(HotKeyAction::Pen, [this] { PenKey(); });
+    keys_.Bind(HotKeyAction::KeyboardMouse, [this] { keyboardMouse_.Toggle(); });
+    keys_.Bind(HotKeyAction::Click, [this] { keyboardMouse_.Click(); });
+    for (HotKeyAction arrow : {HotKeyAction::Left, HotKeyAction::Right, HotKeyAction::Up, HotKeyAction::Down})
+        keys_.Bind(arrow, [this, arrow] { keyboardMouse_.Move(ArrowStep(arrow)); });
+
+    keyboardMouse_.OnSwitched = [this](bool on) {
+        for (const HotKeyRow& row : kHotKeyRows)
+            if (row.withKeyboardMouse) on ? static_cast<void>(keys_.Hold(row.action)) : keys_.Release(row.action);
+    };
+    keyboardMouse_.OnMoved = [this] { follower_->FollowPointer(); };
+    for (const HotKeyRow& row : kHotKeyRows)
+        if (!row.withKeyboardMouse) keys_.Hold(row.action);
+}
+
+void Shell::RunBarCommand(BarCommand command) {
+    switch (command) {
+        case BarCommand::Close:
+            ui::Application::Current().Terminate();
+            break;
+        case BarCommand::Settings:
+            ShowSettings();
+            break;
+        case BarCommand::Picture:
+            ShowEffect(PointerEffect::Picture, {});
+            break;
+        case BarCommand::Halo:
+            ShowEffect(PointerEffect::Halo, {});
+            break;
+        case BarCommand::Pen:
+            OpenPen();
+            break;
+        case BarCommand::Help:
+            ShowHelp();
+            break;
+        case BarCommand::Spotlight:
+            ToggleEffect(PointerEffect::Spotlight);
+            break;
+        case BarCommand::Laser:
+            ToggleEffect(PointerEffect::Laser);
+            break;
+        case BarCommand::ClickRings:
+            ToggleClickRings();
+            break;
+    }
+}
+
+void Shell::PopupCommandMenu(HWND owner, POINT at) { controlBar_->commandMenu.Popup(owner, at.x, at.y); }
+
+void Shell::ShowSettings() { settings_->Show(); }
+
+void Shell::ReportStoredProblems(const std::vector<std::wstring>& problems) { storedProblems_.Add(problems); }
+
+void Shell::ApplyEffectSettings(const EffectValues& values) {
+    spotlight_->ApplySettings(values);
+    laser_->ApplySettings(values);
+    clickRings_->ApplySettings(values);
+}

@@ -1,0 +1,166 @@
+// The rules between the windows: the pointer effects exclude each other, the presenter's
+// choice is remembered, and the pen opens and closes with them.
+#include <exception>
+#include <utility>
+
+#include "app/ControlBar.h"
+#include "app/HelpWindow.h"
+#include "app/Shell.h"
+#include "effects/ClickRingsWindow.h"
+#include "effects/FollowerWindow.h"
+#include "effects/HaloWindow.h"
+#include "effects/LaserWindow.h"
+#include "effects/SettingsFile.h"
+#include "effects/SettingsWindow.h"
+#include "effects/SpotlightWindow.h"
+#include "pen/PenWindow.h"
+#include "store/LastEffect.h"
+#include "ui/Application.h"
+
+namespace {
+
+// Every effect that has a window, in the order they are hidden.
+constexpr PointerEffect kEffects[] = {PointerEffect::Halo, PointerEffect::Picture, PointerEffect::Spotlight,
+                                      PointerEffect::Laser};
+
+}  // namespace
+
+ui::Form* Shell::EffectWindow(PointerEffect effect) const {
+    switch (effect) {
+        case PointerEffect::Picture:
+            return follower_.get();
+        case PointerEffect::Halo:
+            return halo_.get();
+        case PointerEffect::Spotlight:
+            return spotlight_.get();
+        case PointerEffect::Laser:
+            return laser_.get();
+        case PointerEffect::None:
+            break;
+    }
+    return nullptr;
+}
+
+PointerEffect Shell::ShownEffect() const {
+    for (PointerEffect effect : kEffects)
+        if (EffectWindow(effect)->Visible()) return effect;
+    return PointerEffect::None;
+}
+
+void Shell::HideAllBut(PointerEffect kept) {
+    for (PointerEffect effect : kEffects)
+        if (effect != kept) HideWindowOf(effect);
+}
+
+void Shell::HideWindowOf(PointerEffect effect) {
+    ui::Form* window = EffectWindow(effect);
+    if (window && window->Visible()) window->Hide();
+}
+
+void Shell::HideEffect(PointerEffect effect) {
+    HideWindowOf(effect);
+    if (chosen_ == effect) Choose(PointerEffect::None);
+}
+
+void Shell::ShowEffect(PointerEffect effect, const std::function<void()>& prepare) {
+    if (!PenOpen()) HideAllBut(effect);
+    if (prepare) prepare();
+    ui::Form* window = EffectWindow(effect);
+    // Over the open pen an effect would be drawn on, or frozen into a copy: it waits.
+    if (window && !PenOpen()) window->Show();
+    Choose(effect);
+}
+
+void Shell::ToggleEffect(PointerEffect effect) {
+    if (PenOpen()) {
+        Choose(chosen_ == effect ? PointerEffect::None : effect);
+        return;
+    }
+    HideAllBut(effect);
+    ui::Form* window = EffectWindow(effect);
+    if (!window) return;
+    if (window->Visible())
+        window->Hide();
+    else
+        window->Show();
+    Choose(window->Visible() ? effect : PointerEffect::None);
+}
+
+void Shell::Choose(PointerEffect effect) {
+    if (effect == chosen_) return;
+    chosen_ = effect;
+    try {
+        WriteLastEffect(StoredEffectName(effect), SettingsFile());
+    } catch (...) {
+        if (std::exchange(rememberFailed_, true)) return;
+        ui::Application::Current().HandleException(std::current_exception());
+    }
+}
+
+PointerEffect Shell::RememberedEffect() const {
+    try {
+        return EffectFromStoredName(ReadLastEffect(SettingsFile()));
+    } catch (const std::exception&) {
+        // A database that cannot be read is reported by the windows that read their
+        // settings from it; the picture comes on as on a first start.
+        return PointerEffect::Picture;
+    }
+}
+
+void Shell::Start() {
+    chosen_ = RememberedEffect();
+    // The start-up show chain: the picture brings the control bar along and sends the
+    // settings window away; then the remembered effect takes the picture's place.
+    follower_->Show();
+    if (chosen_ != PointerEffect::Picture) ShowEffect(chosen_, {});
+}
+
+void Shell::PictureShown() {
+    controlBar_->Show();
+    settings_->Close();
+}
+
+void Shell::ToggleClickRings() { clickRings_->Toggle(); }
+
+bool Shell::PenOpen() const { return pen_->Visible(); }
+
+void Shell::OpenPen() {
+    if (!PenOpen()) {
+        // What is on screen now comes back when the pen closes; nothing of it is in the copy.
+        Choose(ShownEffect());
+        HideAllBut(PointerEffect::None);
+        clickRings_->SetPenOpen(true);
+        pen_->Show();
+    }
+    // An open pen starts again from the screen as it is now.
+    pen_->CaptureScreen();
+}
+
+void Shell::ClosePen() {
+    if (!PenOpen()) return;
+    // Every window repaints what the pen covered.
+    RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    pen_->Close();
+    clickRings_->SetPenOpen(false);
+    ShowEffect(chosen_, {});
+}
+
+void Shell::TogglePen() {
+    if (PenOpen())
+        ClosePen();
+    else
+        OpenPen();
+}
+
+void Shell::PenKey() {
+    // While one of the program's dialogs, boxes or menus is open, Esc is its cancel key;
+    // while one of the palette's lists is dropped down, it closes the list.
+    if (ui::Application::Current().CancelOpenDialog()) return;
+    if (PenOpen() && pen_->CloseDroppedList()) return;
+    TogglePen();
+}
+
+void Shell::ShowHelp() {
+    ClosePen();
+    help_->Show();
+}
