@@ -1,5 +1,7 @@
 #include "app/Inventory.h"
 
+#include <commctrl.h>
+
 #include <initializer_list>
 
 #include "app/ControlBar.h"
@@ -14,6 +16,28 @@
 #include "pen/BoardWindow.h"
 #include "pen/PenWindow.h"
 #include "ui/Application.h"
+#include "ui/HotKeys.h"
+
+namespace {
+
+constexpr UINT_PTR kEscapeSubclass = 0x45;
+
+// Esc's hot key arrives at the pen's window; the rules decide what it does.
+LRESULT CALLBACK EscapeProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR rules) {
+    if (msg == WM_HOTKEY && HotKeyVirtualKey(static_cast<std::intptr_t>(lParam)) == hotkeys::Esc.virtualKey) {
+        reinterpret_cast<WindowRules*>(rules)->PressEscape();
+        return 0;
+    }
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, EscapeProcedure, kEscapeSubclass);
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+void Inventory::RegisterEscape() {
+    SetWindowSubclass(pen_->Handle(), EscapeProcedure, kEscapeSubclass, reinterpret_cast<DWORD_PTR>(&rules_));
+    escapeHotKeyId_ = ui::RegisterAppHotKey(pen_->Handle(), hotkeys::Esc);
+}
 
 Inventory::Inventory() {
     follower_ = std::make_unique<FollowerWindow>(rules_);
@@ -31,8 +55,11 @@ Inventory::Inventory() {
     // a hot key or a command handled there may reach any window.
     for (ui::Form* form : std::initializer_list<ui::Form*>{follower_.get(), controlBar_.get(), halo_.get(),
                                                            settings_.get(), help_.get(), pen_.get(), board_.get(),
-                                                           spotlight_.get(), laser_.get(), clickRings_.get()})
+                                                           spotlight_.get(), laser_.get(), clickRings_.get()}) {
         form->Create();
+        // In the order the keys were registered before: a taken Esc is told in its place.
+        if (form == pen_.get()) RegisterEscape();
+    }
     rules_.EndStartUp();
     ReportTakenHotKeys();
 }
@@ -49,6 +76,7 @@ Inventory::~Inventory() {
     laser_->Destroy();
     spotlight_->Destroy();
     board_->Destroy();
+    ui::UnregisterAppHotKey(pen_->Handle(), escapeHotKeyId_);
     pen_->Destroy();
     help_->Destroy();
     settings_->Destroy();

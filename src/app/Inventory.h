@@ -48,6 +48,10 @@ public:
 private:
     // Keys other programs hold, in one message once every window has registered its own.
     static void ReportTakenHotKeys();
+    // Esc, registered on the pen's window, which hands it on to the rules.
+    void RegisterEscape();
+
+    int escapeHotKeyId_ = 0;
 
     WindowRules rules_{*this};
     std::unique_ptr<FollowerWindow> follower_;

@@ -121,6 +121,11 @@ void WindowRules::OpenPen() {
 }
 
 void WindowRules::ClosePen() {
+    HideAllBut(PointerEffect::None);
+    ClosePenWindow();
+}
+
+void WindowRules::ClosePenWindow() {
     // Every window repaints what the pen covered.
     RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     windows_.penWindow().Close();
@@ -129,7 +134,6 @@ void WindowRules::ClosePen() {
 
 void WindowRules::TogglePen() {
     if (windows_.penWindow().Visible()) {
-        HideAllBut(PointerEffect::None);
         ClosePen();
     } else {
         // What is on screen now comes back when the pen closes.
@@ -153,7 +157,18 @@ void WindowRules::PopupCommandMenu(HWND owner, POINT at) {
 
 void WindowRules::ShowSettings() { windows_.settingsWindow().Show(); }
 
-void WindowRules::ShowHelp() { windows_.helpWindow().Show(); }
+void WindowRules::ShowHelp() {
+    if (PenOpen()) ClosePen();
+    windows_.helpWindow().Show();
+}
+
+void WindowRules::PressEscape() {
+    // While one of the program's dialogs or message boxes is open, Esc is its cancel key;
+    // while one of the palette's lists is dropped down, it closes the list.
+    if (ui::Application::Current().CancelOpenDialog()) return;
+    if (windows_.penWindow().CloseDroppedList()) return;
+    TogglePen();
+}
 
 void WindowRules::ReportStoredProblems(const std::vector<std::wstring>& problems) { storedProblems_.Add(problems); }
 

@@ -4,6 +4,7 @@
 #pragma once
 #include "app/Presenter.h"
 #include "app/StoredProblemReport.h"
+#include "pen/PenHost.h"
 
 class Inventory;
 
@@ -11,7 +12,7 @@ namespace ui {
 class Form;
 }
 
-class WindowRules final : public Presenter {
+class WindowRules final : public Presenter, public PenHost {
 public:
     explicit WindowRules(Inventory& windows);
 
@@ -35,6 +36,11 @@ public:
     void ShowSettings();
     // The pen opens on a copy of the screen; the pointer effects stay as they are.
     void OpenPen();
+    // The pen closes and the pointer effect the presenter had on comes back.
+    void ClosePen() override;
+    // Esc: cancels an open dialog or menu, or closes a dropped list of the pen's palette,
+    // or opens or closes the pen.
+    void PressEscape();
     // The start-up show chain: the control bar brings the picture along.
     void ControlBarShown();
 
@@ -45,7 +51,7 @@ private:
     // the presenter's: the pen hides the effects for a while.
     void HideAllBut(PointerEffect kept);
     void HideWindowOf(PointerEffect effect);
-    void ClosePen();
+    void ClosePenWindow();
     // The presenter's choice of effect, kept in the settings database as it is made, so a
     // shutdown or a killed process loses nothing.
     void Choose(PointerEffect effect);
