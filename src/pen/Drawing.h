@@ -34,7 +34,7 @@ public:
     Rect Redo() { return history_.Redo(surface_(), background_); }
     // The wheel: one level in around `pointer` (false at the last level), or back out.
     bool ZoomIn(Point pointer) { return pen::ZoomIn(surface_(), background_, history_, pointer, zoomScratch_); }
-    Rect ZoomOut() { return history_.UndoZoom(surface_(), background_); }
+    Rect ZoomOut() { return pen::ZoomOut(surface_(), background_, history_, zoomScratch_); }
 
     // A step that puts a whole new picture on the surface, drawn by `copy`, undone as one.
     template <typename Copy>

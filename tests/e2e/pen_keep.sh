@@ -2,9 +2,9 @@
 # The pen's picture leaves it and comes back, driven with real keys: Ctrl+S writes the PNG
 # the pen shows, Ctrl+C puts the same picture on the clipboard, a drawing kept as the pen
 # closes comes back with Ctrl+B after it opens again, the wheel zooms and Ctrl+Z zooms
-# back exactly, twelve boards are undone to the drawing, and a Pictures folder that cannot
-# be written or a clipboard another program holds each give one message while the
-# drawing stays.
+# back exactly, zooming out keeps what was drawn while zoomed in, twelve boards are undone
+# to the drawing, and a Pictures folder that cannot be written or a clipboard another
+# program holds each give one message while the drawing stays.
 source "$(dirname "$0")/lib.sh"
 
 RED=FF0000
@@ -126,7 +126,14 @@ move_pointer 700 420
 xdotool click 5
 xdotool click 5
 expect_pixel keep-wheeled-out 1000 395 "$BLUE" "two notches back zoom out"
-expect_same "$(screenshot keep-wheeled-out)" "$before" "to the drawing before the zoom, exactly"
+# Each notch scaled the picture 1.25 times around the pointer: the line drawn at 650,700
+# while zoomed stands at 252 + 0.64 x, 84 + 0.8 (84 + 0.8 y) on the picture zoomed out.
+expect_pixel keep-wheeled-out 668 599 "$RED" "with the line drawn while zoomed in, scaled with it"
+press ctrl+z ctrl+z
+expect_pixel keep-wheeled-undone 650 700 "$RED" "Ctrl+Z twice: zoomed in again, with the line"
+expect_no_pixel keep-wheeled-undone 1000 395 "$BLUE" "and the blue block as large as when drawn"
+press ctrl+z ctrl+z ctrl+z
+expect_same "$(screenshot keep-wheeled-back)" "$before" "three more: the drawing before the zoom, exactly"
 
 # Twelve boards, twelve Ctrl+Z: the drawing is back.
 for _ in $(seq 12); do click_at 1819 128; done
