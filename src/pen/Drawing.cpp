@@ -53,6 +53,7 @@ void Drawing::ShowKept(const PixelPlane& picture) {
         if (target != whole)
             std::fill(surface.bits, surface.bits + static_cast<std::size_t>(surface.width) * surface.height, 0u);
         Stretch(picture, {0, 0, picture.width, picture.height}, surface, target);
+        history_.MarkKeptPicture();
     });
 }
 

@@ -54,8 +54,8 @@ public:
     // The pen closed: the working memory of its steps goes too.
     void Release();
     // Whether the picture is worth keeping as the pen closes: something was done since it
-    // opened.
-    bool WorthKeeping() const { return history_.UndoCount() > 0; }
+    // opened, and what it shows is not a kept drawing brought back unchanged.
+    bool WorthKeeping() const { return history_.UndoCount() > 0 && !history_.ShowsKeptPicture(); }
 
     const PixelTiles& Background() const { return background_; }
     const UndoHistory& History() const { return history_; }

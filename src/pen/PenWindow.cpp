@@ -120,7 +120,8 @@ void PenWindow::OnClose() {
     StampText();
     text_.Clear();
     // What was drawn is kept, to be brought back after the next opening. Nothing changes
-    // the picture before it is copied (see KeepClosedDrawing).
+    // the picture before it is copied (see KeepClosedDrawing). A kept drawing brought back
+    // and left as it was is in the folder already.
     if (drawing_.WorthKeeping()) files_.KeepOnceClosed();
     // The drawing is gone with the window; so are its history and background. The pool
     // and the heap hand the memory of their tiles back now, and the pages the pen used

@@ -145,6 +145,12 @@ void UndoHistory::PicturesAroundLastZoom(const PixelPlane& surface, const PixelP
     steps_[zoom].surface.Restore(before, whole);
 }
 
+bool UndoHistory::ShowsKeptPicture() const {
+    std::size_t last = done_;
+    while (last > 0 && steps_[last - 1].withPrevious) --last;
+    return last > 0 && steps_[last - 1].keptPicture;
+}
+
 void UndoHistory::Clear() {
     steps_.clear();
     done_ = 0;

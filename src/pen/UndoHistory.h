@@ -64,6 +64,11 @@ public:
     // into `after` (planes of the surface's size).
     void PicturesAroundLastZoom(const PixelPlane& surface, const PixelPlane& before, const PixelPlane& after) const;
 
+    // Within a step: it shows a kept drawing as it was kept.
+    void MarkKeptPicture() { Begin().keptPicture = true; }
+    // True while the last done step that changed the surface showed a kept drawing.
+    bool ShowsKeptPicture() const;
+
     void Clear();
     std::size_t Bytes() const;
     // Returns once every step is packed, for those who measure the history.
@@ -80,6 +85,7 @@ private:
         int zoomBefore = 0;
         int zoomAfter = 0;
         Rect zoomSource{};         // only for zoom steps
+        bool keptPicture = false;  // shows a kept drawing as it was kept
         std::size_t Bytes() const { return surface.Bytes() + (background ? background->Bytes() : 0); }
     };
 

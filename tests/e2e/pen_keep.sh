@@ -3,8 +3,9 @@
 # the pen shows, Ctrl+C puts the same picture on the clipboard, a drawing kept as the pen
 # closes comes back with Ctrl+B after it opens again, the wheel zooms and Ctrl+Z zooms
 # back exactly, zooming out keeps what was drawn while zoomed in, twelve boards are undone
-# to the drawing, and a Pictures folder that cannot be written or a clipboard another
-# program holds each give one message while the drawing stays.
+# to the drawing, a Pictures folder that cannot be written or a clipboard another program
+# holds each give one message while the drawing stays, and looking back with Ctrl+B keeps
+# no drawing again.
 source "$(dirname "$0")/lib.sh"
 
 RED=FF0000
@@ -166,6 +167,31 @@ dismiss_message
 touch "$E2E_OUT/keep-release"
 wait
 expect_pixel keep-after-held 600 400 "$RED" "and the drawing stays on the pen"
+
+# Looking back costs no kept drawing: a drawing brought back and left as it was is not
+# kept again as the pen closes, and none is deleted to make room for it. (Ctrl+B waits
+# for the keeping of the closing before, so each listing sees what that closing did.)
+press Escape
+expect_no_pixel keep-browse-closed 1786 100 "$PURPLE" "Esc closes the pen with the drawing"
+look_back() {
+  press Escape
+  expect_pixel "keep-browse-$1" 1786 100 "$PURPLE" "Esc opens the pen ($1)"
+  press ctrl+b
+  expect_pixel "keep-browse-$1" 600 400 "$RED" "Ctrl+B shows the newest kept drawing ($1)"
+}
+look_back first
+kept_before=$(ls "$KEPT")
+press Escape
+for round in 1 2 3; do
+  look_back "round $round"
+  press Escape
+done
+look_back last
+if [ "$(ls "$KEPT")" = "$kept_before" ]; then
+  pass "three rounds of looking back leave the kept drawings as they were"
+else
+  fail "the kept drawings changed: $(echo $kept_before) became $(ls "$KEPT" | tr '\n' ' ')"
+fi
 
 press Escape
 finish

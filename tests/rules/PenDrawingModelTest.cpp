@@ -1,5 +1,6 @@
 // The pen's drawing model as the presenter drives it: strokes drawn while zoomed in come
-// down with the picture when zooming out.
+// down with the picture when zooming out, and a kept drawing brought back is worth keeping
+// again only once it was changed.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -123,4 +124,30 @@ TEST_F(PenDrawingModel, ZoomingOutWithNothingDrawnGoesBackAndCanBeRedone) {
     EXPECT_EQ(drawing.History().RedoCount(), 1u);
     drawing.Redo();
     EXPECT_EQ(drawing.History().ZoomLevel(), 1);
+}
+
+TEST_F(PenDrawingModel, AKeptDrawingBroughtBackIsKeptAgainOnlyOnceChanged) {
+    EXPECT_FALSE(drawing.WorthKeeping()) << "nothing done since the pen opened";
+    std::vector<std::uint32_t> kept = testpictures::Desktop(kWidth, kHeight, 5);
+    for (int round = 0; round < 3; ++round) drawing.ShowKept({kept.data(), kWidth, kHeight});
+    EXPECT_EQ(pixels, kept);
+    EXPECT_FALSE(drawing.WorthKeeping()) << "browsing the kept drawings keeps none again";
+    Stroke({5, 5, 15, 15});
+    EXPECT_TRUE(drawing.WorthKeeping());
+    drawing.Undo();
+    EXPECT_FALSE(drawing.WorthKeeping());
+    drawing.Undo();
+    drawing.Undo();
+    drawing.Undo();
+    EXPECT_FALSE(drawing.WorthKeeping()) << "back to the screen as it opened";
+    drawing.Redo();
+    drawing.ZoomIn({10, 10});
+    EXPECT_TRUE(drawing.WorthKeeping()) << "a zoomed copy shows something else";
+
+    // A smaller kept drawing stands centred on black, scaled to fit.
+    std::vector<std::uint32_t> small(160 * 50, kInk);
+    drawing.ShowKept({small.data(), 160, 50});
+    EXPECT_EQ(At({0, 0}), 0u);
+    EXPECT_EQ(At({160, 100}), kInk);
+    EXPECT_FALSE(drawing.WorthKeeping());
 }
