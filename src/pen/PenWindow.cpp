@@ -235,10 +235,6 @@ void PenWindow::OnPress(int, int x, int y) {
     text_.PlaceAt(x, y);
 }
 
-void PenWindow::OnDrag(int x, int y) { strokes_.Drag(x, y); }
-
-void PenWindow::OnRelease(int, int x, int y) { strokes_.Release(x, y); }
-
 bool PenWindow::PreviewKey(HWND target, WPARAM key) {
     // The text box keeps its own Ctrl+Z while the presenter types; every other control
     // of the pen, the palette's included, leaves these keys to the drawing.
@@ -293,11 +289,6 @@ void PenWindow::OnWheel(WPARAM wParam, LPARAM lParam) {
 pen::PixelPlane PenWindow::SurfacePlane() {
     ui::Surface& surface = surface_.GetSurface();
     return {surface.Bits(), surface.Width(), surface.Height()};
-}
-
-COLORREF PenWindow::BackgroundPixel(int x, int y) const {
-    const std::uint32_t bgra = drawing_.BackgroundPixel(x, y);
-    return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
 }
 
 void PenWindow::ShowChange(const pen::Rect& changed) {

@@ -35,8 +35,8 @@ public:
     bool PreviewKey(HWND target, WPARAM key) override;
     // Press, drag and release on the surface; any mouse button draws.
     void OnPress(int button, int x, int y);
-    void OnDrag(int x, int y);
-    void OnRelease(int button, int x, int y);
+    void OnDrag(int x, int y) { strokes_.Drag(x, y); }
+    void OnRelease(int /*button*/, int x, int y) { strokes_.Release(x, y); }
 
     // What the pen shows and holds, for those who look at it.
     ui::SurfaceImage& DrawingSurface() { return surface_; }
@@ -47,7 +47,10 @@ public:
     const pen::PixelTiles& Background() const { return drawing_.Background(); }
     const pen::UndoHistory& History() const { return drawing_.History(); }
     // What the eraser restores at (x, y), as RGB(r, g, b).
-    COLORREF BackgroundPixel(int x, int y) const;
+    COLORREF BackgroundPixel(int x, int y) const {
+        const std::uint32_t bgra = drawing_.BackgroundPixel(x, y);
+        return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+    }
     pen::DrawTool Tool() const { return tool_; }
     bool Drawing() const { return strokes_.Active(); }
     // Half the side of the eraser square: always the pen width.
