@@ -21,3 +21,13 @@ ui::FormParams BoardParams() {
 }  // namespace
 
 BoardWindow::BoardWindow() : ui::Form(BoardParams()) {}
+
+void BoardWindow::PaintOnto(ui::Surface& surface, const ScreenRect& covered, ui::Color color) {
+    SetBounds(covered.left, covered.top, covered.Width(), covered.Height());
+    Show();
+    SetColor(color);
+    // The board paints itself into the surface: a copy from its window on the screen
+    // could come before it has painted.
+    SendMessageW(Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface.Dc()), PRF_CLIENT);
+    Close();
+}

@@ -1,5 +1,7 @@
 #include "pen/DrawingFiles.h"
 
+#include <utility>
+
 #include "base/QuotedValue.h"
 #include "base/Utf8.h"
 #include "pen/DrawingFolders.h"
@@ -96,12 +98,22 @@ void DrawingFiles::Keep(const pen::PixelPlane& picture) {
     });
 }
 
+void DrawingFiles::KeepOnceClosed() {
+    if (std::exchange(keepPending_, true)) return;
+    PostMessageW(penWindow_, kKeepClosedDrawing, 0, 0);
+}
+
+void DrawingFiles::KeepIfClosedWith(const pen::PixelPlane& picture) {
+    if (std::exchange(keepPending_, false)) Keep(picture);
+}
+
 void DrawingFiles::Copy(const pen::PixelPlane& picture) {
     if (!ui::PutDibOnClipboard(penWindow_, ui::EncodeDib(picture.bits, picture.width, picture.height)))
         Tell(pen::kClipboardHeld);
 }
 
-std::optional<ui::DecodedPicture> DrawingFiles::Kept(std::size_t back) {
+std::optional<ui::DecodedPicture> DrawingFiles::NextKept() {
+    const std::size_t back = broughtBack_++;
     // The drawing kept as the pen last closed may still be on its way to the folder.
     writer_.Wait();
     const std::optional<std::wstring> folder = pen::KeptDrawingsFolder();

@@ -20,6 +20,8 @@
 
 // Posted to the pen window by the writer's thread after each write.
 constexpr UINT kDrawingWritten = WM_APP + 2;
+// Posted to the pen window by itself as it closes with a drawing to keep.
+constexpr UINT kKeepClosedDrawing = WM_APP + 3;
 
 class DrawingFiles {
 public:
@@ -30,10 +32,18 @@ public:
     // The picture as the pen closes, into the kept folder, the oldest beyond
     // kKeptDrawings dropped.
     void Keep(const pen::PixelPlane& picture);
+    // The pen closes with a drawing to keep: it is copied for the writer once the window
+    // is gone (kKeepClosedDrawing), so that neither the copy nor the encoding slows its going.
+    void KeepOnceClosed();
+    // Keeps `picture` if the pen closed with it and it is not handed over yet.
+    void KeepIfClosedWith(const pen::PixelPlane& picture);
     void Copy(const pen::PixelPlane& picture);
-    // The kept drawing `back` steps before the newest; nothing, with the reason told, when
-    // there is none that far back or it cannot be read.
-    std::optional<ui::DecodedPicture> Kept(std::size_t back);
+    // The kept drawings again, newest first: the next one brought back is the newest.
+    void StartBrowsing() { broughtBack_ = 0; }
+    // The kept drawing before the one brought back last; nothing, with the reason told,
+    // when there is none that far back or it cannot be read (the next call goes on to the
+    // one before it).
+    std::optional<ui::DecodedPicture> NextKept();
 
     // Notes of saved pictures show near the bottom of `area`; failures are told.
     void TellOutcomes(const ScreenRect& area);
@@ -50,4 +60,6 @@ private:
     HWND penWindow_;
     SaveNote note_;
     pen::DrawingWriter writer_;
+    bool keepPending_ = false;     // closed with a drawing not yet handed to be kept
+    std::size_t broughtBack_ = 0;  // kept drawings brought back since browsing started
 };

@@ -111,9 +111,10 @@ PenPalette::PenPalette(HWND penWindow, int left, int top)
     penWidthBox.OnChange = [this] { Changed(PaletteChange::PenWidth); };
     penStyleList.OnChange = [this] { Changed(PaletteChange::PenStyle); };
     brushStyleList.OnChange = [this] { Changed(PaletteChange::BrushStyle); };
+    state_ = ReadControls();
 }
 
-PaletteState PenPalette::State() const {
+PaletteState PenPalette::ReadControls() const {
     return {penColorButton.GetColor(), brushColorButton.GetColor(), penWidthUpDown.Position(),
             StyleAt<ui::PenStyle>(penStyleList), StyleAt<ui::BrushStyle>(brushStyleList)};
 }
@@ -140,7 +141,36 @@ bool PenPalette::ChooseColor(ui::Panel& swatch) {
 }
 
 void PenPalette::Changed(PaletteChange change) {
-    if (OnChange) OnChange(change, State());
+    state_ = ReadControls();
+    if (OnChange) OnChange(change, state_);
+}
+
+void PenPalette::ApplyTo(ui::Canvas& canvas) const {
+    canvas.SetPenColor(state_.penColor);
+    canvas.SetPenWidth(state_.penWidth);
+    canvas.SetBrushColor(state_.brushColor);
+    if (state_.brushStyle) canvas.SetBrushStyle(*state_.brushStyle);
+}
+
+void PenPalette::ApplyTo(ui::Canvas& canvas, PaletteChange change) const {
+    switch (change) {
+        case PaletteChange::PenColor:
+            canvas.SetPenColor(state_.penColor);
+            break;
+        case PaletteChange::BrushColor:
+            canvas.SetBrushColor(state_.brushColor);
+            break;
+        case PaletteChange::PenWidth:
+            canvas.SetPenWidth(state_.penWidth);
+            break;
+        case PaletteChange::PenStyle:
+            if (state_.penStyle) canvas.SetPenStyle(*state_.penStyle);
+            break;
+        case PaletteChange::BrushStyle:
+            canvas.SetBrushColor(state_.brushColor);
+            if (state_.brushStyle) canvas.SetBrushStyle(*state_.brushStyle);
+            break;
+    }
 }
 
 void PenPalette::BeginDrag(int button, int x, int y) {

@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "pen/DrawTool.h"
+#include "ui/Canvas.h"
 #include "ui/CanvasStyles.h"
 #include "ui/ColorDialog.h"
 #include "ui/ComboBox.h"
@@ -47,7 +48,13 @@ public:
 
     PenPalette(HWND penWindow, int left, int top);
 
-    PaletteState State() const;
+    const PaletteState& State() const { return state_; }
+    // The palette's choices on `canvas` after a fresh picture: all of them but the pen
+    // style, which a fresh canvas keeps solid.
+    void ApplyTo(ui::Canvas& canvas) const;
+    // One choice that changed on `canvas`. A brush colour turns a hollow brush solid; the
+    // style list keeps showing what it showed.
+    void ApplyTo(ui::Canvas& canvas, PaletteChange change) const;
     // The toolbar button that selects a tool or runs a command.
     ui::ToolButton& Button(PaletteAction action);
     // Closes whichever style list is dropped down; false when none is.
@@ -71,6 +78,8 @@ private:
     void Changed(PaletteChange change);
     // Opens the colour dialog; true with `swatch` coloured by the choice.
     bool ChooseColor(ui::Panel& swatch);
+
+    PaletteState ReadControls() const;
 
     int dragButton_ = 0;
     POINT grip_{};  // where the palette is held, in its own pixels
@@ -96,4 +105,7 @@ public:
     ui::Label brushStyleLabel;
     ui::ComboBox brushStyleList;
     ui::ColorDialog colorDialog;
+
+private:
+    PaletteState state_;  // follows the controls as they change
 };

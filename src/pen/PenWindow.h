@@ -1,26 +1,22 @@
 // The pen window: a full-screen, top-most copy of the screen to draw on. It holds the
-// drawing surface, the background copy the eraser restores from, the undo history, the
-// palette and the text tool. Opened by Esc or the control bar, which show it and then call
-// CaptureScreen.
+// drawing surface and the drawing's pixels (Drawing), the palette, the text tool and the
+// mouse's strokes, and turns the presenter's keys, buttons and wheel into their steps.
+// The program around it opens it (Show, then CaptureScreen) and closes it (Close); the
+// pen asks it through PenHost.
 #pragma once
 #include <windows.h>
 
-#include "base/Monitors.h"
-#include "base/ScreenGeometry.h"
-#include "pen/BoardCycle.h"
+#include "pen/Drawing.h"
 #include "pen/DrawingFiles.h"
 #include "pen/DrawTool.h"
-#include "pen/FigureGeometry.h"
+#include "pen/MonitorCover.h"
 #include "pen/PenHost.h"
 #include "pen/PenPalette.h"
-#include "pen/PixelTiles.h"
-#include "pen/ScreenCopy.h"
+#include "pen/PictureSources.h"
+#include "pen/StrokeInput.h"
 #include "pen/TextTool.h"
-#include "pen/UndoHistory.h"
-#include "pen/ZoomStep.h"
 #include "ui/Form.h"
 #include "ui/Handles.h"
-#include "ui/Surface.h"
 #include "ui/SurfaceImage.h"
 
 class BoardWindow;
@@ -29,67 +25,38 @@ class PenWindow : public ui::Form {
 public:
     explicit PenWindow(PenHost& host);
     // The window the black and white boards are painted by.
-    void UseBoard(BoardWindow& board) { board_ = &board; }
-
-    ui::SurfaceImage& DrawingSurface() { return surface_; }
-    ui::Canvas& SurfaceCanvas() { return surface_.GetSurface().GetCanvas(); }
-    const pen::PixelTiles& Background() const { return background_; }
-    PenPalette& Palette() { return palette_; }
-    TextTool& TextInput() { return text_; }
-    // What the eraser restores at (x, y), as RGB(r, g, b).
-    COLORREF BackgroundPixel(int x, int y);
-    const pen::UndoHistory& History() const { return history_; }
-    pen::DrawTool Tool() const { return tool_; }
-    bool Drawing() const { return drawing_; }
-    int EraserSize() const { return eraserSize_; }
-    pen::NextBoard NextBoardToShow() const { return nextBoard_; }
-    HCURSOR ToolCursor() const { return cursor_.get(); }
-    // Esc while one of the palette's lists is dropped down closes the list; true when it did.
+    void UseBoard(BoardWindow& board) { sources_.UseBoard(board); }
+    // A new picture: the screen beneath, with nothing to undo.
+    void CaptureScreen();
+    // Esc first closes a style list of the palette that is dropped down; false when none is.
     bool CloseDroppedList() { return palette_.CloseDroppedList(); }
-
     // The pen's keys (EditKeys.h), whichever of the pen's controls has the keyboard (but
     // the text box, which keeps its own).
     bool PreviewKey(HWND target, WPARAM key) override;
-    void Undo();
-    void Redo();
-    // Ctrl+S, Ctrl+Shift+S and Ctrl+C: the picture as the pen shows it, without the
-    // palette or the text box.
-    void Save();
-    void SaveAs();
-    void CopyPicture();
-    // Ctrl+B: the surface shows the drawing kept the last time the pen closed, each
-    // further press the one before it; each is one undoable step. A kept drawing of
-    // another size is scaled to fit, centred on black.
-    void BringBack();
-    // The wheel over the surface: one level in around `pointer` (surface pixels), or back
-    // out to the level before.
-    void ZoomIn(pen::Point pointer);
-    void ZoomOut();
-    DrawingFiles& Files() { return files_; }
-    void SelectTool(pen::DrawTool tool);
-
     // Press, drag and release on the surface; any mouse button draws.
     void OnPress(int button, int x, int y);
-    void OnDrag(int x, int y);
-    void OnRelease(int button, int x, int y);
-    void DrawShape(pen::Point origin, pen::Point current, ui::PenMode mode);
+    void OnDrag(int x, int y) { strokes_.Drag(x, y); }
+    void OnRelease(int /*button*/, int x, int y) { strokes_.Release(x, y); }
 
-    // Whole new pictures: the screen beneath (a new drawing, nothing to undo), a black or
-    // white board (likewise).
-    void CaptureScreen();
-    // Hands the drawing the pen closed with to be kept, if that is still to do.
-    void KeepClosedDrawing();
-    void FillBlack();
-    void FillWhite();
-    // What was typed into the text box goes onto the picture where the box stands, as one
-    // undoable step; nothing happens while the box holds no text.
-    void StampText();
-    // The monitors changed: the pen covers its monitor again, its palette on it.
-    void OnDisplayChange();
-    // The refresh button: the screen beneath again, undoable.
-    void Refresh();
-    // The board button: the next board, undoable.
-    void ShowNextBoard();
+    // What the pen shows and holds, for those who look at it.
+    ui::SurfaceImage& DrawingSurface() { return surface_; }
+    ui::Canvas& SurfaceCanvas() { return surface_.GetSurface().GetCanvas(); }
+    PenPalette& Palette() { return palette_; }
+    TextTool& TextInput() { return text_; }
+    DrawingFiles& Files() { return files_; }
+    const pen::PixelTiles& Background() const { return drawing_.Background(); }
+    const pen::UndoHistory& History() const { return drawing_.History(); }
+    // What the eraser restores at (x, y), as RGB(r, g, b).
+    COLORREF BackgroundPixel(int x, int y) const {
+        const std::uint32_t bgra = drawing_.BackgroundPixel(x, y);
+        return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+    }
+    pen::DrawTool Tool() const { return tool_; }
+    bool Drawing() const { return strokes_.Active(); }
+    // Half the side of the eraser square: always the pen width.
+    int EraserSize() const { return palette_.State().penWidth; }
+    pen::NextBoard NextBoardToShow() const { return sources_.NextBoardToShow(); }
+    HCURSOR ToolCursor() const { return cursor_.get(); }
 
 protected:
     void OnClose() override;
@@ -102,51 +69,51 @@ private:
     PenWindow(PenHost& host, ScreenSize screen);
     void BindEvents();
     void PlacePalette();
-    // Moves the closed pen, its surfaces and its palette onto the monitor under the pointer.
-    void CoverMonitorUnderPointer();
     // Takes `monitor` as the covered area; surfaces of another size start afresh.
     void Cover(const ScreenRect& monitor);
-    // Ends a drawing step: the history keeps it, the background forgets what came back.
-    void FinishStep();
+    // The window over the covered monitor.
+    void CoverBounds();
+    void OnDisplayChange();
+    // Hands the drawing the pen closed with to be kept, if that is still to do.
+    void KeepClosedDrawing();
+
+    void SelectTool(pen::DrawTool tool);
     void LoadToolCursor(pen::DrawTool tool);
-    void ApplyPalette(PaletteChange change, const PaletteState& state);
-    // After a fresh picture: the palette's state again, all but the pen style.
-    void ReapplyPalette();
+    void ApplyPalette(PaletteChange change);
     void RunCommand(PaletteCommand command);
-    pen::PixelPlane SurfacePlane();
-    // Forgets the history and the background's kept tiles, before a new picture.
-    void StartAfresh();
-    void CopyScreenBeneath();
-    void PaintBoard(ui::Color color);
-    // A step that puts a whole new picture on the surface, undone as one.
-    template <typename Copy>
-    void CopyStep(Copy copy);
-    void ShowChange(const pen::Rect& changed);
+    void StampText();
+
+    void Undo();
+    void Redo();
+    // Ctrl+S, Ctrl+Shift+S and Ctrl+C: the picture as the pen shows it, without the
+    // palette or the text box.
+    void Save();
+    void SaveAs();
+    void CopyPicture();
+    // Hands the picture to the files by `hand`, the text typed stamped onto it first.
+    void HandPicture(void (DrawingFiles::*hand)(const pen::PixelPlane&));
+    // Ctrl+B: the drawing kept the last time the pen closed, each further press the one
+    // before it; each is one undoable step.
+    void BringBack();
     void OnWheel(WPARAM wParam, LPARAM lParam);
-    // Puts a kept drawing on the surface, scaled to fit where its size differs.
-    void ShowPicture(const ui::DecodedPicture& picture);
+
+    // A whole new picture put on the surface by `put`, a step undone as one: the canvas
+    // starts from its defaults, then takes the palette again (all but the pen style).
+    template <typename Put>
+    void NewPicture(Put put);
+    void ShowChange(const pen::Rect& changed);
+    pen::PixelPlane SurfacePlane();
 
     ui::SurfaceImage surface_;
-    // The background copy: what the picture showed wherever the drawing has covered it
-    // since the last copy; everywhere else the surface itself is the background.
-    pen::PixelTiles background_;
+    pen::Drawing drawing_;
     PenPalette palette_;
     TextTool text_;
+    StrokeInput strokes_;
     PenHost& host_;
-    BoardWindow* board_ = nullptr;
-    pen::UndoHistory history_;
-    pen::ZoomScratch zoomScratch_;
-    ScreenCopy screenCopy_;
+    PictureSources sources_;
+    MonitorCover cover_;
+    DrawingFiles files_;
     ui::UniqueCursor cursor_;
     pen::DrawTool tool_ = pen::DrawTool::Pen;
-    bool drawing_ = false;
-    bool keepPending_ = false;  // closed with a drawing not yet handed to be kept
-    pen::Point origin_;
-    pen::Point current_;
-    int eraserSize_ = 0;  // half the side of the eraser square; always the pen width
-    pen::NextBoard nextBoard_ = pen::NextBoard::White;
-    ScreenRect covered_;  // the monitor the pen covers, in screen pixels
-    DrawingFiles files_;
-    std::size_t broughtBack_ = 0;  // kept drawings brought back since the pen opened
     int wheel_ = 0;                // wheel turns not yet a whole notch
 };

@@ -72,7 +72,10 @@ void TextTool::Clear() {
     if (GetWindowTextLengthW(box.Handle()) > 0) box.SetText(L"");
 }
 
-void TextTool::StampOnto(ui::SurfaceImage& surface) const {
+void TextTool::StampOnto(ui::SurfaceImage& surface, pen::Drawing& drawing) const {
+    if (!HoldsText()) return;
+    const RECT bounds = Bounds();
+    drawing.BeforeFigure({bounds.left, bounds.top, bounds.right, bounds.bottom});
     RECT client{};
     GetClientRect(box.Handle(), &client);
     POINT at{0, 0};
@@ -84,4 +87,5 @@ void TextTool::StampOnto(ui::SurfaceImage& surface) const {
     SendMessageW(box.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(copy.get()), PRF_CLIENT | PRF_ERASEBKGND);
     BitBlt(target, at.x, at.y, client.right, client.bottom, copy.get(), 0, 0, SRCCOPY);
     surface.Invalidate(RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
+    drawing.FinishStep();
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "ui/Colors.h"
+#include "pen/Drawing.h"
 #include "pen/TextBox.h"
 #include "ui/Handles.h"
 #include "ui/Surface.h"
@@ -36,8 +37,9 @@ public:
     // Empties the box; one that is empty already is left alone, which is cheaper.
     void Clear();
     // Copies what the box's inside shows, the picture with the text over it, onto the
-    // surface where the box stands.
-    void StampOnto(ui::SurfaceImage& surface) const;
+    // surface where the box stands, as one step of `drawing`: the eraser brings back the
+    // picture beneath it, as beneath any figure. Nothing happens while the box holds no text.
+    void StampOnto(ui::SurfaceImage& surface, pen::Drawing& drawing) const;
 
 private:
     void SetFont(int points);

@@ -1,5 +1,6 @@
 #include "pen/UndoHistory.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <utility>
 
@@ -110,14 +111,44 @@ Rect UndoHistory::Redo(const PixelPlane& surface, PixelTiles& background) {
     return changed;
 }
 
-Rect UndoHistory::UndoZoom(const PixelPlane& surface, PixelTiles& background) {
-    Rect changed{};
-    if (pending_) return changed;
+std::size_t UndoHistory::LastZoomStep() const {
     std::size_t zoom = done_;
     while (zoom > 0 && steps_[zoom - 1].zoomBefore >= zoomLevel_) --zoom;
-    if (zoom == 0) return changed;
-    while (done_ >= zoom) changed = Union(changed, Undo(surface, background));
+    return zoom == 0 || pending_ ? done_ : zoom - 1;
+}
+
+Rect UndoHistory::UndoZoom(const PixelPlane& surface, PixelTiles& background) {
+    Rect changed{};
+    const std::size_t zoom = LastZoomStep();
+    while (zoom < done_) changed = Union(changed, Undo(surface, background));
     return changed;
+}
+
+std::optional<UndoHistory::ZoomBack> UndoHistory::LastZoom() const {
+    const std::size_t zoom = LastZoomStep();
+    if (zoom == done_) return std::nullopt;
+    const Step& step = steps_[zoom];
+    ZoomBack back{step.zoomSource, step.zoomBefore, step.background.value_or(PixelTiles(width_, height_)), {}};
+    for (std::size_t i = zoom + 1; i < done_; ++i) back.drawnSince = Union(back.drawnSince, steps_[i].surface.KeptArea());
+    return back;
+}
+
+void UndoHistory::PicturesAroundLastZoom(const PixelPlane& surface, const PixelPlane& before,
+                                         const PixelPlane& after) const {
+    const std::size_t zoom = LastZoomStep();
+    const std::size_t pixels = static_cast<std::size_t>(width_) * height_;
+    std::copy_n(surface.bits, pixels, after.bits);
+    // A done step's tiles hold the pixels from before it: going back step by step.
+    const Rect whole{0, 0, width_, height_};
+    for (std::size_t i = done_; i-- > zoom + 1;) steps_[i].surface.Restore(after, whole);
+    std::copy_n(after.bits, pixels, before.bits);
+    steps_[zoom].surface.Restore(before, whole);
+}
+
+bool UndoHistory::ShowsKeptPicture() const {
+    std::size_t last = done_;
+    while (last > 0 && steps_[last - 1].withPrevious) --last;
+    return last > 0 && steps_[last - 1].keptPicture;
 }
 
 void UndoHistory::Clear() {

@@ -48,6 +48,26 @@ public:
     // it is at, with every step after it (redo brings them back). Does nothing when no such
     // step is kept. Returns the part of the surface that changed.
     Rect UndoZoom(const PixelPlane& surface, PixelTiles& background);
+    // Within a zoom step: the part of the surface before it that it scales up.
+    void SetZoomSource(Rect source) { Begin().zoomSource = source; }
+
+    // The last done step that raised the surface to the level it is at, as zooming out
+    // needs it; nothing when no such step is kept.
+    struct ZoomBack {
+        Rect source;            // the part of the picture before the step that it scaled up
+        int level = 0;          // the level before the step
+        PixelTiles background;  // the background before the step
+        Rect drawnSince;        // where the steps done after it changed the surface
+    };
+    std::optional<ZoomBack> LastZoom() const;
+    // Draws the surface as it was before that step into `before`, and as the step left it
+    // into `after` (planes of the surface's size).
+    void PicturesAroundLastZoom(const PixelPlane& surface, const PixelPlane& before, const PixelPlane& after) const;
+
+    // Within a step: it shows a kept drawing as it was kept.
+    void MarkKeptPicture() { Begin().keptPicture = true; }
+    // True while the last done step that changed the surface showed a kept drawing.
+    bool ShowsKeptPicture() const;
 
     void Clear();
     std::size_t Bytes() const;
@@ -64,12 +84,16 @@ private:
         bool withPrevious = false;             // undone and redone together with the step before
         int zoomBefore = 0;
         int zoomAfter = 0;
+        Rect zoomSource{};         // only for zoom steps
+        bool keptPicture = false;  // shows a kept drawing as it was kept
         std::size_t Bytes() const { return surface.Bytes() + (background ? background->Bytes() : 0); }
     };
 
     Step& Begin();
     void KeepWithinBound();
     Rect Trade(Step& step, const PixelPlane& surface, PixelTiles& background);
+    // The index of the last done step that raised the surface to its level, or done_ when none is kept.
+    std::size_t LastZoomStep() const;
 
     int width_;
     int height_;

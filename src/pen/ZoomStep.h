@@ -28,4 +28,12 @@ struct ZoomScratch {
 bool ZoomIn(const PixelPlane& surface, PixelTiles& background, UndoHistory& history, Point pointer,
             ZoomScratch& scratch);
 
+// Zooms `surface` out to the level before the last zoom step of `history`. With nothing
+// drawn since, that step is undone (redo zooms in again). Otherwise the picture before it
+// comes back with what was drawn since, scaled down onto it, as one step of its own: each
+// changed pixel of the zoomed surface lands on the pixel it was scaled up from, in its
+// own colour, so that no stroke is lost or blurred. Returns the part of the surface that
+// changed (empty when no zoom step is kept).
+Rect ZoomOut(const PixelPlane& surface, PixelTiles& background, UndoHistory& history, ZoomScratch& scratch);
+
 }  // namespace pen

@@ -34,6 +34,23 @@ void Pump() { ui::Application::Current().ProcessMessages(); }
 
 void Esc(PenWindow& pen) { SendMessageW(pen.Handle(), WM_HOTKEY, 0, MAKELPARAM(0, VK_ESCAPE)); }
 
+// One wheel notch over the shown pen at (x, y), which covers the screen from its corner.
+void Wheel(PenWindow& pen, int notches, int x, int y) {
+    SendMessageW(pen.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, notches * WHEEL_DELTA), MAKELPARAM(x, y));
+}
+
+// Ctrl and `key` on the surface, through the message loop as the system delivers it.
+void PressWithControl(PenWindow& pen, WPARAM key) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    PostMessageW(pen.DrawingSurface().Handle(), WM_KEYDOWN, key, 1);
+    Pump();
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+}
+
 void PaintNow(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
 struct Stats {
@@ -221,17 +238,17 @@ void TimeZoomSteps(PenWindow& pen) {
         SendMessageW(surface, WM_LBUTTONUP, 0, MAKELPARAM(1200, 800));
         for (int level = 0; level < pen::kMostZoomLevel; ++level) {
             const auto start = Clock::now();
-            pen.ZoomIn({800, 500});
+            Wheel(pen, 1, 800, 500);
             handler.push_back(MillisecondsSince(start));
             UpdateWindow(surface);
             painted.push_back(MillisecondsSince(start));
         }
         Pump();
-        for (int level = 0; level < pen::kMostZoomLevel; ++level) pen.ZoomOut();
+        for (int level = 0; level < pen::kMostZoomLevel; ++level) Wheel(pen, -1, 800, 500);
         for (int level = 0; level < pen::kMostZoomLevel; ++level) {
             pen.History().WaitForPacking();
             const auto start = Clock::now();
-            pen.ZoomIn({800, 500});
+            Wheel(pen, 1, 800, 500);
             settled.push_back(MillisecondsSince(start));
         }
         Pump();
@@ -255,10 +272,10 @@ void ReportBoardsKept(PenWindow& pen) {
     for (int i = 0; i < 60 || pen.NextBoardToShow() != pen::NextBoard::Black; ++i) {
         const bool copiesScreen = pen.NextBoardToShow() == pen::NextBoard::Screen;
         const auto start = Clock::now();
-        pen.ShowNextBoard();
+        pen.Palette().Button(PaletteCommand::NextBoard).Click();
         (copiesScreen ? copied : painted).push_back(MillisecondsSince(start));
     }
-    pen.ShowNextBoard();
+    pen.Palette().Button(PaletteCommand::NextBoard).Click();
     pen.History().WaitForPacking();
     std::printf("Boards (%zu pressed after a drawing and a refresh):\n", painted.size() + copied.size() + 1);
     std::printf("  steps kept %zu, %.2f screen bitmaps\n", pen.History().UndoCount(),
@@ -269,11 +286,11 @@ void ReportBoardsKept(PenWindow& pen) {
     for (int i = 0; i < 10; ++i) {
         pen.History().WaitForPacking();
         auto start = Clock::now();
-        pen.Undo();
+        PressWithControl(pen, 'Z');
         undo.push_back(MillisecondsSince(start));
         pen.History().WaitForPacking();
         start = Clock::now();
-        pen.Redo();
+        PressWithControl(pen, 'Y');
         redo.push_back(MillisecondsSince(start));
     }
     Report("a black board over a white one undone", Summarise(undo));

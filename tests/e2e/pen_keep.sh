@@ -2,9 +2,10 @@
 # The pen's picture leaves it and comes back, driven with real keys: Ctrl+S writes the PNG
 # the pen shows, Ctrl+C puts the same picture on the clipboard, a drawing kept as the pen
 # closes comes back with Ctrl+B after it opens again, the wheel zooms and Ctrl+Z zooms
-# back exactly, twelve boards are undone to the drawing, and a Pictures folder that cannot
-# be written or a clipboard another program holds each give one message while the
-# drawing stays.
+# back exactly, zooming out keeps what was drawn while zoomed in, twelve boards are undone
+# to the drawing, a Pictures folder that cannot be written or a clipboard another program
+# holds each give one message while the drawing stays, and looking back with Ctrl+B keeps
+# no drawing again.
 source "$(dirname "$0")/lib.sh"
 
 RED=FF0000
@@ -126,7 +127,14 @@ move_pointer 700 420
 xdotool click 5
 xdotool click 5
 expect_pixel keep-wheeled-out 1000 395 "$BLUE" "two notches back zoom out"
-expect_same "$(screenshot keep-wheeled-out)" "$before" "to the drawing before the zoom, exactly"
+# Each notch scaled the picture 1.25 times around the pointer: the line drawn at 650,700
+# while zoomed stands at 252 + 0.64 x, 84 + 0.8 (84 + 0.8 y) on the picture zoomed out.
+expect_pixel keep-wheeled-out 668 599 "$RED" "with the line drawn while zoomed in, scaled with it"
+press ctrl+z ctrl+z
+expect_pixel keep-wheeled-undone 650 700 "$RED" "Ctrl+Z twice: zoomed in again, with the line"
+expect_no_pixel keep-wheeled-undone 1000 395 "$BLUE" "and the blue block as large as when drawn"
+press ctrl+z ctrl+z ctrl+z
+expect_same "$(screenshot keep-wheeled-back)" "$before" "three more: the drawing before the zoom, exactly"
 
 # Twelve boards, twelve Ctrl+Z: the drawing is back.
 for _ in $(seq 12); do click_at 1819 128; done
@@ -159,6 +167,31 @@ dismiss_message
 touch "$E2E_OUT/keep-release"
 wait
 expect_pixel keep-after-held 600 400 "$RED" "and the drawing stays on the pen"
+
+# Looking back costs no kept drawing: a drawing brought back and left as it was is not
+# kept again as the pen closes, and none is deleted to make room for it. (Ctrl+B waits
+# for the keeping of the closing before, so each listing sees what that closing did.)
+press Escape
+expect_no_pixel keep-browse-closed 1786 100 "$PURPLE" "Esc closes the pen with the drawing"
+look_back() {
+  press Escape
+  expect_pixel "keep-browse-$1" 1786 100 "$PURPLE" "Esc opens the pen ($1)"
+  press ctrl+b
+  expect_pixel "keep-browse-$1" 600 400 "$RED" "Ctrl+B shows the newest kept drawing ($1)"
+}
+look_back first
+kept_before=$(ls "$KEPT")
+press Escape
+for round in 1 2 3; do
+  look_back "round $round"
+  press Escape
+done
+look_back last
+if [ "$(ls "$KEPT")" = "$kept_before" ]; then
+  pass "three rounds of looking back leave the kept drawings as they were"
+else
+  fail "the kept drawings changed: $(echo $kept_before) became $(ls "$KEPT" | tr '\n' ' ')"
+fi
 
 press Escape
 finish

@@ -111,12 +111,12 @@ TEST_F(PenDrawingTest, ReleaseAwayFromTheLastMoveLeavesTheLastBand) {
 
 TEST_F(PenDrawingTest, WhitePenRubberBandIsInvisible) {
     PenWindow& pen = OpenPen();
-    pen.FillBlack();  // a black board
+    BlackBoard();  // a black board
     ChoosePenColor(RGB(255, 255, 255));
     const RECT area{80, 380, 640, 480};
     for (auto select : {pen::DrawTool::Line, pen::DrawTool::Arrow}) {
         pen.Palette().Button(select).Click();
-        pen.FillBlack();
+        BlackBoard();
         Press(100, 400);
         Move(500, 420);
         Move(600, 450);

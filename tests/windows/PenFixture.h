@@ -163,6 +163,12 @@ protected:
     // Types a width into the width box, as a person would.
     void SetPenWidth(int width) { Pen().Palette().penWidthBox.SetText(std::to_wstring(width)); }
 
-    // Both bitmaps uniformly white: a known ground to draw on.
-    void WhiteBoard() { Pen().FillWhite(); }
+    // A board from the board button, as the presenter gets it: a known ground to draw on,
+    // the surface and the background alike.
+    void ShowBoard(pen::NextBoard board) {
+        while (Pen().NextBoardToShow() != board) Pen().Palette().Button(PaletteCommand::NextBoard).Click();
+        Pen().Palette().Button(PaletteCommand::NextBoard).Click();
+    }
+    void WhiteBoard() { ShowBoard(pen::NextBoard::White); }
+    void BlackBoard() { ShowBoard(pen::NextBoard::Black); }
 };

@@ -5,8 +5,8 @@
 using PenStrokeTest = PenTest;
 
 TEST_F(PenStrokeTest, FreehandMovesDrawInTheTrueColourOnABlackBoard) {
-    PenWindow& pen = OpenPen();
-    pen.FillBlack();  // black: not-xor red would come out cyan here
+    OpenPen();
+    BlackBoard();  // black: not-xor red would come out cyan here
     Press(100, 500);
     Move(200, 500);
     Move(300, 500);

@@ -233,7 +233,7 @@ TEST_F(PenWindowTest, TextIsCommittedByTheNextPressAndByAnotherTool) {
     const auto ink = [&] { return CountPixels(kept, [&](int x, int y) { return Pixel(x, y) != kWhite; }); };
     EXPECT_GT(ink(), 50) << "choosing another tool stamps what was typed";
     EXPECT_EQ(pen.History().UndoCount(), steps + 1) << "as one step";
-    pen.Undo();
+    PressWithControl(pen.DrawingSurface().Handle(), 'Z');
     EXPECT_EQ(ink(), 0);
 }
 
@@ -343,7 +343,7 @@ TEST_F(PenWindowTest, OpenedAgainAtOnceThePenStillKeepsWhatItClosedWith) {
     SendHotKey(VK_ESCAPE);
     SendHotKey(VK_ESCAPE);
     ASSERT_EQ(Pixel(100, 200), kWhite);
-    pen.BringBack();
+    PressWithControl(pen.DrawingSurface().Handle(), 'B');
     EXPECT_EQ(Pixel(100, 200), drawn);
     EXPECT_TRUE(recorder_.errors.empty());
 }

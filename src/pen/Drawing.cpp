@@ -1,0 +1,70 @@
+#include "pen/Drawing.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "pen/Stretch.h"
+
+namespace pen {
+namespace {
+
+// Two full-screen bitmaps of history.
+std::size_t HistoryBytes(const PixelPlane& surface) {
+    return std::size_t{2} * 4 * static_cast<std::size_t>(surface.width) * surface.height;
+}
+
+}  // namespace
+
+Drawing::Drawing(std::function<PixelPlane()> surface)
+    : surface_(std::move(surface)),
+      background_(surface_().width, surface_().height),
+      history_(surface_().width, surface_().height, HistoryBytes(surface_())) {}
+
+void Drawing::SurfaceResized() {
+    const PixelPlane surface = surface_();
+    background_ = PixelTiles(surface.width, surface.height);
+    history_ = UndoHistory(surface.width, surface.height, HistoryBytes(surface));
+}
+
+void Drawing::BeforeFigure(Rect area) {
+    const PixelPlane surface = surface_();
+    history_.Touch(surface, area);
+    background_.Keep(surface, area);
+}
+
+void Drawing::Erase(Rect area, Point from, Point to, int size) {
+    const PixelPlane surface = surface_();
+    history_.Touch(surface, area);
+    for (const Rect& part : EraserSweep(from, to, size)) background_.Restore(surface, part);
+}
+
+void Drawing::FinishStep() {
+    const PixelPlane surface = surface_();
+    history_.Finish(surface);
+    // Rubber bands that came and went left kept tiles equal to the surface.
+    background_.DropUnchanged(surface);
+}
+
+void Drawing::ShowKept(const PixelPlane& picture) {
+    CopyStep([&] {
+        const PixelPlane surface = surface_();
+        const Rect whole{0, 0, surface.width, surface.height};
+        const Rect target = FitCentred({picture.width, picture.height}, {surface.width, surface.height});
+        if (target != whole)
+            std::fill(surface.bits, surface.bits + static_cast<std::size_t>(surface.width) * surface.height, 0u);
+        Stretch(picture, {0, 0, picture.width, picture.height}, surface, target);
+        history_.MarkKeptPicture();
+    });
+}
+
+void Drawing::StartAfresh() {
+    history_.Clear();
+    background_.Clear();
+}
+
+void Drawing::Release() {
+    StartAfresh();
+    zoomScratch_.Release();
+}
+
+}  // namespace pen

@@ -1,0 +1,34 @@
+// Drawing with the mouse: a press starts a figure of the chosen tool, each drag shows it
+// as a rubber band (drawn in not-xor mode, so drawing it again takes it away; the freehand
+// pen and the eraser go on along the path instead), and the release draws it for good and
+// ends the step.
+#pragma once
+#include "pen/DrawTool.h"
+#include "pen/Drawing.h"
+#include "pen/FigureGeometry.h"
+#include "ui/CanvasStyles.h"
+#include "ui/SurfaceImage.h"
+
+class StrokeInput {
+public:
+    // Draws on `surface`, whose pixels `drawing` keeps the steps of.
+    StrokeInput(ui::SurfaceImage& surface, pen::Drawing& drawing) : surface_(surface), drawing_(drawing) {}
+
+    // A figure of `tool` begins at (x, y); the eraser's square has half side `eraserSize`.
+    void Press(pen::DrawTool tool, int eraserSize, int x, int y);
+    void Drag(int x, int y);
+    void Release(int x, int y);
+    // Between a press and its release.
+    bool Active() const { return active_; }
+
+private:
+    void DrawShape(pen::Point current, ui::PenMode mode);
+
+    ui::SurfaceImage& surface_;
+    pen::Drawing& drawing_;
+    pen::DrawTool tool_ = pen::DrawTool::Pen;
+    int eraserSize_ = 0;
+    bool active_ = false;
+    pen::Point origin_;
+    pen::Point current_;
+};
