@@ -16,12 +16,16 @@
 #include "pen/PenWindow.h"
 #include "store/LastEffect.h"
 #include "ui/Application.h"
+#include "ui/Repaint.h"
 
 namespace {
 
 // Every effect that has a window, in the order they are hidden.
 constexpr PointerEffect kEffects[] = {PointerEffect::Halo, PointerEffect::Picture, PointerEffect::Spotlight,
                                       PointerEffect::Laser};
+
+// How long the windows beneath a hidden effect get to repaint before the pen copies them.
+constexpr DWORD kRepaintBeneathMs = 60;
 
 }  // namespace
 
@@ -127,8 +131,10 @@ bool Shell::PenOpen() const { return pen_->Visible(); }
 void Shell::OpenPen() {
     if (!PenOpen()) {
         // What is on screen now comes back when the pen closes; nothing of it is in the copy.
-        Choose(ShownEffect());
+        const PointerEffect shown = ShownEffect();
+        Choose(shown);
         HideAllBut(PointerEffect::None);
+        if (shown != PointerEffect::None) ui::LetUncoveredWindowsRepaint(kRepaintBeneathMs);
         clickRings_->SetPenOpen(true);
         pen_->Show();
     }

@@ -47,16 +47,16 @@ expect_pixel pe-pen-undimmed 660 450 "$far" "on a copy of the screen without the
 press Escape
 expect_no_pixel pe-bar-pen-closed 1786 100 "$PURPLE" "Esc closes it"
 move_pointer 500 450
-expect_pixel pe-bar-pen-spotlight 800 450 "$BLACK" "and the spotlight comes back"
+expect_pixel pe-bar-pen-spotlight 660 450 "$BLACK" "and the spotlight comes back"
 
 # Opened with Esc, closed with the close glyph: the spotlight comes back.
 press Escape
 expect_pixel pe-esc-open 1786 100 "$PURPLE" "Esc opens the pen"
-expect_pixel pe-esc-undimmed 800 450 "$far" "on the screen without the spotlight"
+expect_pixel pe-esc-undimmed 660 450 "$far" "on the screen without the spotlight"
 click_at $CLOSE_GLYPH
 expect_no_pixel pe-closed 1786 100 "$PURPLE" "the close glyph closes the pen"
 move_pointer 500 450
-expect_pixel pe-closed-spotlight 800 450 "$BLACK" "and the spotlight comes back"
+expect_pixel pe-closed-spotlight 660 450 "$BLACK" "and the spotlight comes back"
 
 # And the next opening still remembers it.
 press Escape
@@ -75,6 +75,6 @@ expect_pixel pe-pen-no-spotlight 1786 100 "$PURPLE" "nor black out the palette"
 # Laser, then spotlight, were chosen last: the spotlight comes back at the closing.
 press Escape
 expect_no_pixel pe-esc-closed 1786 100 "$PURPLE" "Esc closes the pen"
-expect_pixel pe-esc-spotlight 800 450 "$BLACK" "and the spotlight, chosen last, comes back"
+expect_pixel pe-esc-spotlight 660 450 "$BLACK" "and the spotlight, chosen last, comes back"
 
 finish
