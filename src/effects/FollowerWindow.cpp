@@ -30,15 +30,9 @@ ui::FormParams FollowerParams() {
 }  // namespace
 
 FollowerWindow::FollowerWindow(EffectHost& host)
-    : ui::Form(FollowerParams()),
-      picture(Handle(), 0, 0, kSize, kSize, ui::SeeThrough),
-      followTimer(*this, 10, false),
-      host_(host) {
-    // The see-through grey around the picture lets the screen show; every mouse action
-    // passes through the window.
-    KeepClickThrough(Handle());
+    : PointerOverlay(FollowerParams()), picture(Handle(), 0, 0, kSize, kSize, ui::SeeThrough), host_(host) {
+    // The see-through grey around the picture lets the screen show.
     SetLayeredWindowAttributes(Handle(), ui::kSeeThroughKey, 0, LWA_COLORKEY);
-    followTimer.OnTimer = [this] { FollowPointer(); };
 }
 
 void FollowerWindow::OnCreate() {
@@ -54,10 +48,7 @@ void FollowerWindow::OnCreate() {
 }
 
 void FollowerWindow::OnShow() {
-    // The tick runs only while the follower is shown: a hidden one need not follow, and
-    // an idle program should not wake a hundred times a second. It starts at the pointer.
-    FollowPointer();
-    followTimer.SetEnabled(true);
+    PointerOverlay::OnShow();
     host_.PictureShown();
     ShowWindow(ui::Application::Current().OwnerWindow(), SW_HIDE);
 }
@@ -73,16 +64,9 @@ int FollowerWindow::UsableOffset(const PictureSettings& stored) {
     return checked.offset;
 }
 
-void FollowerWindow::OnHide() { followTimer.SetEnabled(false); }
-
 void FollowerWindow::OnDestroy() { tray_.Delete(); }
 
-void FollowerWindow::FollowPointer() {
-    ScreenPoint pointer;
-    if (!ui::ReadPointer(pointer)) return;
-    placement_.MoveTo(Handle(), FollowerOrigin(pointer, offset_));
-    KeepClickThrough(Handle());
-}
+void FollowerWindow::Follow(ScreenPoint pointer, std::int64_t) { PlaceAt(FollowerOrigin(pointer, offset_)); }
 
 void FollowerWindow::OnTrayIcon(LPARAM lParam) {
     if (static_cast<UINT>(lParam) != WM_RBUTTONDOWN) return;
@@ -96,14 +80,11 @@ LRESULT FollowerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_TRAYICON:
             OnTrayIcon(lParam);
             return 0;
-        case WM_WINDOWPOSCHANGED:
-            placement_.Note(*reinterpret_cast<const WINDOWPOS*>(lParam));
-            return Form::HandleMessage(msg, wParam, lParam);
         default:
             if (msg == ui::TrayIcon::TaskbarCreatedMessage()) {
                 tray_.Restore();
                 return 0;
             }
-            return Form::HandleMessage(msg, wParam, lParam);
+            return PointerOverlay::HandleMessage(msg, wParam, lParam);
     }
 }

@@ -6,13 +6,11 @@
 #include "effects/EffectHost.h"
 #include "effects/PointerOverlay.h"
 #include "ui/TrayIcon.h"
-#include "ui/Form.h"
 #include "ui/Image.h"
-#include "ui/Timer.h"
 
 struct PictureSettings;
 
-class FollowerWindow : public ui::Form {
+class FollowerWindow : public PointerOverlay {
 public:
     explicit FollowerWindow(EffectHost& host);
 
@@ -25,16 +23,14 @@ public:
     void TakeSettings(const PictureSettings& stored);
 
     ui::Image picture;
-    ui::Timer followTimer;  // ticks only while shown
 
-    void FollowPointer();
     void OnTrayIcon(LPARAM lParam);
 
 protected:
     void OnCreate() override;
     void OnShow() override;
-    void OnHide() override;
     void OnDestroy() override;
+    void Follow(ScreenPoint pointer, std::int64_t nowMs) override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -46,5 +42,4 @@ private:
     std::wstring picturePath_;
     int offset_ = 0;
     ui::TrayIcon tray_;
-    OverlayPlacement placement_;
 };

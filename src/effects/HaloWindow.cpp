@@ -26,10 +26,8 @@ ui::FormParams HaloParams() {
 
 }  // namespace
 
-HaloWindow::HaloWindow(EffectHost& host) : ui::Form(HaloParams()), followTimer(*this, 10, false), host_(host) {
-    KeepClickThrough(Handle());
+HaloWindow::HaloWindow(EffectHost& host) : PointerOverlay(HaloParams()), host_(host) {
     SetLayeredWindowAttributes(Handle(), 0, alpha_, LWA_ALPHA);
-    followTimer.OnTimer = [this] { FollowPointer(); };
 }
 
 void HaloWindow::OnCreate() {
@@ -51,30 +49,4 @@ void HaloWindow::ApplySettings(int color, int alpha, int diameter) {
     diameter_ = diameter;
 }
 
-// Like the follower's, the tick runs only while the halo is shown; it starts at the pointer.
-void HaloWindow::OnShow() {
-    FollowPointer();
-    followTimer.SetEnabled(true);
-}
-
-void HaloWindow::OnHide() { followTimer.SetEnabled(false); }
-
-void HaloWindow::FollowPointer() {
-    ScreenPoint pointer;
-    if (!ui::ReadPointer(pointer)) return;
-    placement_.MoveTo(Handle(), HaloOrigin(pointer, diameter_));
-    // Another program's top-most window shown later goes above the halo, and a full-screen
-    // program can take top-most from it; the halo takes its place back on the next tick.
-    KeepTopMost(Handle());
-    KeepClickThrough(Handle());
-}
-
-LRESULT HaloWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-        case WM_WINDOWPOSCHANGED:
-            placement_.Note(*reinterpret_cast<const WINDOWPOS*>(lParam));
-            return Form::HandleMessage(msg, wParam, lParam);
-        default:
-            return Form::HandleMessage(msg, wParam, lParam);
-    }
-}
+void HaloWindow::Follow(ScreenPoint pointer, std::int64_t) { PlaceAt(HaloOrigin(pointer, diameter_)); }

@@ -3,11 +3,8 @@
 #pragma once
 #include "effects/EffectHost.h"
 #include "effects/PointerOverlay.h"
-#include "ui/Form.h"
-#include "ui/Timer.h"
 
-
-class HaloWindow : public ui::Form {
+class HaloWindow : public PointerOverlay {
 public:
     explicit HaloWindow(EffectHost& host);
 
@@ -16,19 +13,12 @@ public:
     int HaloDiameter() const { return diameter_; }
     BYTE Alpha() const { return alpha_; }
 
-    ui::Timer followTimer;  // ticks only while shown
-
-    void FollowPointer();
-
 protected:
     void OnCreate() override;
-    void OnShow() override;
-    void OnHide() override;
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void Follow(ScreenPoint pointer, std::int64_t nowMs) override;
 
 private:
     EffectHost& host_;
     int diameter_ = 0;
     BYTE alpha_ = 100;
-    OverlayPlacement placement_;
 };

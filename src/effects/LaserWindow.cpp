@@ -4,13 +4,10 @@
 #include "ui/Dpi.h"
 #include "ui/Screen.h"
 
-LaserWindow::LaserWindow()
-    : ui::Form(ui::OverlayParams(effects::kLaserClass, effects::kLaserCaption)), followTimer(*this, 10, false) {
+LaserWindow::LaserWindow() : PointerOverlay(ui::OverlayParams(effects::kLaserClass, effects::kLaserCaption)) {
     // Layered and opaque: a layered window is what lets the clicks through.
-    KeepClickThrough(Handle());
     SetLayeredWindowAttributes(Handle(), 0, 255, LWA_ALPHA);
     ApplySettings(values_);
-    followTimer.OnTimer = [this] { FollowPointer(static_cast<std::int64_t>(GetTickCount64())); };
 }
 
 void LaserWindow::ApplySettings(const EffectValues& values) {
@@ -24,7 +21,7 @@ void LaserWindow::Size() {
     SetSize(diameter_, diameter_);
     CutDot();
     trailWindow_.SetLook(static_cast<COLORREF>(values_.laserColor), diameter_);
-    if (dotShown_) placement_.MoveTo(Handle(), HaloOrigin(pointer_, diameter_));
+    if (dotShown_) PlaceDot();
 }
 
 void LaserWindow::CutDot() {
@@ -34,30 +31,25 @@ void LaserWindow::CutDot() {
 }
 
 void LaserWindow::ShowDot(bool shown) {
-    if (shown) placement_.MoveTo(Handle(), HaloOrigin(pointer_, diameter_));
+    if (shown) PlaceDot();
     if (shown == dotShown_) return;
     dotShown_ = shown;
     CutDot();
 }
 
-// A new showing starts without a trail, on monitors listed afresh.
-void LaserWindow::OnShow() {
+void LaserWindow::PlaceDot() { PlaceAt(DotOrigin(pointer_, diameter_, monitor_.Current().bounds)); }
+
+void LaserWindow::PrepareShowing() {
     trail_ = LaserTrail{};
     monitor_.SetMonitors(ui::Monitors());
-    FollowPointer(static_cast<std::int64_t>(GetTickCount64()));
-    followTimer.SetEnabled(true);
 }
 
 void LaserWindow::OnHide() {
-    followTimer.SetEnabled(false);
+    PointerOverlay::OnHide();
     trailWindow_.Hide();
 }
 
-void LaserWindow::FollowPointer(std::int64_t nowMs) {
-    ScreenPoint pointer;
-    if (!ui::ReadPointer(pointer)) return;
-    KeepTopMost(Handle());
-    KeepClickThrough(Handle());
+void LaserWindow::Follow(ScreenPoint pointer, std::int64_t nowMs) {
     const bool moved = pointer != pointer_;
     pointer_ = pointer;
     if (monitor_.Follow(pointer)) Size();
@@ -71,13 +63,10 @@ void LaserWindow::FollowPointer(std::int64_t nowMs) {
 
 LRESULT LaserWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_WINDOWPOSCHANGED:
-            placement_.Note(*reinterpret_cast<const WINDOWPOS*>(lParam));
-            return Form::HandleMessage(msg, wParam, lParam);
         case WM_DISPLAYCHANGE:
             monitor_.SetMonitors(ui::Monitors());
-            return Form::HandleMessage(msg, wParam, lParam);
+            return PointerOverlay::HandleMessage(msg, wParam, lParam);
         default:
-            return Form::HandleMessage(msg, wParam, lParam);
+            return PointerOverlay::HandleMessage(msg, wParam, lParam);
     }
 }

@@ -8,10 +8,8 @@
 #include "effects/PointerMonitor.h"
 #include "effects/PointerOverlay.h"
 #include "effects/StoredSettings.h"
-#include "ui/Form.h"
-#include "ui/Timer.h"
 
-class LaserWindow : public ui::Form {
+class LaserWindow : public PointerOverlay {
 public:
     LaserWindow();
 
@@ -20,14 +18,10 @@ public:
     int DotDiameter() const { return diameter_; }
     const LaserTrailWindow& TrailWindow() const { return trailWindow_; }
 
-    ui::Timer followTimer;  // ticks only while shown
-
-    // One tick at `nowMs` on the clock of GetTickCount64 (the timing program runs ticks
-    // faster than the timer, on a clock of its own).
-    void FollowPointer(std::int64_t nowMs);
-
 protected:
-    void OnShow() override;
+    // A new showing starts without a trail, on monitors listed afresh.
+    void PrepareShowing() override;
+    void Follow(ScreenPoint pointer, std::int64_t nowMs) override;
     void OnHide() override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -38,11 +32,11 @@ private:
     // away) while the trail draws the dot at its head.
     void ShowDot(bool shown);
     void CutDot();
+    void PlaceDot();
 
     LaserTrailWindow trailWindow_;
     LaserTrail trail_;
     PointerMonitor monitor_;
-    OverlayPlacement placement_;
     ScreenPoint pointer_;
     EffectValues values_;
     int diameter_ = 0;

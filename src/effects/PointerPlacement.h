@@ -1,6 +1,9 @@
 // Where the pointer effects stand relative to the pointer, and how the keyboard mouse steps.
 #pragma once
+#include <algorithm>
+
 #include "base/HotKeyTable.h"
+#include "base/Monitors.h"
 #include "base/ScreenGeometry.h"
 
 // The follower's top-left corner: the pointer minus the picture offset on both axes.
@@ -12,6 +15,14 @@ constexpr ScreenPoint FollowerOrigin(ScreenPoint pointer, int offset) {
 constexpr ScreenPoint HaloOrigin(ScreenPoint pointer, int diameter) {
     const int half = diameter / 2;
     return {pointer.x - half, pointer.y - half};
+}
+
+// The laser's dot: centred on the pointer, but kept whole on the pointer's monitor, so that
+// at an edge or a corner it stands beside the pointer rather than being cut.
+constexpr ScreenPoint DotOrigin(ScreenPoint pointer, int diameter, const ScreenRect& monitor) {
+    const ScreenPoint centred = HaloOrigin(pointer, diameter);
+    return {std::clamp(centred.x, monitor.left, std::max(monitor.left, monitor.right - diameter)),
+            std::clamp(centred.y, monitor.top, std::max(monitor.top, monitor.bottom - diameter))};
 }
 
 // One press of an arrow key in keyboard mouse mode moves the pointer this far.

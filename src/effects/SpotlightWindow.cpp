@@ -1,7 +1,6 @@
 #include "effects/SpotlightWindow.h"
 
 #include "effects/EffectsTexts.h"
-#include "effects/PointerOverlay.h"
 #include "effects/Spotlight.h"
 #include "ui/Dpi.h"
 #include "ui/Handles.h"
@@ -17,11 +16,7 @@ ui::FormParams SpotlightParams() {
 
 }  // namespace
 
-SpotlightWindow::SpotlightWindow() : ui::Form(SpotlightParams()), followTimer(*this, 10, false) {
-    KeepClickThrough(Handle());
-    ApplySettings(EffectValues{});
-    followTimer.OnTimer = [this] { FollowPointer(); };
-}
+SpotlightWindow::SpotlightWindow() : PointerOverlay(SpotlightParams()) { ApplySettings(EffectValues{}); }
 
 void SpotlightWindow::ApplySettings(const EffectValues& values) {
     alpha_ = static_cast<BYTE>(DimAlpha(values.spotlightDim));
@@ -32,13 +27,7 @@ void SpotlightWindow::ApplySettings(const EffectValues& values) {
 }
 
 // The monitors are listed afresh at each show: one may have come or gone while it was off.
-void SpotlightWindow::OnShow() {
-    monitor_.SetMonitors(ui::Monitors());
-    FollowPointer();
-    followTimer.SetEnabled(true);
-}
-
-void SpotlightWindow::OnHide() { followTimer.SetEnabled(false); }
+void SpotlightWindow::PrepareShowing() { monitor_.SetMonitors(ui::Monitors()); }
 
 void SpotlightWindow::Cover(const MonitorInfo& monitor) {
     radius_ = ScaleForDpi(designRadius_, monitor.dpi);
@@ -62,11 +51,7 @@ void SpotlightWindow::CutCircle() {
     if (SetWindowRgn(Handle(), dimmed.get(), FALSE)) dimmed.release();
 }
 
-void SpotlightWindow::FollowPointer() {
-    ScreenPoint pointer;
-    if (!ui::ReadPointer(pointer)) return;
-    KeepTopMost(Handle());
-    KeepClickThrough(Handle());
+void SpotlightWindow::Follow(ScreenPoint pointer, std::int64_t) {
     const bool otherMonitor = monitor_.Follow(pointer);
     if (!otherMonitor && pointer == center_) return;
     center_ = pointer;
@@ -82,8 +67,8 @@ LRESULT SpotlightWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             // A projector came or went: the monitors are listed again and the window follows.
             monitor_.SetMonitors(ui::Monitors());
             if (Visible()) FollowPointer();
-            return Form::HandleMessage(msg, wParam, lParam);
+            return PointerOverlay::HandleMessage(msg, wParam, lParam);
         default:
-            return Form::HandleMessage(msg, wParam, lParam);
+            return PointerOverlay::HandleMessage(msg, wParam, lParam);
     }
 }

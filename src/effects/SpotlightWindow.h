@@ -10,12 +10,11 @@
 #pragma once
 #include "base/Monitors.h"
 #include "effects/PointerMonitor.h"
+#include "effects/PointerOverlay.h"
 #include "effects/StoredSettings.h"
-#include "ui/Form.h"
 #include "ui/Handles.h"
-#include "ui/Timer.h"
 
-class SpotlightWindow : public ui::Form {
+class SpotlightWindow : public PointerOverlay {
 public:
     SpotlightWindow();
 
@@ -24,13 +23,9 @@ public:
     int Radius() const { return radius_; }
     BYTE Alpha() const { return alpha_; }
 
-    ui::Timer followTimer;  // ticks only while shown
-
-    void FollowPointer();
-
 protected:
-    void OnShow() override;
-    void OnHide() override;
+    void PrepareShowing() override;
+    void Follow(ScreenPoint pointer, std::int64_t nowMs) override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
