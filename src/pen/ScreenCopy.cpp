@@ -1,6 +1,7 @@
 #include "pen/ScreenCopy.h"
 
 #include "ui/Handles.h"
+#include "ui/Repaint.h"
 
 namespace {
 
@@ -10,18 +11,6 @@ constexpr DWORD kRepaintBeneathMs = 60;
 bool ScreenCopyShowsLayeredWindows() {
     static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
     return wine;
-}
-
-// Lets the windows that the pen uncovered paint themselves: the system's own repaint
-// arrives by itself, the windows of this thread need their paint messages handled.
-void LetWindowsBeneathRepaint() {
-    const ULONGLONG until = GetTickCount64() + kRepaintBeneathMs;
-    for (ULONGLONG now = GetTickCount64(); now < until; now = GetTickCount64()) {
-        MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(until - now), QS_PAINT, 0);
-        MSG msg;
-        for (int i = 0; i < 64 && PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i)
-            DispatchMessageW(&msg);
-    }
 }
 
 }  // namespace
@@ -45,7 +34,7 @@ void ScreenCopy::CopyBeneath(HWND penWindow, ui::Surface& surface, const ScreenR
             const HWND focus = GetFocus();
             steppingAside_ = true;
             ShowWindow(penWindow, SW_HIDE);
-            LetWindowsBeneathRepaint();
+            ui::LetUncoveredWindowsRepaint(kRepaintBeneathMs);
             ShowWindow(penWindow, SW_SHOW);
             steppingAside_ = false;
             // Stepping aside must not cost the pen the keyboard: Ctrl+Z right after a
