@@ -35,6 +35,11 @@ for_notepad() {
 upstream_version() { basename "$1" | sed 's/^[^_]*_//; s/\.dsc$//; s/-[^-]*$//; s/+dfsg.*//'; }
 installed_upstream_version() { dpkg-query -W -f='${Version}' "$1" | sed 's/-[^-]*$//; s/+dfsg.*//'; }
 
+# The linker writes its map in the language of its locale; the headings read below are
+# those of the C locale, which the map's first line shows.
+release_map_heading='Archive member included to satisfy reference by file (symbol)'
+map_in_c_locale() { [ "$(head -n1 "$1")" = "$release_map_heading" ]; }
+
 # The link map's files that the program took code from, one path a line: every archive
 # a member was taken from and every object file loaded, less our own ones from the build
 # tree (relative paths there, or paths inside the project).
@@ -76,6 +81,10 @@ notice_of() {
 linked_notices() {
   local file notice count=0 ok=0
   [ -f "$1" ] || { echo "release: no link map $1; build Vellora with the windows preset" >&2; return 1; }
+  map_in_c_locale "$1" || {
+    echo "release: $1 is not in the C locale's words; link Vellora again with LC_ALL=C (scripts/package does)" >&2
+    return 1
+  }
   while read -r file; do
     count=$((count + 1))
     notice=$(notice_of "$file")
@@ -169,7 +178,7 @@ release_notices() {
   fi
   printf '\nLinked into Vellora.exe, and the notice below that covers it:\n\n'
   for notice in $release_notice_order; do
-    grep "^$notice " "$2" | while read -r _ file; do
+    { grep "^$notice " "$2" || true; } | while read -r _ file; do
       printf '  %-18s %s\n' "${file##*/}" "$(notice_title "$notice")"
     done
   done

@@ -2,6 +2,11 @@
 # driven with xdotool and looked at through screenshots. Sourced by each check.
 set -euo pipefail
 E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+# The checks' own Xvfb and Wine prefix (unless a check names others): the Windows tests
+# run beside them on the main ones, and a window there must not take the keys meant for
+# the program here.
+export VELLORA_XVFB=${VELLORA_XVFB:-e2e}
+export WINEPREFIX=${WINEPREFIX:-$E2E_ROOT/build/wineprefix-e2e}
 source "$E2E_ROOT/scripts/lib/display.sh"
 ensure_display
 
@@ -56,7 +61,7 @@ own_program() {
 }
 no_own_program() { [ -z "$(own_program)" ]; }
 
-E2E_PREFIX=${WINEPREFIX:-$E2E_ROOT/build/wineprefix}
+E2E_PREFIX=$WINEPREFIX
 # Every Windows process of this checkout's Wine prefix: programs and Wine's own services.
 prefix_processes() {
   local p
