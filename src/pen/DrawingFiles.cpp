@@ -25,11 +25,21 @@ std::wstring Failure(const wchar_t* start, const std::wstring& path, const std::
     return start + ShortenedPathForQuote(path) + pen::kFailedReason + reason;
 }
 
+// How a failed write is told: with the path it failed at, or, where the system gave no
+// folder at all, without one.
+struct FailureTexts {
+    const wchar_t* start;
+    const wchar_t* noFolder;
+};
+constexpr FailureTexts kSaveFailure{pen::kSaveFailed, pen::kSaveNoFolder};
+constexpr FailureTexts kKeepFailure{pen::kKeepFailed, pen::kKeepNoFolder};
+
 // Encodes and writes one picture; the path comes from `name` once the folder stands.
 template <typename Name>
 pen::WriteOutcome WritePicture(const std::vector<std::uint32_t>& pixels, int width, int height,
-                               const std::optional<std::wstring>& folder, const wchar_t* failed, Name name) {
-    if (!folder) return {false, failed + std::wstring(pen::kFailedReason) + pen::kNoFolderReason};
+                               const std::optional<std::wstring>& folder, const FailureTexts& texts, Name name) {
+    if (!folder) return {false, texts.noFolder};
+    const wchar_t* const failed = texts.start;
     if (const DWORD error = pen::MakeFolder(*folder)) return {false, Failure(failed, *folder, ui::SystemReason(error))};
     std::wstring path = *folder;
     try {
@@ -60,35 +70,41 @@ std::vector<std::uint32_t> DrawingFiles::CopyOf(const pen::PixelPlane& picture) 
     return {picture.bits, picture.bits + static_cast<std::size_t>(picture.width) * picture.height};
 }
 
-void DrawingFiles::SaveInto(const pen::PixelPlane& picture, std::optional<std::wstring> folder, std::wstring path) {
+void DrawingFiles::SaveInto(const pen::PixelPlane& picture, std::optional<std::wstring> folder, std::wstring path,
+                            const wchar_t* note) {
     writer_.Hand([pixels = CopyOf(picture), width = picture.width, height = picture.height, folder = std::move(folder),
-                  path = std::move(path)] {
-        pen::WriteOutcome outcome = WritePicture(pixels, width, height, folder, pen::kSaveFailed, [&] {
+                  path = std::move(path), note] {
+        pen::WriteOutcome outcome = WritePicture(pixels, width, height, folder, kSaveFailure, [&] {
             if (!path.empty()) return path;
             const std::wstring name = pen::SaveName(
                 Now(), [&](const std::wstring& taken) { return pen::FileExists(*folder + L"\\" + taken); });
             return *folder + L"\\" + name;
         });
-        if (outcome.written) outcome.text = pen::kSavedNote + outcome.text;
+        if (outcome.written) outcome.text = note + outcome.text;
         return outcome;
     });
 }
 
-void DrawingFiles::Save(const pen::PixelPlane& picture) { SaveInto(picture, pen::SavedDrawingsFolder(), L""); }
+void DrawingFiles::Save(const pen::PixelPlane& picture) {
+    const std::optional<pen::SaveFolder> folder = pen::SavedDrawingsFolder(knownFolders_);
+    const bool elsewhere = folder && !folder->inPictures;
+    SaveInto(picture, folder ? std::optional(folder->path) : std::nullopt, L"",
+             elsewhere ? pen::kSavedElsewhereNote : pen::kSavedNote);
+}
 
 void DrawingFiles::SaveAs(const pen::PixelPlane& picture) {
-    const std::optional<std::wstring> folder = pen::SavedDrawingsFolder();
-    if (folder) pen::MakeFolder(*folder);  // the dialog opens there; where it cannot, it opens elsewhere
-    ui::SaveFileRequest request{pen::kSaveDialogFilter, folder.value_or(L""),
+    const std::optional<pen::SaveFolder> folder = pen::SavedDrawingsFolder(knownFolders_);
+    if (folder) pen::MakeFolder(folder->path);  // the dialog opens there; where it cannot, it opens elsewhere
+    ui::SaveFileRequest request{pen::kSaveDialogFilter, folder ? folder->path : std::wstring(),
                                 pen::SaveName(Now(), [](const std::wstring&) { return false; }), pen::kSaveExtension};
     const std::optional<std::wstring> path = ui::Application::Current().RunSaveDialog(penWindow_, request);
-    if (path) SaveInto(picture, FolderOf(*path), *path);
+    if (path) SaveInto(picture, FolderOf(*path), *path, pen::kSavedNote);
 }
 
 void DrawingFiles::Keep(const pen::PixelPlane& picture) {
-    writer_.Hand([pixels = CopyOf(picture), width = picture.width, height = picture.height] {
-        const std::optional<std::wstring> folder = pen::KeptDrawingsFolder();
-        pen::WriteOutcome outcome = WritePicture(pixels, width, height, folder, pen::kKeepFailed, [&] {
+    writer_.Hand([pixels = CopyOf(picture), width = picture.width, height = picture.height, lookup = knownFolders_] {
+        const std::optional<std::wstring> folder = pen::KeptDrawingsFolder(lookup);
+        pen::WriteOutcome outcome = WritePicture(pixels, width, height, folder, kKeepFailure, [&] {
             const pen::KeepPlan plan = pen::PlanKeep(pen::FileNamesIn(*folder));
             for (const std::wstring& dropped : plan.dropped) DeleteFileW((*folder + L"\\" + dropped).c_str());
             return *folder + L"\\" + plan.name;
@@ -116,7 +132,7 @@ std::optional<ui::DecodedPicture> DrawingFiles::NextKept() {
     const std::size_t back = broughtBack_++;
     // The drawing kept as the pen last closed may still be on its way to the folder.
     writer_.Wait();
-    const std::optional<std::wstring> folder = pen::KeptDrawingsFolder();
+    const std::optional<std::wstring> folder = pen::KeptDrawingsFolder(knownFolders_);
     const std::vector<std::wstring> kept = folder ? pen::KeptNewestFirst(pen::FileNamesIn(*folder))
                                                   : std::vector<std::wstring>{};
     if (back >= kept.size()) {

@@ -10,9 +10,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/Monitors.h"
+#include "pen/DrawingFolders.h"
 #include "pen/DrawingWriter.h"
 #include "pen/PixelTiles.h"
 #include "pen/SaveNote.h"
@@ -50,15 +52,21 @@ public:
     SaveNote& Note() { return note_; }
     // Returns once every picture handed over is written (or failed).
     void WaitForWrites() { writer_.Wait(); }
+    // Where the known folders are looked up; the system by default, for a test one that
+    // gives none.
+    void UseKnownFolders(pen::KnownFolderLookup lookup) { knownFolders_ = std::move(lookup); }
 
 private:
     // A copy of the picture for the writer's thread, made once the writer is idle.
     std::vector<std::uint32_t> CopyOf(const pen::PixelPlane& picture);
-    void SaveInto(const pen::PixelPlane& picture, std::optional<std::wstring> folder, std::wstring path);
+    // `note` begins the note that tells where the picture was saved.
+    void SaveInto(const pen::PixelPlane& picture, std::optional<std::wstring> folder, std::wstring path,
+                  const wchar_t* note);
     void Tell(const std::wstring& text);
 
     HWND penWindow_;
     SaveNote note_;
+    pen::KnownFolderLookup knownFolders_ = pen::SystemKnownFolder;
     pen::DrawingWriter writer_;
     bool keepPending_ = false;     // closed with a drawing not yet handed to be kept
     std::size_t broughtBack_ = 0;  // kept drawings brought back since browsing started

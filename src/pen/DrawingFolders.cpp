@@ -9,15 +9,6 @@
 namespace pen {
 namespace {
 
-std::optional<std::wstring> KnownFolder(REFKNOWNFOLDERID id, const wchar_t* below) {
-    PWSTR path = nullptr;
-    const HRESULT found = SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &path);
-    std::optional<std::wstring> folder;
-    if (SUCCEEDED(found) && path) folder = std::wstring(path) + L"\\" + below;
-    CoTaskMemFree(path);
-    return folder;
-}
-
 class FindScope {
 public:
     FindScope(const std::wstring& pattern, WIN32_FIND_DATAW& found)
@@ -41,8 +32,29 @@ ui::UniqueKernelHandle OpenFile(const std::wstring& path, DWORD access, DWORD di
 
 }  // namespace
 
-std::optional<std::wstring> SavedDrawingsFolder() { return KnownFolder(FOLDERID_Pictures, kSavedSubfolder); }
-std::optional<std::wstring> KeptDrawingsFolder() { return KnownFolder(FOLDERID_LocalAppData, kKeptSubfolder); }
+std::optional<std::wstring> SystemKnownFolder(const KNOWNFOLDERID& id) {
+    PWSTR path = nullptr;
+    const HRESULT found = SHGetKnownFolderPath(id, KF_FLAG_CREATE, nullptr, &path);
+    std::optional<std::wstring> folder;
+    if (SUCCEEDED(found) && path && *path) folder = path;
+    CoTaskMemFree(path);
+    return folder;
+}
+
+std::optional<SaveFolder> SavedDrawingsFolder(const KnownFolderLookup& lookup) {
+    const std::optional<std::wstring> pictures = lookup(FOLDERID_Pictures);
+    if (pictures) return SaveFolder{*pictures + L"\\" + kSavedSubfolder, true};
+    for (const KNOWNFOLDERID* instead : {&FOLDERID_LocalAppData, &FOLDERID_Profile})
+        if (const std::optional<std::wstring> folder = lookup(*instead))
+            return SaveFolder{*folder + L"\\" + kSavedSubfolder, false};
+    return std::nullopt;
+}
+
+std::optional<std::wstring> KeptDrawingsFolder(const KnownFolderLookup& lookup) {
+    const std::optional<std::wstring> folder = lookup(FOLDERID_LocalAppData);
+    if (!folder) return std::nullopt;
+    return *folder + L"\\" + kKeptSubfolder;
+}
 
 DWORD MakeFolder(const std::wstring& folder) {
     const int made = SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);

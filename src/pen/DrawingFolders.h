@@ -2,18 +2,31 @@
 // system's error code where something fails: the messages name the reason.
 #pragma once
 #include <windows.h>
+#include <shtypes.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace pen {
 
-// Pictures\Vellora, where Ctrl+S saves; nothing when the system names no Pictures folder.
-std::optional<std::wstring> SavedDrawingsFolder();
+// One of the system's known folders; nothing when the system gives none.
+using KnownFolderLookup = std::function<std::optional<std::wstring>(const KNOWNFOLDERID&)>;
+// The system's answer, the folder made where it is missing (a Pictures folder deleted).
+std::optional<std::wstring> SystemKnownFolder(const KNOWNFOLDERID& id);
+
+struct SaveFolder {
+    std::wstring path;
+    bool inPictures = true;
+};
+// Where Ctrl+S saves: Pictures\Vellora; where the system gives no Pictures folder even
+// when asked to make it (its link dangles), %LOCALAPPDATA%\Vellora beside the kept
+// drawings, then Vellora in the user's profile; nothing when it gives none of them.
+std::optional<SaveFolder> SavedDrawingsFolder(const KnownFolderLookup& lookup = SystemKnownFolder);
 // %LOCALAPPDATA%\Vellora\Recent, where the drawings are kept as the pen closes.
-std::optional<std::wstring> KeptDrawingsFolder();
+std::optional<std::wstring> KeptDrawingsFolder(const KnownFolderLookup& lookup = SystemKnownFolder);
 
 // Makes `folder` and the folders above it where missing; the error code, 0 when it stands.
 DWORD MakeFolder(const std::wstring& folder);

@@ -16,7 +16,7 @@ void PackedTile::Pack(TileDeflater& deflater) {
         std::lock_guard lock(mutex_);
         if (tried_) return;
     }
-    std::vector<std::uint8_t> packed = deflater.Pack(pixels_.get(), count_);
+    PackedBytes packed = deflater.Pack(pixels_.get(), count_);
     TileBlock released;
     std::lock_guard lock(mutex_);
     tried_ = true;

@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
-#include <vector>
 
 #include "pen/TileCodec.h"
 #include "pen/TilePool.h"
@@ -37,7 +36,7 @@ private:
     // Written only by Pack, under the mutex; Pack reads the pixels without it, since
     // nothing else ever changes them.
     TileBlock pixels_;                  // none once packed
-    std::vector<std::uint8_t> packed_;  // empty until packed
+    PackedBytes packed_;                // empty until packed
     bool tried_ = false;                // packed, or found not to get smaller
 };
 

@@ -14,6 +14,7 @@ inline constexpr wchar_t kPaletteTitle[] = L"电子笔";
 // Saving, copying and bringing back the pen's picture.
 inline constexpr wchar_t kSaveNoteClass[] = L"VelloraSaveNote";
 inline constexpr wchar_t kSavedNote[] = L"已保存: ";
+inline constexpr wchar_t kSavedElsewhereNote[] = L"系统没有给出“图片”文件夹，已保存: ";
 inline constexpr wchar_t kSavedSubfolder[] = L"Vellora";
 inline constexpr wchar_t kKeptSubfolder[] = L"Vellora\\Recent";
 inline constexpr wchar_t kSaveDialogFilter[] = L"PNG 图片 (*.png)|*.png";
@@ -21,7 +22,8 @@ inline constexpr wchar_t kSaveExtension[] = L"png";
 inline constexpr wchar_t kSaveFailed[] = L"画面没有保存到“";
 inline constexpr wchar_t kKeepFailed[] = L"关闭电子笔时画面没有留存到“";
 inline constexpr wchar_t kFailedReason[] = L"”：";
-inline constexpr wchar_t kNoFolderReason[] = L"系统没有给出这个文件夹。";
+inline constexpr wchar_t kSaveNoFolder[] = L"画面没有保存：系统没有给出可以保存的文件夹。";
+inline constexpr wchar_t kKeepNoFolder[] = L"关闭电子笔时画面没有留存：系统没有给出留存画面的文件夹。";
 inline constexpr wchar_t kClipboardHeld[] = L"剪贴板正被其他程序占用，画面没有复制。请稍后再按 Ctrl+C。";
 inline constexpr wchar_t kKeptUnreadable[] = L"无法找回画面“";
 inline constexpr wchar_t kKeptDamaged[] = L"文件已损坏，或不是 PNG 图片。";

@@ -123,11 +123,11 @@ void PenWindow::OnClose() {
     // the picture before it is copied (see KeepClosedDrawing). A kept drawing brought back
     // and left as it was is in the folder already.
     if (drawing_.WorthKeeping()) files_.KeepOnceClosed();
-    // The drawing is gone with the window; so are its history and background. The pool
-    // and the heap hand the memory of their tiles back now, and the pages the pen used
+    // The drawing is gone with the window; so are its history and background. The tiles'
+    // heap and the process heap hand their memory back now, and the pages the pen used
     // leave the working set, as a program that waits in the tray should.
     drawing_.Release();
-    pen::TilePool::Shared().Trim();
+    pen::TilePool::Shared().Release();
     HeapCompact(GetProcessHeap(), 0);
     SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
 }

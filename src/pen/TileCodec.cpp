@@ -34,7 +34,7 @@ void TileInflater::End::operator()(z_stream_s* stream) const {
     delete stream;
 }
 
-std::vector<std::uint8_t> TileDeflater::Pack(const std::uint32_t* pixels, std::size_t count) {
+PackedBytes TileDeflater::Pack(const std::uint32_t* pixels, std::size_t count) {
     if (!stream_) {
         auto stream = std::make_unique<z_stream_s>();
         Check(deflateInit2(stream.get(), kLevel, Z_DEFLATED, kWindowBits, kMemLevel, Z_DEFAULT_STRATEGY));
@@ -57,7 +57,7 @@ std::vector<std::uint8_t> TileDeflater::Pack(const std::uint32_t* pixels, std::s
     return {out_.begin(), out_.begin() + static_cast<std::ptrdiff_t>(z.total_out)};
 }
 
-const std::uint32_t* TileInflater::Unpack(const std::vector<std::uint8_t>& packed, std::size_t count) {
+const std::uint32_t* TileInflater::Unpack(const PackedBytes& packed, std::size_t count) {
     if (!stream_) {
         auto stream = std::make_unique<z_stream_s>();
         Check(inflateInit2(stream.get(), kWindowBits));

@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+#include "pen/TilePool.h"
+
 struct z_stream_s;
 
 namespace pen {
@@ -15,7 +17,7 @@ class TileDeflater {
 public:
     // The deflated bytes of `count` (at least one) pixels, or nothing when they would come
     // out no smaller. Throws std::bad_alloc when zlib cannot have its memory.
-    std::vector<std::uint8_t> Pack(const std::uint32_t* pixels, std::size_t count);
+    PackedBytes Pack(const std::uint32_t* pixels, std::size_t count);
 
 private:
     struct End {
@@ -29,7 +31,7 @@ class TileInflater {
 public:
     // The `count` pixels that `packed` holds, valid until the next call. Throws ::Exception
     // when the bytes are not what TileDeflater made of that many pixels.
-    const std::uint32_t* Unpack(const std::vector<std::uint8_t>& packed, std::size_t count);
+    const std::uint32_t* Unpack(const PackedBytes& packed, std::size_t count);
 
 private:
     struct End {
