@@ -97,6 +97,17 @@ focus_program() {
   sleep 0.2
 }
 
+# The keyboard to the program's window under the pointer. Without a window manager, X
+# gives the keyboard to nobody once the focused window is unmapped, even when the program
+# shows it again and makes it the foreground (as the pen does when it steps aside for a
+# copy); a window manager would give it back.
+focus_under_pointer() {
+  local w
+  w=$(xdotool getmouselocation --shell | awk -F= '/^WINDOW=/{print $2}')
+  if [ -n "$w" ]; then timeout 5 xdotool windowfocus "$w" 2>/dev/null || true; fi
+  sleep 0.2
+}
+
 press() { focus_program; timeout 10 xdotool key --delay 80 "$@"; sleep 0.2; }
 move_pointer() { timeout 5 xdotool mousemove "$1" "$2"; sleep 0.1; }
 click_at() { move_pointer "$1" "$2"; xdotool click 1; }

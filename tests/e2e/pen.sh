@@ -67,6 +67,7 @@ expect_pixel pen-redo 450 600 "$RED" "Ctrl+Y brings the arrow back"
 click_at 1869 84
 expect_pixel pen-refresh 300 360 "$BLACK" "a refresh clears the drawing"
 expect_pixel pen-refresh 1786 100 "$PURPLE" "with the palette still there"
+focus_under_pointer
 xdotool key ctrl+z
 expect_pixel pen-refresh-undone 300 360 "$RED" "Ctrl+Z brings the rectangle back"
 expect_pixel pen-refresh-undone 450 600 "$RED" "and the arrow"
