@@ -1,5 +1,6 @@
 #include "app/Shell.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "app/ControlBar.h"
@@ -10,17 +11,19 @@
 #include "effects/HaloWindow.h"
 #include "effects/LaserWindow.h"
 #include "effects/PointerPlacement.h"
+#include "effects/SettingsFile.h"
 #include "effects/SettingsWindow.h"
+#include "effects/StartSettings.h"
 #include "effects/SpotlightWindow.h"
 #include "pen/BoardWindow.h"
 #include "pen/PenWindow.h"
 #include "ui/Application.h"
 
-Shell::Shell()
-    : storedProblems_([](const std::wstring& message) { ui::Application::Current().ShowMessageBox(message); }) {
+Shell::Shell() {
+    StartSettings start = ReadStartSettings(SettingsFile());
     follower_ = std::make_unique<FollowerWindow>(*this);
     controlBar_ = std::make_unique<ControlBar>();
-    halo_ = std::make_unique<HaloWindow>(*this);
+    halo_ = std::make_unique<HaloWindow>();
     settings_ = std::make_unique<SettingsWindow>(*this, *follower_, *halo_);
     help_ = std::make_unique<HelpWindow>();
     pen_ = std::make_unique<PenWindow>(*this);
@@ -31,6 +34,7 @@ Shell::Shell()
     clickRings_ = std::make_unique<ClickRingsWindow>();
     controlBar_->OnCommand = [this](BarCommand command) { RunBarCommand(command); };
     controlBar_->OnShown = [this] { follower_->Show(); };  // the bar brings the picture along
+    HandOut(start);
     // The keys are the program's frame: held before anything can fail. The handlers run
     // only now: a box one of them shows runs its own message loop, and a hot key or a
     // command handled there may reach any window.
@@ -39,7 +43,7 @@ Shell::Shell()
                                                            settings_.get(), help_.get(), pen_.get(), board_.get(),
                                                            spotlight_.get(), laser_.get(), clickRings_.get()})
         form->Create();
-    storedProblems_.EndStartUp();
+    ReportStart(start);
     const std::wstring taken = TakenHotKeysMessage(keys_.TakeTaken());
     if (!taken.empty()) ui::Application::Current().ShowMessageBox(taken);
 }
@@ -116,7 +120,35 @@ void Shell::PopupCommandMenu(HWND owner, POINT at) { controlBar_->commandMenu.Po
 
 void Shell::ShowSettings() { settings_->Show(); }
 
-void Shell::ReportStoredProblems(const std::vector<std::wstring>& problems) { storedProblems_.Add(problems); }
+void Shell::HandOut(StartSettings& start) {
+    // A stored size the settings window would refuse can stall the window system (a
+    // region of 32767 pixels and more): only checked values reach the windows.
+    if (start.halo) halo_->ApplySettings(start.halo->color, start.halo->alpha, start.halo->diameter);
+    if (start.effects) ApplyEffectSettings(*start.effects);
+    settings_->ShowStart(start);
+    if (start.picture)
+        follower_->TakeStart(start.picture->path, start.picture->offset, std::move(start.picture->picture));
+}
+
+void Shell::ReportStart(const StartSettings& start) {
+    // One box for what could not be read, each text once (a database that is no database
+    // fails every table alike), then one for the values that fell back.
+    std::vector<std::wstring> failures;
+    for (const std::exception_ptr& failure : start.failures) {
+        std::wstring text = ui::ExceptionText(failure);
+        if (std::find(failures.begin(), failures.end(), text) == failures.end()) failures.push_back(std::move(text));
+    }
+    if (!failures.empty()) {
+        std::wstring text = failures.front();
+        for (std::size_t i = 1; i < failures.size(); ++i) text += L"\r\n" + failures[i];
+        ui::Application::Current().ShowErrorBox(text);
+    }
+    ReportStoredProblems(start.problems);
+}
+
+void Shell::ReportStoredProblems(const std::vector<std::wstring>& problems) {
+    if (!problems.empty()) ui::Application::Current().ShowMessageBox(StoredSettingsMessage(problems));
+}
 
 void Shell::ApplyEffectSettings(const EffectValues& values) {
     spotlight_->ApplySettings(values);

@@ -5,7 +5,6 @@
 #pragma once
 #include <memory>
 
-#include "app/StoredProblemReport.h"
 #include "effects/EffectHost.h"
 #include "effects/KeyboardMouse.h"
 #include "pen/PenHost.h"
@@ -16,6 +15,7 @@ enum class BarCommand;
 class FollowerWindow;
 class HaloWindow;
 class SettingsWindow;
+struct StartSettings;
 class HelpWindow;
 class PenWindow;
 class BoardWindow;
@@ -87,6 +87,10 @@ public:
     void ShowSettings();
 
 private:
+    // The settings start-up read go to the windows that show or use them; what could not
+    // be read, or fell back, is told once when every window is there.
+    void HandOut(StartSettings& start);
+    void ReportStart(const StartSettings& start);
     void RunBarCommand(BarCommand command);
     void BindHotKeys();
     // The window of an effect; none for PointerEffect::None.
@@ -100,7 +104,6 @@ private:
     void Choose(PointerEffect effect);
     PointerEffect RememberedEffect() const;
 
-    StoredProblemReport storedProblems_;
     // What the presenter has on, also while the pen covers it: it comes back when the pen closes.
     PointerEffect chosen_ = PointerEffect::Picture;
     // A folder that cannot be written (a locked stick) is reported once, not at every key.

@@ -1,7 +1,6 @@
 // What the pointer effects' windows and the settings window ask of the program around
 // them: which effect is on, showing and hiding one (the effects exclude each other), the
-// start-up show chain, the command menu and the one report of stored settings that fell
-// back.
+// start-up show chain, the command menu and the report of stored settings that fell back.
 #pragma once
 #include <windows.h>
 
@@ -25,8 +24,8 @@ public:
     virtual void PictureShown() = 0;
     // Opens the command menu at a screen point, owned by `owner`.
     virtual void PopupCommandMenu(HWND owner, POINT at) = 0;
-    // Stored settings that fell back (lines of StoredSettingsMessage): told once, after
-    // start-up or at once later.
+    // Stored settings a start button read that fell back (lines of StoredSettingsMessage):
+    // told at once, in one message.
     virtual void ReportStoredProblems(const std::vector<std::wstring>& problems) = 0;
     // The spotlight, laser and click rings take these values from now on.
     virtual void ApplyEffectSettings(const EffectValues& values) = 0;

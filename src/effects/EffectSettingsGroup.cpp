@@ -61,15 +61,12 @@ void EffectSettingsGroup::ShowColors() {
     rightRingBox.SetColor(values_.rightRingColor);
 }
 
-void EffectSettingsGroup::Load() {
-    const CheckedEffects checked = CheckStoredEffects(ReadEffectSettings(SettingsFile()));
-    values_ = checked.values;
+void EffectSettingsGroup::ShowValues(const EffectValues& values) {
+    values_ = values;
     dimBox.SetText(std::to_wstring(values_.spotlightDim));
     radiusBox.SetText(std::to_wstring(values_.spotlightRadius));
     laserSizeBox.SetText(std::to_wstring(values_.laserSize));
     ShowColors();
-    host_.ApplyEffectSettings(values_);
-    host_.ReportStoredProblems(checked.problems);
 }
 
 void EffectSettingsGroup::Save() {

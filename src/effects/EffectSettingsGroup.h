@@ -1,7 +1,7 @@
 // The settings window's group for the spotlight, the laser pointer and the click rings:
 // the dimming, the circle's radius, the laser's colour and size, and the two ring colours.
-// It loads what is stored when the window is made, saves what passes its checks, and
-// hands the values to the effects through the host both times.
+// It shows the values start-up read, saves what passes its checks, and hands what it
+// saved to the effects through the host.
 #pragma once
 #include "effects/EffectHost.h"
 #include "effects/StoredSettings.h"
@@ -17,10 +17,9 @@ public:
     // The group's panel at `top` (design units) in the form of `form`.
     EffectSettingsGroup(HWND form, int top, EffectHost& host);
 
-    // Fills the boxes from the stored settings; values that do not convert or lie outside
-    // their ranges are told of in one message and replaced by the defaults, in the boxes
-    // and in the effects, while the stored texts stay until the next save.
-    void Load();
+    // Fills the boxes with the values in use (start-up's, a fallback included: the stored
+    // texts stay until the next save).
+    void ShowValues(const EffectValues& values);
     void Save();
 
     const EffectValues& Values() const { return values_; }

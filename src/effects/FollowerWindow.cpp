@@ -1,7 +1,6 @@
 #include "effects/FollowerWindow.h"
 
 #include "effects/EffectsTexts.h"
-#include "effects/SettingsFile.h"
 #include "effects/StoredSettings.h"
 #include "store/Settings.h"
 #include "ui/Application.h"
@@ -33,18 +32,18 @@ FollowerWindow::FollowerWindow(EffectHost& host)
     : PointerOverlay(FollowerParams()), picture(Handle(), 0, 0, kSize, kSize, ui::SeeThrough), host_(host) {
     // The see-through grey around the picture lets the screen show.
     SetLayeredWindowAttributes(Handle(), ui::kSeeThroughKey, 0, LWA_COLORKEY);
+    tray_.OnMenu = [this](POINT at) { host_.PopupCommandMenu(Handle(), at); };
 }
 
 void FollowerWindow::OnCreate() {
-    // The tray icon is the program's frame: it comes first, so a settings database or a
-    // picture that cannot be read costs only the picture.
     SetSize(kSize, kSize);
     tray_.Add(Handle());
+}
 
-    const PictureSettings settings = ReadPictureSettings(SettingsFile());
-    picturePath_ = settings.fileName;
-    offset_ = UsableOffset(settings);
-    picture.SetPicture(ui::Picture::LoadPng(ui::BesideProgram(picturePath_)));
+void FollowerWindow::TakeStart(const std::wstring& path, int offset, ui::Picture shown) {
+    picturePath_ = path;
+    offset_ = offset;
+    picture.SetPicture(std::move(shown));
 }
 
 void FollowerWindow::OnShow() {
@@ -68,23 +67,7 @@ void FollowerWindow::OnDestroy() { tray_.Delete(); }
 
 void FollowerWindow::Follow(ScreenPoint pointer, std::int64_t) { PlaceAt(FollowerOrigin(pointer, offset_)); }
 
-void FollowerWindow::OnTrayIcon(LPARAM lParam) {
-    if (static_cast<UINT>(lParam) != WM_RBUTTONDOWN) return;
-    POINT p;
-    GetCursorPos(&p);
-    host_.PopupCommandMenu(Handle(), p);
-}
-
 LRESULT FollowerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-        case WM_TRAYICON:
-            OnTrayIcon(lParam);
-            return 0;
-        default:
-            if (msg == ui::TrayIcon::TaskbarCreatedMessage()) {
-                tray_.Restore();
-                return 0;
-            }
-            return PointerOverlay::HandleMessage(msg, wParam, lParam);
-    }
+    if (tray_.HandleMessage(msg, lParam)) return 0;
+    return PointerOverlay::HandleMessage(msg, wParam, lParam);
 }

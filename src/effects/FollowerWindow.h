@@ -21,10 +21,10 @@ public:
 
     // Takes the stored offset and picture, in that order.
     void TakeSettings(const PictureSettings& stored);
+    // What start-up read: the path as stored, the checked offset, the loaded picture.
+    void TakeStart(const std::wstring& path, int offset, ui::Picture picture);
 
     ui::Image picture;
-
-    void OnTrayIcon(LPARAM lParam);
 
 protected:
     void OnCreate() override;

@@ -1,10 +1,6 @@
 #include "effects/HaloWindow.h"
 
 #include "effects/EffectsTexts.h"
-#include "effects/SettingsFile.h"
-#include "effects/StoredSettings.h"
-#include "store/Settings.h"
-#include "ui/Application.h"
 #include "ui/Handles.h"
 #include "ui/Screen.h"
 
@@ -15,7 +11,7 @@ ui::FormParams HaloParams() {
     p.className = effects::kHaloClass;
     p.caption = effects::kHaloCaption;
     p.border = ui::BorderStyle::None;
-    p.width = 585;  // the design size, kept when the settings cannot be read
+    p.width = 585;  // the design size, kept when the settings cannot be read at start
     p.height = 501;
     p.color = ui::Magenta;
     p.topMost = true;
@@ -26,16 +22,8 @@ ui::FormParams HaloParams() {
 
 }  // namespace
 
-HaloWindow::HaloWindow(EffectHost& host) : PointerOverlay(HaloParams()), host_(host) {
+HaloWindow::HaloWindow() : PointerOverlay(HaloParams()) {
     SetLayeredWindowAttributes(Handle(), 0, alpha_, LWA_ALPHA);
-}
-
-void HaloWindow::OnCreate() {
-    // A stored size the settings window would refuse can stall the window system (a
-    // region of 32767 pixels and more), so only checked values reach the window.
-    const CheckedHalo stored = CheckStoredHalo(ReadHaloSettings(SettingsFile()));
-    host_.ReportStoredProblems(stored.problems);
-    ApplySettings(stored.values.color, stored.values.alpha, stored.values.diameter);
 }
 
 void HaloWindow::ApplySettings(int color, int alpha, int diameter) {

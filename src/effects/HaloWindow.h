@@ -1,12 +1,11 @@
 // The halo overlay: a coloured, translucent, click-through disc centred on the
 // pointer, shown as an alternative to the follower.
 #pragma once
-#include "effects/EffectHost.h"
 #include "effects/PointerOverlay.h"
 
 class HaloWindow : public PointerOverlay {
 public:
-    explicit HaloWindow(EffectHost& host);
+    HaloWindow();
 
     // Size, colour, alpha (low 8 bits) and circular region from three stored integers.
     void ApplySettings(int color, int alpha, int diameter);
@@ -14,11 +13,9 @@ public:
     BYTE Alpha() const { return alpha_; }
 
 protected:
-    void OnCreate() override;
     void Follow(ScreenPoint pointer, std::int64_t nowMs) override;
 
 private:
-    EffectHost& host_;
     int diameter_ = 0;
     BYTE alpha_ = 100;
 };

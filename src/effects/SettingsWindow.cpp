@@ -10,6 +10,7 @@
 #include "effects/HaloWindow.h"
 #include "effects/PictureCopy.h"
 #include "effects/SettingsFile.h"
+#include "effects/StartSettings.h"
 #include "effects/SettingsValidation.h"
 #include "effects/StoredSettings.h"
 #include "store/Settings.h"
@@ -112,25 +113,22 @@ void SettingsWindow::ChangeStartWithWindows() {
     startWithWindowsBox.SetChecked(wanted);
 }
 
-// The boxes show the values in use, a fallback included: they agree with the effects on
-// screen, and a save writes values the next start accepts. The message at start names
-// what was stored instead.
-void SettingsWindow::OnCreate() {
-    // First: a failed read of the other two groups must not keep these values from the effects.
-    effectSettings.Load();
-    startWithWindowsBox.SetChecked(ui::StartsWithWindows());
-    const CheckedHalo halo = CheckStoredHalo(ReadHaloSettings(SettingsFile()));
-    host_.ReportStoredProblems(halo.problems);
-    haloColorBox.SetColor(halo.values.color);
-    haloDiameterBox.SetText(std::to_wstring(halo.values.diameter));
-    haloAlphaBox.SetText(std::to_wstring(halo.values.alpha));
+void SettingsWindow::OnCreate() { startWithWindowsBox.SetChecked(ui::StartsWithWindows()); }
 
-    const PictureSettings picture = ReadPictureSettings(SettingsFile());
-    const CheckedOffset offset = CheckStoredOffset(picture);
-    host_.ReportStoredProblems(offset.problems);
-    picturePreview.SetPicture(ui::Picture::LoadPng(ui::BesideProgram(picture.fileName)));
-    pictureOffsetBox.SetText(std::to_wstring(offset.offset));
-    picturePath_ = picture.fileName;
+void SettingsWindow::ShowStart(const StartSettings& start) {
+    if (start.effects) effectSettings.ShowValues(*start.effects);
+    if (start.halo) {
+        haloColorBox.SetColor(start.halo->color);
+        haloDiameterBox.SetText(std::to_wstring(start.halo->diameter));
+        haloAlphaBox.SetText(std::to_wstring(start.halo->alpha));
+    }
+    // A picture that could not be loaded leaves its group as it was made too: its design
+    // texts are no number, so a save stores nothing until the presenter mends them.
+    if (start.picture && !start.picture->picture.Empty()) {
+        picturePreview.SetPicture(start.picture->picture.Copy());
+        pictureOffsetBox.SetText(std::to_wstring(start.picture->offset));
+        picturePath_ = start.picture->path;
+    }
 }
 
 // An effect may have come or gone by a hot key or the control bar while this window was hidden.

@@ -19,10 +19,16 @@
 
 class FollowerWindow;
 class HaloWindow;
+struct StartSettings;
 
 class SettingsWindow : public ui::Form {
 public:
     SettingsWindow(EffectHost& host, FollowerWindow& follower, HaloWindow& halo);
+
+    // The boxes show what start-up read, a fallback included: they agree with the effects
+    // on screen, and a save writes values the next start accepts. A group start-up could
+    // not read (or whose picture it could not load) keeps the boxes as they were made.
+    void ShowStart(const StartSettings& start);
 
     ui::Color HaloColor() const { return haloColorBox.GetColor(); }
     // The picture path a save stores: the one read at start-up or browsed since.

@@ -142,7 +142,7 @@ bool Application::CancelOpenDialog() {
     return true;
 }
 
-void Application::HandleException(std::exception_ptr error) {
+std::wstring ExceptionText(std::exception_ptr error) {
     std::wstring text;
     try {
         std::rethrow_exception(error);
@@ -151,7 +151,9 @@ void Application::HandleException(std::exception_ptr error) {
     } catch (...) {
         text = L"Unknown error";
     }
-    ShowErrorBox(WithFullStop(text));
+    return WithFullStop(text);
 }
+
+void Application::HandleException(std::exception_ptr error) { ShowErrorBox(ExceptionText(error)); }
 
 }  // namespace ui

@@ -75,6 +75,9 @@ private:
     bool menuOpen_ = false;
 };
 
+// An error's text as the error box shows it, with the full-stop rule.
+std::wstring ExceptionText(std::exception_ptr error);
+
 // Runs `body` and hands anything it throws to the application's error report.
 template <typename F>
 void Guarded(F&& body) {

@@ -53,6 +53,17 @@ Picture Picture::FromJpegResource(int resourceId) {
                               "resource " + std::to_string(resourceId)));
 }
 
+Picture Picture::Copy() const {
+    Picture copy;
+    if (!bitmap_) return copy;
+    copy.width_ = width_;
+    copy.height_ = height_;
+    copy.bitmap_ = CreateTopDownDib(width_, height_, copy.pixels_);
+    std::copy(pixels_, pixels_ + static_cast<std::size_t>(width_) * height_, copy.pixels_);
+    GdiFlush();
+    return copy;
+}
+
 void Picture::Draw(HDC dc, int x, int y) const { DrawStretched(dc, RECT{x, y, x + width_, y + height_}); }
 
 void Picture::DrawStretched(HDC dc, const RECT& target) const {

@@ -21,6 +21,8 @@ public:
     static Picture LoadPng(const std::wstring& path);
     // Decodes the JPEG stored as an RCDATA resource of the executable.
     static Picture FromJpegResource(int resourceId);
+    // A picture of its own with the same pixels (an empty one for an empty one).
+    Picture Copy() const;
 
     bool Empty() const { return !bitmap_; }
     int Width() const { return width_; }

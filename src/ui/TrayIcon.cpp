@@ -29,8 +29,15 @@ void TrayIcon::Delete() {
     added_ = false;
 }
 
-void TrayIcon::Restore() {
+bool TrayIcon::HandleMessage(UINT msg, LPARAM lParam) {
+    if (msg == WM_TRAYICON) {
+        POINT at;
+        if (static_cast<UINT>(lParam) == WM_RBUTTONDOWN && OnMenu && GetCursorPos(&at)) OnMenu(at);
+        return true;
+    }
+    if (msg != TaskbarCreatedMessage()) return false;
     if (added_) Shell_NotifyIconW(NIM_ADD, &data_);
+    return true;
 }
 
 UINT TrayIcon::TaskbarCreatedMessage() {

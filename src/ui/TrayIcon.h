@@ -1,8 +1,10 @@
-// The icon in the notification area, owned by the follower window. Its record is filled
-// once and used unchanged to add and delete the icon.
+// The icon in the notification area and its messages, for the window that carries it.
+// Its record is filled once and used unchanged to add and delete the icon.
 #pragma once
 #include <windows.h>
 #include <shellapi.h>
+
+#include <functional>
 
 #include "ui/Handles.h"
 
@@ -21,13 +23,17 @@ public:
     void Add(HWND owner);
     void Delete();
     bool Added() const { return added_; }
-    // The notification area was re-created (the shell restarted): put the icon back.
-    void Restore();
 
+    // The carrying window's messages that are the icon's: the right button pressed over
+    // it (OnMenu at the pointer; other buttons do nothing) and the notification area
+    // re-created by a restarted shell (the icon goes back). False for any other message.
+    bool HandleMessage(UINT msg, LPARAM lParam);
+    std::function<void(POINT at)> OnMenu;
+
+private:
     // The message the shell broadcasts when it re-creates the notification area.
     static UINT TaskbarCreatedMessage();
 
-private:
     NOTIFYICONDATAW data_{};
     UniqueIcon icon_;  // the small size of the program's icon, loaded for the tray
     bool added_ = false;
