@@ -77,6 +77,18 @@ TEST_F(PenPaletteTest, HelpHidesThePenAndShowsTheHelpWindow) {
     EXPECT_TRUE(Windows().follower().Visible()) << "closed by the host's one rule";
 }
 
+TEST_F(PenPaletteTest, EscWithAStyleListDroppedDownClosesOnlyTheList) {
+    PenWindow& pen = OpenPen();
+    ui::ComboBox& list = pen.Palette().brushStyleList;
+    SendMessageW(list.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+    ASSERT_TRUE(list.DroppedDown());
+    SendHotKey(VK_ESCAPE);
+    EXPECT_FALSE(list.DroppedDown());
+    EXPECT_TRUE(pen.Visible());
+    SendHotKey(VK_ESCAPE);
+    EXPECT_FALSE(pen.Visible()) << "with no list down Esc closes the pen";
+}
+
 TEST_F(PenPaletteTest, ColourDialogStartsFromTheLastConfirmedColourOfEitherSwatch) {
     PenWindow& pen = OpenPen();
     ChoosePenColor(kBlue);

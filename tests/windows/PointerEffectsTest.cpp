@@ -173,6 +173,8 @@ TEST_F(PointerEffectsTest, ClickRingsGrowAndGoInTheButtonsColoursButNotOverThePe
     rings.Clicked({500, 400}, false);
     EXPECT_FALSE(rings.animationTimer.Enabled()) << "the pen has the clicks";
     w.TogglePen();
+    rings.Clicked({500, 400}, false);
+    EXPECT_TRUE(rings.animationTimer.Enabled()) << "and gives them back as it closes";
     w.ToggleClickRings();
     EXPECT_FALSE(rings.On());
 }
@@ -191,6 +193,10 @@ TEST_F(PointerEffectsTest, MenuEntriesFollowTheSixCommandsAndSwitchTheirEffect) 
     EXPECT_FALSE(w.spotlight().Visible());
     menu.Click(8);
     EXPECT_TRUE(w.clickRings().On());
+    EXPECT_TRUE(w.laser().Visible());
+    SendHotKey(VK_ESCAPE);
+    EXPECT_FALSE(w.laser().Visible()) << "the pen hides the laser";
+    SendHotKey(VK_ESCAPE);
     EXPECT_TRUE(w.laser().Visible());
     menu.Click(7);
     EXPECT_FALSE(w.laser().Visible());

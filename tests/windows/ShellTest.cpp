@@ -1,6 +1,8 @@
-// The shell's duties across runs and programs: the effect that was on comes back, Esc on
-// an open menu closes only the menu, and the choice to start with Windows.
+// The shell's duties across runs and programs: the effect that was on comes back, over the
+// open pen an effect only waits, Esc on an open menu closes only the menu, and the choice
+// to start with Windows.
 #include "AppTest.h"
+#include "SettingsTestSupport.h"
 
 #include "app/ControlBar.h"
 #include "effects/FollowerWindow.h"
@@ -61,6 +63,14 @@ TEST_F(ShellTest, TheEffectOnAtTheEndComesBackAtTheNextStart) {
     EXPECT_TRUE(recorder_.errors.empty());
 }
 
+TEST_F(ShellTest, AnEffectStoppedInTheSettingsWindowIsNoLongerTheChoice) {
+    SettingsWindow& s = CreateWindows().settingsWindow();
+    LeftClick(s.haloStartButton);
+    EXPECT_EQ(ReadLastEffect("GBTest.db"), L"halo");
+    LeftClick(s.haloStartButton);
+    EXPECT_EQ(ReadLastEffect("GBTest.db"), L"none");
+}
+
 TEST_F(ShellTest, EscOnAnOpenMenuClosesTheMenuAndOpensNoPen) {
     Shell& w = CreateWindows();
     keysForMenu = w.hotKeys().Handle();
@@ -84,4 +94,16 @@ TEST_F(ShellTest, TheStartWithWindowsBoxWritesAndRemovesTheQuotedEntry) {
     SendMessageW(s.startWithWindowsBox.Handle(), BM_CLICK, 0, 0);
     EXPECT_FALSE(s.startWithWindowsBox.Checked());
     EXPECT_EQ(RunEntry(), L"");
+}
+
+TEST_F(ShellTest, OverTheOpenPenAnEffectsCommandAndKeyOnlyChooseWhatComesBack) {
+    Shell& w = CreateWindows();
+    SendHotKey(VK_ESCAPE);
+    ASSERT_TRUE(w.penWindow().Visible());
+    w.controlBar().haloButton.OnClick();
+    EXPECT_FALSE(w.halo().Visible()) << "nothing is drawn over the pen";
+    SendHotKey(VK_F7);
+    SendHotKey(VK_ESCAPE);
+    EXPECT_FALSE(w.halo().Visible()) << "the halo's key took its choice back";
+    EXPECT_FALSE(w.follower().Visible());
 }
