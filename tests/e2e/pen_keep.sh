@@ -136,10 +136,21 @@ expect_no_pixel keep-wheeled-undone 1000 395 "$BLUE" "and the blue block as larg
 press ctrl+z ctrl+z ctrl+z
 expect_same "$(screenshot keep-wheeled-back)" "$before" "three more: the drawing before the zoom, exactly"
 
-# Twelve boards, twelve Ctrl+Z: the drawing is back.
-for _ in $(seq 12); do click_at 1819 128; done
+# Twelve boards, twelve Ctrl+Z: the drawing is back. Each press changes the slide's grey
+# corner (white, black, the screen of now, again); the screen of now steps the pen aside
+# for a moment, and a click in that moment would reach the slide, so each press waits
+# until the palette is back.
+next_board() {
+  local was
+  was=$(shot_pixel keep-board 210 890)
+  click_at 1819 128
+  wait_for 10 pixel_is_not keep-board 210 890 "$was" || fail "a board press changed nothing"
+  wait_for 10 pixel_is keep-board 1786 100 "$PURPLE" || fail "the palette did not come back"
+}
+for _ in $(seq 12); do next_board; done
 expect_no_pixel keep-boards 600 400 "$RED" "the boards cover the drawing"
-for _ in $(seq 12); do press ctrl+z; done
+focus_under_pointer
+for _ in $(seq 12); do timeout 5 xdotool key ctrl+z; sleep 0.1; done
 expect_pixel keep-boards-undone 600 400 "$RED" "twelve Ctrl+Z bring the drawing back"
 expect_same "$(screenshot keep-boards-undone)" "$before" "exactly"
 
