@@ -136,7 +136,7 @@ std::optional<ui::DecodedPicture> DrawingFiles::NextKept() {
     const std::vector<std::wstring> kept = folder ? pen::KeptNewestFirst(pen::FileNamesIn(*folder))
                                                   : std::vector<std::wstring>{};
     if (back >= kept.size()) {
-        Tell(pen::kNoKeptDrawing);
+        Inform(pen::kNoKeptDrawing, ui::MessageKind::Information);
         return std::nullopt;
     }
     const std::wstring path = *folder + L"\\" + kept[back];
@@ -163,3 +163,7 @@ void DrawingFiles::TellOutcomes(const ScreenRect& area) {
 }
 
 void DrawingFiles::Tell(const std::wstring& text) { ui::Application::Current().ShowErrorBox(text, penWindow_); }
+
+void DrawingFiles::Inform(const std::wstring& text, ui::MessageKind kind) {
+    ui::Application::Current().ShowMessageBox(text, kind, penWindow_);
+}

@@ -19,6 +19,7 @@
 #include "pen/PixelTiles.h"
 #include "pen/SaveNote.h"
 #include "ui/PictureDecoder.h"
+#include "ui/Seams.h"
 
 // Posted to the pen window by the writer's thread after each write.
 constexpr UINT kDrawingWritten = WM_APP + 2;
@@ -63,6 +64,7 @@ private:
     void SaveInto(const pen::PixelPlane& picture, std::optional<std::wstring> folder, std::wstring path,
                   const wchar_t* note);
     void Tell(const std::wstring& text);
+    void Inform(const std::wstring& text, ui::MessageKind kind);
 
     HWND penWindow_;
     SaveNote note_;

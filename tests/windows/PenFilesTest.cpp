@@ -1,5 +1,5 @@
 // Where the pen's pictures go when the system's folders fail it: Ctrl+S with no Pictures
-// folder, and a kept-drawings folder that cannot be written.
+// folder, and a kept-drawings folder that cannot be written; and Ctrl+B with nothing left.
 #include "PenFixture.h"
 
 #include <knownfolders.h>
@@ -47,4 +47,14 @@ TEST_F(PenFilesTest, WithNoPicturesFolderCtrlSSavesBesideTheKeptDrawingsAndSaysW
     ASSERT_TRUE(PumpUntil([&] { return !recorder_.errors.empty(); }, 5000));
     EXPECT_EQ(recorder_.errors, std::vector<std::wstring>{pen::kSaveNoFolder});
     EXPECT_EQ(recorder_.errorOwners.back(), pen.Handle());
+}
+
+TEST_F(PenFilesTest, CtrlBWithNothingLeftSaysSoAsInformationAboveThePen) {
+    PenWindow& pen = OpenPen();
+    pen.Files().UseKnownFolders(OnlyLocalAppData(Folder() / "local"));
+    PressWithControl(pen.DrawingSurface().Handle(), 'B');
+    EXPECT_TRUE(recorder_.errors.empty());
+    EXPECT_EQ(recorder_.messages, std::vector<std::wstring>{pen::kNoKeptDrawing});
+    EXPECT_EQ(recorder_.messageKinds, std::vector<ui::MessageKind>{ui::MessageKind::Information});
+    EXPECT_EQ(recorder_.messageOwners, std::vector<HWND>{pen.Handle()});
 }
