@@ -29,7 +29,7 @@ public:
     DrawingWriter(const DrawingWriter&) = delete;
     DrawingWriter& operator=(const DrawingWriter&) = delete;
 
-    // Returns once every job handed over so far is done. Called before copying a picture
+    // Returns once every job handed over so far is done and told. Called before copying a picture
     // for the next job, it keeps at most one copy held besides the surface.
     void Wait();
     // The thread starts with the first job; jobs run one after the other, in order.
