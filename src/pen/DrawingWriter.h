@@ -4,20 +4,29 @@
 // handed to it before it is gone.
 #pragma once
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 namespace pen {
 
+// A picture as its PNG file holds it, shared between the window's thread and the writer's.
+using EncodedPicture = std::shared_ptr<const std::vector<std::uint8_t>>;
+
 // How one write went: the note that tells where the picture went, or the message that
 // tells why it did not.
 struct WriteOutcome {
     bool written = false;
     std::wstring text;
+    // A keep's: the kept drawings the folder has not taken, oldest first (the one kept
+    // now last, when it was not written), which the pen holds instead for this run.
+    std::optional<std::vector<EncodedPicture>> held = std::nullopt;
 };
 
 class DrawingWriter {
