@@ -1,5 +1,6 @@
 #include "pen/DrawingFiles.h"
 
+#include <memory>
 #include <utility>
 
 #include "base/QuotedValue.h"
@@ -25,31 +26,40 @@ std::wstring Failure(const wchar_t* start, const std::wstring& path, const std::
     return start + ShortenedPathForQuote(path) + pen::kFailedReason + reason;
 }
 
-// How a failed write is told: with the path it failed at, or, where the system gave no
-// folder at all, without one.
-struct FailureTexts {
-    const wchar_t* start;
-    const wchar_t* noFolder;
-};
-constexpr FailureTexts kSaveFailure{pen::kSaveFailed, pen::kSaveNoFolder};
-constexpr FailureTexts kKeepFailure{pen::kKeepFailed, pen::kKeepNoFolder};
-
-// Encodes and writes one picture; the path comes from `name` once the folder stands.
+// Encodes and writes one saved picture; the path comes from `name` once the folder stands.
 template <typename Name>
 pen::WriteOutcome WritePicture(const std::vector<std::uint32_t>& pixels, int width, int height,
-                               const std::optional<std::wstring>& folder, const FailureTexts& texts, Name name) {
-    if (!folder) return {false, texts.noFolder};
-    const wchar_t* const failed = texts.start;
-    if (const DWORD error = pen::MakeFolder(*folder)) return {false, Failure(failed, *folder, ui::SystemReason(error))};
+                               const std::optional<std::wstring>& folder, Name name) {
+    if (!folder) return {false, pen::kSaveNoFolder};
+    if (const DWORD error = pen::MakeFolder(*folder))
+        return {false, Failure(pen::kSaveFailed, *folder, ui::SystemReason(error))};
     std::wstring path = *folder;
     try {
         path = name();
         if (const DWORD error = pen::WriteWholeFile(path, ui::EncodePng(pixels.data(), width, height)))
-            return {false, Failure(failed, path, ui::SystemReason(error))};
+            return {false, Failure(pen::kSaveFailed, path, ui::SystemReason(error))};
     } catch (const std::exception& e) {
-        return {false, Failure(failed, path, FromUtf8(e.what()))};
+        return {false, Failure(pen::kSaveFailed, path, FromUtf8(e.what()))};
     }
     return {true, path};
+}
+
+// Why a drawing was not kept in `folder`, which names no path where the system gave none.
+std::wstring KeepFailure(const std::optional<std::wstring>& folder, const std::wstring& reason) {
+    return folder ? Failure(pen::kKeepFailed, *folder, reason) : pen::kKeepNoFolder;
+}
+
+// Writes one more kept drawing, the oldest beyond kKeptDrawings dropped; why not, if not.
+std::optional<std::wstring> WriteKept(const std::vector<std::uint8_t>& png, const std::optional<std::wstring>& folder) {
+    if (!folder) return pen::kKeepNoFolder;
+    DWORD error = pen::MakeFolder(*folder);
+    if (!error) {
+        const pen::KeepPlan plan = pen::PlanKeep(pen::FileNamesIn(*folder));
+        for (const std::wstring& dropped : plan.dropped) DeleteFileW((*folder + L"\\" + dropped).c_str());
+        error = pen::WriteWholeFile(*folder + L"\\" + plan.name, png);
+    }
+    if (error) return KeepFailure(folder, ui::SystemReason(error));
+    return std::nullopt;
 }
 
 std::wstring FolderOf(const std::wstring& path) {
@@ -74,7 +84,7 @@ void DrawingFiles::SaveInto(const pen::PixelPlane& picture, std::optional<std::w
                             const wchar_t* note) {
     writer_.Hand([pixels = CopyOf(picture), width = picture.width, height = picture.height, folder = std::move(folder),
                   path = std::move(path), note] {
-        pen::WriteOutcome outcome = WritePicture(pixels, width, height, folder, kSaveFailure, [&] {
+        pen::WriteOutcome outcome = WritePicture(pixels, width, height, folder, [&] {
             if (!path.empty()) return path;
             const std::wstring name = pen::SaveName(
                 Now(), [&](const std::wstring& taken) { return pen::FileExists(*folder + L"\\" + taken); });
@@ -102,15 +112,25 @@ void DrawingFiles::SaveAs(const pen::PixelPlane& picture) {
 }
 
 void DrawingFiles::Keep(const pen::PixelPlane& picture) {
-    writer_.Hand([pixels = CopyOf(picture), width = picture.width, height = picture.height, lookup = knownFolders_] {
+    std::vector<std::uint32_t> pixels = CopyOf(picture);
+    Collect();  // the drawings held now go to the folder first
+    writer_.Hand([pixels = std::move(pixels), width = picture.width, height = picture.height, held = held_,
+                  lookup = knownFolders_]() mutable {
         const std::optional<std::wstring> folder = pen::KeptDrawingsFolder(lookup);
-        pen::WriteOutcome outcome = WritePicture(pixels, width, height, folder, kKeepFailure, [&] {
-            const pen::KeepPlan plan = pen::PlanKeep(pen::FileNamesIn(*folder));
-            for (const std::wstring& dropped : plan.dropped) DeleteFileW((*folder + L"\\" + dropped).c_str());
-            return *folder + L"\\" + plan.name;
-        });
-        if (outcome.written) outcome.text.clear();  // kept quietly
-        return outcome;
+        try {
+            held.push_back(
+                std::make_shared<const std::vector<std::uint8_t>>(ui::EncodePng(pixels.data(), width, height)));
+        } catch (const std::exception& e) {
+            return pen::WriteOutcome{false, KeepFailure(folder, FromUtf8(e.what()))};
+        }
+        if (held.size() > pen::kKeptDrawings) held.erase(held.begin());
+        // Oldest first, so that the folder holds them in the order the pen closed with them.
+        while (!held.empty()) {
+            if (std::optional<std::wstring> failure = WriteKept(*held.front(), folder))
+                return pen::WriteOutcome{false, std::move(*failure), std::move(held)};
+            held.erase(held.begin());
+        }
+        return pen::WriteOutcome{true, L"", std::move(held)};  // kept quietly
     });
 }
 
@@ -128,18 +148,30 @@ void DrawingFiles::Copy(const pen::PixelPlane& picture) {
         Tell(pen::kClipboardHeld);
 }
 
+void DrawingFiles::Opened() {
+    broughtBack_ = 0;
+    if (!heldNotice_.empty()) PostMessageW(penWindow_, kDrawingWritten, 0, 0);
+}
+
 std::optional<ui::DecodedPicture> DrawingFiles::NextKept() {
     const std::size_t back = broughtBack_++;
     // The drawing kept as the pen last closed may still be on its way to the folder.
     writer_.Wait();
+    Collect();
+    // Those held are newer than any the folder took: the folder takes them first.
+    if (back < held_.size()) {
+        const std::vector<std::uint8_t>& png = *held_[held_.size() - 1 - back];
+        return ui::DecodePng(png.data(), png.size(), "kept drawing", ui::kMaxPictureSide);
+    }
     const std::optional<std::wstring> folder = pen::KeptDrawingsFolder(knownFolders_);
-    const std::vector<std::wstring> kept = folder ? pen::KeptNewestFirst(pen::FileNamesIn(*folder))
-                                                  : std::vector<std::wstring>{};
-    if (back >= kept.size()) {
-        Tell(pen::kNoKeptDrawing);
+    const std::vector<std::wstring> kept =
+        folder ? pen::KeptNewestFirst(pen::FileNamesIn(*folder)) : std::vector<std::wstring>{};
+    const std::size_t onDisk = back - held_.size();
+    if (onDisk >= kept.size()) {
+        Inform(pen::kNoKeptDrawing, ui::MessageKind::Information);
         return std::nullopt;
     }
-    const std::wstring path = *folder + L"\\" + kept[back];
+    const std::wstring path = *folder + L"\\" + kept[onDisk];
     std::vector<std::uint8_t> bytes;
     if (const DWORD error = pen::ReadWholeFile(path, bytes)) {
         Tell(Failure(pen::kKeptUnreadable, path, ui::SystemReason(error)));
@@ -153,13 +185,33 @@ std::optional<ui::DecodedPicture> DrawingFiles::NextKept() {
     }
 }
 
+void DrawingFiles::Collect() {
+    for (pen::WriteOutcome& outcome : writer_.TakeOutcomes()) {
+        if (!outcome.held) {
+            untold_.push_back(std::move(outcome));
+            continue;
+        }
+        held_ = std::move(*outcome.held);
+        if (!outcome.written && !std::exchange(heldTold_, true))
+            heldNotice_ = outcome.text + L"\n" + pen::kHeldForThisRun;
+    }
+}
+
 void DrawingFiles::TellOutcomes(const ScreenRect& area) {
-    for (const pen::WriteOutcome& outcome : writer_.TakeOutcomes()) {
+    Collect();
+    for (const pen::WriteOutcome& outcome : std::exchange(untold_, {})) {
         if (!outcome.written)
             Tell(outcome.text);
         else if (!outcome.text.empty())
             note_.Tell(outcome.text, area);
     }
+    // The pen closed to show the slides: what it did not keep is told as it shows again.
+    if (!heldNotice_.empty() && IsWindowVisible(penWindow_))
+        Inform(std::exchange(heldNotice_, {}), ui::MessageKind::Warning);
 }
 
 void DrawingFiles::Tell(const std::wstring& text) { ui::Application::Current().ShowErrorBox(text, penWindow_); }
+
+void DrawingFiles::Inform(const std::wstring& text, ui::MessageKind kind) {
+    ui::Application::Current().ShowMessageBox(text, kind, penWindow_);
+}

@@ -3,7 +3,10 @@
 // pen closes and brought back from there. Encoding and writing run on the writer's
 // thread with a copy of the picture; how each write went comes back to the pen window
 // as kDrawingWritten, and TellOutcomes shows it. Every failure is one message box owned
-// by the pen window, so that it stands above it; the picture on the pen stays.
+// by the pen window, so that it stands above it; the picture on the pen stays. A drawing
+// the kept folder does not take as the pen closes is held for the rest of the run
+// instead, and written before the next one the folder takes; the presenter hears of it
+// once a run, as the pen shows again, not over the slides.
 #pragma once
 #include <windows.h>
 
@@ -19,8 +22,10 @@
 #include "pen/PixelTiles.h"
 #include "pen/SaveNote.h"
 #include "ui/PictureDecoder.h"
+#include "ui/Seams.h"
 
-// Posted to the pen window by the writer's thread after each write.
+// Posted to the pen window by the writer's thread after each write, and by the pen as it
+// opens with something to tell.
 constexpr UINT kDrawingWritten = WM_APP + 2;
 // Posted to the pen window by itself as it closes with a drawing to keep.
 constexpr UINT kKeepClosedDrawing = WM_APP + 3;
@@ -40,8 +45,9 @@ public:
     // Keeps `picture` if the pen closed with it and it is not handed over yet.
     void KeepIfClosedWith(const pen::PixelPlane& picture);
     void Copy(const pen::PixelPlane& picture);
-    // The kept drawings again, newest first: the next one brought back is the newest.
-    void StartBrowsing() { broughtBack_ = 0; }
+    // The pen opened: the kept drawings again, newest first (the next one brought back is
+    // the newest), and what waits for the pen to show is told once the opening is done.
+    void Opened();
     // The kept drawing before the one brought back last; nothing, with the reason told,
     // when there is none that far back or it cannot be read (the next call goes on to the
     // one before it).
@@ -62,12 +68,20 @@ private:
     // `note` begins the note that tells where the picture was saved.
     void SaveInto(const pen::PixelPlane& picture, std::optional<std::wstring> folder, std::wstring path,
                   const wchar_t* note);
+    // Takes the writer's outcomes: a keep's drawings not written are held, the rest wait
+    // to be told.
+    void Collect();
     void Tell(const std::wstring& text);
+    void Inform(const std::wstring& text, ui::MessageKind kind);
 
     HWND penWindow_;
     SaveNote note_;
     pen::KnownFolderLookup knownFolders_ = pen::SystemKnownFolder;
     pen::DrawingWriter writer_;
-    bool keepPending_ = false;     // closed with a drawing not yet handed to be kept
-    std::size_t broughtBack_ = 0;  // kept drawings brought back since browsing started
+    bool keepPending_ = false;               // closed with a drawing not yet handed to be kept
+    std::size_t broughtBack_ = 0;            // kept drawings brought back since browsing started
+    std::vector<pen::EncodedPicture> held_;  // kept drawings the folder did not take, oldest first
+    std::vector<pen::WriteOutcome> untold_;
+    std::wstring heldNotice_;  // tells of the drawing not kept in the folder, until the pen shows
+    bool heldTold_ = false;    // the first time only in a run
 };

@@ -46,11 +46,12 @@ void DrawingWriter::Run() {
         job = nullptr;  // the picture it holds goes before anyone waiting is let on
         lock.lock();
         outcomes_.push_back(std::move(outcome));
-        running_ = false;
         lock.unlock();
-        idle_.notify_all();
+        // Told before anyone waiting is let on: after Wait, the window's message is on its way.
         if (told_) told_();
         lock.lock();
+        running_ = false;
+        idle_.notify_all();
     }
 }
 

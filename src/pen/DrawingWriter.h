@@ -4,20 +4,29 @@
 // handed to it before it is gone.
 #pragma once
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 namespace pen {
 
+// A picture as its PNG file holds it, shared between the window's thread and the writer's.
+using EncodedPicture = std::shared_ptr<const std::vector<std::uint8_t>>;
+
 // How one write went: the note that tells where the picture went, or the message that
 // tells why it did not.
 struct WriteOutcome {
     bool written = false;
     std::wstring text;
+    // A keep's: the kept drawings the folder has not taken, oldest first (the one kept
+    // now last, when it was not written), which the pen holds instead for this run.
+    std::optional<std::vector<EncodedPicture>> held = std::nullopt;
 };
 
 class DrawingWriter {
@@ -29,7 +38,7 @@ public:
     DrawingWriter(const DrawingWriter&) = delete;
     DrawingWriter& operator=(const DrawingWriter&) = delete;
 
-    // Returns once every job handed over so far is done. Called before copying a picture
+    // Returns once every job handed over so far is done and told. Called before copying a picture
     // for the next job, it keeps at most one copy held besides the surface.
     void Wait();
     // The thread starts with the first job; jobs run one after the other, in order.

@@ -24,6 +24,7 @@ inline constexpr wchar_t kKeepFailed[] = L"关闭电子笔时画面没有留存�
 inline constexpr wchar_t kFailedReason[] = L"”：";
 inline constexpr wchar_t kSaveNoFolder[] = L"画面没有保存：系统没有给出可以保存的文件夹。";
 inline constexpr wchar_t kKeepNoFolder[] = L"关闭电子笔时画面没有留存：系统没有给出留存画面的文件夹。";
+inline constexpr wchar_t kHeldForThisRun[] = L"本次运行中仍可用 Ctrl+B 找回。";
 inline constexpr wchar_t kClipboardHeld[] = L"剪贴板正被其他程序占用，画面没有复制。请稍后再按 Ctrl+C。";
 inline constexpr wchar_t kKeptUnreadable[] = L"无法找回画面“";
 inline constexpr wchar_t kKeptDamaged[] = L"文件已损坏，或不是 PNG 图片。";

@@ -134,7 +134,7 @@ void PenWindow::OnClose() {
 
 void PenWindow::CaptureScreen() {
     drawing_.StartAfresh();
-    files_.StartBrowsing();
+    files_.Opened();
     sources_.CopyScreen(cover_.Covered());
     surface_.InvalidateAll();
 }

@@ -98,8 +98,8 @@ void Application::ShowErrorBox(const std::wstring& text, HWND owner) {
     if (seams_.showError) Modal([&] { seams_.showError(owner, text); });
 }
 
-void Application::ShowMessageBox(const std::wstring& text) {
-    Modal([&] { seams_.showMessage(text); });
+void Application::ShowMessageBox(const std::wstring& text, MessageKind kind, HWND owner) {
+    Modal([&] { seams_.showMessage(owner, kind, text); });
 }
 
 bool Application::AskYesNo(const std::wstring& text) {

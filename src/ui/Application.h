@@ -38,7 +38,9 @@ public:
     // open while it runs.
     // An error box owned by `owner` stands above it, even above a top-most window.
     void ShowErrorBox(const std::wstring& text, HWND owner = nullptr);
-    void ShowMessageBox(const std::wstring& text);
+    // A message box owned by `owner` likewise; one owned by none holds every window of the
+    // program until it is closed.
+    void ShowMessageBox(const std::wstring& text, MessageKind kind = MessageKind::Plain, HWND owner = nullptr);
     bool AskYesNo(const std::wstring& text);
     std::optional<COLORREF> RunColorDialog(HWND owner, COLORREF initial);
     std::optional<std::wstring> RunOpenDialog(HWND owner, const OpenFileRequest& request);

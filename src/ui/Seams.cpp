@@ -69,6 +69,18 @@ std::optional<std::wstring> SaveFileDialog(HWND owner, const SaveFileRequest& re
     return std::wstring(file.data());
 }
 
+UINT IconOf(MessageKind kind) {
+    switch (kind) {
+        case MessageKind::Information:
+            return MB_ICONINFORMATION;
+        case MessageKind::Warning:
+            return MB_ICONWARNING;
+        case MessageKind::Plain:
+            break;
+    }
+    return 0;
+}
+
 }  // namespace
 
 Seams Seams::System() {
@@ -76,8 +88,8 @@ Seams Seams::System() {
     s.showError = [](HWND owner, const std::wstring& text) {
         MessageBoxW(owner, text.c_str(), Application::Title, MB_OK | MB_ICONERROR | (owner ? 0 : MB_TASKMODAL));
     };
-    s.showMessage = [](const std::wstring& text) {
-        MessageBoxW(nullptr, text.c_str(), Application::Title, MB_OK | MB_TASKMODAL);
+    s.showMessage = [](HWND owner, MessageKind kind, const std::wstring& text) {
+        MessageBoxW(owner, text.c_str(), Application::Title, MB_OK | IconOf(kind) | (owner ? 0 : MB_TASKMODAL));
     };
     s.askYesNo = [](const std::wstring& text) {
         return MessageBoxW(nullptr, text.c_str(), Application::Title, MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) ==

@@ -22,12 +22,16 @@ struct SaveFileRequest {
     std::wstring defaultExtension;  // added to a name typed without one
 };
 
+// What a message box tells, shown by its icon: a plain message has none.
+enum class MessageKind { Plain, Information, Warning };
+
 struct Seams {
     // Error report: message box with the application title, error icon and OK, owned by
     // `owner` (null: by none), so that it stands above a top-most owner.
     std::function<void(HWND owner, const std::wstring& text)> showError;
-    // User message: message box with the application title and OK.
-    std::function<void(const std::wstring& text)> showMessage;
+    // User message: message box with the application title, the icon of `kind` and OK,
+    // owned by `owner` (null: by none).
+    std::function<void(HWND owner, MessageKind kind, const std::wstring& text)> showMessage;
     // Question: message box with the application title, a question icon, Yes and No; true for Yes.
     std::function<bool(const std::wstring& text)> askYesNo;
     // Colour chooser opened on `initial`; nothing when cancelled.

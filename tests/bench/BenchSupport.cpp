@@ -19,8 +19,10 @@ BenchEnvironment::BenchEnvironment() {
     fs::current_path(folder_);
 
     ui::Seams silent = ui::Seams::System();
-    silent.showMessage = [](const std::wstring& text) { fwprintf(stderr, L"error: %ls\n", text.c_str()); };
-    silent.showError = [message = silent.showMessage](HWND, const std::wstring& text) { message(text); };
+    silent.showError = [](HWND, const std::wstring& text) { fwprintf(stderr, L"error: %ls\n", text.c_str()); };
+    silent.showMessage = [error = silent.showError](HWND owner, ui::MessageKind, const std::wstring& text) {
+        error(owner, text);
+    };
     silent.mouseEvent = [](DWORD, LONG, LONG) {};
     app_ = std::make_unique<ui::Application>(GetModuleHandleW(nullptr), silent, folder_.wstring());
 }

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
+#include <thread>
 #include <vector>
 
 #include "pen/DrawingWriter.h"
@@ -62,13 +64,18 @@ TEST(PenDrawingWriter, RunsJobsInOrderAndFinishesThemAllBeforeItIsGone) {
     std::atomic<int> told{0};
     std::vector<int> order;
     {
-        pen::DrawingWriter writer([&] { ++told; });
+        // Slow to tell, so that a Wait returning before the window is told shows.
+        pen::DrawingWriter writer([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            ++told;
+        });
         for (int i = 0; i < 3; ++i)
             writer.Hand([&order, i] {
                 order.push_back(i);
                 return pen::WriteOutcome{i != 1, std::to_wstring(i)};
             });
         writer.Wait();
+        EXPECT_EQ(told.load(), 3);
         const std::vector<pen::WriteOutcome> outcomes = writer.TakeOutcomes();
         ASSERT_EQ(outcomes.size(), 3u);
         EXPECT_FALSE(outcomes[1].written);

@@ -15,7 +15,11 @@ ui::Seams Recorder::MakeSeams() {
         errors.push_back(text);
         errorOwners.push_back(owner);
     };
-    s.showMessage = [this](const std::wstring& text) { messages.push_back(text); };
+    s.showMessage = [this](HWND owner, ui::MessageKind kind, const std::wstring& text) {
+        messages.push_back(text);
+        messageKinds.push_back(kind);
+        messageOwners.push_back(owner);
+    };
     s.askYesNo = [this](const std::wstring& text) {
         questions.push_back(text);
         if (yesNoAnswers.empty()) return false;

@@ -31,6 +31,8 @@ struct Recorder {
     std::vector<std::wstring> errors;
     std::vector<HWND> errorOwners;  // the window each error box was owned by
     std::vector<std::wstring> messages;
+    std::vector<ui::MessageKind> messageKinds;  // the icon each message box showed
+    std::vector<HWND> messageOwners;
     std::vector<std::wstring> questions;
     std::deque<bool> yesNoAnswers;  // first in first out; none left means No
     std::vector<RecordedMouseEvent> mouseEvents;
