@@ -112,6 +112,18 @@ bool AppTest::PumpUntil(const std::function<bool()>& done, int timeoutMs) {
     }
 }
 
+void AppTest::SettleForeground(HWND window) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    for (int steady = 0; steady < 6 && std::chrono::steady_clock::now() < end; PumpFor(50)) {
+        if (GetForegroundWindow() == window) {
+            ++steady;
+        } else {
+            SetForegroundWindow(window);
+            steady = 0;
+        }
+    }
+}
+
 void AppTest::PumpFor(int ms) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     while (std::chrono::steady_clock::now() < end) {

@@ -68,6 +68,10 @@ protected:
     bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 2000);
     // Handles messages for a while (for timers to tick).
     void PumpFor(int ms);
+    // Under Wine the X server's late word on focus (of windows shown or hidden before)
+    // can take a menu's owner out of the foreground just after the menu opened, which
+    // closes it at once. Before a menu is opened: waits until `window` stays in front.
+    void SettleForeground(HWND window);
 
     // Sends a hot-key message for `virtualKey` (no modifiers) with the given id to the
     // window the program's keys arrive at, as the system does when the key is pressed.

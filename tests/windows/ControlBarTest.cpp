@@ -180,6 +180,7 @@ void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
 TEST_F(ControlBarTest, RightClickAnywhereOnTheBarOpensTheMenu) {
     ControlBar& bar = CreateWindows().controlBar();
     for (const ui::Panel* where : {&bar.pictureButton, &bar.background}) {
+        SettleForeground(bar.Handle());
         menuSeen = false;
         const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseOpenMenu);
         const LPARAM at = MAKELPARAM(5, 5);

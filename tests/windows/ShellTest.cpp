@@ -74,6 +74,7 @@ TEST_F(ShellTest, AnEffectStoppedInTheSettingsWindowIsNoLongerTheChoice) {
 TEST_F(ShellTest, EscOnAnOpenMenuClosesTheMenuAndOpensNoPen) {
     Shell& w = CreateWindows();
     keysForMenu = w.hotKeys().Handle();
+    SettleForeground(w.follower().Handle());
     menuClosedByEsc = false;
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, PressEscOnOpenMenu);
     SendMessageW(w.follower().Handle(), WM_TRAYICON, 0, WM_RBUTTONDOWN);  // returns once the menu is closed

@@ -36,6 +36,7 @@ TEST_F(TrayTest, RightButtonOpensTheControlBarMenuOtherButtonsDoNothing) {
     EXPECT_EQ(menusSeen, 0);
 
     SetCursorPos(800, 600);
+    SettleForeground(follower);
     SendMessageW(follower, WM_TRAYICON, 0, WM_RBUTTONDOWN);  // returns once the menu is closed
     KillTimer(nullptr, timer);
     EXPECT_EQ(menusSeen, 1);
