@@ -112,25 +112,24 @@ void DrawingFiles::SaveAs(const pen::PixelPlane& picture) {
 }
 
 void DrawingFiles::Keep(const pen::PixelPlane& picture) {
-    std::vector<std::uint32_t> pixels = CopyOf(picture);
-    Collect();  // the drawings held now go to the folder first
-    writer_.Hand([pixels = std::move(pixels), width = picture.width, height = picture.height, held = held_,
-                  lookup = knownFolders_]() mutable {
+    writer_.Hand([pixels = CopyOf(picture), width = picture.width, height = picture.height, held = held_,
+                  lookup = knownFolders_] {
         const std::optional<std::wstring> folder = pen::KeptDrawingsFolder(lookup);
         try {
-            held.push_back(
+            held->push_back(
                 std::make_shared<const std::vector<std::uint8_t>>(ui::EncodePng(pixels.data(), width, height)));
         } catch (const std::exception& e) {
             return pen::WriteOutcome{false, KeepFailure(folder, FromUtf8(e.what()))};
         }
-        if (held.size() > pen::kKeptDrawings) held.erase(held.begin());
-        // Oldest first, so that the folder holds them in the order the pen closed with them.
-        while (!held.empty()) {
-            if (std::optional<std::wstring> failure = WriteKept(*held.front(), folder))
-                return pen::WriteOutcome{false, std::move(*failure), std::move(held)};
-            held.erase(held.begin());
+        if (held->size() > pen::kKeptDrawings) held->erase(held->begin());
+        // Oldest first (those held before go first), so that the folder holds them in the
+        // order the pen closed with them.
+        while (!held->empty()) {
+            if (std::optional<std::wstring> failure = WriteKept(*held->front(), folder))
+                return pen::WriteOutcome{false, std::move(*failure), true};
+            held->erase(held->begin());
         }
-        return pen::WriteOutcome{true, L"", std::move(held)};  // kept quietly
+        return pen::WriteOutcome{true, L""};  // kept quietly
     });
 }
 
@@ -157,16 +156,16 @@ std::optional<ui::DecodedPicture> DrawingFiles::NextKept() {
     const std::size_t back = broughtBack_++;
     // The drawing kept as the pen last closed may still be on its way to the folder.
     writer_.Wait();
-    Collect();
+    const std::vector<pen::EncodedPicture>& held = *held_;  // no job runs now
     // Those held are newer than any the folder took: the folder takes them first.
-    if (back < held_.size()) {
-        const std::vector<std::uint8_t>& png = *held_[held_.size() - 1 - back];
+    if (back < held.size()) {
+        const std::vector<std::uint8_t>& png = *held[held.size() - 1 - back];
         return ui::DecodePng(png.data(), png.size(), "kept drawing", ui::kMaxPictureSide);
     }
     const std::optional<std::wstring> folder = pen::KeptDrawingsFolder(knownFolders_);
     const std::vector<std::wstring> kept =
         folder ? pen::KeptNewestFirst(pen::FileNamesIn(*folder)) : std::vector<std::wstring>{};
-    const std::size_t onDisk = back - held_.size();
+    const std::size_t onDisk = back - held.size();
     if (onDisk >= kept.size()) {
         Inform(pen::kNoKeptDrawing, ui::MessageKind::Information);
         return std::nullopt;
@@ -185,25 +184,15 @@ std::optional<ui::DecodedPicture> DrawingFiles::NextKept() {
     }
 }
 
-void DrawingFiles::Collect() {
-    for (pen::WriteOutcome& outcome : writer_.TakeOutcomes()) {
-        if (!outcome.held) {
-            untold_.push_back(std::move(outcome));
-            continue;
-        }
-        held_ = std::move(*outcome.held);
-        if (!outcome.written && !std::exchange(heldTold_, true))
-            heldNotice_ = outcome.text + L"\n" + pen::kHeldForThisRun;
-    }
-}
-
 void DrawingFiles::TellOutcomes(const ScreenRect& area) {
-    Collect();
-    for (const pen::WriteOutcome& outcome : std::exchange(untold_, {})) {
-        if (!outcome.written)
+    for (const pen::WriteOutcome& outcome : writer_.TakeOutcomes()) {
+        if (outcome.held) {
+            if (!std::exchange(heldTold_, true)) heldNotice_ = outcome.text + L"\n" + pen::kHeldForThisRun;
+        } else if (!outcome.written) {
             Tell(outcome.text);
-        else if (!outcome.text.empty())
+        } else if (!outcome.text.empty()) {
             note_.Tell(outcome.text, area);
+        }
     }
     // The pen closed to show the slides: what it did not keep is told as it shows again.
     if (!heldNotice_.empty() && IsWindowVisible(penWindow_))

@@ -68,9 +68,6 @@ private:
     // `note` begins the note that tells where the picture was saved.
     void SaveInto(const pen::PixelPlane& picture, std::optional<std::wstring> folder, std::wstring path,
                   const wchar_t* note);
-    // Takes the writer's outcomes: a keep's drawings not written are held, the rest wait
-    // to be told.
-    void Collect();
     void Tell(const std::wstring& text);
     void Inform(const std::wstring& text, ui::MessageKind kind);
 
@@ -80,8 +77,9 @@ private:
     pen::DrawingWriter writer_;
     bool keepPending_ = false;               // closed with a drawing not yet handed to be kept
     std::size_t broughtBack_ = 0;            // kept drawings brought back since browsing started
-    std::vector<pen::EncodedPicture> held_;  // kept drawings the folder did not take, oldest first
-    std::vector<pen::WriteOutcome> untold_;
+    // Kept drawings the folder did not take, oldest first: only the writer's jobs, which
+    // run one at a time, change them, and the window reads them only after Wait.
+    std::shared_ptr<std::vector<pen::EncodedPicture>> held_ = std::make_shared<std::vector<pen::EncodedPicture>>();
     std::wstring heldNotice_;  // tells of the drawing not kept in the folder, until the pen shows
     bool heldTold_ = false;    // the first time only in a run
 };

@@ -24,9 +24,8 @@ using EncodedPicture = std::shared_ptr<const std::vector<std::uint8_t>>;
 struct WriteOutcome {
     bool written = false;
     std::wstring text;
-    // A keep's: the kept drawings the folder has not taken, oldest first (the one kept
-    // now last, when it was not written), which the pen holds instead for this run.
-    std::optional<std::vector<EncodedPicture>> held = std::nullopt;
+    // A keep the folder did not take: the drawing is held for the rest of the run.
+    bool held = false;
 };
 
 class DrawingWriter {

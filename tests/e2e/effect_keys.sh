@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Effect keys pressed in quick succession, as a presenter hammering them: each is handled
-# in order and the last one wins. The keys go 10 ms apart, in a random order that the log
-# names by its seed; the effect left on screen and the one remembered are the model's.
+# in order and the last one wins. The keys go 10 ms apart, in a random order the log
+# names by a number that repeats it; the effect left on screen and the one remembered
+# must be what the last key leaves.
 source "$(dirname "$0")/lib.sh"
 
 start_program
 move_pointer 900 500
 expect_pixel keys-start 906 530 FFFFFF "the picture is on at start"
 
-seed=${EFFECT_KEYS_SEED:-$(date +%s)}
-RANDOM=$seed
+order=${EFFECT_KEYS_ORDER:-$(date +%s)}
+RANDOM=$order
 keys=(F8 F7 ctrl+alt+shift+1 ctrl+alt+shift+2)
 names=(picture halo spotlight laser)
 shown=picture
@@ -19,7 +20,7 @@ for _ in $(seq 300); do
   sequence+=("${keys[$i]}")
   if [ "$shown" = "${names[$i]}" ]; then shown=none; else shown=${names[$i]}; fi
 done
-log "seed $seed: 300 keys, the last leaves $shown"
+log "order $order: 300 keys, the last leaves $shown"
 focus_program
 timeout 60 xdotool key --delay 10 "${sequence[@]}"
 
@@ -28,7 +29,7 @@ remembered_is() { [ "$(remembered)" = "$1" ]; }
 if wait_for 20 remembered_is "$shown"; then
   pass "the last key's effect is the one remembered"
 else
-  fail "remembered $(remembered), expected $shown (seed $seed)"
+  fail "remembered $(remembered), expected $shown (order $order)"
 fi
 # What is on screen: the picture's white body, the halo's yellow, the spotlight's dimmed
 # surroundings, or the laser's red dot at the pointer.
