@@ -6,7 +6,7 @@ namespace pen {
 
 enum class DrawTool : std::uint8_t { Pen, Line, Rectangle, Ellipse, RoundRect, Eraser, Arrow, DoubleArrow, Text };
 
-// Relative to the working directory; a file that is missing gives the standard arrow.
+// Relative to the program's folder; a file that is missing gives the standard arrow.
 constexpr const wchar_t* ToolCursorFile(DrawTool tool) {
     switch (tool) {
         case DrawTool::Eraser:

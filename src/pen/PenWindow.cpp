@@ -8,7 +8,6 @@
 #include "pen/PalettePlacement.h"
 #include "pen/PenTexts.h"
 #include "pen/TilePool.h"
-#include "ui/ProgramFiles.h"
 #include "ui/Screen.h"
 
 namespace {
@@ -66,7 +65,7 @@ void PenWindow::BindEvents() {
 }
 
 void PenWindow::OnCreate() {
-    LoadToolCursor(tool_);
+    cursor_.Show(tool_, surface_);
     palette_.ApplyTo(SurfaceCanvas());
 }
 
@@ -90,6 +89,10 @@ void PenWindow::CoverBounds() {
 void PenWindow::Cover(const ScreenRect& monitor) {
     KeepClosedDrawing();  // before the surface may take another size
     cover_.Take(monitor);
+    FitSurface();
+}
+
+void PenWindow::FitSurface() {
     const ScreenSize size = cover_.Size();
     if (size.width == surface_.GetSurface().Width() && size.height == surface_.GetSurface().Height()) return;
     surface_.Resize(size.width, size.height);
@@ -127,6 +130,8 @@ void PenWindow::OnClose() {
     // heap and the process heap hand their memory back now, and the pages the pen used
     // leave the working set, as a program that waits in the tray should.
     drawing_.Release();
+    // So does the surface, once the window is gone; the opening makes it again.
+    PostMessageW(Handle(), kPutSurfaceAway, 0, 0);
     pen::TilePool::Shared().Release();
     HeapCompact(GetProcessHeap(), 0);
     SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
@@ -154,6 +159,7 @@ LRESULT PenWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                     Cover(*monitor);
                     PlacePalette();
                 }
+                FitSurface();  // the closing gave it up
                 cover_.Place(*pos);
                 sources_.TakeAsShown(cover_.Covered());
             }
@@ -164,6 +170,12 @@ LRESULT PenWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case kKeepClosedDrawing:
             KeepClosedDrawing();
+            return 0;
+        case kPutSurfaceAway:
+            if (Visible()) return 0;  // it opened again in the meantime
+            KeepClosedDrawing();      // before the pixels go
+            surface_.Resize(1, 1);
+            drawing_.SurfaceResized();
             return 0;
         case kDrawingWritten:
             files_.TellOutcomes(cover_.Covered());
@@ -176,19 +188,11 @@ LRESULT PenWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void PenWindow::LoadToolCursor(pen::DrawTool tool) {
-    // The cursors lie beside the program. A missing or unreadable file leaves no cursor,
-    // and the standard arrow shows.
-    ui::UniqueCursor fresh(LoadCursorFromFileW(ui::BesideProgram(pen::ToolCursorFile(tool)).c_str()));
-    surface_.SetCursor(fresh.get());
-    cursor_ = std::move(fresh);  // the old cursor is no longer shown when it is destroyed
-}
-
 void PenWindow::SelectTool(pen::DrawTool tool) {
     // What was typed goes onto the picture, one step, before the box moves on or goes.
     StampText();
     tool_ = tool;
-    LoadToolCursor(tool);
+    cursor_.Show(tool, surface_);
     if (tool == pen::DrawTool::Text)
         text_.Start(palette_.State().penColor, SurfaceCanvas().PenWidth());
     else
@@ -242,9 +246,8 @@ bool PenWindow::PreviewKey(HWND target, WPARAM key) {
     const bool control = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
     // By pen::EditCommand, None first.
     using Command = void (PenWindow::*)();
-    static constexpr Command kCommands[] = {nullptr,           &PenWindow::Undo,        &PenWindow::Redo,
-                                            &PenWindow::Save,  &PenWindow::SaveAs,      &PenWindow::CopyPicture,
-                                            &PenWindow::BringBack};
+    static constexpr Command kCommands[] = {nullptr, &PenWindow::Undo, &PenWindow::Redo, &PenWindow::Save,
+                                            &PenWindow::SaveAs, &PenWindow::CopyPicture, &PenWindow::BringBack};
     static_assert(std::size(kCommands) == static_cast<std::size_t>(pen::EditCommand::BringBack) + 1);
     const Command command = kCommands[static_cast<std::size_t>(pen::EditCommandFor(static_cast<int>(key), control, shift))];
     if (!command) return false;

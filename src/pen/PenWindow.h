@@ -15,11 +15,16 @@
 #include "pen/PictureSources.h"
 #include "pen/StrokeInput.h"
 #include "pen/TextTool.h"
+#include "pen/ToolCursor.h"
 #include "ui/Form.h"
 #include "ui/Handles.h"
 #include "ui/SurfaceImage.h"
 
 class BoardWindow;
+
+// Posted to the pen window as it closes: once the window is gone, its surface shrinks to
+// a pixel (a screen of memory that the program waiting in the tray does not need).
+constexpr UINT kPutSurfaceAway = WM_APP + 4;
 
 class PenWindow : public ui::Form {
 public:
@@ -56,7 +61,7 @@ public:
     // Half the side of the eraser square: always the pen width.
     int EraserSize() const { return palette_.State().penWidth; }
     pen::NextBoard NextBoardToShow() const { return sources_.NextBoardToShow(); }
-    HCURSOR ToolCursor() const { return cursor_.get(); }
+    HCURSOR ToolCursor() const { return cursor_.Handle(); }
 
 protected:
     void OnClose() override;
@@ -71,6 +76,8 @@ private:
     void PlacePalette();
     // Takes `monitor` as the covered area; surfaces of another size start afresh.
     void Cover(const ScreenRect& monitor);
+    // The surface at the covered area's size, made afresh when it has another.
+    void FitSurface();
     // The window over the covered monitor.
     void CoverBounds();
     void OnDisplayChange();
@@ -78,7 +85,6 @@ private:
     void KeepClosedDrawing();
 
     void SelectTool(pen::DrawTool tool);
-    void LoadToolCursor(pen::DrawTool tool);
     void ApplyPalette(PaletteChange change);
     void RunCommand(PaletteCommand command);
     void StampText();
@@ -113,7 +119,7 @@ private:
     PictureSources sources_;
     MonitorCover cover_;
     DrawingFiles files_;
-    ui::UniqueCursor cursor_;
+    ::ToolCursor cursor_;
     pen::DrawTool tool_ = pen::DrawTool::Pen;
-    int wheel_ = 0;                // wheel turns not yet a whole notch
+    int wheel_ = 0;  // wheel turns not yet a whole notch
 };
