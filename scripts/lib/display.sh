@@ -4,7 +4,8 @@
 # own) shares it and two checkouts testing at once never share one. Sourced, not run.
 #
 # VELLORA_XVFB names another screen of this checkout's (the two-monitor check has one),
-# VELLORA_SCREEN gives its size (1920x1080x24 unless set), VELLORA_XVFB_ARGS more options.
+# VELLORA_SCREEN gives its size (1920x1080x24 unless set), VELLORA_XVFB_ARGS more options,
+# and VELLORA_WM a window manager that runs on it (the desktop check's openbox).
 VELLORA_XVFB_NOTES=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build/xvfb
 
 ensure_display() {
@@ -16,6 +17,31 @@ ensure_display() {
     noted_xvfb_runs "$note" || start_xvfb "$note"
   ) 9>"$note.lock" || return 1
   export DISPLAY=:$(cut -d' ' -f1 "$note")
+  [ -z "${VELLORA_WM:-}" ] || ensure_window_manager "$note.wm.lock"
+}
+
+# Starts VELLORA_WM on the display unless a window manager manages it already, and waits
+# until it does. It goes with its X server.
+ensure_window_manager() {
+  window_manager_runs && return 0
+  (
+    flock 9
+    window_manager_runs && exit 0
+    setsid "$VELLORA_WM" >/dev/null 2>&1 < /dev/null 9>&- &
+    local deadline=$((SECONDS + 15))
+    until window_manager_runs; do
+      [ $SECONDS -lt $deadline ] || { echo "$VELLORA_WM did not start on $DISPLAY" >&2; exit 1; }
+      sleep 0.1
+    done
+  ) 9>"$1"
+}
+
+# Whether a window manager runs: the root names its check window, and that window exists
+# (a manager that was killed leaves the name behind).
+window_manager_runs() {
+  local id
+  id=$(LC_ALL=C xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*window id # \(0x[0-9a-f]*\).*/\1/p')
+  [ -n "$id" ] && LC_ALL=C xprop -id "$id" _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1
 }
 
 # Whether the Xvfb noted in the file still serves its display: the X server's lock file of
