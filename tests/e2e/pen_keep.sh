@@ -44,6 +44,8 @@ dismiss_message() { press Return; wait_for 10 no_message || fail "the message bo
 probe() { (cd "$E2E_OUT" && "$E2E_ROOT/scripts/wine-run" "$E2E_BIN/clipboard_probe.exe" "$@"); }
 
 # Pictures of this check's own, not the home folder Wine links the prefix's Pictures to.
+# The prefix is made first: this check may be the first of its lane.
+"$E2E_ROOT/scripts/wine-run"
 USERDIR=$(find "$E2E_PREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n1)
 PICTURES=$E2E_OUT/keep-pictures
 rm -rf "$PICTURES" && mkdir -p "$PICTURES"
