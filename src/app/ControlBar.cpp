@@ -96,6 +96,9 @@ void ControlBar::BringOut() {
 }
 
 void ControlBar::PullBackOrExtend() {
+    // The menu stays by the bar it opened from. A move of the bar, the menu's owner, would
+    // also make Wine hand the bar to a window manager then, and the menu lost its choice.
+    if (ui::Application::Current().MenuOpen()) return;
     if (broughtOutTicks_ > 0) {
         --broughtOutTicks_;
         return;

@@ -46,6 +46,8 @@ public:
     std::optional<std::wstring> RunOpenDialog(HWND owner, const OpenFileRequest& request);
     std::optional<std::wstring> RunSaveDialog(HWND owner, const SaveFileRequest& request);
     bool ModalOpen() const { return modalDepth_ > 0; }
+    // A popup menu of the program's is open (see TrackMenu).
+    bool MenuOpen() const { return menuOpen_; }
     // Opens a menu of the program (TrackPopupMenu's arguments) and returns the item chosen.
     // The menu counts as open while it runs its own loop.
     UINT TrackMenu(HMENU menu, UINT flags, int x, int y, HWND owner);

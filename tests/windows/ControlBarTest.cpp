@@ -193,6 +193,34 @@ TEST_F(ControlBarTest, RightClickAnywhereOnTheBarOpensTheMenu) {
     EXPECT_FALSE(ui::Application::Current().Terminated());
 }
 
+namespace {
+// While the menu is open: the pointer leaves the bar's band, the bar's tick runs, and where
+// the bar then stands is noted before the menu closes.
+ControlBar* barUnderMenu = nullptr;
+int leftUnderMenu = 0;
+void LeaveTheBarUnderItsMenu(HWND, UINT, UINT_PTR, DWORD) {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (!menu || !IsWindowVisible(menu)) return;
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, 0);
+    for (int i = 0; i < 3; ++i) barUnderMenu->autoHideTimer.OnTimer();
+    leftUnderMenu = barUnderMenu->Left();
+    EndMenu();
+}
+}  // namespace
+
+TEST_F(ControlBarTest, TheBarStaysOutWhileItsMenuIsOpen) {
+    ControlBar& bar = CreateWindows().controlBar();
+    ASSERT_EQ(bar.Left(), W - 65);
+    SettleForeground(bar.Handle());
+    barUnderMenu = &bar;
+    leftUnderMenu = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, LeaveTheBarUnderItsMenu);
+    SendMessageW(bar.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(bar.Handle()), MAKELPARAM(W - 30, h + 50));
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(leftUnderMenu, W - 65) << "the bar went in under its menu";
+    EXPECT_TRUE(PumpUntil([&] { return bar.Left() == W - 5; })) << "and goes in once it closed";
+}
+
 TEST_F(ControlBarTest, SettingsAndHelpCommandsBringBackAMinimisedWindow) {
     Shell& w = CreateWindows();
     struct Case {
