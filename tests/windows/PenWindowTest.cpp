@@ -327,6 +327,18 @@ TEST_F(PenWindowTest, OpeningAndClosingFiveHundredTimesLeaksNoObjects) {
     EXPECT_EQ(UserObjects(), user);
 }
 
+TEST_F(PenWindowTest, OpenedAgainAfterItsClosingWorkRanThePenCoversTheScreenAgain) {
+    ColouredWindow beneath(kWhite, RECT{0, 0, 600, 500});
+    PenWindow& pen = OpenPen();
+    const int width = pen.DrawingSurface().GetSurface().Width();
+    SendHotKey(VK_ESCAPE);
+    Pump();  // the closing's posted work gives the surface up
+    SendHotKey(VK_ESCAPE);
+    Pump();
+    ASSERT_EQ(pen.DrawingSurface().GetSurface().Width(), width);
+    EXPECT_EQ(Pixel(300, 250), kWhite) << "the screen beneath, copied again";
+}
+
 TEST_F(PenWindowTest, OpenedAgainAtOnceThePenStillKeepsWhatItClosedWith) {
     // No drawing kept before, which could pass for this one.
     const std::optional<std::wstring> kept = pen::KeptDrawingsFolder();

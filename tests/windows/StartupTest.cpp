@@ -34,6 +34,7 @@ TEST_F(StartupTest, WindowsStartWithTheirDesignedVisibility) {
     EXPECT_FALSE(w.boardWindow().Visible());
     EXPECT_FALSE(IsWindowVisible(ui::Application::Current().OwnerWindow())) << "no taskbar button";
     EXPECT_TRUE(recorder_.errors.empty());
+    EXPECT_TRUE(recorder_.messages.empty()) << "nothing to tell at a plain start";
 
     wchar_t name[32];
     GetClassNameW(w.follower().Handle(), name, 32);
