@@ -12,16 +12,10 @@ namespace {
 constexpr int kSize = 128;
 
 ui::FormParams FollowerParams() {
-    ui::FormParams p;
-    p.className = effects::kFollowerClass;
-    p.caption = effects::kFollowerCaption;
-    p.border = ui::BorderStyle::None;
+    ui::FormParams p = ui::OverlayParams(effects::kFollowerClass, effects::kFollowerCaption);
     p.width = kSize;
     p.height = kSize;
     p.color = ui::SeeThrough;
-    p.topMost = true;
-    p.toolWindow = true;
-    p.activateOnShow = false;
     p.mainForm = true;
     return p;
 }

@@ -7,16 +7,10 @@
 namespace {
 
 ui::FormParams HaloParams() {
-    ui::FormParams p;
-    p.className = effects::kHaloClass;
-    p.caption = effects::kHaloCaption;
-    p.border = ui::BorderStyle::None;
+    ui::FormParams p = ui::OverlayParams(effects::kHaloClass, effects::kHaloCaption);
     p.width = 585;  // the design size, kept when the settings cannot be read at start
     p.height = 501;
     p.color = ui::Magenta;
-    p.topMost = true;
-    p.toolWindow = true;
-    p.activateOnShow = false;
     return p;
 }
 

@@ -23,9 +23,6 @@ void OverlayPlacement::MoveTo(HWND window, ScreenPoint origin) const {
 }
 
 PointerOverlay::PointerOverlay(const ui::FormParams& params) : ui::Form(params), followTimer(*this, 10, false) {
-    // Never the active window: a window manager that gave the full-screen spotlight the
-    // focus took it from the control bar's menu, and the presenter's choice in it was lost.
-    SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_NOACTIVATE);
     KeepClickThrough(Handle());
     followTimer.OnTimer = [this] { FollowPointer(); };
 }

@@ -1,6 +1,5 @@
-// What the pointer effects' windows share: click-through, top-most overlays that are never
-// activated and read the pointer each tick while they are shown, most of them moving to a
-// corner derived from it.
+// What the pointer effects' windows share: click-through, top-most overlays that read the
+// pointer each tick while they are shown, most of them moving to a corner derived from it.
 #pragma once
 #include <windows.h>
 

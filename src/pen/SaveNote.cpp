@@ -24,8 +24,7 @@ HFONT NoteFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); 
 }  // namespace
 
 SaveNote::SaveNote() : ui::Form(NoteParams()), fadeTimer_(*this, kTickMs, false) {
-    SetWindowLongW(Handle(), GWL_EXSTYLE,
-                   GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT);
+    SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED | WS_EX_TRANSPARENT);
     fadeTimer_.OnTimer = [this] { Fade(); };
 }
 

@@ -22,6 +22,7 @@ FormParams OverlayParams(const wchar_t* className, std::wstring caption) {
     p.topMost = true;
     p.toolWindow = true;
     p.activateOnShow = false;
+    p.neverActive = true;
     return p;
 }
 
@@ -54,6 +55,7 @@ Form::Form(const FormParams& design)
     DWORD exStyle = 0;
     if (params.topMost) exStyle |= WS_EX_TOPMOST;
     if (params.toolWindow) exStyle |= WS_EX_TOOLWINDOW;
+    if (params.neverActive) exStyle |= WS_EX_NOACTIVATE;
     // Every form is owned by the application's hidden window, so none gets a taskbar button.
     CreateHandle(exStyle, params.className, params.caption.c_str(), style, params.left, params.top, params.width,
                  params.height, Application::Current().OwnerWindow());

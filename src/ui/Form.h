@@ -29,6 +29,8 @@ struct FormParams {
     bool topMost = false;
     bool toolWindow = false;     // no taskbar button, no Alt+Tab entry
     bool activateOnShow = true;  // false: showing never takes the focus away from the user
+    // Never the active window, not by a click nor by a window manager (WS_EX_NOACTIVATE).
+    bool neverActive = false;
     bool mainForm = false;       // closing it ends the program
     // Laid out at the DPI of the monitor it stands on: its design position and size, and
     // those of its controls, are for 96 DPI and scaled by DPI / 96.
@@ -37,8 +39,9 @@ struct FormParams {
     bool dialogKeys = false;     // Tab and Shift+Tab move among its controls, Space and Enter press them
 };
 
-// An overlay's parameters: borderless, top-most, without a taskbar button, and never
-// taking the focus when shown.
+// An overlay's parameters: borderless, top-most, without a taskbar button, and never the
+// active window. (A window manager that gave a full-screen overlay, such as the spotlight,
+// the focus took it from the control bar's menu, and the choice made in it was lost.)
 FormParams OverlayParams(const wchar_t* className, std::wstring caption = {});
 
 class Form : public Window {
