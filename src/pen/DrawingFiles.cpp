@@ -133,11 +133,6 @@ void DrawingFiles::Keep(const pen::PixelPlane& picture) {
     });
 }
 
-void DrawingFiles::KeepOnceClosed() {
-    if (std::exchange(keepPending_, true)) return;
-    PostMessageW(penWindow_, kKeepClosedDrawing, 0, 0);
-}
-
 void DrawingFiles::KeepIfClosedWith(const pen::PixelPlane& picture) {
     if (std::exchange(keepPending_, false)) Keep(picture);
 }

@@ -27,8 +27,6 @@
 // Posted to the pen window by the writer's thread after each write, and by the pen as it
 // opens with something to tell.
 constexpr UINT kDrawingWritten = WM_APP + 2;
-// Posted to the pen window by itself as it closes with a drawing to keep.
-constexpr UINT kKeepClosedDrawing = WM_APP + 3;
 
 class DrawingFiles {
 public:
@@ -39,9 +37,9 @@ public:
     // The picture as the pen closes, into the kept folder, the oldest beyond
     // kKeptDrawings dropped.
     void Keep(const pen::PixelPlane& picture);
-    // The pen closes with a drawing to keep: it is copied for the writer once the window
-    // is gone (kKeepClosedDrawing), so that neither the copy nor the encoding slows its going.
-    void KeepOnceClosed();
+    // The pen closes with a drawing to keep: the pen hands it on (KeepIfClosedWith) once
+    // the window is gone, so that neither the copy nor the encoding slows its going.
+    void KeepOnceClosed() { keepPending_ = true; }
     // Keeps `picture` if the pen closed with it and it is not handed over yet.
     void KeepIfClosedWith(const pen::PixelPlane& picture);
     void Copy(const pen::PixelPlane& picture);

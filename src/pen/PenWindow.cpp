@@ -92,8 +92,7 @@ void PenWindow::Cover(const ScreenRect& monitor) {
     FitSurface();
 }
 
-void PenWindow::FitSurface() {
-    const ScreenSize size = cover_.Size();
+void PenWindow::ResizeSurface(ScreenSize size) {
     if (size.width == surface_.GetSurface().Width() && size.height == surface_.GetSurface().Height()) return;
     surface_.Resize(size.width, size.height);
     drawing_.SurfaceResized();
@@ -131,7 +130,7 @@ void PenWindow::OnClose() {
     // leave the working set, as a program that waits in the tray should.
     drawing_.Release();
     // So does the surface, once the window is gone; the opening makes it again.
-    PostMessageW(Handle(), kPutSurfaceAway, 0, 0);
+    PostMessageW(Handle(), kPenGone, 0, 0);
     pen::TilePool::Shared().Release();
     HeapCompact(GetProcessHeap(), 0);
     SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
@@ -168,14 +167,9 @@ LRESULT PenWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case kScreenCopyHandedOn:
             sources_.HandedOn();
             return 0;
-        case kKeepClosedDrawing:
+        case kPenGone:
             KeepClosedDrawing();
-            return 0;
-        case kPutSurfaceAway:
-            if (Visible()) return 0;  // it opened again in the meantime
-            KeepClosedDrawing();      // before the pixels go
-            surface_.Resize(1, 1);
-            drawing_.SurfaceResized();
+            if (!Visible()) ResizeSurface({1, 1});  // unless it opened again in the meantime
             return 0;
         case kDrawingWritten:
             files_.TellOutcomes(cover_.Covered());

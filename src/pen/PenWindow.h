@@ -22,9 +22,10 @@
 
 class BoardWindow;
 
-// Posted to the pen window as it closes: once the window is gone, its surface shrinks to
-// a pixel (a screen of memory that the program waiting in the tray does not need).
-constexpr UINT kPutSurfaceAway = WM_APP + 4;
+// Posted to the pen window by itself as it closes. Once the window is gone, the drawing it
+// closed with is handed on to be kept, and its surface shrinks to a pixel: a screen of
+// memory that the program waiting in the tray does not need.
+constexpr UINT kPenGone = WM_APP + 3;
 
 class PenWindow : public ui::Form {
 public:
@@ -77,7 +78,8 @@ private:
     // Takes `monitor` as the covered area; surfaces of another size start afresh.
     void Cover(const ScreenRect& monitor);
     // The surface at the covered area's size, made afresh when it has another.
-    void FitSurface();
+    void FitSurface() { ResizeSurface(cover_.Size()); }
+    void ResizeSurface(ScreenSize size);
     // The window over the covered monitor.
     void CoverBounds();
     void OnDisplayChange();
