@@ -9,12 +9,7 @@ source "$(dirname "$0")/lib.sh"
 # buttons (grey 808080) are 25 high: settings at 580, picture at 612, halo at 644, help
 # at 708. The bar is looked at left of the help button's caption, away from the pointer
 # and whatever shows there.
-BAR_GREY=808080
 YELLOW=FFFF00    # the default halo colour
-bring_out_bar() {
-  move_pointer 1919 640
-  wait_for 5 pixel_is cb-bar-out 1859 720 "$BAR_GREY" || fail "the bar did not come out (see $E2E_OUT/cb-bar-out.png)"
-}
 
 start_program
 
@@ -29,14 +24,14 @@ move_pointer 1919 500
 expect_no_pixel cb-bar-above 1859 720 "$BAR_GREY" "above the bar's height it pulls back again"
 
 # Halo button: the halo replaces the picture.
-bring_out_bar
+bring_out_bar cb-bar-out
 click_at 1885 656
 move_pointer 600 400
 expect_pixel cb-halo-on 640 400 "$YELLOW" "the halo button shows the halo at the pointer"
 expect_no_pixel cb-halo-no-picture 606 430 FFFFFF "and hides the picture"
 
 # Picture button: the picture replaces the halo.
-bring_out_bar
+bring_out_bar cb-bar-out
 click_at 1885 624
 move_pointer 600 400
 expect_pixel cb-picture-on 606 430 FFFFFF "the picture button shows the picture at the pointer"
@@ -46,7 +41,7 @@ expect_no_pixel cb-picture-no-halo 640 400 "$YELLOW" "and hides the halo"
 # of and 23 below that. The colour box's inside spans (379, 270) to (431, 286), its caption
 # below row 272; the other points are the middles of the size box and the two buttons.
 expect_no_pixel cb-settings-hidden 400 271 "$YELLOW" "the settings window is hidden at start"
-bring_out_bar
+bring_out_bar cb-bar-out
 click_at 1885 592
 expect_pixel cb-settings-open 400 271 "$YELLOW" "the settings button opens the window; its colour box shows the halo colour"
 

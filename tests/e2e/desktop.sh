@@ -10,28 +10,14 @@ unset DISPLAY
 export VELLORA_XVFB=desktop VELLORA_WM=openbox WINEPREFIX=$root/build/wineprefix-desktop
 source "$here/lib.sh"
 
-BLACK=000000   # the spotlight's dimmed part: layered alpha does not show on Xvfb
 PURPLE=800080  # the pen's palette frame, at (1786, 100)
-bring_out_bar() {
-  move_pointer 1919 640
-  wait_for 5 pixel_is dt-bar-out 1859 720 808080 || fail "the bar did not come out (see $E2E_OUT/dt-bar-out.png)"
-}
-menu_open() { [ "$(program_windows | wc -l)" -gt "$windows_before" ]; }
 
 start_program
-# The settings window gives the screen something the spotlight dims.
-bring_out_bar
-click_at 1885 592
-wait_for 10 test -n "$(xdotool search --onlyvisible --name 'Vellora设置' 2>/dev/null)" || fail "no settings window"
-move_pointer 500 450
-far=$(pixel "$(screenshot dt-before)" 660 450)
-[ "$far" != "$BLACK" ] || fail "the settings window is not where the check expects it"
-press ctrl+alt+shift+1
-expect_pixel dt-spotlight 660 450 "$BLACK" "the spotlight dims the settings window"
+spotlight_over_settings dt
 
 # The menu opens where the bar was right-clicked, left of the pointer at the screen edge;
 # its fifth item, 电子笔, stands 84 pixels below the click.
-bring_out_bar
+bring_out_bar dt-bar-out
 move_pointer 1900 700
 windows_before=$(program_windows | wc -l)
 xdotool click 3

@@ -171,6 +171,31 @@ expect_no_pixel() {
   fi
 }
 
+# The control bar and the settings window, as the checks of the effects meet them.
+BAR_GREY=808080  # the bar's buttons
+BLACK=000000     # the spotlight's dimmed part: layered alpha does not show on Xvfb
+# bring_out_bar NAME: the pointer at the right edge brings the bar out (screenshot NAME).
+bring_out_bar() {
+  move_pointer 1919 640
+  wait_for 5 pixel_is "$1" 1859 720 "$BAR_GREY" || fail "the bar did not come out (see $E2E_OUT/$1.png)"
+}
+# Whether more of the program's windows show than windows_before counted: a menu opened.
+menu_open() { [ "$(program_windows | wc -l)" -gt "$windows_before" ]; }
+settings_shown() { [ -n "$(xdotool search --onlyvisible --name 'Vellora设置' 2>/dev/null)" ]; }
+# spotlight_over_settings PREFIX: the bar's settings button opens the settings window,
+# which gives the screen something to dim; `far` is its colour at (660, 450), and the
+# spotlight, switched on with the pointer at (500, 450), dims it there.
+spotlight_over_settings() {
+  bring_out_bar "$1-bar-out"
+  click_at 1885 592
+  wait_for 10 settings_shown || fail "no settings window"
+  move_pointer 500 450
+  far=$(pixel "$(screenshot "$1-before")" 660 450)
+  [ "$far" != "$BLACK" ] || fail "the settings window is not where the check expects it"
+  press ctrl+alt+shift+1
+  expect_pixel "$1-spotlight" 660 450 "$BLACK" "the spotlight dims the settings window"
+}
+
 finish() {
   stop_program
   if [ "$E2E_FAILURES" -gt 0 ]; then

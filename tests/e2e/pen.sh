@@ -12,7 +12,6 @@ source "$(dirname "$0")/lib.sh"
 # brush colour swatch's middle is at (1859, 232).
 RED=FF0000
 PURPLE=800080
-BLACK=000000
 WHITE=FFFFFF
 # drag X1 Y1 X2 Y2: press, a few moves past the end and back, release
 drag() {

@@ -6,31 +6,16 @@
 # menu opens with the spotlight on.
 source "$(dirname "$0")/lib.sh"
 
-BLACK=000000     # the spotlight's dimmed part: layered alpha does not show on Xvfb
 PURPLE=800080    # the pen's palette frame, at (1781, 5)
 RED=FF0000       # the laser's dot
 CLOSE_GLYPH="1872 35"
 effect_key() { press "ctrl+alt+shift+$1"; }
-bring_out_bar() {
-  move_pointer 1919 640
-  wait_for 5 pixel_is pe-bar-out 1859 720 808080 || fail "the bar did not come out (see $E2E_OUT/pe-bar-out.png)"
-}
-menu_open() { [ "$(program_windows | wc -l)" -gt "$windows_before" ]; }
 
 start_program
-
-# The settings window gives the screen something the spotlight dims.
-bring_out_bar
-click_at 1885 592
-wait_for 10 test -n "$(xdotool search --onlyvisible --name 'Vellora设置' 2>/dev/null)" || fail "no settings window"
-move_pointer 500 450
-far=$(pixel "$(screenshot pe-before)" 660 450)
-[ "$far" != "$BLACK" ] || fail "the settings window is not where the check expects it"
-effect_key 1
-expect_pixel pe-spotlight 660 450 "$BLACK" "the spotlight dims the settings window"
+spotlight_over_settings pe
 
 # The bar's right-click menu, with the spotlight on.
-bring_out_bar
+bring_out_bar pe-bar-out
 windows_before=$(program_windows | wc -l)
 xdotool click 3
 if wait_for 5 menu_open; then pass "the bar's right-click menu opens over the spotlight"; else fail "no menu opened on a right click of the bar"; fi
@@ -39,7 +24,7 @@ xdotool key Escape
 sleep 0.5
 
 # The bar's pen button while the spotlight is on: the pen opens on the screen undimmed.
-bring_out_bar
+bring_out_bar pe-bar-out
 click_at 1885 688
 expect_pixel pe-pen-open 1786 100 "$PURPLE" "the bar's pen button opens the pen"
 expect_pixel pe-pen-undimmed 660 450 "$far" "on a copy of the screen without the spotlight"

@@ -5,8 +5,6 @@
 # a yellow ring after a left click and a blue one after a right click.
 source "$(dirname "$0")/lib.sh"
 
-# Layered windows' alpha does not show on Xvfb: the dimmed part is plain black here.
-BLACK=000000
 effect_key() { press "ctrl+alt+shift+$1"; }
 # count_color FILE X Y SIZE RRGGBB: pixels of that colour in the square of SIZE round X,Y
 count_color() {

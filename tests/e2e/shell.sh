@@ -5,7 +5,6 @@
 # Windows box writes and removes the Run entry; the effect on at the end comes back.
 source "$(dirname "$0")/lib.sh"
 
-BAR_GREY=808080
 YELLOW=FFFF00
 RUN_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 wine_run() { "$E2E_ROOT/scripts/wine-run" "$@" 2> /dev/null | tr -d '\r'; }
