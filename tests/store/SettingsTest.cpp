@@ -4,6 +4,7 @@
 #include "store/SQLiteDatabase.h"
 #include "store/EffectSettings.h"
 #include "store/LastEffect.h"
+#include "store/StoredLanguage.h"
 #include "store/Settings.h"
 
 #include "TestSupport.h"
@@ -126,6 +127,10 @@ TEST_F(SettingsTest, TheLastEffectIsKeptInATableMadeByTheFirstWrite) {
     EXPECT_EQ(ReadLastEffect(file), L"none");
     EXPECT_EQ(Query("SELECT count(*) FROM LastEffect"), "1");
     EXPECT_EQ(ReadHaloSettings(file).diameterText, L"100");  // the old tables read as before
+    EXPECT_EQ(ReadStoredLanguage(file), L"") << "the language has a table of its own";
+    WriteStoredLanguage(L"en", file);
+    EXPECT_EQ(ReadStoredLanguage(file), L"en");
+    EXPECT_EQ(ReadLastEffect(file), L"none");
 }
 
 TEST_F(SettingsTest, EffectSettingsReadAsDefaultsUntilTheFirstSaveMakesTheirTable) {
