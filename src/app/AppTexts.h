@@ -1,6 +1,7 @@
-// What the world outside sees of the shell's windows: registered class names, captions,
-// the control bar's commands. Tests and scripts find the windows by these.
+// What the world outside sees of the shell's windows: registered class names and captions,
+// which tests and scripts find the windows by; and the texts of the control bar's commands.
 #pragma once
+#include "base/TextIds.h"
 
 namespace app {
 
@@ -11,28 +12,14 @@ inline constexpr wchar_t kProductName[] = L"Vellora";
 
 // The control bar's commands, top to bottom: the panel's caption and the menu item's.
 struct CommandTexts {
-    const wchar_t* panel;
-    const wchar_t* menuItem;
+    unsigned panel;
+    unsigned menuItem;
 };
-inline constexpr CommandTexts kCloseTexts{L"关       闭", L"关    闭"};
-inline constexpr CommandTexts kSettingsTexts{L"设       置", L"设    置"};
-inline constexpr CommandTexts kPictureTexts{L"鼠标跟随", L"鼠标跟随"};
-inline constexpr CommandTexts kHaloTexts{L"鼠标光环", L"鼠标光环"};
-inline constexpr CommandTexts kPenTexts{L"电子笔", L"电 子 笔"};
-inline constexpr CommandTexts kHelpTexts{L"软件帮助", L"软件帮助"};
-// Menu items after the six commands, which have no panel on the bar; each switches its
-// effect on or off.
-inline constexpr wchar_t kSpotlightMenuItem[] = L"聚光灯";
-inline constexpr wchar_t kLaserMenuItem[] = L"激光笔";
-inline constexpr wchar_t kClickRingsMenuItem[] = L"点击光圈";
-
-// A later start while the program runs: the running copy did not answer.
-inline constexpr wchar_t kFirstCopyNotAnswering[] = L"Vellora 已在运行，但没有响应。请稍候再试，或在任务管理器中结束它。";
-
-// The one start-up message about the program's hot keys that other programs hold: the
-// opening line, one line per key with what it does here (the hot-key table's words), the
-// closing line.
-inline constexpr wchar_t kTakenHotKeysOpening[] = L"以下快捷键已被其他程序占用，在 Vellora 中不起作用：";
-inline constexpr wchar_t kTakenHotKeysClosing[] = L"其余快捷键照常可用。";
+inline constexpr CommandTexts kCloseTexts{IDS_BAR_CLOSE, IDS_MENU_CLOSE};
+inline constexpr CommandTexts kSettingsTexts{IDS_BAR_SETTINGS, IDS_MENU_SETTINGS};
+inline constexpr CommandTexts kPictureTexts{IDS_BAR_PICTURE, IDS_MENU_PICTURE};
+inline constexpr CommandTexts kHaloTexts{IDS_BAR_HALO, IDS_MENU_HALO};
+inline constexpr CommandTexts kPenTexts{IDS_BAR_PEN, IDS_MENU_PEN};
+inline constexpr CommandTexts kHelpTexts{IDS_BAR_HELP, IDS_MENU_HELP};
 
 }  // namespace app

@@ -7,6 +7,7 @@
 #include "app/AutoHide.h"
 #include "app/AppTexts.h"
 #include "app/SingleInstance.h"
+#include "base/Text.h"
 #include "ui/Application.h"
 #include "ui/Screen.h"
 
@@ -25,8 +26,8 @@ ui::FormParams ControlBarParams() {
     return p;
 }
 
-ui::PanelParams CommandPanel(int top, const wchar_t* caption) {
-    return {0, top, kBarWidth, 25, caption, ui::AppWorkspace, ui::Bevel::None};
+ui::PanelParams CommandPanel(int top, unsigned caption) {
+    return {0, top, kBarWidth, 25, Text(caption), ui::AppWorkspace, ui::Bevel::None};
 }
 
 }  // namespace
@@ -47,15 +48,15 @@ ControlBar::ControlBar()
     Bind(haloButton, app::kHaloTexts.menuItem, BarCommand::Halo);
     Bind(penButton, app::kPenTexts.menuItem, BarCommand::Pen);
     Bind(helpButton, app::kHelpTexts.menuItem, BarCommand::Help);
-    commandMenu.Add(app::kSpotlightMenuItem, [this] { Run(BarCommand::Spotlight); });
-    commandMenu.Add(app::kLaserMenuItem, [this] { Run(BarCommand::Laser); });
-    commandMenu.Add(app::kClickRingsMenuItem, [this] { Run(BarCommand::ClickRings); });
+    commandMenu.Add(Text(IDS_MENU_SPOTLIGHT), [this] { Run(BarCommand::Spotlight); });
+    commandMenu.Add(Text(IDS_MENU_LASER), [this] { Run(BarCommand::Laser); });
+    commandMenu.Add(Text(IDS_MENU_CLICK_RINGS), [this] { Run(BarCommand::ClickRings); });
     autoHideTimer.OnTimer = [this] { PullBackOrExtend(); };
 }
 
-void ControlBar::Bind(ui::Panel& panel, const wchar_t* menuItem, BarCommand command) {
+void ControlBar::Bind(ui::Panel& panel, unsigned menuItem, BarCommand command) {
     panel.OnClick = [this, command] { Run(command); };
-    commandMenu.Add(menuItem, [this, command] { Run(command); });
+    commandMenu.Add(Text(menuItem), [this, command] { Run(command); });
 }
 
 void ControlBar::Run(BarCommand command) {

@@ -38,7 +38,7 @@ protected:
 
 private:
     // A command runs from its panel and from its menu item alike.
-    void Bind(ui::Panel& panel, const wchar_t* menuItem, BarCommand command);
+    void Bind(ui::Panel& panel, unsigned menuItem, BarCommand command);
     void Run(BarCommand command);
     void PullBackOrExtend();
     // A later start of the program asked where it is: the bar comes out and stays out a

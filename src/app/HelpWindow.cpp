@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/AppTexts.h"
-#include "app/HelpText.h"
+#include "base/Text.h"
 #include "ui/Font.h"
 
 namespace {
@@ -22,9 +22,9 @@ ui::FormParams HelpParams() {
 
 HelpWindow::HelpWindow()
     : ui::Form(HelpParams()),
-      titleFont_(Handle(), L"宋体", 29, true),
-      textFont_(Handle(), L"宋体", 19),
+      titleFont_(Handle(), ui::TextFace(), 29, true),
+      textFont_(Handle(), ui::TextFace(), 19),
       title(Handle(), 224, 32, app::kProductName, titleFont_.get(), ui::BtnFace),
-      helpText(Handle(), 56, 112, 529, 329, std::wstring(kHelpText) + kEffectsHelpText + kPenKeysHelpText) {
+      helpText(Handle(), 56, 112, 529, 329, Text(IDS_HELP_ABOUT) + Text(IDS_HELP_EFFECTS) + Text(IDS_HELP_PEN_KEYS)) {
     helpText.SetFont(textFont_.get());
 }

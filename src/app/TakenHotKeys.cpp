@@ -1,13 +1,13 @@
 #include "app/TakenHotKeys.h"
 
-#include "app/AppTexts.h"
+#include "base/Text.h"
 
 std::wstring TakenHotKeysMessage(const std::vector<HotKeyAction>& taken) {
     if (taken.empty()) return {};
     std::wstring lines;
     for (HotKeyAction action : taken) {
         const HotKeyRow& row = RowOf(action);
-        lines += std::wstring(row.keyName) + L"（" + row.use + L"）\n";
+        lines += Formatted(IDS_TAKEN_KEY_LINE, {row.keyName, Text(row.use)}) + L"\n";
     }
-    return std::wstring(app::kTakenHotKeysOpening) + L"\n" + lines + app::kTakenHotKeysClosing;
+    return Text(IDS_TAKEN_KEYS_OPENING) + L"\n" + lines + Text(IDS_TAKEN_KEYS_CLOSING);
 }

@@ -4,6 +4,7 @@
 #include "app/AppTexts.h"
 #include "app/Shell.h"
 #include "app/SingleInstance.h"
+#include "base/Text.h"
 #include "ui/Application.h"
 #include "ui/StartWithWindows.h"
 
@@ -29,7 +30,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const SingleInstance copy;
     if (!copy.First()) {
         if (!copy.BringOutFirst())
-            MessageBoxW(nullptr, app::kFirstCopyNotAnswering, app::kProductName, MB_OK | MB_ICONWARNING);
+            MessageBoxW(nullptr, Text(IDS_FIRST_COPY_NOT_ANSWERING).c_str(), app::kProductName, MB_OK | MB_ICONWARNING);
         return 0;
     }
     ui::Application application(instance);

@@ -6,6 +6,8 @@
 #include <optional>
 #include <span>
 
+#include "base/TextIds.h"
+
 // What a hot key does. The keyboard mouse's click and arrows are held only while it is on.
 enum class HotKeyAction : std::uint8_t {
     Picture,
@@ -55,22 +57,22 @@ struct HotKeyRow {
     int subtrahend;          // taken from the atom to make the id
     bool withKeyboardMouse;  // held only while the keyboard mouse is on
     const wchar_t* keyName;  // the default key as the presenter reads it
-    const wchar_t* use;      // what it does, in words
+    unsigned use;            // what it does, in words: a text number
 };
 
 inline constexpr HotKeyRow kHotKeyRows[] = {
-    {HotKeyAction::Picture, {vk::F8}, 0xC000, false, L"F8", L"显示或隐藏鼠标跟随"},
-    {HotKeyAction::Halo, {vk::F7}, 0xC007, false, L"F7", L"显示或隐藏鼠标光环"},
-    {HotKeyAction::KeyboardMouse, {vk::F6}, 0xC006, false, L"F6", L"开关键盘鼠标"},
-    {HotKeyAction::Click, {vk::F5}, 0xC005, true, L"F5", L"键盘鼠标单击"},
-    {HotKeyAction::Pen, {vk::Escape}, 0xC008, false, L"Esc", L"打开或关闭电子笔"},
-    {HotKeyAction::Left, {vk::Left}, 0xC001, true, L"←", L"键盘鼠标左移"},
-    {HotKeyAction::Right, {vk::Right}, 0xC002, true, L"→", L"键盘鼠标右移"},
-    {HotKeyAction::Up, {vk::Up}, 0xC003, true, L"↑", L"键盘鼠标上移"},
-    {HotKeyAction::Down, {vk::Down}, 0xC004, true, L"↓", L"键盘鼠标下移"},
-    {HotKeyAction::Spotlight, {vk::Digit1, kEffectModifiers}, 0xC009, false, L"Ctrl+Alt+Shift+1", L"开关聚光灯"},
-    {HotKeyAction::Laser, {vk::Digit2, kEffectModifiers}, 0xC00A, false, L"Ctrl+Alt+Shift+2", L"开关激光笔"},
-    {HotKeyAction::ClickRings, {vk::Digit3, kEffectModifiers}, 0xC00B, false, L"Ctrl+Alt+Shift+3", L"开关点击光圈"},
+    {HotKeyAction::Picture, {vk::F8}, 0xC000, false, L"F8", IDS_KEY_PICTURE},
+    {HotKeyAction::Halo, {vk::F7}, 0xC007, false, L"F7", IDS_KEY_HALO},
+    {HotKeyAction::KeyboardMouse, {vk::F6}, 0xC006, false, L"F6", IDS_KEY_KEYBOARD_MOUSE},
+    {HotKeyAction::Click, {vk::F5}, 0xC005, true, L"F5", IDS_KEY_CLICK},
+    {HotKeyAction::Pen, {vk::Escape}, 0xC008, false, L"Esc", IDS_KEY_PEN},
+    {HotKeyAction::Left, {vk::Left}, 0xC001, true, L"←", IDS_KEY_LEFT},
+    {HotKeyAction::Right, {vk::Right}, 0xC002, true, L"→", IDS_KEY_RIGHT},
+    {HotKeyAction::Up, {vk::Up}, 0xC003, true, L"↑", IDS_KEY_UP},
+    {HotKeyAction::Down, {vk::Down}, 0xC004, true, L"↓", IDS_KEY_DOWN},
+    {HotKeyAction::Spotlight, {vk::Digit1, kEffectModifiers}, 0xC009, false, L"Ctrl+Alt+Shift+1", IDS_KEY_SPOTLIGHT},
+    {HotKeyAction::Laser, {vk::Digit2, kEffectModifiers}, 0xC00A, false, L"Ctrl+Alt+Shift+2", IDS_KEY_LASER},
+    {HotKeyAction::ClickRings, {vk::Digit3, kEffectModifiers}, 0xC00B, false, L"Ctrl+Alt+Shift+3", IDS_KEY_CLICK_RINGS},
 };
 
 const HotKeyRow& RowOf(HotKeyAction action);

@@ -1,7 +1,8 @@
 #include "effects/ClickRing.h"
 
-RingFrame RingAt(int elapsedMs, int startRadius, int endRadius) {
+RingFrame RingAt(int elapsedMs, int startRadius, int endRadius, bool animated) {
     if (elapsedMs >= kRingMs) return {endRadius, 0, true};
+    if (!animated) return {endRadius, 255, false};
     if (elapsedMs < 0) elapsedMs = 0;
     // Fast at first and slowing down, as a ripple spreads; the fade follows time evenly.
     const int left = kRingMs - elapsedMs;

@@ -1,4 +1,5 @@
-// A click ring: it grows from a small circle at the click point and fades out as it grows.
+// A click ring: it grows from a small circle at the click point and fades out as it grows;
+// without animations it shows at its final size, opaque, for the same time.
 #pragma once
 
 struct RingFrame {
@@ -12,4 +13,4 @@ inline constexpr int kRingStartRadius = 6;  // at 96 DPI
 inline constexpr int kRingEndRadius = 36;   // at 96 DPI
 
 // The ring `elapsedMs` after the click, for radii already scaled to the monitor's DPI.
-RingFrame RingAt(int elapsedMs, int startRadius, int endRadius);
+RingFrame RingAt(int elapsedMs, int startRadius, int endRadius, bool animated = true);

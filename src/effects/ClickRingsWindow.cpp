@@ -6,6 +6,7 @@
 
 #include "effects/EffectsTexts.h"
 #include "ui/Dpi.h"
+#include "ui/Motion.h"
 
 namespace {
 
@@ -68,15 +69,15 @@ void ClickRingsWindow::Toggle() {
 RingWindow& ClickRingsWindow::NextRing() {
     const auto free = std::find_if(rings_.begin(), rings_.end(), [](const auto& ring) { return !ring->Alive(); });
     if (free != rings_.end()) return **free;
-    return **std::min_element(rings_.begin(), rings_.end(), [](const auto& a, const auto& b) {
-        return a->StartedMs() < b->StartedMs();
-    });
+    return **std::min_element(rings_.begin(), rings_.end(),
+                              [](const auto& a, const auto& b) { return a->StartedMs() < b->StartedMs(); });
 }
 
 void ClickRingsWindow::Clicked(ScreenPoint at, bool rightButton) {
     if (!On() || penOpen_) return;
     const MonitorInfo* monitor = MonitorAt(monitors_, at);
-    NextRing().Start(at, rightButton ? rightColor_ : leftColor_, monitor ? monitor->dpi : kBaseDpi, NowMs());
+    NextRing().Start(at, rightButton ? rightColor_ : leftColor_, monitor ? monitor->dpi : kBaseDpi, NowMs(),
+                     ui::AnimationsOn());
     animationTimer.SetEnabled(true);
 }
 

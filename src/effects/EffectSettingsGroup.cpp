@@ -3,12 +3,14 @@
 #include <string>
 
 #include "base/IntegerConversion.h"
+#include "base/Text.h"
 #include "effects/EffectInput.h"
-#include "effects/EffectsTexts.h"
 #include "effects/SettingsFile.h"
 #include "effects/SettingsValidation.h"
 #include "store/EffectSettings.h"
 #include "ui/Application.h"
+#include "ui/Contrast.h"
+#include "ui/Font.h"
 
 namespace {
 
@@ -27,28 +29,29 @@ void NoTyping(wchar_t& key) { key = 0; }
 
 EffectSettingsGroup::EffectSettingsGroup(HWND form, int top, EffectHost& host)
     : host_(host),
-      headingFont_(form, L"宋体", 21),
-      textFont_(form, L"宋体", 16),
-      noteFont_(form, L"宋体", 13),
+      headingFont_(form, ui::TextFace(), 21),
+      textFont_(form, ui::TextFace(), 16),
+      noteFont_(form, ui::TextFace(), 13),
       group(form, {kLeft, top, kWidth, kHeight, L"", ui::BtnFace, ui::Bevel::Raised}),
-      title(group.Handle(), 0, 0, effects::kEffectsTitle, headingFont_.get(), ui::BtnFace),
-      dimLabel(group.Handle(), 8, 28, effects::kSpotlightDimName, textFont_.get(), ui::BtnFace),
+      title(group.Handle(), 0, 0, Text(IDS_EFFECTS_HEADING), headingFont_.get(), ui::BtnFace),
+      dimLabel(group.Handle(), 8, 28, Text(IDS_SPOTLIGHT_DIM), textFont_.get(), ui::BtnFace),
       dimBox(group.Handle(), 104, 28, 49, 21, L""),
-      dimRange(group.Handle(), 160, 32, effects::kSpotlightDimRangeText, noteFont_.get(), ui::BtnFace),
-      radiusLabel(group.Handle(), 8, 52, effects::kSpotlightRadiusName, textFont_.get(), ui::BtnFace),
+      dimRange(group.Handle(), 160, 32, Text(IDS_SPOTLIGHT_DIM_RANGE), noteFont_.get(), ui::BtnFace),
+      radiusLabel(group.Handle(), 8, 52, Text(IDS_SPOTLIGHT_RADIUS), textFont_.get(), ui::BtnFace),
       radiusBox(group.Handle(), 104, 52, 49, 21, L""),
-      radiusRange(group.Handle(), 160, 56, effects::kSpotlightRadiusRangeText, noteFont_.get(), ui::BtnFace),
-      laserSizeLabel(group.Handle(), 8, 76, effects::kLaserSizeName, textFont_.get(), ui::BtnFace),
+      radiusRange(group.Handle(), 160, 56, Text(IDS_SPOTLIGHT_RADIUS_RANGE), noteFont_.get(), ui::BtnFace),
+      laserSizeLabel(group.Handle(), 8, 76, Text(IDS_LASER_SIZE), textFont_.get(), ui::BtnFace),
       laserSizeBox(group.Handle(), 104, 76, 49, 21, L""),
-      laserSizeRange(group.Handle(), 160, 80, effects::kLaserSizeRangeText, noteFont_.get(), ui::BtnFace),
-      laserColorLabel(group.Handle(), 8, 100, effects::kLaserColorLabel, textFont_.get(), ui::BtnFace),
+      laserSizeRange(group.Handle(), 160, 80, Text(IDS_LASER_SIZE_RANGE), noteFont_.get(), ui::BtnFace),
+      laserColorLabel(group.Handle(), 8, 100, Text(IDS_LASER_COLOR_LABEL), textFont_.get(), ui::BtnFace),
       laserColorBox(group.Handle(), 60, 100, 41, 21, L"", colorDialog),
-      leftRingLabel(group.Handle(), 112, 100, effects::kLeftRingLabel, textFont_.get(), ui::BtnFace),
+      leftRingLabel(group.Handle(), 112, 100, Text(IDS_LEFT_RING_LABEL), textFont_.get(), ui::BtnFace),
       leftRingBox(group.Handle(), 180, 100, 41, 21, L"", colorDialog),
-      rightRingLabel(group.Handle(), 232, 100, effects::kRightRingLabel, textFont_.get(), ui::BtnFace),
+      rightRingLabel(group.Handle(), 232, 100, Text(IDS_RIGHT_RING_LABEL), textFont_.get(), ui::BtnFace),
       rightRingBox(group.Handle(), 300, 100, 41, 21, L"", colorDialog),
-      colorHint(group.Handle(), 8, 130, effects::kEffectColorHint, noteFont_.get(), ui::BtnFace),
-      saveButton(group.Handle(), {224, 124, 50, 25, effects::kSave, ui::Gray, ui::Bevel::Raised, true}) {
+      colorHint(group.Handle(), 8, 130, Text(IDS_EFFECT_COLOR_HINT), noteFont_.get(), ui::BtnFace),
+      saveButton(group.Handle(),
+                 {224, 124, 50, 25, Text(IDS_SAVE), ui::ChromeColor(ui::Gray), ui::Bevel::Raised, true}) {
     for (ui::Edit* box : {&dimBox, &radiusBox, &laserSizeBox}) box->OnKeyPress = DigitsOnly;
     for (ui::Edit* box : {&laserColorBox, &leftRingBox, &rightRingBox}) box->OnKeyPress = NoTyping;
     saveButton.OnClick = [this] { Save(); };

@@ -15,7 +15,7 @@ bool LaserTrail::Update(ScreenPoint pointer, std::int64_t nowMs) {
     if (faded_) return false;
     const std::int64_t still = nowMs - lastMoveMs_;
     if (still < kHoldMs) return false;
-    if (still >= kHoldMs + kFadeMs) {
+    if (still >= kHoldMs + (fades_ ? kFadeMs : 0)) {
         // Gone: only the pointer's own place is left, for the next movement to start from.
         points_.erase(points_.begin(), points_.end() - 1);
         faded_ = true;
@@ -27,7 +27,7 @@ int LaserTrail::Alpha(std::int64_t nowMs) const {
     if (faded_) return 0;
     const std::int64_t fading = nowMs - lastMoveMs_ - kHoldMs;
     if (fading <= 0) return 255;
-    if (fading >= kFadeMs) return 0;
+    if (!fades_ || fading >= kFadeMs) return 0;
     return static_cast<int>(255 * (kFadeMs - fading) / kFadeMs);
 }
 

@@ -1,6 +1,7 @@
 // The laser pointer's trail: where the pointer has just been. While the pointer moves the
 // trail keeps its last half second; when it stops, the whole trail stays a while so the
-// audience can follow the gesture to its end, then fades out as one.
+// audience can follow the gesture to its end, then fades out as one (or, without
+// animations, goes at once).
 #pragma once
 #include <cstdint>
 #include <deque>
@@ -23,6 +24,9 @@ public:
     static constexpr std::int64_t kHoldMs = 1500;  // the trail stays whole this long after a stop
     static constexpr std::int64_t kFadeMs = 300;   // and then fades out over this long
 
+    explicit LaserTrail(bool fades = true) : fades_(fades) {}
+    void SetFades(bool fades) { fades_ = fades; }
+
     // One tick with the pointer where it is now. True when what the trail shows changed
     // (it moved, or it is fading or has just gone); false on a tick with nothing to draw.
     bool Update(ScreenPoint pointer, std::int64_t nowMs);
@@ -37,6 +41,7 @@ private:
     std::deque<TrailPoint> points_;
     std::int64_t lastMoveMs_ = 0;
     bool faded_ = true;
+    bool fades_;
 };
 
 // What a tick's change of the trail repaints, from its points before and after: the box of

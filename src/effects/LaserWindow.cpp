@@ -2,6 +2,7 @@
 
 #include "effects/EffectsTexts.h"
 #include "ui/Dpi.h"
+#include "ui/Motion.h"
 #include "ui/Screen.h"
 
 LaserWindow::LaserWindow() : PointerOverlay(ui::OverlayParams(effects::kLaserClass, effects::kLaserCaption)) {
@@ -40,7 +41,7 @@ void LaserWindow::ShowDot(bool shown) {
 void LaserWindow::PlaceDot() { PlaceAt(DotOrigin(pointer_, diameter_, monitor_.Current().bounds)); }
 
 void LaserWindow::PrepareShowing() {
-    trail_ = LaserTrail{};
+    trail_ = LaserTrail(ui::AnimationsOn());
     monitor_.SetMonitors(ui::Monitors());
 }
 
@@ -65,6 +66,9 @@ LRESULT LaserWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_DISPLAYCHANGE:
             monitor_.SetMonitors(ui::Monitors());
+            return PointerOverlay::HandleMessage(msg, wParam, lParam);
+        case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETCLIENTAREAANIMATION) trail_.SetFades(ui::AnimationsOn());
             return PointerOverlay::HandleMessage(msg, wParam, lParam);
         default:
             return PointerOverlay::HandleMessage(msg, wParam, lParam);

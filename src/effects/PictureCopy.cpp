@@ -10,7 +10,7 @@
 #include "base/Exception.h"
 #include "base/QuotedValue.h"
 #include "base/Utf8.h"
-#include "effects/EffectsTexts.h"
+#include "base/Text.h"
 #include "ui/Application.h"
 #include "ui/SystemReason.h"
 
@@ -35,16 +35,15 @@ bool CopyPictureInto(const std::wstring& picked, const std::wstring& target) {
     std::error_code error;
     if (fs::exists(target, error)) {
         if (fs::equivalent(picked, target, error) || SameBytes(picked, target)) return true;
-        const std::wstring question =
-            effects::kPictureReplaceStart + ShortenedPathForQuote(target) + effects::kPictureReplaceEnd;
+        const std::wstring question = Formatted(IDS_PICTURE_REPLACE, {ShortenedPathForQuote(target)});
         if (!ui::Application::Current().AskYesNo(question)) return false;
     }
     // A folder that cannot be made shows as the copy's own failure below.
     fs::create_directories(fs::path(target).parent_path(), error);
     if (!CopyFileW(picked.c_str(), target.c_str(), FALSE)) {
         const DWORD code = GetLastError();
-        throw Exception(ToUtf8(effects::kPictureCopyFailed + ShortenedPathForQuote(target) +
-                               effects::kPictureCopyReason + ui::SystemReason(code)));
+        throw Exception(
+            ToUtf8(Formatted(IDS_PICTURE_COPY_FAILED, {ShortenedPathForQuote(target), ui::SystemReason(code)})));
     }
     return true;
 }

@@ -16,7 +16,8 @@ RingWindow::RingWindow() : ui::Form(ui::OverlayParams(effects::kClickRingClass, 
     KeepClickThrough(Handle());
 }
 
-void RingWindow::Start(ScreenPoint center, ui::Color color, int dpi, std::int64_t nowMs) {
+void RingWindow::Start(ScreenPoint center, ui::Color color, int dpi, std::int64_t nowMs, bool animated) {
+    animated_ = animated;
     startRadius_ = ScaleForDpi(kRingStartRadius, dpi);
     endRadius_ = ScaleForDpi(kRingEndRadius, dpi);
     width_ = ScaleForDpi(kRingWidth, dpi);
@@ -33,7 +34,7 @@ void RingWindow::Start(ScreenPoint center, ui::Color color, int dpi, std::int64_
 }
 
 bool RingWindow::Step(std::int64_t nowMs) {
-    const RingFrame frame = RingAt(static_cast<int>(nowMs - started_), startRadius_, endRadius_);
+    const RingFrame frame = RingAt(static_cast<int>(nowMs - started_), startRadius_, endRadius_, animated_);
     if (frame.done) {
         alive_ = false;
         Hide();

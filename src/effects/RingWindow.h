@@ -11,8 +11,8 @@ public:
     RingWindow();
 
     // A new ring round `center`, sized for a monitor of `dpi`, starting at `nowMs`; it shows
-    // from its first step.
-    void Start(ScreenPoint center, ui::Color color, int dpi, std::int64_t nowMs);
+    // from its first step, growing and fading when `animated`, else whole for its time.
+    void Start(ScreenPoint center, ui::Color color, int dpi, std::int64_t nowMs, bool animated);
     // Shows the ring as it is at `nowMs`; false, and hidden, once its life is over.
     bool Step(std::int64_t nowMs);
     bool Alive() const { return alive_; }
@@ -27,4 +27,5 @@ private:
     int radius_ = -1;
     int alpha_ = -1;
     bool alive_ = false;
+    bool animated_ = true;
 };

@@ -1,7 +1,7 @@
 #include "effects/SettingsValidation.h"
 
 #include "base/IntegerConversion.h"
-#include "effects/EffectsTexts.h"
+#include "base/Text.h"
 #include "effects/StoredSettings.h"
 
 namespace {
@@ -30,19 +30,19 @@ bool KeptByDigitBox(wchar_t key) {
 std::optional<std::wstring> HaloInputMessage(const std::wstring& sizeText, const std::wstring& alphaText) {
     const std::wstring size = TrimBlanks(sizeText);
     const std::wstring alpha = TrimBlanks(alphaText);
-    if (size.empty() || alpha.empty()) return effects::kHaloBoxEmpty;
+    if (size.empty() || alpha.empty()) return Text(IDS_HALO_BOXES_EMPTY);
     const int diameter = StrToInt(size);
-    if (Outside(diameter, kHaloDiameterRange)) return effects::kDiameterOutOfRange;
+    if (Outside(diameter, kHaloDiameterRange)) return Text(IDS_HALO_SIZE_OUT_OF_RANGE);
     // A minus sign cannot be typed, but it can be pasted.
     const int opacity = StrToInt(alpha);
-    if (Outside(opacity, kHaloAlphaRange)) return effects::kAlphaOutOfRange;
+    if (Outside(opacity, kHaloAlphaRange)) return Text(IDS_HALO_ALPHA_OUT_OF_RANGE);
     return std::nullopt;
 }
 
 std::optional<std::wstring> PictureInputMessage(const std::wstring& offsetText) {
     const std::wstring offset = TrimBlanks(offsetText);
-    if (offset.empty()) return effects::kOffsetEmpty;
+    if (offset.empty()) return Text(IDS_OFFSET_EMPTY);
     const int pixels = StrToInt(offset);
-    if (Outside(pixels, kPictureOffsetRange)) return effects::kOffsetOutOfRange;
+    if (Outside(pixels, kPictureOffsetRange)) return Text(IDS_OFFSET_OUT_OF_RANGE);
     return std::nullopt;
 }

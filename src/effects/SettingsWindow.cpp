@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Text.h"
 #include "effects/EffectsTexts.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
@@ -14,7 +15,9 @@
 #include "effects/SettingsValidation.h"
 #include "effects/StoredSettings.h"
 #include "store/Settings.h"
+#include "store/StoredLanguage.h"
 #include "ui/Application.h"
+#include "ui/Contrast.h"
 #include "ui/Font.h"
 #include "ui/InOutError.h"
 #include "ui/ProgramFiles.h"
@@ -27,11 +30,11 @@ namespace {
 ui::FormParams SettingsParams() {
     ui::FormParams p;
     p.className = effects::kSettingsClass;
-    p.caption = effects::kSettingsCaption;
+    p.caption = Text(IDS_SETTINGS_TITLE);
     p.left = 325;
     p.top = 197;
     p.width = 383;
-    p.height = 571;  // with the group of the spotlight, laser and click rings below the other two
+    p.height = 601;  // with the group of the spotlight, laser and click rings below the other two, and the language
     p.scaled = true;
     p.visible = true;  // the follower's show steps hide it at start-up
     p.dialogKeys = true;
@@ -42,12 +45,12 @@ ui::PanelParams GroupPanel(int left, int top, int width, int height) {
     return {left, top, width, height, L"", ui::BtnFace, ui::Bevel::Raised};
 }
 
-ui::PanelParams ButtonPanel(int left, int top, const wchar_t* caption) {
-    return {left, top, 50, 25, caption, ui::Gray, ui::Bevel::Raised, true};
+ui::PanelParams ButtonPanel(int left, int top, unsigned caption) {
+    return {left, top, 50, 25, Text(caption), ui::ChromeColor(ui::Gray), ui::Bevel::Raised, true};
 }
 
 // The caption of a start/stop button: what its next press does.
-const wchar_t* StartStopCaption(bool on) { return on ? effects::kStop : effects::kStart; }
+std::wstring StartStopCaption(bool on) { return Text(on ? IDS_STOP : IDS_START); }
 
 void SetWorkingDirectory(const fs::path& folder) {
     if (!SetCurrentDirectoryW(folder.c_str())) throw ui::EInOutError(GetLastError());
@@ -67,35 +70,39 @@ SettingsWindow::SettingsWindow(EffectHost& host, FollowerWindow& follower, HaloW
       follower_(follower),
       halo_(halo),
       picturePath_(effects::kUnreadPicturePath),
-      headingFont_(Handle(), L"宋体", 21),
-      textFont_(Handle(), L"宋体", 16),
-      noteFont_(Handle(), L"宋体", 13),
+      headingFont_(Handle(), ui::TextFace(), 21),
+      textFont_(Handle(), ui::TextFace(), 16),
+      noteFont_(Handle(), ui::TextFace(), 13),
       haloGroup(Handle(), GroupPanel(8, 16, 361, 153)),
-      haloTitle(haloGroup.Handle(), 0, 0, L"光标光环设置", headingFont_.get(), ui::BtnFace),
-      haloColorBox(haloGroup.Handle(), 40, 32, 57, 21, effects::kColorBoxText, colorDialog),
-      haloColorHint(haloGroup.Handle(), 152, 40, L"双击左边颜色框更改颜色。", noteFont_.get(), ui::BtnFace),
-      haloDiameterLabel(haloGroup.Handle(), 24, 64, L"光环大小", textFont_.get(), ui::BtnFace),
+      haloTitle(haloGroup.Handle(), 0, 0, Text(IDS_HALO_HEADING), headingFont_.get(), ui::BtnFace),
+      haloColorBox(haloGroup.Handle(), 40, 32, 57, 21, Text(IDS_CURRENT_COLOR), colorDialog),
+      haloColorHint(haloGroup.Handle(), 152, 40, Text(IDS_HALO_COLOR_HINT), noteFont_.get(), ui::BtnFace),
+      haloDiameterLabel(haloGroup.Handle(), 24, 64, Text(IDS_HALO_SIZE_LABEL), textFont_.get(), ui::BtnFace),
       haloDiameterBox(haloGroup.Handle(), 104, 64, 65, 21, effects::kUnreadDiameter),
-      haloDiameterRange(haloGroup.Handle(), 176, 64, L"（取值范围：1-600）", noteFont_.get(), ui::BtnFace),
-      haloAlphaLabel(haloGroup.Handle(), 24, 96, L"光环透明度", textFont_.get(), ui::BtnFace),
+      haloDiameterRange(haloGroup.Handle(), 176, 64, Text(IDS_HALO_SIZE_RANGE), noteFont_.get(), ui::BtnFace),
+      haloAlphaLabel(haloGroup.Handle(), 24, 96, Text(IDS_HALO_ALPHA_LABEL), textFont_.get(), ui::BtnFace),
       haloAlphaBox(haloGroup.Handle(), 104, 96, 65, 21, effects::kUnreadAlpha),
-      haloAlphaRange(haloGroup.Handle(), 176, 96, L"（取值范围：0-255）", noteFont_.get(), ui::BtnFace),
-      haloSaveButton(haloGroup.Handle(), ButtonPanel(144, 120, effects::kSave)),
-      haloStartButton(haloGroup.Handle(), ButtonPanel(224, 120, effects::kStart)),
+      haloAlphaRange(haloGroup.Handle(), 176, 96, Text(IDS_HALO_ALPHA_RANGE), noteFont_.get(), ui::BtnFace),
+      haloSaveButton(haloGroup.Handle(), ButtonPanel(144, 120, IDS_SAVE)),
+      haloStartButton(haloGroup.Handle(), ButtonPanel(224, 120, IDS_START)),
       pictureGroup(Handle(), GroupPanel(8, 176, 361, 201)),
-      pictureTitle(pictureGroup.Handle(), 0, 0, L"光标图标设置", headingFont_.get(), ui::BtnFace),
+      pictureTitle(pictureGroup.Handle(), 0, 0, Text(IDS_PICTURE_HEADING), headingFont_.get(), ui::BtnFace),
       picturePreview(pictureGroup.Handle(), 128, 0, 128, 128, ui::BtnFace),
-      pictureHint(pictureGroup.Handle(), 16, 56, L"更换光标图标:", textFont_.get(), ui::BtnFace),
-      browseButton(pictureGroup.Handle(), ButtonPanel(272, 48, effects::kBrowse)),
-      pictureOffsetLabel(pictureGroup.Handle(), 0, 144, L"光标显示位置", textFont_.get(), ui::BtnFace),
+      pictureHint(pictureGroup.Handle(), 16, 56, Text(IDS_PICTURE_CHANGE), textFont_.get(), ui::BtnFace),
+      browseButton(pictureGroup.Handle(), ButtonPanel(272, 48, IDS_BROWSE)),
+      pictureOffsetLabel(pictureGroup.Handle(), 0, 144, Text(IDS_PICTURE_OFFSET_LABEL), textFont_.get(), ui::BtnFace),
       pictureOffsetBox(pictureGroup.Handle(), 96, 144, 49, 21, effects::kUnreadOffset),
-      pictureOffsetRange(pictureGroup.Handle(), 152, 144, L"（取值范围：0-130，其中65居中）", noteFont_.get(),
-                         ui::BtnFace),
-      pictureSaveButton(pictureGroup.Handle(), ButtonPanel(160, 168, effects::kSave)),
-      pictureStartButton(pictureGroup.Handle(), ButtonPanel(240, 168, effects::kStart)),
-      startWithWindowsBox(pictureGroup.Handle(), 0, 170, 150, 21, effects::kStartWithWindows, ui::BtnFace),
+      pictureOffsetRange(pictureGroup.Handle(), 152, 144, Text(IDS_PICTURE_OFFSET_RANGE), noteFont_.get(), ui::BtnFace),
+      pictureSaveButton(pictureGroup.Handle(), ButtonPanel(160, 168, IDS_SAVE)),
+      pictureStartButton(pictureGroup.Handle(), ButtonPanel(240, 168, IDS_START)),
+      startWithWindowsBox(pictureGroup.Handle(), 0, 170, 150, 21, Text(IDS_START_WITH_WINDOWS), ui::BtnFace),
       effectSettings(Handle(), 384, host),
-      openDialog(L"PNG文件|*.png") {
+      languageLabel(Handle(), 16, 546, Text(IDS_LANGUAGE_LABEL), textFont_.get(), ui::BtnFace),
+      languageList(Handle(), 96, 542, 105,
+                   {Text(IDS_LANGUAGE_AUTOMATIC), Text(IDS_LANGUAGE_CHINESE), Text(IDS_LANGUAGE_ENGLISH)},
+                   textFont_.get(), false),
+      languageNote(Handle(), 208, 547, Text(IDS_LANGUAGE_NOTE), noteFont_.get(), ui::BtnFace),
+      openDialog(Text(IDS_PICTURE_FILTER)) {
     for (ui::Edit* box : {&haloDiameterBox, &haloAlphaBox, &pictureOffsetBox}) box->OnKeyPress = DigitKeyPress;
     haloSaveButton.OnClick = [this] { SaveHalo(); };
     haloStartButton.OnClick = [this] { StartOrStopHalo(); };
@@ -103,6 +110,22 @@ SettingsWindow::SettingsWindow(EffectHost& host, FollowerWindow& follower, HaloW
     pictureSaveButton.OnClick = [this] { SavePicture(); };
     pictureStartButton.OnClick = [this] { StartOrStopPicture(); };
     startWithWindowsBox.OnClick = [this] { ChangeStartWithWindows(); };
+    languageList.OnChange = [this] { ChangeLanguage(); };
+}
+
+void SettingsWindow::ColorButtons() {
+    for (ui::Panel* button : {&haloSaveButton, &haloStartButton, &browseButton, &pictureSaveButton, &pictureStartButton,
+                              &effectSettings.saveButton})
+        button->SetColor(ui::ChromeColor(ui::Gray));
+}
+
+void SettingsWindow::ChangeLanguage() {
+    // The list shows the choice as stored: a write that fails leaves the one before it.
+    const auto chosen = static_cast<LanguageChoice>(languageList.ItemIndex());
+    languageList.ShowChosen(static_cast<int>(language_));
+    WriteStoredLanguage(StoredName(chosen), SettingsFile());
+    language_ = chosen;
+    languageList.ShowChosen(static_cast<int>(language_));
 }
 
 void SettingsWindow::ChangeStartWithWindows() {
@@ -116,6 +139,8 @@ void SettingsWindow::ChangeStartWithWindows() {
 void SettingsWindow::OnCreate() { startWithWindowsBox.SetChecked(ui::StartsWithWindows()); }
 
 void SettingsWindow::ShowStart(const StartSettings& start) {
+    language_ = start.language;
+    languageList.ShowChosen(static_cast<int>(language_));
     if (start.effects) effectSettings.ShowValues(*start.effects);
     if (start.halo) {
         haloColorBox.SetColor(start.halo->color);
@@ -209,8 +234,7 @@ void SettingsWindow::StartOrStopPicture() {
         host_.HideEffect(PointerEffect::Picture);
         return;
     }
-    host_.ShowEffect(PointerEffect::Picture,
-                          [this] { follower_.TakeSettings(ReadPictureSettings(SettingsFile())); });
+    host_.ShowEffect(PointerEffect::Picture, [this] { follower_.TakeSettings(ReadPictureSettings(SettingsFile())); });
     // Showing the picture closes this window (the start-up show chain); it comes straight back.
     Show();
 }

@@ -1,13 +1,15 @@
 // The settings window: halo colour, size and transparency, the follower picture and its
-// offset; saves them to the settings database and starts or stops either effect with
-// what is stored.
+// offset, the other effects' settings and the language; saves them to the settings
+// database and starts or stops either effect with what is stored.
 #pragma once
 #include <string>
 
 #include "effects/EffectHost.h"
-#include "ui/CheckBox.h"
+#include "base/Text.h"
 #include "effects/EffectSettingsGroup.h"
+#include "ui/CheckBox.h"
 #include "ui/ColorBox.h"
+#include "ui/ComboBox.h"
 #include "ui/ColorDialog.h"
 #include "ui/Edit.h"
 #include "ui/Font.h"
@@ -51,6 +53,9 @@ private:
         ~CaptionsAfterClick() { window.ShowStartCaptions(); }
     };
     void ChangeStartWithWindows();
+    void ChangeLanguage();
+    // The buttons' grey, or in high contrast the system's button face.
+    void ColorButtons();
 
     EffectHost& host_;
     FollowerWindow& follower_;
@@ -62,7 +67,9 @@ private:
     // the caption says what a press does next.
     bool haloOn_ = false;
     bool pictureOn_ = false;
-    // The labels' fonts (宋体), created before the labels that use them.
+    // The language choice as stored, which the list shows.
+    LanguageChoice language_ = LanguageChoice::Automatic;
+    // The labels' fonts (the texts' face), created before the labels that use them.
     ui::ScaledFont headingFont_;
     ui::ScaledFont textFont_;
     ui::ScaledFont noteFont_;
@@ -99,10 +106,16 @@ public:
     // Spotlight, laser pointer and click-ring settings.
     EffectSettingsGroup effectSettings;
 
+    // The language of the program's texts, from its next start.
+    ui::Label languageLabel;
+    ui::ComboBox languageList;
+    ui::Label languageNote;
+
     ui::ColorDialog colorDialog;
     ui::OpenDialog openDialog;
 
 protected:
     void OnCreate() override;
     void OnShow() override;
+    void ColorsChanged() override { ColorButtons(); }
 };

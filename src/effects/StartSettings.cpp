@@ -1,5 +1,6 @@
 #include "effects/StartSettings.h"
 
+#include "store/StoredLanguage.h"
 #include "ui/ProgramFiles.h"
 
 namespace {
@@ -22,6 +23,12 @@ void Add(std::vector<std::wstring>& into, const std::vector<std::wstring>& lines
 
 StartSettings ReadStartSettings(const std::string& file) {
     StartSettings start;
+    Noting(start.failures, [&] {
+        const CheckedLanguage checked = CheckStoredLanguage(ReadStoredLanguage(file));
+        start.language = checked.choice;
+        Add(start.problems, checked.problems);
+    });
+    UseLanguageOf(start.language);
     // In the order the windows first read them, so the report lists them so.
     Noting(start.failures, [&] {
         const PictureSettings stored = ReadPictureSettings(file);
@@ -30,7 +37,8 @@ StartSettings ReadStartSettings(const std::string& file) {
         Add(start.problems, checked.problems);
     });
     if (start.picture)
-        Noting(start.failures, [&] { start.picture->picture = ui::Picture::LoadPng(ui::BesideProgram(start.picture->path)); });
+        Noting(start.failures,
+               [&] { start.picture->picture = ui::Picture::LoadPng(ui::BesideProgram(start.picture->path)); });
     Noting(start.failures, [&] {
         const CheckedHalo checked = CheckStoredHalo(ReadHaloSettings(file));
         start.halo = checked.values;

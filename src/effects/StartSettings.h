@@ -2,7 +2,8 @@
 // the windows are made, and handed to each window that shows or uses it. A table that
 // cannot be read, or a picture that cannot be loaded, costs only its own group: that one
 // is left out and its windows keep what they were made with. Each failure is kept for
-// the one report at the end of start-up, as is each value that fell back.
+// the one report at the end of start-up, as is each value that fell back. The language
+// comes first and is put to use at once: every text after it is in it, the report's too.
 #pragma once
 #include <exception>
 #include <optional>
@@ -19,6 +20,7 @@ struct StartPicture {
 };
 
 struct StartSettings {
+    LanguageChoice language = LanguageChoice::Automatic;
     std::optional<StartPicture> picture;
     std::optional<HaloValues> halo;
     std::optional<EffectValues> effects;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Text.h"
 #include "store/EffectSettings.h"
 #include "store/Settings.h"
 
@@ -54,6 +55,14 @@ struct CheckedEffects {
     std::vector<std::wstring> problems;
 };
 CheckedEffects CheckStoredEffects(const EffectSettings& stored);
+
+// The language chosen in the settings window: nothing stored is the automatic choice, and
+// so is a stored text that is none of the three, with its line.
+struct CheckedLanguage {
+    LanguageChoice choice = LanguageChoice::Automatic;
+    std::vector<std::wstring> problems;
+};
+CheckedLanguage CheckStoredLanguage(const std::wstring& stored);
 
 // The one message that tells of every value that fell back.
 std::wstring StoredSettingsMessage(const std::vector<std::wstring>& problems);

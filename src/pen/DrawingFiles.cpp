@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/QuotedValue.h"
+#include "base/Text.h"
 #include "base/Utf8.h"
 #include "pen/DrawingFolders.h"
 #include "pen/KeptDrawings.h"
@@ -22,36 +23,36 @@ pen::LocalTime Now() {
     return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
 }
 
-std::wstring Failure(const wchar_t* start, const std::wstring& path, const std::wstring& reason) {
-    return start + ShortenedPathForQuote(path) + pen::kFailedReason + reason;
+std::wstring Failure(unsigned text, const std::wstring& path, const std::wstring& reason) {
+    return Formatted(text, {ShortenedPathForQuote(path), reason});
 }
 
 // Encodes and writes one saved picture; the path comes from `name` once the folder stands.
 template <typename Name>
 pen::WriteOutcome WritePicture(const std::vector<std::uint32_t>& pixels, int width, int height,
                                const std::optional<std::wstring>& folder, Name name) {
-    if (!folder) return {false, pen::kSaveNoFolder};
+    if (!folder) return {false, Text(IDS_SAVE_NO_FOLDER)};
     if (const DWORD error = pen::MakeFolder(*folder))
-        return {false, Failure(pen::kSaveFailed, *folder, ui::SystemReason(error))};
+        return {false, Failure(IDS_SAVE_FAILED, *folder, ui::SystemReason(error))};
     std::wstring path = *folder;
     try {
         path = name();
         if (const DWORD error = pen::WriteWholeFile(path, ui::EncodePng(pixels.data(), width, height)))
-            return {false, Failure(pen::kSaveFailed, path, ui::SystemReason(error))};
+            return {false, Failure(IDS_SAVE_FAILED, path, ui::SystemReason(error))};
     } catch (const std::exception& e) {
-        return {false, Failure(pen::kSaveFailed, path, FromUtf8(e.what()))};
+        return {false, Failure(IDS_SAVE_FAILED, path, FromUtf8(e.what()))};
     }
     return {true, path};
 }
 
 // Why a drawing was not kept in `folder`, which names no path where the system gave none.
 std::wstring KeepFailure(const std::optional<std::wstring>& folder, const std::wstring& reason) {
-    return folder ? Failure(pen::kKeepFailed, *folder, reason) : pen::kKeepNoFolder;
+    return folder ? Failure(IDS_KEEP_FAILED, *folder, reason) : Text(IDS_KEEP_NO_FOLDER);
 }
 
 // Writes one more kept drawing, the oldest beyond kKeptDrawings dropped; why not, if not.
 std::optional<std::wstring> WriteKept(const std::vector<std::uint8_t>& png, const std::optional<std::wstring>& folder) {
-    if (!folder) return pen::kKeepNoFolder;
+    if (!folder) return Text(IDS_KEEP_NO_FOLDER);
     DWORD error = pen::MakeFolder(*folder);
     if (!error) {
         const pen::KeepPlan plan = pen::PlanKeep(pen::FileNamesIn(*folder));
@@ -81,7 +82,7 @@ std::vector<std::uint32_t> DrawingFiles::CopyOf(const pen::PixelPlane& picture) 
 }
 
 void DrawingFiles::SaveInto(const pen::PixelPlane& picture, std::optional<std::wstring> folder, std::wstring path,
-                            const wchar_t* note) {
+                            unsigned note) {
     writer_.Hand([pixels = CopyOf(picture), width = picture.width, height = picture.height, folder = std::move(folder),
                   path = std::move(path), note] {
         pen::WriteOutcome outcome = WritePicture(pixels, width, height, folder, [&] {
@@ -90,7 +91,7 @@ void DrawingFiles::SaveInto(const pen::PixelPlane& picture, std::optional<std::w
                 Now(), [&](const std::wstring& taken) { return pen::FileExists(*folder + L"\\" + taken); });
             return *folder + L"\\" + name;
         });
-        if (outcome.written) outcome.text = note + outcome.text;
+        if (outcome.written) outcome.text = Text(note) + outcome.text;
         return outcome;
     });
 }
@@ -99,16 +100,16 @@ void DrawingFiles::Save(const pen::PixelPlane& picture) {
     const std::optional<pen::SaveFolder> folder = pen::SavedDrawingsFolder(knownFolders_);
     const bool elsewhere = folder && !folder->inPictures;
     SaveInto(picture, folder ? std::optional(folder->path) : std::nullopt, L"",
-             elsewhere ? pen::kSavedElsewhereNote : pen::kSavedNote);
+             elsewhere ? IDS_SAVED_ELSEWHERE : IDS_SAVED);
 }
 
 void DrawingFiles::SaveAs(const pen::PixelPlane& picture) {
     const std::optional<pen::SaveFolder> folder = pen::SavedDrawingsFolder(knownFolders_);
     if (folder) pen::MakeFolder(folder->path);  // the dialog opens there; where it cannot, it opens elsewhere
-    ui::SaveFileRequest request{pen::kSaveDialogFilter, folder ? folder->path : std::wstring(),
+    ui::SaveFileRequest request{Text(IDS_SAVE_FILTER), folder ? folder->path : std::wstring(),
                                 pen::SaveName(Now(), [](const std::wstring&) { return false; }), pen::kSaveExtension};
     const std::optional<std::wstring> path = ui::Application::Current().RunSaveDialog(penWindow_, request);
-    if (path) SaveInto(picture, FolderOf(*path), *path, pen::kSavedNote);
+    if (path) SaveInto(picture, FolderOf(*path), *path, IDS_SAVED);
 }
 
 void DrawingFiles::Keep(const pen::PixelPlane& picture) {
@@ -139,7 +140,7 @@ void DrawingFiles::KeepIfClosedWith(const pen::PixelPlane& picture) {
 
 void DrawingFiles::Copy(const pen::PixelPlane& picture) {
     if (!ui::PutDibOnClipboard(penWindow_, ui::EncodeDib(picture.bits, picture.width, picture.height)))
-        Tell(pen::kClipboardHeld);
+        Tell(Text(IDS_CLIPBOARD_HELD));
 }
 
 void DrawingFiles::Opened() {
@@ -162,19 +163,19 @@ std::optional<ui::DecodedPicture> DrawingFiles::NextKept() {
         folder ? pen::KeptNewestFirst(pen::FileNamesIn(*folder)) : std::vector<std::wstring>{};
     const std::size_t onDisk = back - held.size();
     if (onDisk >= kept.size()) {
-        Inform(pen::kNoKeptDrawing, ui::MessageKind::Information);
+        Inform(Text(IDS_NO_KEPT_DRAWING), ui::MessageKind::Information);
         return std::nullopt;
     }
     const std::wstring path = *folder + L"\\" + kept[onDisk];
     std::vector<std::uint8_t> bytes;
     if (const DWORD error = pen::ReadWholeFile(path, bytes)) {
-        Tell(Failure(pen::kKeptUnreadable, path, ui::SystemReason(error)));
+        Tell(Failure(IDS_KEPT_UNREADABLE, path, ui::SystemReason(error)));
         return std::nullopt;
     }
     try {
         return ui::DecodePng(bytes.data(), bytes.size(), ToUtf8(path), ui::kMaxPictureSide);
     } catch (const std::exception&) {
-        Tell(Failure(pen::kKeptUnreadable, path, pen::kKeptDamaged));
+        Tell(Failure(IDS_KEPT_UNREADABLE, path, Text(IDS_KEPT_DAMAGED)));
         return std::nullopt;
     }
 }
@@ -182,7 +183,7 @@ std::optional<ui::DecodedPicture> DrawingFiles::NextKept() {
 void DrawingFiles::TellOutcomes(const ScreenRect& area) {
     for (const pen::WriteOutcome& outcome : writer_.TakeOutcomes()) {
         if (outcome.held) {
-            if (!std::exchange(heldTold_, true)) heldNotice_ = outcome.text + L"\n" + pen::kHeldForThisRun;
+            if (!std::exchange(heldTold_, true)) heldNotice_ = outcome.text + L"\n" + Text(IDS_HELD_FOR_THIS_RUN);
         } else if (!outcome.written) {
             Tell(outcome.text);
         } else if (!outcome.text.empty()) {

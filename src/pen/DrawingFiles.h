@@ -64,8 +64,7 @@ private:
     // A copy of the picture for the writer's thread, made once the writer is idle.
     std::vector<std::uint32_t> CopyOf(const pen::PixelPlane& picture);
     // `note` begins the note that tells where the picture was saved.
-    void SaveInto(const pen::PixelPlane& picture, std::optional<std::wstring> folder, std::wstring path,
-                  const wchar_t* note);
+    void SaveInto(const pen::PixelPlane& picture, std::optional<std::wstring> folder, std::wstring path, unsigned note);
     void Tell(const std::wstring& text);
     void Inform(const std::wstring& text, ui::MessageKind kind);
 
@@ -73,8 +72,8 @@ private:
     SaveNote note_;
     pen::KnownFolderLookup knownFolders_ = pen::SystemKnownFolder;
     pen::DrawingWriter writer_;
-    bool keepPending_ = false;               // closed with a drawing not yet handed to be kept
-    std::size_t broughtBack_ = 0;            // kept drawings brought back since browsing started
+    bool keepPending_ = false;     // closed with a drawing not yet handed to be kept
+    std::size_t broughtBack_ = 0;  // kept drawings brought back since browsing started
     // Kept drawings the folder did not take, oldest first: only the writer's jobs, which
     // run one at a time, change them, and the window reads them only after Wait.
     std::shared_ptr<std::vector<pen::EncodedPicture>> held_ = std::make_shared<std::vector<pen::EncodedPicture>>();

@@ -2,13 +2,13 @@
 
 #include <windowsx.h>
 
-#include "pen/PenTexts.h"
+#include "base/Text.h"
 #include "resources/PenResources.h"
+#include "ui/Contrast.h"
 #include "ui/Font.h"
 
 namespace {
 
-constexpr wchar_t kLabelFace[] = L"宋体";
 constexpr int kLabelHeight = 13;
 // The style lists' entries, three characters, fit the 57-pixel box at this height.
 constexpr int kStyleHeight = 11;
@@ -18,7 +18,7 @@ UINT ReleaseOf(int button) {
 }
 
 ui::PanelParams PaletteParams(int left, int top) {
-    return {left, top, PenPalette::kWidth, PenPalette::kHeight, L"", ui::Purple, ui::Bevel::None};
+    return {left, top, PenPalette::kWidth, PenPalette::kHeight, L"", ui::ChromeColor(ui::Purple), ui::Bevel::None};
 }
 
 ui::PanelParams InnerParams() { return {16, 14, 97, 259, L"", ui::BtnShadow, ui::Bevel::None}; }
@@ -29,15 +29,24 @@ ui::PanelParams SwatchParams(int left, int top, ui::Color color) {
 
 // The toolbar's buttons in the order of their glyphs, three to a row.
 struct ButtonRow {
-    const wchar_t* hint;  // empty: no tooltip
+    unsigned name;  // what a screen reader reads, a text number
+    bool hinted;    // whether its tooltip shows the name
     PaletteAction action;
 };
 using pen::DrawTool;
 const ButtonRow kButtons[PenPalette::kButtonCount] = {
-    {L"画笔工具", DrawTool::Pen},         {L"直线工具", DrawTool::Line},          {L"矩形工具", DrawTool::Rectangle},
-    {L"随圆工具", DrawTool::Ellipse},     {L"圆角矩形工具", DrawTool::RoundRect}, {L"刷新", PaletteCommand::Refresh},
-    {L"直线箭头", DrawTool::Arrow},       {L"两头箭头直线", DrawTool::DoubleArrow}, {L"", DrawTool::Text},
-    {L"黑白板", PaletteCommand::NextBoard}, {L"橡皮擦工具", DrawTool::Eraser},    {L"帮助", PaletteCommand::Help},
+    {IDS_HINT_PEN, true, DrawTool::Pen},
+    {IDS_HINT_LINE, true, DrawTool::Line},
+    {IDS_HINT_RECTANGLE, true, DrawTool::Rectangle},
+    {IDS_HINT_ELLIPSE, true, DrawTool::Ellipse},
+    {IDS_HINT_ROUND_RECT, true, DrawTool::RoundRect},
+    {IDS_HINT_REFRESH, true, PaletteCommand::Refresh},
+    {IDS_HINT_ARROW, true, DrawTool::Arrow},
+    {IDS_HINT_DOUBLE_ARROW, true, DrawTool::DoubleArrow},
+    {IDS_NAME_TEXT_TOOL, false, DrawTool::Text},
+    {IDS_HINT_BOARD, true, PaletteCommand::NextBoard},
+    {IDS_HINT_ERASER, true, DrawTool::Eraser},
+    {IDS_HINT_HELP, true, PaletteCommand::Help},
 };
 constexpr std::size_t kButtonsPerRow = 3;
 
@@ -63,31 +72,43 @@ ui::ToolBarParams ToolBarLayout() {
 
 PenPalette::PenPalette(HWND penWindow, int left, int top)
     : ui::Panel(penWindow, PaletteParams(left, top)),
-      titleFont_(Handle(), kLabelFace, kLabelHeight, true, GB2312_CHARSET),
-      labelFont_(Handle(), kLabelFace, kLabelHeight, false, GB2312_CHARSET),
-      styleFont_(Handle(), kLabelFace, kStyleHeight, false, GB2312_CHARSET),
+      titleFont_(Handle(), ui::TextFace(), kLabelHeight, true, ui::TextCharset()),
+      labelFont_(Handle(), ui::TextFace(), kLabelHeight, false, ui::TextCharset()),
+      styleFont_(Handle(), ui::TextFace(), kStyleHeight, false, ui::TextCharset()),
       inner(Handle(), InnerParams()),
-      title(inner.Handle(), 10, 10, pen::kPaletteTitle, titleFont_.get(), ui::BtnShadow),
+      title(inner.Handle(), 10, 10, ::Text(IDS_PALETTE_TITLE), titleFont_.get(), ui::BtnShadow),
       closeGlyph(inner.Handle(), 64, 8, 22, 17, ui::BtnShadow),
       toolBar(inner.Handle(), ToolBarLayout()),
-      penColorLabel(inner.Handle(), 10, 136, L"笔色", labelFont_.get(), ui::BtnShadow),
+      penColorLabel(inner.Handle(), 10, 136, ::Text(IDS_PEN_COLOR_LABEL), labelFont_.get(), ui::BtnShadow),
       penColorButton(inner.Handle(), SwatchParams(38, 132, ui::Red)),
-      penStyleLabel(inner.Handle(), 8, 158, L"线形", labelFont_.get(), ui::BtnShadow),
+      penStyleLabel(inner.Handle(), 5, 158, ::Text(IDS_PEN_STYLE_LABEL), labelFont_.get(), ui::BtnShadow),
       // The style lists take the labels' face, which has the Chinese characters in every
       // locale, a little smaller so that three of them fit the narrow box.
-      penStyleList(inner.Handle(), 32, 154, 57, {L"实线", L"虚线", L"点线", L"点划线", L"双点线"}, styleFont_.get()),
-      penWidthLabel(inner.Handle(), 7, 182, L"线粗", labelFont_.get(), ui::BtnShadow),
+      penStyleList(inner.Handle(), 33, 154, 56,
+                   {::Text(IDS_PEN_STYLE_SOLID), ::Text(IDS_PEN_STYLE_DASH), ::Text(IDS_PEN_STYLE_DOT),
+                    ::Text(IDS_PEN_STYLE_DASH_DOT), ::Text(IDS_PEN_STYLE_DASH_DOT_DOT)},
+                   styleFont_.get()),
+      penWidthLabel(inner.Handle(), 5, 182, ::Text(IDS_PEN_WIDTH_LABEL), labelFont_.get(), ui::BtnShadow),
       penWidthBox(inner.Handle(), 34, 179, 39, 21, L"5"),
       penWidthUpDown(inner.Handle(), penWidthBox, {73, 179, 16, 21, 1, 30, 5}),
-      brushColorLabel(inner.Handle(), 8, 208, L"刷色", labelFont_.get(), ui::BtnShadow),
+      brushColorLabel(inner.Handle(), 8, 208, ::Text(IDS_BRUSH_COLOR_LABEL), labelFont_.get(), ui::BtnShadow),
       brushColorButton(inner.Handle(), SwatchParams(37, 205, ui::Highlight)),
-      brushStyleLabel(inner.Handle(), 8, 231, L"刷形", labelFont_.get(), ui::BtnShadow),
-      brushStyleList(inner.Handle(), 32, 227, 57, {L"填色", L"空心", L"水平线", L"垂直线", L"反斜线", L"十字线", L"交叉线"},
+      brushStyleLabel(inner.Handle(), 3, 231, ::Text(IDS_BRUSH_STYLE_LABEL), labelFont_.get(), ui::BtnShadow),
+      brushStyleList(inner.Handle(), 33, 227, 56,
+                     {::Text(IDS_BRUSH_STYLE_SOLID), ::Text(IDS_BRUSH_STYLE_HOLLOW), ::Text(IDS_BRUSH_STYLE_HORIZONTAL),
+                      ::Text(IDS_BRUSH_STYLE_VERTICAL), ::Text(IDS_BRUSH_STYLE_BACK_DIAGONAL),
+                      ::Text(IDS_BRUSH_STYLE_CROSS), ::Text(IDS_BRUSH_STYLE_DIAGONAL_CROSS)},
                      styleFont_.get()) {
     closeGlyph.SetPicture(ui::Picture::FromJpegResource(IDR_CLOSE_GLYPH));
+    // What a screen reader reads for the controls that show a picture or a colour only.
+    closeGlyph.SetText(::Text(IDS_NAME_CLOSE_PEN));
+    penColorButton.SetText(::Text(IDS_NAME_PEN_COLOR));
+    brushColorButton.SetText(::Text(IDS_NAME_BRUSH_COLOR));
     for (std::size_t i = 0; i < kButtonCount; ++i) {
         const ButtonRow& row = kButtons[i];
-        toolBar.Add(buttons_[i], static_cast<int>(i), row.hint, (i + 1) % kButtonsPerRow == 0);
+        const std::wstring name = ::Text(row.name);
+        toolBar.Add(buttons_[i], static_cast<int>(i), name, row.hinted ? name : std::wstring(),
+                    (i + 1) % kButtonsPerRow == 0);
         buttons_[i].OnClick = [this, action = row.action] {
             if (const auto* tool = std::get_if<pen::DrawTool>(&action)) {
                 if (OnSelectTool) OnSelectTool(*tool);
@@ -113,6 +134,8 @@ PenPalette::PenPalette(HWND penWindow, int left, int top)
     brushStyleList.OnChange = [this] { Changed(PaletteChange::BrushStyle); };
     state_ = ReadControls();
 }
+
+void PenPalette::ColorsChanged() { SetColor(ui::ChromeColor(ui::Purple)); }
 
 PaletteState PenPalette::ReadControls() const {
     return {penColorButton.GetColor(), brushColorButton.GetColor(), penWidthUpDown.Position(),

@@ -73,6 +73,7 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void ColorsChanged() override;
 
 private:
     void Changed(PaletteChange change);

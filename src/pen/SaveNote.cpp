@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "base/Text.h"
 #include "pen/PenTexts.h"
 #include "ui/Colors.h"
+#include "ui/Motion.h"
 
 namespace {
 
@@ -14,7 +16,7 @@ constexpr int kPadding = 12;
 constexpr int kAboveBottom = 60;
 
 ui::FormParams NoteParams() {
-    ui::FormParams p = ui::OverlayParams(pen::kSaveNoteClass);
+    ui::FormParams p = ui::OverlayParams(pen::kSaveNoteClass, Text(IDS_SAVE_NOTE_TITLE));
     p.color = static_cast<ui::Color>(RGB(255, 255, 225));  // a tooltip's pale yellow
     return p;
 }
@@ -44,13 +46,14 @@ void SaveNote::Tell(const std::wstring& text, const ScreenRect& area) {
     InvalidateRect(Handle(), nullptr, TRUE);
     Show();
     ticks_ = 0;
+    fades_ = ui::AnimationsOn();
     fadeTimer_.SetEnabled(true);
 }
 
 void SaveNote::Fade() {
     ++ticks_;
     if (ticks_ <= kShownTicks) return;
-    const int left = kShownTicks + kFadeTicks - ticks_;
+    const int left = fades_ ? kShownTicks + kFadeTicks - ticks_ : 0;
     if (left <= 0) {
         fadeTimer_.SetEnabled(false);
         Hide();

@@ -25,4 +25,5 @@ private:
     std::wstring text_;
     ui::Timer fadeTimer_;
     int ticks_ = 0;
+    bool fades_ = true;  // whether the note fades out, or goes at once
 };

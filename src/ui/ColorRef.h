@@ -6,10 +6,12 @@
 
 namespace ui {
 
+constexpr bool IsSystemColor(Color color) { return (static_cast<std::uint32_t>(color) & 0xFF000000u) == 0xFF000000u; }
+constexpr int SystemColorIndex(Color color) { return static_cast<int>(static_cast<std::uint32_t>(color) & 0xFF); }
+
 inline COLORREF ColorToRGB(Color color) {
-    const auto bits = static_cast<std::uint32_t>(color);
-    if ((bits & 0xFF000000u) == 0xFF000000u) return GetSysColor(static_cast<int>(bits & 0xFF));
-    return static_cast<COLORREF>(bits & 0x00FFFFFFu);
+    if (IsSystemColor(color)) return GetSysColor(SystemColorIndex(color));
+    return static_cast<COLORREF>(static_cast<std::uint32_t>(color) & 0x00FFFFFFu);
 }
 
 }  // namespace ui

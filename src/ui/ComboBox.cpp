@@ -5,9 +5,11 @@ namespace {
 constexpr int kDroppedHeight = 160;  // the open list; the closed box is as high as its font needs
 }
 
-ComboBox::ComboBox(HWND parent, int left, int top, int width, const std::vector<std::wstring>& items, HFONT font) {
-    CreateSystemControl(0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN, left, top,
-                        width, kDroppedHeight, parent);
+ComboBox::ComboBox(HWND parent, int left, int top, int width, const std::vector<std::wstring>& items, HFONT font,
+                   bool editable) {
+    CreateSystemControl(0, L"COMBOBOX", L"",
+                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | (editable ? CBS_DROPDOWN : CBS_DROPDOWNLIST),
+                        left, top, width, kDroppedHeight, parent);
     SetFont(font ? font : DefaultFont());
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
@@ -20,9 +22,11 @@ ComboBox::ComboBox(HWND parent, int left, int top, int width, const std::vector<
 int ComboBox::ItemIndex() const { return static_cast<int>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0)); }
 
 void ComboBox::Select(int index) {
-    SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ShowChosen(index);
     if (OnChange) OnChange();
 }
+
+void ComboBox::ShowChosen(int index) { SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
 
 bool ComboBox::Reflected(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
     if (msg != WM_COMMAND || HIWORD(wParam) != CBN_SELCHANGE) return false;

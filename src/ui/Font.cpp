@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "base/Monitors.h"
+#include "base/Text.h"
 #include "ui/Form.h"
 
 namespace ui {
@@ -29,6 +30,10 @@ UniqueFont FontAt(LOGFONTW font, int dpi) {
 
 }  // namespace
 
+std::wstring TextFace() { return Text(IDS_FONT_FACE); }
+
+BYTE TextCharset() { return CurrentLanguage() == Language::Chinese ? GB2312_CHARSET : DEFAULT_CHARSET; }
+
 UniqueFont CreateFontByHeight(const wchar_t* face, int charHeight, bool bold, BYTE charset) {
     return FontAt(FontByHeight(face, charHeight, bold, charset), kBaseDpi);
 }
@@ -46,8 +51,8 @@ ScaledFont::ScaledFont(HWND windowOfForm, const LOGFONTW& design)
     if (form_) form_->AttachFont(this);
 }
 
-ScaledFont::ScaledFont(HWND windowOfForm, const wchar_t* face, int charHeight, bool bold, BYTE charset)
-    : ScaledFont(windowOfForm, FontByHeight(face, charHeight, bold, charset)) {}
+ScaledFont::ScaledFont(HWND windowOfForm, const std::wstring& face, int charHeight, bool bold, BYTE charset)
+    : ScaledFont(windowOfForm, FontByHeight(face.c_str(), charHeight, bold, charset)) {}
 
 ScaledFont::~ScaledFont() {
     if (form_) form_->DetachFont(this);

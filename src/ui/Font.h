@@ -2,11 +2,18 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "ui/Handles.h"
 
 namespace ui {
 
 class Form;
+
+// The face and character set of the program's texts in the language in use: Chinese
+// texts take a face that has their characters in every locale.
+std::wstring TextFace();
+BYTE TextCharset();
 
 // `charHeight` is the character height in pixels (not the cell height), as the forms give it.
 UniqueFont CreateFontByHeight(const wchar_t* face, int charHeight, bool bold = false, BYTE charset = DEFAULT_CHARSET);
@@ -19,7 +26,7 @@ UniqueFont CreateFontByPoints(const wchar_t* face, int points, bool bold = false
 class ScaledFont {
 public:
     ScaledFont(HWND windowOfForm, const LOGFONTW& design);
-    ScaledFont(HWND windowOfForm, const wchar_t* face, int charHeight, bool bold = false,
+    ScaledFont(HWND windowOfForm, const std::wstring& face, int charHeight, bool bold = false,
                BYTE charset = DEFAULT_CHARSET);
     ScaledFont(const ScaledFont&) = delete;
     ScaledFont& operator=(const ScaledFont&) = delete;

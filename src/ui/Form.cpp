@@ -28,11 +28,16 @@ FormParams OverlayParams(const wchar_t* className, std::wstring caption) {
 
 namespace {
 
+// The stock font as designed at 96 DPI: the system made it for its own DPI.
 LOGFONTW StockFont() {
     LOGFONTW font{};
     GetObjectW(DefaultFont(), sizeof font, &font);
+    font.lfHeight = MulDiv(font.lfHeight, kBaseDpi, SystemDpi());
     return font;
 }
+
+// The stock font suits a form at the system's DPI; at any other it needs one of its own.
+bool NeedsOwnDefaultFont(int dpi) { return dpi != SystemDpi(); }
 
 FormParams AtDpi(FormParams params, int dpi) {
     if (!params.scaled) return params;
@@ -59,7 +64,7 @@ Form::Form(const FormParams& design)
     // Every form is owned by the application's hidden window, so none gets a taskbar button.
     CreateHandle(exStyle, params.className, params.caption.c_str(), style, params.left, params.top, params.width,
                  params.height, Application::Current().OwnerWindow());
-    if (params.scaled && dpi_ != kBaseDpi) defaultFont_ = std::make_unique<ScaledFont>(Handle(), StockFont());
+    if (params.scaled && NeedsOwnDefaultFont(dpi_)) defaultFont_ = std::make_unique<ScaledFont>(Handle(), StockFont());
     if (params.dialogKeys) SetPropW(Handle(), kDialogKeysProperty, Handle());
 }
 
@@ -178,7 +183,7 @@ void Form::ChangeDpi(int dpi, const RECT& suggested) {
     }
     const HFONT oldDefault = defaultFont_ ? defaultFont_->get() : DefaultFont();
     std::unique_ptr<ScaledFont> retiredDefault = std::move(defaultFont_);
-    if (dpi != kBaseDpi) defaultFont_ = std::make_unique<ScaledFont>(Handle(), StockFont());
+    if (NeedsOwnDefaultFont(dpi)) defaultFont_ = std::make_unique<ScaledFont>(Handle(), StockFont());
     renamed.emplace_back(oldDefault, defaultFont_ ? defaultFont_->get() : DefaultFont());
 
     SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -206,6 +211,19 @@ void Form::ChangeDpi(int dpi, const RECT& suggested) {
         reinterpret_cast<LPARAM>(&relayout));
     InvalidateRect(Handle(), nullptr, TRUE);
     OnDpiChanged();
+}
+
+void Form::RenewColors() {
+    ColorsChanged();
+    EnumChildWindows(
+        Handle(),
+        [](HWND child, LPARAM) -> BOOL {
+            SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);  // common controls remake their brushes
+            if (Window* window = FromHandle(child)) window->ColorsChanged();
+            return TRUE;
+        },
+        0);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void Form::DetachTimer(Timer* timer) { std::erase(timers_, timer); }
@@ -241,6 +259,12 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             Close();
             return 0;
+        case WM_SYSCOLORCHANGE:
+            RenewColors();
+            return 0;
+        case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETHIGHCONTRAST) RenewColors();
+            break;
         case WM_DPICHANGED:
             if (!params_.scaled) return Default(msg, wParam, lParam);
             ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

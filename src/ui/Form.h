@@ -31,12 +31,12 @@ struct FormParams {
     bool activateOnShow = true;  // false: showing never takes the focus away from the user
     // Never the active window, not by a click nor by a window manager (WS_EX_NOACTIVATE).
     bool neverActive = false;
-    bool mainForm = false;       // closing it ends the program
+    bool mainForm = false;  // closing it ends the program
     // Laid out at the DPI of the monitor it stands on: its design position and size, and
     // those of its controls, are for 96 DPI and scaled by DPI / 96.
     bool scaled = false;
-    bool visible = false;        // designed visible: shown once its creation handler has run
-    bool dialogKeys = false;     // Tab and Shift+Tab move among its controls, Space and Enter press them
+    bool visible = false;     // designed visible: shown once its creation handler has run
+    bool dialogKeys = false;  // Tab and Shift+Tab move among its controls, Space and Enter press them
 };
 
 // An overlay's parameters: borderless, top-most, without a taskbar button, and never the
@@ -116,6 +116,9 @@ private:
     // The form moved to a monitor of another DPI: new fonts, the suggested rectangle,
     // every control laid out again.
     void ChangeDpi(int dpi, const RECT& suggested);
+    // The colour scheme changed: the form and its controls choose their colours again, the
+    // system's controls hear of it too, and everything paints anew.
+    void RenewColors();
     // Where the keyboard goes when the form is active again: the control that had it, or
     // the first tab stop.
     void RestoreFocus();

@@ -1,11 +1,9 @@
 #include "ui/Label.h"
 
-#include "ui/ColorRef.h"
-
 namespace ui {
 
 Label::Label(HWND parent, int left, int top, const std::wstring& caption, HFONT font, Color background)
-    : brush_(CreateSolidBrush(ColorToRGB(background))) {
+    : background_(background) {
     RegisterClassOnce(L"TLabel");
     CreateHandle(0, L"TLabel", caption.c_str(), WS_CHILD | WS_VISIBLE, left, top, 10, 10, parent);
     SetFont(font);  // sizes the label to its text
@@ -23,11 +21,11 @@ void Label::FitToText() {
 void Label::Paint(HDC dc) {
     RECT r{};
     GetClientRect(Handle(), &r);
-    FillRect(dc, &r, brush_.get());
+    FillRect(dc, &r, background_.Brush());
     const std::wstring text = Text();
     SelectScope font(dc, font_ ? font_ : DefaultFont());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));  // the text of the chrome, as on its buttons
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_NOPREFIX);
 }
 
@@ -36,6 +34,8 @@ LRESULT Label::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(font_);
         case WM_SETFONT:
             font_ = reinterpret_cast<HFONT>(wParam);
             FitToText();

@@ -4,9 +4,8 @@
 
 #include <string>
 
-#include "ui/Colors.h"
+#include "ui/ColorBrush.h"
 #include "ui/Control.h"
-#include "ui/Handles.h"
 
 namespace ui {
 
@@ -21,7 +20,7 @@ protected:
 private:
     void FitToText();
     void Paint(HDC dc);
-    UniqueBrush brush_;
+    ColorBrush background_;
 };
 
 }  // namespace ui

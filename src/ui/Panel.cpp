@@ -53,6 +53,8 @@ LRESULT Panel::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(font_);
         case WM_SETFONT:
             font_ = reinterpret_cast<HFONT>(wParam);
             return 0;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/Application.h"
+#include "ui/Contrast.h"
 
 namespace ui {
 namespace {
@@ -99,6 +100,7 @@ Seams Seams::System() {
     s.openFile = OpenFileDialog;
     s.saveFile = SaveFileDialog;
     s.mouseEvent = [](DWORD flags, LONG dx, LONG dy) { mouse_event(flags, dx, dy, 0, 0); };
+    s.highContrast = SystemHighContrastOn;
     return s;
 }
 

@@ -1,6 +1,6 @@
-// The few places where the program would block on a person or act on the machine
-// outside its own windows. The application holds one set; the defaults are the real
-// system calls, and tests put recording ones in their place.
+// The few places where the program would block on a person, act on the machine outside
+// its own windows, or read a setting of the system that a test cannot change. The application holds one set; the
+// defaults are the real system calls, and tests put recording ones in their place.
 #pragma once
 #include <windows.h>
 
@@ -42,6 +42,8 @@ struct Seams {
     std::function<std::optional<std::wstring>(HWND owner, const SaveFileRequest& request)> saveFile;
     // Synthesised mouse input (mouse_event).
     std::function<void(DWORD flags, LONG dx, LONG dy)> mouseEvent;
+    // Whether high contrast is on (SPI_GETHIGHCONTRAST; Wine cannot switch it).
+    std::function<bool()> highContrast;
 
     static Seams System();
 };

@@ -10,12 +10,15 @@ constexpr COLORREF kGlyphMask = RGB(255, 0, 255);
 ToolBar::ToolBar(HWND parent, const ToolBarParams& params)
     : buttonSize_{params.buttonWidth, params.buttonHeight},
       glyphStrips_(params.glyphStrips),
-      background_(CreateSolidBrush(ColorToRGB(params.background))) {
-    CreateSystemControl(
-        0, TOOLBARCLASSNAMEW, L"",
-        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_WRAPABLE | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
-        params.left, params.top, params.width, params.height, parent);
+      background_(params.background) {
+    CreateSystemControl(0, TOOLBARCLASSNAMEW, L"",
+                        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_WRAPABLE | CCS_NORESIZE |
+                            CCS_NOPARENTALIGN | CCS_NODIVIDER,
+                        params.left, params.top, params.width, params.height, parent);
     SendMessageW(Handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    // Mixed buttons show their text only when asked to: each button has its name as its
+    // text, which screen readers read, and shows its glyph alone.
+    SendMessageW(Handle(), TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
     LoadGlyphs();
     SizeButtons();
     // Our own tooltip control: it watches the toolbar's mouse messages and holds each
@@ -49,15 +52,16 @@ void ToolBar::RelayOut(int dpi) {
 // The toolbar goes first, before the image list it borrows.
 ToolBar::~ToolBar() { DestroyHandle(); }
 
-void ToolBar::Add(ToolButton& button, int glyph, const std::wstring& hint, bool endsRow) {
+void ToolBar::Add(ToolButton& button, int glyph, const std::wstring& name, const std::wstring& hint, bool endsRow) {
     const int index = ButtonCount();
     TBBUTTON b{};
     b.iBitmap = glyph;
     b.idCommand = kFirstCommand + index;
     b.fsState = static_cast<BYTE>(TBSTATE_ENABLED | (endsRow ? TBSTATE_WRAP : 0));
     b.fsStyle = BTNS_BUTTON;
-    b.iString = -1;
+    b.iString = reinterpret_cast<INT_PTR>(name.c_str());  // the toolbar keeps its own copy
     SendMessageW(Handle(), TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&b));
+    SizeButtons();  // a button with text would otherwise grow the buttons to fit it
     buttons_.push_back(&button);
     if (hint.empty()) return;
     TOOLINFOW info{};
@@ -76,6 +80,16 @@ RECT ToolBar::ButtonRect(int index) const {
     return r;
 }
 
+std::wstring ToolBar::Name(int index) const {
+    const auto command = static_cast<WPARAM>(kFirstCommand + index);
+    const auto length = static_cast<int>(SendMessageW(Handle(), TB_GETBUTTONTEXTW, command, 0));
+    if (length <= 0) return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(Handle(), TB_GETBUTTONTEXTW, command, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
 std::wstring ToolBar::Hint(int index) const {
     wchar_t text[80] = L"";
     TOOLINFOW info{};
@@ -92,7 +106,7 @@ LRESULT ToolBar::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     // A flat toolbar would ask its parent to paint beneath it; it paints its own ground.
     RECT r{};
     GetClientRect(Handle(), &r);
-    FillRect(reinterpret_cast<HDC>(wParam), &r, background_.get());
+    FillRect(reinterpret_cast<HDC>(wParam), &r, background_.Brush());
     return 1;
 }
 

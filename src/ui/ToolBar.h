@@ -1,5 +1,5 @@
 // A toolbar of push buttons with square glyphs from bitmap resources (the size that suits
-// the DPI) and a tooltip hint per button. Each button is a ToolButton its owner declares
+// the DPI), a name per button and a tooltip hint. Each button is a ToolButton its owner declares
 // and binds.
 #pragma once
 #include <windows.h>
@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/Colors.h"
+#include "ui/ColorBrush.h"
 #include "ui/Control.h"
 #include "ui/Handles.h"
 
@@ -39,12 +39,14 @@ public:
     ToolBar(HWND parent, const ToolBarParams& params);
     ~ToolBar() override;
 
-    // Adds `button` (which must outlive the toolbar) showing glyph number `glyph`; an
-    // empty hint gives no tooltip. `endsRow` starts a new row after it.
-    void Add(ToolButton& button, int glyph, const std::wstring& hint, bool endsRow);
+    // Adds `button` (which must outlive the toolbar) showing glyph number `glyph`, named
+    // `name` for screen readers (the button's text, never shown); an empty hint gives no
+    // tooltip. `endsRow` starts a new row after it.
+    void Add(ToolButton& button, int glyph, const std::wstring& name, const std::wstring& hint, bool endsRow);
     int ButtonCount() const { return static_cast<int>(buttons_.size()); }
-    // Where button number `index` sits in the toolbar, and the hint its tooltip shows.
+    // Where button number `index` sits in the toolbar, its name and the hint its tooltip shows.
     RECT ButtonRect(int index) const;
+    std::wstring Name(int index) const;
     std::wstring Hint(int index) const;
     void RelayOut(int dpi) override;
 
@@ -66,7 +68,7 @@ private:
     SIZE buttonSize_;  // in design units
     std::vector<std::pair<int, int>> glyphStrips_;
     std::vector<ToolButton*> buttons_;
-    UniqueBrush background_;
+    ColorBrush background_;
     UniqueHandle<HIMAGELIST, ImageListTraits> glyphs_;  // the toolbar only borrows it
     UniqueWindow tooltip_;
 };

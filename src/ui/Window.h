@@ -32,6 +32,9 @@ public:
     virtual HFONT ScaledDefaultFont() const { return nullptr; }
     // A child placed in design units lays itself out again at another DPI.
     virtual void RelayOut(int dpi);
+    // The system's colours or its high-contrast mode changed: a window that chose colours
+    // by them chooses again (system colours themselves follow on their own).
+    virtual void ColorsChanged() {}
 
 protected:
     // Registers the class on first use (CS_DBLCLKS, arrow cursor, no background brush).

@@ -83,9 +83,8 @@ int main() {
     std::int64_t ringClock = 0;
     int ringSteps = 0;
     const double ringLife = MicrosecondsPerCall(20, [&] {
-        ring.Start({700, 500}, EffectValues{}.leftRingColor, kBaseDpi, ringClock);
-        for (; ring.Step(ringClock += 10); ++ringSteps) {
-        }
+        ring.Start({700, 500}, EffectValues{}.leftRingColor, kBaseDpi, ringClock, true);
+        for (; ring.Step(ringClock += 10); ++ringSteps) {}
     });
     rings.Toggle();
     const double ringsIdle = IdleCpuPercent(env, 5000);

@@ -196,6 +196,22 @@ spotlight_over_settings() {
   expect_pixel "$1-spotlight" 660 450 "$BLACK" "the spotlight dims the settings window"
 }
 
+# The program's message boxes: titled with the program's name, as the follower and the
+# control bar are, but owned by no window, while every window of the program is owned
+# by its hidden application window.
+boxes() {
+  local w
+  for w in $(program_windows); do
+    [ "$(xdotool getwindowname "$w" 2>/dev/null)" = Vellora ] &&
+      xprop -id "$w" WM_TRANSIENT_FOR 2>/dev/null | grep -q 'not found' && echo "$w"
+  done
+  return 0
+}
+a_box() { [ -n "$(boxes)" ]; }
+# Closes the box with its default button, as Enter does.
+box_gone() { ! boxes | grep -qx "$1"; }
+close_box() { timeout 5 xdotool windowfocus "$1" 2>/dev/null || true; sleep 0.2; timeout 5 xdotool key Return; }
+
 finish() {
   stop_program
   if [ "$E2E_FAILURES" -gt 0 ]; then

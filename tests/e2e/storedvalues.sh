@@ -24,22 +24,7 @@ launch() {
 }
 stored() { sqlite3 -cmd ".timeout 10000" "$E2E_RUN/GBTest.db" "$1"; }
 
-# The program's message boxes: titled with the program's name, as the follower and the
-# control bar are, but owned by no window, while every window of the program is owned
-# by its hidden application window.
-boxes() {
-  local w
-  for w in $(program_windows); do
-    [ "$(xdotool getwindowname "$w" 2>/dev/null)" = Vellora ] &&
-      xprop -id "$w" WM_TRANSIENT_FOR 2>/dev/null | grep -q 'not found' && echo "$w"
-  done
-  return 0
-}
-a_box() { [ -n "$(boxes)" ]; }
 box_width() { xdotool getwindowgeometry --shell "$1" | sed -n 's/^WIDTH=//p'; }
-# Closes the box with its default button, as Enter does.
-box_gone() { ! boxes | grep -qx "$1"; }
-close_box() { timeout 5 xdotool windowfocus "$1" 2>/dev/null || true; sleep 0.2; timeout 5 xdotool key Return; }
 
 # Each box that comes within a few seconds of the last one is measured and closed.
 # Prints how many came.

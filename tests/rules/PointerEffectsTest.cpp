@@ -42,8 +42,7 @@ TEST(LaserTrail, ATickRepaintsOnlyTheSegmentsThatWentAndCame) {
     std::deque<TrailPoint> before = trail.Points();
     // The tick eats the oldest segment and adds one at the pointer.
     trail.Update({110, 60}, now);
-    EXPECT_EQ(TrailRepaint(before, trail.Points(), 6),
-              (std::vector<ScreenRect>{{34, 44, 57, 57}, {94, 44, 117, 67}}));
+    EXPECT_EQ(TrailRepaint(before, trail.Points(), 6), (std::vector<ScreenRect>{{34, 44, 57, 57}, {94, 44, 117, 67}}));
     // A young trail loses nothing.
     LaserTrail young;
     young.Update({0, 0}, 0);
@@ -71,6 +70,26 @@ TEST(ClickRing, GrowsAndFadesWithinItsLife) {
     }
     EXPECT_GT(RingAt(kRingMs / 2, 6, 36).radius, 21);  // a ripple spreads fast at first
     EXPECT_TRUE(RingAt(kRingMs, 6, 36).done);
+}
+
+TEST(LessMotion, RingsShowWholeForTheirTimeAndTheTrailGoesWithoutFading) {
+    for (int ms : {0, 1, kRingMs / 2, kRingMs - 1}) {
+        const RingFrame frame = RingAt(ms, 6, 36, false);
+        EXPECT_EQ(frame.radius, 36) << ms;
+        EXPECT_EQ(frame.alpha, 255) << ms;
+        EXPECT_FALSE(frame.done) << ms;
+    }
+    EXPECT_TRUE(RingAt(kRingMs, 6, 36, false).done);
+
+    LaserTrail trail(false);
+    trail.Update({0, 0}, 0);
+    trail.Update({10, 0}, 10);
+    EXPECT_FALSE(trail.Update({10, 0}, 10 + LaserTrail::kHoldMs - 1));
+    EXPECT_EQ(trail.Alpha(10 + LaserTrail::kHoldMs - 1), 255);
+    EXPECT_EQ(trail.Alpha(10 + LaserTrail::kHoldMs + 1), 0) << "no step between whole and gone";
+    EXPECT_TRUE(trail.Update({10, 0}, 10 + LaserTrail::kHoldMs)) << "gone when the hold ends";
+    EXPECT_EQ(trail.Points().size(), 1u);
+    EXPECT_FALSE(trail.Update({10, 0}, 10 + LaserTrail::kHoldMs + 100));
 }
 
 TEST(StoredSettings, BadEffectValuesFallBackEachAlone) {

@@ -3,9 +3,9 @@
 
 #include <functional>
 
-#include "effects/EffectsTexts.h"
-#include "effects/SettingsValidation.h"
 #include "base/Exception.h"
+#include "base/Text.h"
+#include "effects/SettingsValidation.h"
 
 namespace {
 
@@ -21,31 +21,31 @@ std::string ConversionMessage(const std::function<void()>& check) {
 }  // namespace
 
 TEST(SettingsValidation, HaloSizeBoundaries) {
-    EXPECT_EQ(HaloInputMessage(L"0", L"150"), effects::kDiameterOutOfRange);
+    EXPECT_EQ(HaloInputMessage(L"0", L"150"), Text(IDS_HALO_SIZE_OUT_OF_RANGE));
     EXPECT_EQ(HaloInputMessage(L"1", L"150"), std::nullopt);
     EXPECT_EQ(HaloInputMessage(L"600", L"150"), std::nullopt);
-    EXPECT_EQ(HaloInputMessage(L"601", L"150"), effects::kDiameterOutOfRange);
-    EXPECT_EQ(HaloInputMessage(L"-3", L"150"), effects::kDiameterOutOfRange) << "a pasted negative size";
+    EXPECT_EQ(HaloInputMessage(L"601", L"150"), Text(IDS_HALO_SIZE_OUT_OF_RANGE));
+    EXPECT_EQ(HaloInputMessage(L"-3", L"150"), Text(IDS_HALO_SIZE_OUT_OF_RANGE)) << "a pasted negative size";
 }
 
 TEST(SettingsValidation, HaloTransparencyBoundaries) {
     EXPECT_EQ(HaloInputMessage(L"100", L"0"), std::nullopt);
     EXPECT_EQ(HaloInputMessage(L"100", L"255"), std::nullopt);
-    EXPECT_EQ(HaloInputMessage(L"100", L"256"), effects::kAlphaOutOfRange);
-    EXPECT_EQ(HaloInputMessage(L"100", L"-1"), effects::kAlphaOutOfRange) << "a pasted negative transparency";
+    EXPECT_EQ(HaloInputMessage(L"100", L"256"), Text(IDS_HALO_ALPHA_OUT_OF_RANGE));
+    EXPECT_EQ(HaloInputMessage(L"100", L"-1"), Text(IDS_HALO_ALPHA_OUT_OF_RANGE)) << "a pasted negative transparency";
 }
 
 TEST(SettingsValidation, EmptyOrBlankBoxesComeFirst) {
-    EXPECT_EQ(HaloInputMessage(L"", L"150"), effects::kHaloBoxEmpty);
-    EXPECT_EQ(HaloInputMessage(L"100", L""), effects::kHaloBoxEmpty);
-    EXPECT_EQ(HaloInputMessage(L"  \t", L"abc"), effects::kHaloBoxEmpty) << "before any conversion";
-    EXPECT_EQ(HaloInputMessage(L"700", L" "), effects::kHaloBoxEmpty) << "before the range checks";
-    EXPECT_EQ(PictureInputMessage(L""), effects::kOffsetEmpty);
-    EXPECT_EQ(PictureInputMessage(L"   "), effects::kOffsetEmpty);
+    EXPECT_EQ(HaloInputMessage(L"", L"150"), Text(IDS_HALO_BOXES_EMPTY));
+    EXPECT_EQ(HaloInputMessage(L"100", L""), Text(IDS_HALO_BOXES_EMPTY));
+    EXPECT_EQ(HaloInputMessage(L"  \t", L"abc"), Text(IDS_HALO_BOXES_EMPTY)) << "before any conversion";
+    EXPECT_EQ(HaloInputMessage(L"700", L" "), Text(IDS_HALO_BOXES_EMPTY)) << "before the range checks";
+    EXPECT_EQ(PictureInputMessage(L""), Text(IDS_OFFSET_EMPTY));
+    EXPECT_EQ(PictureInputMessage(L"   "), Text(IDS_OFFSET_EMPTY));
 }
 
 TEST(SettingsValidation, SizeIsCheckedBeforeTransparencyIsConverted) {
-    EXPECT_EQ(HaloInputMessage(L"601", L"abc"), effects::kDiameterOutOfRange);
+    EXPECT_EQ(HaloInputMessage(L"601", L"abc"), Text(IDS_HALO_SIZE_OUT_OF_RANGE));
     EXPECT_EQ(ConversionMessage([] { HaloInputMessage(L"abc", L"999"); }), "'abc' is not a valid integer value");
     EXPECT_EQ(ConversionMessage([] { HaloInputMessage(L"100", L"1 2"); }), "'1 2' is not a valid integer value");
 }
@@ -55,7 +55,8 @@ TEST(SettingsValidation, NumbersBeyond32BitsAreConversionErrors) {
               "'2147483648' is not a valid integer value");
     EXPECT_EQ(ConversionMessage([] { PictureInputMessage(L"99999999999"); }),
               "'99999999999' is not a valid integer value");
-    EXPECT_EQ(HaloInputMessage(L"2147483647", L"1"), effects::kDiameterOutOfRange) << "the largest 32-bit number converts";
+    EXPECT_EQ(HaloInputMessage(L"2147483647", L"1"), Text(IDS_HALO_SIZE_OUT_OF_RANGE))
+        << "the largest 32-bit number converts";
 }
 
 TEST(SettingsValidation, PastedBlanksAroundANumberAreTrimmed) {
@@ -68,8 +69,8 @@ TEST(SettingsValidation, PastedBlanksAroundANumberAreTrimmed) {
 TEST(SettingsValidation, OffsetBoundaries) {
     EXPECT_EQ(PictureInputMessage(L"0"), std::nullopt);
     EXPECT_EQ(PictureInputMessage(L"130"), std::nullopt);
-    EXPECT_EQ(PictureInputMessage(L"131"), effects::kOffsetOutOfRange);
-    EXPECT_EQ(PictureInputMessage(L"-1"), effects::kOffsetOutOfRange) << "a pasted negative offset";
+    EXPECT_EQ(PictureInputMessage(L"131"), Text(IDS_OFFSET_OUT_OF_RANGE));
+    EXPECT_EQ(PictureInputMessage(L"-1"), Text(IDS_OFFSET_OUT_OF_RANGE)) << "a pasted negative offset";
 }
 
 TEST(SettingsValidation, TrimKeepsInnerBlanksAndNonAsciiText) {

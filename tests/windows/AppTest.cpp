@@ -3,6 +3,7 @@
 #include <chrono>
 #include <thread>
 
+#include "base/Text.h"
 #include "store/Settings.h"
 #include "store/SQLiteDatabase.h"
 #include "base/Utf8.h"
@@ -49,6 +50,7 @@ ui::Seams Recorder::MakeSeams() {
         return answer;
     };
     s.mouseEvent = [this](DWORD flags, LONG dx, LONG dy) { mouseEvents.push_back({flags, dx, dy}); };
+    s.highContrast = [this] { return highContrast; };
     return s;
 }
 
@@ -73,6 +75,7 @@ void AppTest::SetUp() {
 
 void AppTest::TearDown() {
     DestroyWindows();
+    UseLanguageOf(LanguageChoice::Automatic);  // a test may have started the windows in another
     app_.reset();
     fs::current_path(previousFolder_);
     std::error_code ignored;

@@ -42,6 +42,7 @@ struct Recorder {
     std::deque<std::optional<std::wstring>> fileAnswers;
     std::vector<ui::OpenFileRequest> fileRequests;
     std::vector<ui::SaveFileRequest> saveRequests;  // answered from fileAnswers too
+    bool highContrast = false;                      // what the system's setting says
 
     ui::Seams MakeSeams();
 };

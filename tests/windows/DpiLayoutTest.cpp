@@ -24,8 +24,8 @@ struct Expected {
     int glyphSize;
 };
 
-const Expected kAt96{96, 65, 198, "0,136 65x25", {325, 197, 708, 768}, "104,64 65x21", "144,120 50x25", 139, 5, 25, 16};
-const Expected kAt144{144, 98, 297, "0,204 98x38", {488, 296, 1063, 1153}, "156,96 98x32", "216,180 75x38", 209,
+const Expected kAt96{96, 65, 198, "0,136 65x25", {325, 197, 708, 798}, "104,64 65x21", "144,120 50x25", 139, 5, 25, 16};
+const Expected kAt144{144, 98, 297, "0,204 98x38", {488, 296, 1063, 1198}, "156,96 98x32", "216,180 75x38", 209,
                       8,   38, 24};
 
 const Expected* ExpectedAt(int dpi) { return dpi == 96 ? &kAt96 : dpi == 144 ? &kAt144 : nullptr; }
@@ -54,7 +54,8 @@ void ExpectBarAndPalette(Shell& w, const Expected& e) {
     EXPECT_EQ(pen.Palette().Top(), e.paletteTop);
     const RECT button = pen.Palette().toolBar.ButtonRect(0);
     EXPECT_EQ(button.right - button.left, e.toolButtonWidth);
-    const auto glyphs = reinterpret_cast<HIMAGELIST>(SendMessageW(pen.Palette().toolBar.Handle(), TB_GETIMAGELIST, 0, 0));
+    const auto glyphs =
+        reinterpret_cast<HIMAGELIST>(SendMessageW(pen.Palette().toolBar.Handle(), TB_GETIMAGELIST, 0, 0));
     int glyphWidth = 0, glyphHeight = 0;
     ImageList_GetIconSize(glyphs, &glyphWidth, &glyphHeight);
     EXPECT_EQ(glyphWidth, e.glyphSize) << "glyphs drawn for the size they are shown at";

@@ -7,6 +7,7 @@
 #include <cwchar>
 
 #include "base/QuotedValue.h"
+#include "base/Text.h"
 #include "pen/DrawingFolders.h"
 
 namespace fs = std::filesystem;
@@ -68,7 +69,7 @@ TEST_F(PenFilesTest, CtrlBWithNothingLeftSaysSoAsInformationAboveThePen) {
     pen.Files().UseKnownFolders(OnlyLocalAppData(Folder() / "local"));
     PressWithControl(pen.DrawingSurface().Handle(), 'B');
     EXPECT_TRUE(recorder_.errors.empty());
-    EXPECT_EQ(recorder_.messages, std::vector<std::wstring>{pen::kNoKeptDrawing});
+    EXPECT_EQ(recorder_.messages, std::vector<std::wstring>{Text(IDS_NO_KEPT_DRAWING)});
     EXPECT_EQ(recorder_.messageKinds, std::vector<ui::MessageKind>{ui::MessageKind::Information});
     EXPECT_EQ(recorder_.messageOwners, std::vector<HWND>{pen.Handle()});
 }
@@ -90,8 +91,9 @@ TEST_F(PenFilesTest, DrawingsTheKeptFolderRefusesAreHeldForTheRunAndToldOnceAsTh
     Reopen();
     ASSERT_EQ(recorder_.messages.size(), 1u);
     const std::wstring& told = recorder_.messages[0];
-    EXPECT_EQ(told.rfind(pen::kKeepFailed + ShortenedPathForQuote(kept.wstring()) + pen::kFailedReason, 0), 0u) << told;
-    EXPECT_EQ(told.substr(told.size() - std::wcslen(pen::kHeldForThisRun)), pen::kHeldForThisRun);
+    EXPECT_EQ(told.rfind(Formatted(IDS_KEEP_FAILED, {ShortenedPathForQuote(kept.wstring()), L""}), 0), 0u) << told;
+    const std::wstring held = Text(IDS_HELD_FOR_THIS_RUN);
+    EXPECT_EQ(told.substr(told.size() - held.size()), held);
     EXPECT_EQ(recorder_.messageKinds[0], ui::MessageKind::Warning);
     EXPECT_EQ(recorder_.messageOwners[0], pen.Handle());
     EXPECT_TRUE(BroughtBack() == refused);
@@ -119,12 +121,12 @@ TEST_F(PenFilesTest, WithNoPicturesFolderCtrlSSavesBesideTheKeptDrawingsAndSaysW
     const std::vector<fs::path> saved = FilesIn(Folder() / "local" / "Vellora");
     ASSERT_EQ(saved.size(), 1u);
     EXPECT_EQ(saved[0].extension(), ".png");
-    EXPECT_EQ(pen.Files().Note().Text(), pen::kSavedElsewhereNote + saved[0].wstring());
+    EXPECT_EQ(pen.Files().Note().Text(), Text(IDS_SAVED_ELSEWHERE) + saved[0].wstring());
 
     // With no folder at all the message quotes none.
     pen.Files().UseKnownFolders([](const KNOWNFOLDERID&) { return std::optional<std::wstring>(); });
     PressWithControl(pen.DrawingSurface().Handle(), 'S');
     ASSERT_TRUE(PumpUntil([&] { return !recorder_.errors.empty(); }, 5000));
-    EXPECT_EQ(recorder_.errors, std::vector<std::wstring>{pen::kSaveNoFolder});
+    EXPECT_EQ(recorder_.errors, std::vector<std::wstring>{Text(IDS_SAVE_NO_FOLDER)});
     EXPECT_EQ(recorder_.errorOwners.back(), pen.Handle());
 }

@@ -3,6 +3,7 @@
 #include "AppTest.h"
 #include "SettingsTestSupport.h"
 
+#include "base/Text.h"
 #include "effects/SettingsWindow.h"
 #include "store/SQLiteDatabase.h"
 #include "store/Settings.h"
@@ -49,9 +50,15 @@ TEST_F(SettingsSaveTest, HaloSizeAndTransparencyBoundaries) {
         std::wstring message;
     };
     const Case cases[] = {
-        {L"0", L"150", effects::kDiameterOutOfRange},    {L"1", L"150", L""},       {L"600", L"150", L""},
-        {L"601", L"150", effects::kDiameterOutOfRange},  {L"100", L"0", L""},       {L"100", L"255", L""},
-        {L"100", L"256", effects::kAlphaOutOfRange}, {L"", L"150", effects::kHaloBoxEmpty}, {L"100", L"", effects::kHaloBoxEmpty},
+        {L"0", L"150", Text(IDS_HALO_SIZE_OUT_OF_RANGE)},
+        {L"1", L"150", L""},
+        {L"600", L"150", L""},
+        {L"601", L"150", Text(IDS_HALO_SIZE_OUT_OF_RANGE)},
+        {L"100", L"0", L""},
+        {L"100", L"255", L""},
+        {L"100", L"256", Text(IDS_HALO_ALPHA_OUT_OF_RANGE)},
+        {L"", L"150", Text(IDS_HALO_BOXES_EMPTY)},
+        {L"100", L"", Text(IDS_HALO_BOXES_EMPTY)},
     };
     for (const Case& c : cases) {
         WriteHaloSettings({L"1", L"3", L"2"});
@@ -78,8 +85,11 @@ TEST_F(SettingsSaveTest, PictureOffsetBoundaries) {
         const wchar_t* offset;
         std::wstring message;
     };
-    const Case cases[] = {
-        {L"0", L""}, {L"130", L""}, {L"131", effects::kOffsetOutOfRange}, {L"", effects::kOffsetEmpty}, {L"  ", effects::kOffsetEmpty}};
+    const Case cases[] = {{L"0", L""},
+                          {L"130", L""},
+                          {L"131", Text(IDS_OFFSET_OUT_OF_RANGE)},
+                          {L"", Text(IDS_OFFSET_EMPTY)},
+                          {L"  ", Text(IDS_OFFSET_EMPTY)}};
     for (const Case& c : cases) {
         WritePictureSettings({L"pic\\old.png", L"7"});
         EXPECT_EQ(SavePicture(c.offset), c.message) << ToUtf8(c.offset);
@@ -119,8 +129,8 @@ TEST_F(SettingsSaveTest, PastedBlanksAroundANumberAreStoredTrimmed) {
 }
 
 TEST_F(SettingsSaveTest, PastedNegativeValuesGetTheRangeMessages) {
-    EXPECT_EQ(SaveHalo(L"100", L"-1"), effects::kAlphaOutOfRange);
-    EXPECT_EQ(SavePicture(L"-1"), effects::kOffsetOutOfRange);
+    EXPECT_EQ(SaveHalo(L"100", L"-1"), Text(IDS_HALO_ALPHA_OUT_OF_RANGE));
+    EXPECT_EQ(SavePicture(L"-1"), Text(IDS_OFFSET_OUT_OF_RANGE));
     EXPECT_EQ(SaveHalo(L"100", L"0"), L"") << "the lowest alpha is still saved";
 }
 

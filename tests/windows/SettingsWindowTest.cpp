@@ -19,7 +19,7 @@ TEST_F(SettingsWindowTest, LayoutOfTheWindowAndItsControls) {
     EXPECT_EQ(s.Left(), 325);
     EXPECT_EQ(s.Top(), 197);
     EXPECT_EQ(s.Width(), 383);
-    EXPECT_EQ(s.Height(), 571);
+    EXPECT_EQ(s.Height(), 601);
     EXPECT_TRUE(GetWindowLongW(s.Handle(), GWL_STYLE) & WS_CAPTION);
 
     EXPECT_EQ(Placement(s.haloGroup), "8,16 361x153");
@@ -38,9 +38,10 @@ TEST_F(SettingsWindowTest, LayoutOfTheWindowAndItsControls) {
         const char* placement;
         const wchar_t* caption;
     };
-    for (const Button& b : {Button{s.haloSaveButton, "144,120 50x25", L"保存"}, Button{s.haloStartButton, "224,120 50x25", L"开启"},
-                            Button{s.browseButton, "272,48 50x25", L"浏览"}, Button{s.pictureSaveButton, "160,168 50x25", L"保存"},
-                            Button{s.pictureStartButton, "240,168 50x25", L"开启"}}) {
+    for (const Button& b :
+         {Button{s.haloSaveButton, "144,120 50x25", L"保存"}, Button{s.haloStartButton, "224,120 50x25", L"开启"},
+          Button{s.browseButton, "272,48 50x25", L"浏览"}, Button{s.pictureSaveButton, "160,168 50x25", L"保存"},
+          Button{s.pictureStartButton, "240,168 50x25", L"开启"}}) {
         EXPECT_EQ(Placement(b.panel), b.placement);
         EXPECT_EQ(b.panel.Caption(), b.caption);
         EXPECT_EQ(b.panel.GetColor(), ui::Gray);
@@ -187,13 +188,24 @@ TEST_F(SettingsWindowTest, KeyboardMovesThroughBoxesAndButtonsAndPressesThem) {
 
     // Top to bottom and left to right through the groups, and round again.
     const EffectSettingsGroup& e = s.effectSettings;
-    const std::vector<HWND> order = {s.haloColorBox.Handle(), s.haloDiameterBox.Handle(),  s.haloAlphaBox.Handle(),
-                                     s.haloSaveButton.Handle(),  s.haloStartButton.Handle(),   s.browseButton.Handle(),
-                                     s.pictureOffsetBox.Handle(), s.pictureSaveButton.Handle(), s.pictureStartButton.Handle(),
+    const std::vector<HWND> order = {s.haloColorBox.Handle(),
+                                     s.haloDiameterBox.Handle(),
+                                     s.haloAlphaBox.Handle(),
+                                     s.haloSaveButton.Handle(),
+                                     s.haloStartButton.Handle(),
+                                     s.browseButton.Handle(),
+                                     s.pictureOffsetBox.Handle(),
+                                     s.pictureSaveButton.Handle(),
+                                     s.pictureStartButton.Handle(),
                                      s.startWithWindowsBox.Handle(),
-                                     e.dimBox.Handle(),          e.radiusBox.Handle(),          e.laserSizeBox.Handle(),
-                                     e.laserColorBox.Handle(),   e.leftRingBox.Handle(),        e.rightRingBox.Handle(),
-                                     e.saveButton.Handle()};
+                                     e.dimBox.Handle(),
+                                     e.radiusBox.Handle(),
+                                     e.laserSizeBox.Handle(),
+                                     e.laserColorBox.Handle(),
+                                     e.leftRingBox.Handle(),
+                                     e.rightRingBox.Handle(),
+                                     e.saveButton.Handle(),
+                                     s.languageList.Handle()};
     SetFocus(order[0]);
     for (std::size_t i = 1; i <= order.size(); ++i) {
         Press(VK_TAB);

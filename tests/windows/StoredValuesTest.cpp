@@ -5,6 +5,7 @@
 #include "AppTest.h"
 #include "SettingsTestSupport.h"
 
+#include "base/Text.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
 #include "effects/SettingsWindow.h"
@@ -56,12 +57,12 @@ TEST_F(StoredValuesTest, AFailedStartLeavesTheStartCaption) {
         LeftClick(*start);
         EXPECT_EQ(recorder_.errors.size(), 1u);
         EXPECT_EQ(Windows().ShownEffect(), PointerEffect::None);
-        EXPECT_EQ(start->Caption(), effects::kStart);
+        EXPECT_EQ(start->Caption(), Text(IDS_START));
     }
     lock.RunSQL("COMMIT");
     LeftClick(settings.haloStartButton);
-    EXPECT_EQ(settings.haloStartButton.Caption(), effects::kStop);
-    EXPECT_EQ(settings.pictureStartButton.Caption(), effects::kStart);
+    EXPECT_EQ(settings.haloStartButton.Caption(), Text(IDS_STOP));
+    EXPECT_EQ(settings.pictureStartButton.Caption(), Text(IDS_START));
 }
 
 TEST_F(StoredValuesTest, APictureFromElsewhereIsCopiedBesideTheProgramWhenSaved) {
