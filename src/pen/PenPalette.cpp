@@ -72,9 +72,9 @@ ui::ToolBarParams ToolBarLayout() {
 
 PenPalette::PenPalette(HWND penWindow, int left, int top)
     : ui::Panel(penWindow, PaletteParams(left, top)),
-      titleFont_(Handle(), ui::TextFace(), kLabelHeight, true, ui::TextCharset()),
-      labelFont_(Handle(), ui::TextFace(), kLabelHeight, false, ui::TextCharset()),
-      styleFont_(Handle(), ui::TextFace(), kStyleHeight, false, ui::TextCharset()),
+      titleFont_(Handle(), ui::TextFace(), kLabelHeight, true),
+      labelFont_(Handle(), ui::TextFace(), kLabelHeight, false),
+      styleFont_(Handle(), ui::TextFace(), kStyleHeight, false),
       inner(Handle(), InnerParams()),
       title(inner.Handle(), 10, 10, ::Text(IDS_PALETTE_TITLE), titleFont_.get(), ui::BtnShadow),
       closeGlyph(inner.Handle(), 64, 8, 22, 17, ui::BtnShadow),

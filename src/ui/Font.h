@@ -12,6 +12,8 @@ class Form;
 
 // The face and character set of the program's texts in the language in use: Chinese
 // texts take a face that has their characters in every locale.
+// The face and character set the program's texts are drawn in, for the language they are in:
+// a Chinese text asks for a font with the Chinese characters on any Windows.
 std::wstring TextFace();
 BYTE TextCharset();
 
@@ -27,7 +29,7 @@ class ScaledFont {
 public:
     ScaledFont(HWND windowOfForm, const LOGFONTW& design);
     ScaledFont(HWND windowOfForm, const std::wstring& face, int charHeight, bool bold = false,
-               BYTE charset = DEFAULT_CHARSET);
+               BYTE charset = TextCharset());
     ScaledFont(const ScaledFont&) = delete;
     ScaledFont& operator=(const ScaledFont&) = delete;
     ~ScaledFont();

@@ -28,16 +28,27 @@ FormParams OverlayParams(const wchar_t* className, std::wstring caption) {
 
 namespace {
 
-// The stock font as designed at 96 DPI: the system made it for its own DPI.
-LOGFONTW StockFont() {
+LOGFONTW SystemStockFont() {
     LOGFONTW font{};
     GetObjectW(DefaultFont(), sizeof font, &font);
-    font.lfHeight = MulDiv(font.lfHeight, kBaseDpi, SystemDpi());
     return font;
 }
 
-// The stock font suits a form at the system's DPI; at any other it needs one of its own.
-bool NeedsOwnDefaultFont(int dpi) { return dpi != SystemDpi(); }
+// The stock font as designed at 96 DPI (the system made it for its own DPI), in the
+// character set of the program's language.
+LOGFONTW StockFont() {
+    LOGFONTW font = SystemStockFont();
+    font.lfHeight = MulDiv(font.lfHeight, kBaseDpi, SystemDpi());
+    if (TextCharset() != DEFAULT_CHARSET) font.lfCharSet = TextCharset();
+    return font;
+}
+
+// The stock font suits a form at the system's DPI, unless it lacks the characters of the
+// program's language (Chinese chosen on an English Windows).
+bool NeedsOwnDefaultFont(int dpi) {
+    const bool ownCharset = TextCharset() == DEFAULT_CHARSET || SystemStockFont().lfCharSet == TextCharset();
+    return dpi != SystemDpi() || !ownCharset;
+}
 
 FormParams AtDpi(FormParams params, int dpi) {
     if (!params.scaled) return params;

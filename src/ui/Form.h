@@ -128,7 +128,7 @@ private:
     std::vector<Timer*> timers_;
     std::vector<ScaledFont*> fonts_;
     int dpi_ = kBaseDpi;
-    std::unique_ptr<ScaledFont> defaultFont_;  // only while laid out at another DPI than 96
+    std::unique_ptr<ScaledFont> defaultFont_;  // only where the stock font does not suit (see NeedsOwnDefaultFont)
     HWND focused_ = nullptr;
 };
 

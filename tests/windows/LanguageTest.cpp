@@ -9,6 +9,7 @@
 #include "app/ControlBar.h"
 #include "app/HelpWindow.h"
 #include "base/Text.h"
+#include "base/Utf8.h"
 #include "effects/HaloWindow.h"
 #include "effects/SettingsFile.h"
 #include "effects/SettingsWindow.h"
@@ -175,4 +176,16 @@ TEST_F(LanguageTest, TodaysChineseTextsFitAndTheListStoresAChoiceForTheNextStart
     EXPECT_EQ(settings.languageList.ItemIndex(), 0);
     EXPECT_EQ(recorder_.errors.size(), 1u);
     std::filesystem::remove(SettingsFile());
+}
+
+TEST_F(LanguageTest, AChineseChoiceDrawsInFontsWithTheChineseCharactersOnAnyWindows) {
+    WriteStoredLanguage(L"zh", SettingsFile());
+    Shell& windows = CreateWindows();
+    SettingsWindow& s = windows.settingsWindow();
+    for (HWND control : {s.haloSaveButton.Handle(), s.haloDiameterLabel.Handle(), s.startWithWindowsBox.Handle(),
+                         windows.controlBar().penButton.Handle()}) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_EQ(font.lfCharSet, GB2312_CHARSET) << ToUtf8(WindowText(control));
+    }
 }
