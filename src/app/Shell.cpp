@@ -18,6 +18,7 @@
 #include "pen/BoardWindow.h"
 #include "pen/PenWindow.h"
 #include "ui/Application.h"
+#include "ui/KeyNames.h"
 
 Shell::Shell() {
     StartSettings start = ReadStartSettings(SettingsFile());
@@ -38,13 +39,15 @@ Shell::Shell() {
     // The keys are the program's frame: held before anything can fail. The handlers run
     // only now: a box one of them shows runs its own message loop, and a hot key or a
     // command handled there may reach any window.
+    for (const auto& [action, key] : start.keys) keys_.Change(action, key);  // before they are held
     BindHotKeys();
-    for (ui::Form* form : std::initializer_list<ui::Form*>{follower_.get(), controlBar_.get(), halo_.get(),
-                                                           settings_.get(), help_.get(), pen_.get(), board_.get(),
-                                                           spotlight_.get(), laser_.get(), clickRings_.get()})
+    for (ui::Form* form :
+         std::initializer_list<ui::Form*>{follower_.get(), controlBar_.get(), halo_.get(), settings_.get(), help_.get(),
+                                          pen_.get(), board_.get(), spotlight_.get(), laser_.get(), clickRings_.get()})
         form->Create();
     ReportStart(start);
-    const std::wstring taken = TakenHotKeysMessage(keys_.TakeTaken());
+    const std::wstring taken = TakenHotKeysMessage(
+        keys_.TakeTaken(), [this](HotKeyAction action) { return ui::KeyName(keys_.KeyOf(action)); });
     if (!taken.empty()) ui::Application::Current().ShowMessageBox(taken);
 }
 

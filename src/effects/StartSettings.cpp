@@ -1,6 +1,8 @@
 #include "effects/StartSettings.h"
 
+#include "store/StoredHotKeys.h"
 #include "store/StoredLanguage.h"
+#include "ui/KeyNames.h"
 #include "ui/ProgramFiles.h"
 
 namespace {
@@ -47,6 +49,11 @@ StartSettings ReadStartSettings(const std::string& file) {
     Noting(start.failures, [&] {
         const CheckedEffects checked = CheckStoredEffects(ReadEffectSettings(file));
         start.effects = checked.values;
+        Add(start.problems, checked.problems);
+    });
+    Noting(start.failures, [&] {
+        CheckedKeys checked = CheckStoredKeys(ReadStoredHotKeys(file), ui::KeyName);
+        start.keys = std::move(checked.keys);
         Add(start.problems, checked.problems);
     });
     return start;

@@ -7,9 +7,11 @@
 #pragma once
 #include <exception>
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
+#include "base/HotKeyTable.h"
 #include "effects/StoredSettings.h"
 #include "ui/Picture.h"
 
@@ -24,6 +26,8 @@ struct StartSettings {
     std::optional<StartPicture> picture;
     std::optional<HaloValues> halo;
     std::optional<EffectValues> effects;
+    // The key of every action the presenter may change, stored or by default.
+    std::vector<std::pair<HotKeyAction, HotKey>> keys;
 
     // Lines of StoredSettingsMessage, each once.
     std::vector<std::wstring> problems;

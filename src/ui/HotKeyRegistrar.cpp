@@ -41,6 +41,10 @@ int HotKeyRegistrar::IdOf(HotKeyAction action) const {
 }
 
 bool HotKeyRegistrar::Register(Slot& slot) {
+    if (!slot.key.virtualKey) {  // the action has no key: nothing to hold, nothing taken
+        slot.held = false;
+        return true;
+    }
     slot.held = RegisterHotKey(Handle(), IdOf(slot.action), slot.key.modifiers, slot.key.virtualKey) != 0;
     return slot.held;
 }

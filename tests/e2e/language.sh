@@ -5,14 +5,6 @@
 # it by. A stored choice of 中文 gives today's Chinese titles on the same Windows.
 source "$(dirname "$0")/lib.sh"
 
-titled() { [ -n "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }
-# What a screen reader reads in the program's windows titled $@ (see WindowTextsProbe.cpp).
-texts() { (cd "$E2E_OUT" && "$E2E_ROOT/scripts/wine-run" "$E2E_BIN/window_texts_probe.exe" "$@") | tr -d '\r'; }
-# Passes with $1 when the texts of the windows titled $3 hold the line $2, or fails.
-reads() {
-  if texts "$3" | grep -qxF -- "$2"; then pass "$1"
-  else fail "$1: no line '$2' in the texts of '$3' (they are: $(texts "$3" | tr '\n' '|'))"; fi
-}
 # A fresh run folder whose database holds `language` in the program's own table.
 prepare() {
   stop_program

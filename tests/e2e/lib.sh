@@ -212,6 +212,15 @@ a_box() { [ -n "$(boxes)" ]; }
 box_gone() { ! boxes | grep -qx "$1"; }
 close_box() { timeout 5 xdotool windowfocus "$1" 2>/dev/null || true; sleep 0.2; timeout 5 xdotool key Return; }
 
+# Whether a shown window has exactly the title $1.
+titled() { [ -n "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }
+# What a screen reader reads in the program's windows titled $@ (see WindowTextsProbe.cpp).
+texts() { (cd "$E2E_OUT" && "$E2E_ROOT/scripts/wine-run" "$E2E_BIN/window_texts_probe.exe" "$@") | tr -d '\r'; }
+# Passes with $1 when the texts of the windows titled $3 hold the line $2, or fails.
+reads() {
+  if texts "$3" | grep -qxF -- "$2"; then pass "$1"
+  else fail "$1: no line '$2' in the texts of '$3' (they are: $(texts "$3" | tr '\n' '|'))"; fi
+}
 finish() {
   stop_program
   if [ "$E2E_FAILURES" -gt 0 ]; then

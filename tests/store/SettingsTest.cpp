@@ -4,6 +4,7 @@
 #include "store/SQLiteDatabase.h"
 #include "store/EffectSettings.h"
 #include "store/LastEffect.h"
+#include "store/StoredHotKeys.h"
 #include "store/StoredLanguage.h"
 #include "store/Settings.h"
 
@@ -150,3 +151,19 @@ TEST_F(SettingsTest, EffectSettingsReadAsDefaultsUntilTheFirstSaveMakesTheirTabl
 }
 
 }  // namespace
+
+TEST_F(SettingsTest, StoredHotKeysAreReadRowByRowAndANonNumberReadsAsNoKey) {
+    Create();
+    Fill();
+    EXPECT_TRUE(ReadStoredHotKeys(file).empty()) << "no table: every default";
+    Run("CREATE TABLE HotKeys (Action TEXT PRIMARY KEY, Key INTEGER NOT NULL, Modifiers INTEGER NOT NULL)");
+    Run("INSERT INTO HotKeys VALUES ('pen', 120, 0), ('halo', 0, 0), ('laser', 'F9', 6)");
+    const std::vector<StoredKey> rows = ReadStoredHotKeys(file);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].action, L"halo");
+    EXPECT_EQ(rows[1].action, L"laser");
+    EXPECT_EQ(rows[1].key, -1) << "text where a number belongs";
+    EXPECT_EQ(rows[1].modifiers, -1);
+    EXPECT_EQ(rows[2].action, L"pen");
+    EXPECT_EQ(rows[2].key, 120);
+}
