@@ -6,6 +6,8 @@
 
 #include "base/Exception.h"
 #include "base/ProgramPaths.h"
+#include "base/Text.h"
+#include "base/Utf8.h"
 #include "ui/Handles.h"
 #include "ui/ProgramFiles.h"
 
@@ -15,7 +17,7 @@ namespace {
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 [[noreturn]] void Fail(LSTATUS status) {
-    throw Exception("无法更改开机启动设置（系统错误 " + std::to_string(status) + "）");
+    throw Exception(ToUtf8(Formatted(IDS_START_WITH_WINDOWS_FAILED, {std::to_wstring(status)})));
 }
 
 UniqueRegistryKey OpenRunKey(REGSAM access) {
@@ -47,9 +49,9 @@ std::optional<std::wstring> ReadEntry() {
 void WriteEntry() {
     const UniqueRegistryKey key = OpenRunKey(KEY_SET_VALUE);
     const std::wstring command = StartCommandFor(ProgramPath());
-    const LSTATUS status = RegSetValueExW(key.get(), kStartEntryName, 0, REG_SZ,
-                                          reinterpret_cast<const BYTE*>(command.c_str()),
-                                          static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+    const LSTATUS status =
+        RegSetValueExW(key.get(), kStartEntryName, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                       static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
     if (status != ERROR_SUCCESS) Fail(status);
 }
 
