@@ -3,17 +3,13 @@
 #include <algorithm>
 #include <iterator>
 
+#include "base/NameTable.h"
 #include "base/QuotedValue.h"
 #include "base/Text.h"
 
 namespace {
 
-struct NamedAction {
-    HotKeyAction action;
-    const wchar_t* name;
-};
-
-constexpr NamedAction kStoredNames[] = {
+constexpr Named<HotKeyAction> kStoredNames[] = {
     {HotKeyAction::Picture, L"picture"},
     {HotKeyAction::Halo, L"halo"},
     {HotKeyAction::KeyboardMouse, L"keyboardMouse"},
@@ -36,17 +32,7 @@ struct Choice {
 
 }  // namespace
 
-const wchar_t* StoredNameOf(HotKeyAction action) {
-    for (const NamedAction& named : kStoredNames)
-        if (named.action == action) return named.name;
-    return nullptr;
-}
-
-std::optional<HotKeyAction> ActionNamed(const std::wstring& name) {
-    for (const NamedAction& named : kStoredNames)
-        if (name == named.name) return named.action;
-    return std::nullopt;
-}
+std::optional<HotKeyAction> ActionNamed(const std::wstring& name) { return ValueIn<HotKeyAction>(kStoredNames, name); }
 
 bool TakesTyping(HotKey key) {
     if (key.modifiers & (kModAlt | kModControl | kModWin)) return false;
@@ -60,7 +46,7 @@ bool TakesTyping(HotKey key) {
 CheckedKeys CheckStoredKeys(const std::vector<StoredKey>& rows, const std::function<std::wstring(HotKey)>& nameOf) {
     CheckedKeys checked;
     std::vector<Choice> choices;
-    for (const NamedAction& named : kStoredNames) choices.push_back({named.action, RowOf(named.action).key});
+    for (const Named<HotKeyAction>& named : kStoredNames) choices.push_back({named.value, RowOf(named.value).key});
 
     const auto refuse = [&](const StoredKey& row, HotKeyAction action, unsigned reason) {
         const bool aKey = row.key >= 0 && row.key <= 0xFE && row.modifiers >= 0 && row.modifiers <= kAllMods;

@@ -8,9 +8,8 @@
 
 #include "base/HotKeyTable.h"
 
-// The name an action's row has in the settings file, and the action of a name; the
-// keyboard mouse's arrows keep their keys and have none.
-const wchar_t* StoredNameOf(HotKeyAction action);
+// The action whose row in the settings file has `name`; the keyboard mouse's arrows keep
+// their keys and have none.
 std::optional<HotKeyAction> ActionNamed(const std::wstring& name);
 
 // Whether `key` would take typing away from every program: a letter, a digit, a

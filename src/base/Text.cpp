@@ -3,15 +3,12 @@
 #include <atomic>
 #include <vector>
 
+#include "base/NameTable.h"
 #include "base/TextSource.h"
 
 namespace {
 
-struct ChoiceName {
-    LanguageChoice choice;
-    const wchar_t* stored;
-};
-constexpr ChoiceName kChoiceNames[] = {
+constexpr Named<LanguageChoice> kChoiceNames[] = {
     {LanguageChoice::Automatic, L"auto"},
     {LanguageChoice::Chinese, L"zh"},
     {LanguageChoice::English, L"en"},
@@ -23,15 +20,12 @@ std::atomic<int> languageInUse{-1};
 }  // namespace
 
 const wchar_t* StoredName(LanguageChoice choice) {
-    for (const ChoiceName& name : kChoiceNames)
-        if (name.choice == choice) return name.stored;
-    return kChoiceNames[0].stored;
+    const wchar_t* name = NameIn<LanguageChoice>(kChoiceNames, choice);
+    return name ? name : kChoiceNames[0].name;
 }
 
 std::optional<LanguageChoice> LanguageChoiceNamed(const std::wstring& stored) {
-    for (const ChoiceName& name : kChoiceNames)
-        if (stored == name.stored) return name.choice;
-    return std::nullopt;
+    return ValueIn<LanguageChoice>(kChoiceNames, stored);
 }
 
 Language LanguageOf(LanguageChoice choice, Language system) {

@@ -1,29 +1,21 @@
 #include "effects/PointerEffect.h"
 
+#include "base/NameTable.h"
+
 namespace {
 
-struct StoredName {
-    PointerEffect effect;
-    const wchar_t* name;
-};
-constexpr StoredName kStoredNames[] = {
-    {PointerEffect::None, L"none"},
-    {PointerEffect::Picture, L"picture"},
-    {PointerEffect::Halo, L"halo"},
-    {PointerEffect::Spotlight, L"spotlight"},
-    {PointerEffect::Laser, L"laser"},
+constexpr Named<PointerEffect> kStoredNames[] = {
+    {PointerEffect::None, L"none"},           {PointerEffect::Picture, L"picture"}, {PointerEffect::Halo, L"halo"},
+    {PointerEffect::Spotlight, L"spotlight"}, {PointerEffect::Laser, L"laser"},
 };
 
 }  // namespace
 
 std::wstring StoredEffectName(PointerEffect effect) {
-    for (const StoredName& stored : kStoredNames)
-        if (stored.effect == effect) return stored.name;
-    return {};
+    const wchar_t* name = NameIn<PointerEffect>(kStoredNames, effect);
+    return name ? name : L"";
 }
 
 PointerEffect EffectFromStoredName(const std::wstring& name) {
-    for (const StoredName& stored : kStoredNames)
-        if (name == stored.name) return stored.effect;
-    return PointerEffect::Picture;
+    return ValueIn<PointerEffect>(kStoredNames, name).value_or(PointerEffect::Picture);
 }
