@@ -27,10 +27,14 @@ ensure_window_manager() {
   (
     flock 9
     window_manager_runs && exit 0
-    setsid "$VELLORA_WM" >/dev/null 2>&1 < /dev/null 9>&- &
-    local deadline=$((SECONDS + 15))
+    # A manager that ends before it manages (seen once under load) is started again.
+    local deadline=$((SECONDS + 30)) pid=
     until window_manager_runs; do
       [ $SECONDS -lt $deadline ] || { echo "$VELLORA_WM did not start on $DISPLAY" >&2; exit 1; }
+      if [ -z "$pid" ] || ! kill -0 "$pid" 2>/dev/null; then
+        setsid "$VELLORA_WM" >/dev/null 2>&1 < /dev/null 9>&- &
+        pid=$!
+      fi
       sleep 0.1
     done
   ) 9>"$1"
