@@ -7,6 +7,7 @@ namespace app {
 
 inline constexpr wchar_t kControlBarClass[] = L"TForm1";
 inline constexpr wchar_t kHelpClass[] = L"TForm5";
+inline constexpr wchar_t kKeysClass[] = L"VelloraKeys";
 // The caption of the control bar and of the help window, and the help window's title.
 inline constexpr wchar_t kProductName[] = L"Vellora";
 

@@ -51,6 +51,8 @@ ControlBar::ControlBar()
     commandMenu.Add(Text(IDS_MENU_SPOTLIGHT), [this] { Run(BarCommand::Spotlight); });
     commandMenu.Add(Text(IDS_MENU_LASER), [this] { Run(BarCommand::Laser); });
     commandMenu.Add(Text(IDS_MENU_CLICK_RINGS), [this] { Run(BarCommand::ClickRings); });
+    commandMenu.Add(Text(IDS_MENU_KEYS), [this] { Run(BarCommand::Keys); });
+    pauseItem_ = commandMenu.Add(Text(IDS_MENU_PAUSE_KEYS), [this] { Run(BarCommand::PauseKeys); });
     autoHideTimer.OnTimer = [this] { PullBackOrExtend(); };
 }
 
@@ -58,6 +60,8 @@ void ControlBar::Bind(ui::Panel& panel, unsigned menuItem, BarCommand command) {
     panel.OnClick = [this, command] { Run(command); };
     commandMenu.Add(Text(menuItem), [this, command] { Run(command); });
 }
+
+void ControlBar::ShowKeysPaused(bool paused) { commandMenu.SetChecked(pauseItem_, paused); }
 
 void ControlBar::Run(BarCommand command) {
     if (OnCommand) OnCommand(command);

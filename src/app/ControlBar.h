@@ -10,7 +10,7 @@
 #include "ui/Timer.h"
 
 // What the bar's panels and its menu items do; the shell runs them.
-enum class BarCommand { Close, Settings, Picture, Halo, Pen, Help, Spotlight, Laser, ClickRings };
+enum class BarCommand { Close, Settings, Picture, Halo, Pen, Help, Spotlight, Laser, ClickRings, Keys, PauseKeys };
 
 class ControlBar : public ui::Form {
 public:
@@ -29,6 +29,9 @@ public:
     ui::Panel helpButton;
     ui::PopupMenu commandMenu;  // the six commands again, in the panels' order, then the other effects
     ui::Timer autoHideTimer;
+
+    // The menu's pause item is ticked while the keys are paused.
+    void ShowKeysPaused(bool paused);
 
 protected:
     void OnCreate() override;
@@ -50,4 +53,5 @@ private:
 
     static constexpr int kBroughtOutTicks = 50;  // five seconds of the auto-hide timer
     int broughtOutTicks_ = 0;
+    std::size_t pauseItem_ = 0;
 };

@@ -18,6 +18,8 @@ ui::FormParams HelpParams() {
     p.scaled = true;
     return p;
 }
+std::wstring FixedText() { return Text(IDS_HELP_ABOUT) + Text(IDS_HELP_EFFECTS) + Text(IDS_HELP_PEN_KEYS); }
+
 }  // namespace
 
 HelpWindow::HelpWindow()
@@ -25,6 +27,8 @@ HelpWindow::HelpWindow()
       titleFont_(Handle(), ui::TextFace(), 29, true),
       textFont_(Handle(), ui::TextFace(), 19),
       title(Handle(), 224, 32, app::kProductName, titleFont_.get(), ui::BtnFace),
-      helpText(Handle(), 56, 112, 529, 329, Text(IDS_HELP_ABOUT) + Text(IDS_HELP_EFFECTS) + Text(IDS_HELP_PEN_KEYS)) {
+      helpText(Handle(), 56, 112, 529, 329, FixedText()) {
     helpText.SetFont(textFont_.get());
 }
+
+void HelpWindow::ShowKeysInUse(const std::wstring& keys) { helpText.SetText(FixedText() + keys); }

@@ -9,6 +9,8 @@
 class HelpWindow : public ui::Form {
 public:
     HelpWindow();
+    // The fixed text, then `keys`: the keys in use now.
+    void ShowKeysInUse(const std::wstring& keys);
 
 private:
     ui::ScaledFont titleFont_;

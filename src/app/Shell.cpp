@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "app/AppTexts.h"
 #include "app/ControlBar.h"
 #include "app/HelpWindow.h"
-#include "app/TakenHotKeys.h"
+#include "app/KeysWindow.h"
+#include "app/KeyMessages.h"
 #include "effects/ClickRingsWindow.h"
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
@@ -17,6 +19,7 @@
 #include "effects/SpotlightWindow.h"
 #include "pen/BoardWindow.h"
 #include "pen/PenWindow.h"
+#include "base/Text.h"
 #include "ui/Application.h"
 #include "ui/KeyNames.h"
 
@@ -33,6 +36,7 @@ Shell::Shell() {
     spotlight_ = std::make_unique<SpotlightWindow>();
     laser_ = std::make_unique<LaserWindow>();
     clickRings_ = std::make_unique<ClickRingsWindow>();
+    keysWindow_ = std::make_unique<KeysWindow>(keys_);
     controlBar_->OnCommand = [this](BarCommand command) { RunBarCommand(command); };
     controlBar_->OnShown = [this] { follower_->Show(); };  // the bar brings the picture along
     HandOut(start);
@@ -41,11 +45,15 @@ Shell::Shell() {
     // command handled there may reach any window.
     for (const auto& [action, key] : start.keys) keys_.Change(action, key);  // before they are held
     BindHotKeys();
-    for (ui::Form* form :
-         std::initializer_list<ui::Form*>{follower_.get(), controlBar_.get(), halo_.get(), settings_.get(), help_.get(),
-                                          pen_.get(), board_.get(), spotlight_.get(), laser_.get(), clickRings_.get()})
+    for (ui::Form* form : std::initializer_list<ui::Form*>{
+             follower_.get(), controlBar_.get(), halo_.get(), settings_.get(), help_.get(), pen_.get(), board_.get(),
+             spotlight_.get(), laser_.get(), clickRings_.get(), keysWindow_.get()})
         form->Create();
     ReportStart(start);
+    ReportTakenKeys();
+}
+
+void Shell::ReportTakenKeys() {
     const std::wstring taken = TakenHotKeysMessage(
         keys_.TakeTaken(), [this](HotKeyAction action) { return ui::KeyName(keys_.KeyOf(action)); });
     if (!taken.empty()) ui::Application::Current().ShowMessageBox(taken);
@@ -54,6 +62,7 @@ Shell::Shell() {
 Shell::~Shell() {
     keys_.ReleaseAll();
     // Each window's destruction handler runs while every other window still exists.
+    keysWindow_->Destroy();
     clickRings_->Destroy();
     laser_->Destroy();
     spotlight_->Destroy();
@@ -75,6 +84,7 @@ void Shell::BindHotKeys() {
     keys_.Bind(HotKeyAction::Pen, [this] { PenKey(); });
     keys_.Bind(HotKeyAction::KeyboardMouse, [this] { keyboardMouse_.Toggle(); });
     keys_.Bind(HotKeyAction::Click, [this] { keyboardMouse_.Click(); });
+    keys_.Bind(HotKeyAction::Pause, [this] { TogglePauseKeys(); });
     for (HotKeyAction arrow : {HotKeyAction::Left, HotKeyAction::Right, HotKeyAction::Up, HotKeyAction::Down})
         keys_.Bind(arrow, [this, arrow] { keyboardMouse_.Move(ArrowStep(arrow)); });
 
@@ -116,12 +126,28 @@ void Shell::RunBarCommand(BarCommand command) {
         case BarCommand::ClickRings:
             ToggleClickRings();
             break;
+        case BarCommand::Keys:
+            ShowKeys();
+            break;
+        case BarCommand::PauseKeys:
+            TogglePauseKeys();
+            break;
     }
 }
 
 void Shell::PopupCommandMenu(HWND owner, POINT at) { controlBar_->commandMenu.Popup(owner, at.x, at.y); }
 
 void Shell::ShowSettings() { settings_->Show(); }
+
+void Shell::ShowKeys() { keysWindow_->Show(); }
+
+void Shell::TogglePauseKeys() {
+    const bool paused = !keys_.Paused();
+    keys_.SetPaused(paused);
+    controlBar_->ShowKeysPaused(paused);
+    follower_->SetTrayTip(paused ? Text(IDS_TRAY_TIP_PAUSED) : std::wstring(app::kProductName));
+    if (!paused) ReportTakenKeys();
+}
 
 void Shell::HandOut(StartSettings& start) {
     // A stored size the settings window would refuse can stall the window system (a

@@ -22,6 +22,7 @@ class BoardWindow;
 class SpotlightWindow;
 class LaserWindow;
 class ClickRingsWindow;
+class KeysWindow;
 
 namespace ui {
 class Form;
@@ -30,7 +31,7 @@ class Form;
 class Shell final : public EffectHost, public PenHost {
 public:
     // Creates the windows in order: follower, control bar, halo, settings, help, pen,
-    // board, then the spotlight, the laser and the click rings; then runs their creation
+    // board, then the spotlight, the laser, the click rings and the keys window; then runs their creation
     // handlers in the same order (a window whose handler fails is still there), holds the
     // hot keys, and tells in one message each what was stored wrong and which keys other
     // programs hold.
@@ -54,6 +55,7 @@ public:
     SpotlightWindow& spotlight() { return *spotlight_; }
     LaserWindow& laser() { return *laser_; }
     ClickRingsWindow& clickRings() { return *clickRings_; }
+    KeysWindow& keysWindow() { return *keysWindow_; }
     KeyboardMouse& keyboardMouse() { return keyboardMouse_; }
     ui::HotKeyRegistrar& hotKeys() { return keys_; }
 
@@ -65,6 +67,7 @@ public:
     void PopupCommandMenu(HWND owner, POINT at) override;
     void ReportStoredProblems(const std::vector<std::wstring>& problems) override;
     void ApplyEffectSettings(const EffectValues& values) override;
+    void ShowKeys() override;
 
     // An effect's key: every other effect goes; this one comes or goes. While the pen is
     // open nothing shows: the key chooses what comes back when the pen closes.
@@ -85,6 +88,9 @@ public:
     void PenKey();
     void ShowHelp() override;
     void ShowSettings();
+    // The pause key and the menu's pause item: every other key goes back to the other
+    // programs, or comes back (one another program took meanwhile is told once).
+    void TogglePauseKeys();
 
 private:
     // The settings start-up read go to the windows that show or use them; what could not
@@ -93,6 +99,8 @@ private:
     void ReportStart(const StartSettings& start);
     void RunBarCommand(BarCommand command);
     void BindHotKeys();
+    // The one message naming the keys other programs hold, if any.
+    void ReportTakenKeys();
     // The window of an effect; none for PointerEffect::None.
     ui::Form* EffectWindow(PointerEffect effect) const;
     // The one place the pointer effects exclude each other. Hiding here is no choice of
@@ -121,4 +129,5 @@ private:
     std::unique_ptr<SpotlightWindow> spotlight_;
     std::unique_ptr<LaserWindow> laser_;
     std::unique_ptr<ClickRingsWindow> clickRings_;
+    std::unique_ptr<KeysWindow> keysWindow_;
 };

@@ -5,6 +5,7 @@
 
 #include "app/ControlBar.h"
 #include "app/HelpWindow.h"
+#include "app/KeyMessages.h"
 #include "app/Shell.h"
 #include "effects/ClickRingsWindow.h"
 #include "effects/FollowerWindow.h"
@@ -16,6 +17,7 @@
 #include "pen/PenWindow.h"
 #include "store/LastEffect.h"
 #include "ui/Application.h"
+#include "ui/KeyNames.h"
 #include "ui/Repaint.h"
 
 namespace {
@@ -168,5 +170,8 @@ void Shell::PenKey() {
 
 void Shell::ShowHelp() {
     ClosePen();
+    std::vector<HeldKey> keys;
+    for (HotKeyAction action : ChangeableActions()) keys.push_back({action, keys_.KeyOf(action)});
+    help_->ShowKeysInUse(KeysInUseText(keys, keys_.Paused(), ui::KeyName));
     help_->Show();
 }

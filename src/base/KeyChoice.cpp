@@ -1,6 +1,7 @@
 #include "base/KeyChoice.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 #include "base/NameTable.h"
@@ -18,6 +19,7 @@ constexpr Named<HotKeyAction> kStoredNames[] = {
     {HotKeyAction::Spotlight, L"spotlight"},
     {HotKeyAction::Laser, L"laser"},
     {HotKeyAction::ClickRings, L"clickRings"},
+    {HotKeyAction::Pause, L"pause"},
 };
 
 constexpr unsigned kModAlt = 0x0001, kModControl = 0x0002, kModWin = 0x0008, kAllMods = 0x000F;
@@ -33,6 +35,21 @@ struct Choice {
 }  // namespace
 
 std::optional<HotKeyAction> ActionNamed(const std::wstring& name) { return ValueIn<HotKeyAction>(kStoredNames, name); }
+
+std::span<const HotKeyAction> ChangeableActions() {
+    static const auto actions = [] {
+        std::array<HotKeyAction, std::size(kStoredNames)> list{};
+        std::transform(std::begin(kStoredNames), std::end(kStoredNames), list.begin(),
+                       [](const Named<HotKeyAction>& named) { return named.value; });
+        return list;
+    }();
+    return actions;
+}
+
+const wchar_t* StoredNameOf(HotKeyAction action) {
+    const wchar_t* name = NameIn<HotKeyAction>(kStoredNames, action);
+    return name ? name : L"";
+}
 
 bool TakesTyping(HotKey key) {
     if (key.modifiers & (kModAlt | kModControl | kModWin)) return false;
@@ -91,4 +108,53 @@ CheckedKeys CheckStoredKeys(const std::vector<StoredKey>& rows, const std::funct
     }
     for (const Choice& choice : choices) checked.keys.emplace_back(choice.action, choice.key);
     return checked;
+}
+
+std::optional<KeyRefusal> RefusedKey(HotKeyAction action, HotKey key, std::span<const HeldKey> keys) {
+    if (!key.virtualKey) return std::nullopt;
+    if (TakesTyping(key)) return KeyRefusal{KeyRefusal::Reason::Typing, action};
+    for (const HeldKey& other : keys)
+        if (other.action != action && other.key == key)
+            return KeyRefusal{KeyRefusal::Reason::OtherAction, other.action};
+    return std::nullopt;
+}
+
+namespace {
+// HOTKEYF_SHIFT, HOTKEYF_CONTROL, HOTKEYF_ALT beside the MOD_* flag each stands for.
+constexpr std::pair<unsigned, unsigned> kControlFlags[] = {{0x01, 0x0004}, {0x02, kModControl}, {0x04, kModAlt}};
+}  // namespace
+
+HotKey FromHotKeyControl(unsigned value) {
+    HotKey key{value & 0xFFu, 0};
+    if (!key.virtualKey) return {};
+    for (const auto& [flag, modifier] : kControlFlags)
+        if ((value >> 8) & flag) key.modifiers |= modifier;
+    return key;
+}
+
+bool OnExtendedBlock(unsigned vk) {
+    switch (vk) {
+        case 0x21:  // Page Up
+        case 0x22:  // Page Down
+        case 0x23:  // End
+        case 0x24:  // Home
+        case 0x25:  // the arrows
+        case 0x26:
+        case 0x27:
+        case 0x28:
+        case 0x2D:  // Insert
+        case 0x2E:  // Delete
+        case 0x6F:  // the numeric pad's slash
+        case 0x90:  // Num Lock
+            return true;
+        default:
+            return false;
+    }
+}
+
+unsigned HotKeyControlValue(HotKey key) {
+    unsigned flags = OnExtendedBlock(key.virtualKey) ? 0x08u : 0u;  // HOTKEYF_EXT
+    for (const auto& [flag, modifier] : kControlFlags)
+        if (key.modifiers & modifier) flags |= flag;
+    return (key.virtualKey & 0xFFu) | (flags << 8);
 }

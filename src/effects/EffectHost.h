@@ -29,6 +29,8 @@ public:
     virtual void ReportStoredProblems(const std::vector<std::wstring>& problems) = 0;
     // The spotlight, laser and click rings take these values from now on.
     virtual void ApplyEffectSettings(const EffectValues& values) = 0;
+    // The window where the presenter chooses the program's keys.
+    virtual void ShowKeys() = 0;
 
 protected:
     ~EffectHost() = default;

@@ -18,6 +18,7 @@ public:
     void SetPictureOffset(int offset) { offset_ = offset; }
     const std::wstring& PicturePath() const { return picturePath_; }
     bool HasTrayIcon() const { return tray_.Added(); }
+    void SetTrayTip(const std::wstring& tip) { tray_.SetTip(tip); }
 
     // Takes the stored offset and picture, in that order.
     void TakeSettings(const PictureSettings& stored);

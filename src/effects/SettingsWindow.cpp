@@ -34,7 +34,8 @@ ui::FormParams SettingsParams() {
     p.left = 325;
     p.top = 197;
     p.width = 383;
-    p.height = 601;  // with the group of the spotlight, laser and click rings below the other two, and the language
+    p.height =
+        633;  // with the group of the spotlight, laser and click rings below the other two, the language and the keys
     p.scaled = true;
     p.visible = true;  // the follower's show steps hide it at start-up
     p.dialogKeys = true;
@@ -102,6 +103,8 @@ SettingsWindow::SettingsWindow(EffectHost& host, FollowerWindow& follower, HaloW
                    {Text(IDS_LANGUAGE_AUTOMATIC), Text(IDS_LANGUAGE_CHINESE), Text(IDS_LANGUAGE_ENGLISH)},
                    textFont_.get(), false),
       languageNote(Handle(), 208, 547, Text(IDS_LANGUAGE_NOTE), noteFont_.get(), ui::BtnFace),
+      keysButton(Handle(),
+                 {16, 574, 90, 25, Text(IDS_KEYS_BUTTON), ui::ChromeColor(ui::Gray), ui::Bevel::Raised, true}),
       openDialog(Text(IDS_PICTURE_FILTER)) {
     for (ui::Edit* box : {&haloDiameterBox, &haloAlphaBox, &pictureOffsetBox}) box->OnKeyPress = DigitKeyPress;
     haloSaveButton.OnClick = [this] { SaveHalo(); };
@@ -111,11 +114,12 @@ SettingsWindow::SettingsWindow(EffectHost& host, FollowerWindow& follower, HaloW
     pictureStartButton.OnClick = [this] { StartOrStopPicture(); };
     startWithWindowsBox.OnClick = [this] { ChangeStartWithWindows(); };
     languageList.OnChange = [this] { ChangeLanguage(); };
+    keysButton.OnClick = [this] { host_.ShowKeys(); };
 }
 
 void SettingsWindow::ColorButtons() {
     for (ui::Panel* button : {&haloSaveButton, &haloStartButton, &browseButton, &pictureSaveButton, &pictureStartButton,
-                              &effectSettings.saveButton})
+                              &effectSettings.saveButton, &keysButton})
         button->SetColor(ui::ChromeColor(ui::Gray));
 }
 

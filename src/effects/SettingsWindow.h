@@ -110,6 +110,8 @@ public:
     ui::Label languageLabel;
     ui::ComboBox languageList;
     ui::Label languageNote;
+    // Opens the keys window.
+    ui::Panel keysButton;
 
     ui::ColorDialog colorDialog;
     ui::OpenDialog openDialog;

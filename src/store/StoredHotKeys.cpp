@@ -20,8 +20,30 @@ std::vector<StoredKey> ReadStoredHotKeys(const std::string& dbFile) {
             std::to_string(i));
         if (row->AtEnd()) continue;
         const bool numbers = row->IntegerField(3) != 0;
-        rows.push_back({FromUtf8(row->FieldText(0)), numbers ? row->IntegerField(1) : -1,
-                        numbers ? row->IntegerField(2) : -1});
+        rows.push_back(
+            {FromUtf8(row->FieldText(0)), numbers ? row->IntegerField(1) : -1, numbers ? row->IntegerField(2) : -1});
     }
     return rows;
+}
+
+void WriteStoredHotKeys(const std::vector<StoredKey>& rows, const std::string& dbFile) {
+    TSQLiteDatabase database(dbFile);
+    database.RunSQL(
+        "Create table if not exists HotKeys (Action TEXT PRIMARY KEY, Key INTEGER NOT NULL, Modifiers INTEGER NOT NULL)");
+    database.RunSQL("Begin");
+    try {
+        for (const StoredKey& row : rows) {
+            const BindValue values[] = {row.action, static_cast<std::int64_t>(row.key),
+                                        static_cast<std::int64_t>(row.modifiers)};
+            database.RunSQL("Insert or replace into HotKeys (Action, Key, Modifiers) values (?, ?, ?)", values);
+        }
+        database.RunSQL("Commit");
+    } catch (...) {
+        // The first failure is the one to tell; a rollback that fails too ends with the
+        // connection, which undoes the open transaction anyway.
+        try {
+            database.RunSQL("Rollback");
+        } catch (...) {}
+        throw;
+    }
 }

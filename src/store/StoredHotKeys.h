@@ -10,3 +10,6 @@
 
 // The rows as stored, in the order of their actions' names; none without the table.
 std::vector<StoredKey> ReadStoredHotKeys(const std::string& dbFile = kSettingsFile);
+// Stores the rows (each replacing its action's row), making the table when it is missing;
+// all of them or, when one fails, none.
+void WriteStoredHotKeys(const std::vector<StoredKey>& rows, const std::string& dbFile = kSettingsFile);

@@ -45,36 +45,74 @@ bool HotKeyRegistrar::Register(Slot& slot) {
         slot.held = false;
         return true;
     }
+    // Fails when another program holds the key (ERROR_HOTKEY_ALREADY_REGISTERED).
     slot.held = RegisterHotKey(Handle(), IdOf(slot.action), slot.key.modifiers, slot.key.virtualKey) != 0;
     return slot.held;
 }
 
+void HotKeyRegistrar::Unregister(Slot& slot) {
+    if (!slot.held) return;
+    UnregisterHotKey(Handle(), IdOf(slot.action));
+    slot.held = false;
+}
+
+bool HotKeyRegistrar::Suspended(const Slot& slot) const {
+    return choosing_ || (paused_ && slot.action != HotKeyAction::Pause);
+}
+
+bool HotKeyRegistrar::Take(Slot& slot) {
+    if (slot.held || Suspended(slot) || Register(slot)) return true;
+    if (std::find(taken_.begin(), taken_.end(), slot.action) == taken_.end()) taken_.push_back(slot.action);
+    return false;
+}
+
+void HotKeyRegistrar::Reconcile() {
+    for (Slot& slot : slots_) {
+        if (!slot.wanted || Suspended(slot))
+            Unregister(slot);
+        else
+            Take(slot);
+    }
+}
+
 bool HotKeyRegistrar::Hold(HotKeyAction action) {
     Slot& slot = SlotOf(action);
-    if (slot.held) return true;
-    // Fails when another program holds the key (ERROR_HOTKEY_ALREADY_REGISTERED).
-    if (Register(slot)) return true;
-    if (std::find(taken_.begin(), taken_.end(), action) == taken_.end()) taken_.push_back(action);
-    return false;
+    slot.wanted = true;
+    return Take(slot);
 }
 
 void HotKeyRegistrar::Release(HotKeyAction action) {
     Slot& slot = SlotOf(action);
-    if (!slot.held) return;
-    UnregisterHotKey(Handle(), IdOf(action));
-    slot.held = false;
+    slot.wanted = false;
+    Unregister(slot);
+}
+
+void HotKeyRegistrar::SetPaused(bool paused) {
+    paused_ = paused;
+    Reconcile();
+}
+
+void HotKeyRegistrar::SetChoosing(bool choosing) {
+    choosing_ = choosing;
+    Reconcile();
 }
 
 bool HotKeyRegistrar::Change(HotKeyAction action, HotKey key) {
     Slot& slot = SlotOf(action);
-    const bool wasHeld = slot.held;
+    if (slot.key == key) return true;
     const HotKey old = slot.key;
-    Release(action);
+    const bool wasHeld = slot.held;
+    Unregister(slot);
     slot.key = key;
-    if (!wasHeld || Register(slot)) return true;
-    slot.key = old;
-    Register(slot);
-    return false;
+    // Tried now, held or not: a key another program holds is refused while the
+    // presenter is still at the keys window, not found taken later.
+    if (!Register(slot)) {
+        slot.key = old;
+        if (wasHeld) Register(slot);
+        return false;
+    }
+    if (!slot.wanted || Suspended(slot)) Unregister(slot);
+    return true;
 }
 
 bool HotKeyRegistrar::Held(HotKeyAction action) const { return SlotOf(action).held; }

@@ -2,31 +2,15 @@
 
 #include <windows.h>
 
+#include "base/KeyChoice.h"
+
 namespace ui {
 namespace {
 
-// The system's name of one key, by its scan code; keys of the extended block (the
-// arrows, Insert, Delete, Home, End, Page Up and Down, the numeric pad's slash) say so.
+// The system's name of one key, by its scan code; keys of the extended block say so.
 std::wstring SystemName(unsigned virtualKey) {
     LONG code = static_cast<LONG>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16;
-    switch (virtualKey) {
-        case VK_LEFT:
-        case VK_RIGHT:
-        case VK_UP:
-        case VK_DOWN:
-        case VK_INSERT:
-        case VK_DELETE:
-        case VK_HOME:
-        case VK_END:
-        case VK_PRIOR:
-        case VK_NEXT:
-        case VK_DIVIDE:
-        case VK_NUMLOCK:
-            code |= 1 << 24;
-            break;
-        default:
-            break;
-    }
+    if (OnExtendedBlock(virtualKey)) code |= 1 << 24;
     wchar_t name[64] = L"";
     if (code && GetKeyNameTextW(code, name, 64) > 0) return name;
     wchar_t number[16];

@@ -6,9 +6,18 @@ namespace ui {
 
 PopupMenu::PopupMenu() : menu_(CreatePopupMenu()) {}
 
-void PopupMenu::Add(const std::wstring& caption, std::function<void()> onClick) {
+std::size_t PopupMenu::Add(const std::wstring& caption, std::function<void()> onClick) {
     handlers_.push_back(std::move(onClick));
     AppendMenuW(menu_.get(), MF_STRING, handlers_.size(), caption.c_str());
+    return handlers_.size() - 1;
+}
+
+void PopupMenu::SetChecked(std::size_t index, bool checked) {
+    CheckMenuItem(menu_.get(), static_cast<UINT>(index), MF_BYPOSITION | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+bool PopupMenu::Checked(std::size_t index) const {
+    return (GetMenuState(menu_.get(), static_cast<UINT>(index), MF_BYPOSITION) & MF_CHECKED) != 0;
 }
 
 std::wstring PopupMenu::Caption(std::size_t index) const {

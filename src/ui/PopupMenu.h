@@ -14,7 +14,11 @@ class PopupMenu {
 public:
     PopupMenu();
 
-    void Add(const std::wstring& caption, std::function<void()> onClick);
+    // Adds an item; the answer is its index.
+    std::size_t Add(const std::wstring& caption, std::function<void()> onClick);
+    // Shows a tick beside the item, or takes it away.
+    void SetChecked(std::size_t index, bool checked);
+    bool Checked(std::size_t index) const;
     std::size_t Count() const { return handlers_.size(); }
     std::wstring Caption(std::size_t index) const;
     // Runs the item's handler, as choosing it would.

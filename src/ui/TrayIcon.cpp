@@ -14,13 +14,19 @@ void TrayIcon::Add(HWND owner) {
     data_.uCallbackMessage = WM_TRAYICON;
     // The tray shows small icons: the icon file's own small picture stays crisp, where
     // LoadIcon would give the large one for the shell to shrink.
-    icon_.reset(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(VELLORA_ICON_ID),
-                                              IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                              GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
+    icon_.reset(
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(VELLORA_ICON_ID), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
     data_.hIcon = icon_ ? icon_.get() : LoadIconW(nullptr, IDI_APPLICATION);
     lstrcpynW(data_.szTip, L"Vellora", 64);
     Shell_NotifyIconW(NIM_ADD, &data_);
     added_ = true;
+}
+
+void TrayIcon::SetTip(const std::wstring& tip) {
+    lstrcpynW(data_.szTip, tip.c_str(), 64);
+    // Kept in the record too: a restarted shell gets the icon back with the tip of now.
+    if (added_) Shell_NotifyIconW(NIM_MODIFY, &data_);
 }
 
 void TrayIcon::Delete() {

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <functional>
+#include <string>
 
 #include "ui/Handles.h"
 
@@ -22,6 +23,8 @@ public:
     // Fills the record (callback WM_TRAYICON, id 0, the program's icon, tip "Vellora") and adds the icon.
     void Add(HWND owner);
     void Delete();
+    // The tip the icon shows from now on (at most 63 characters).
+    void SetTip(const std::wstring& tip);
     bool Added() const { return added_; }
 
     // The carrying window's messages that are the icon's: the right button pressed over

@@ -221,6 +221,27 @@ reads() {
   if texts "$3" | grep -qxF -- "$2"; then pass "$1"
   else fail "$1: no line '$2' in the texts of '$3' (they are: $(texts "$3" | tr '\n' '|'))"; fi
 }
+# f5_reaches_notepad WHAT: F5 pressed in Wine's Notepad, which inserts the date and time
+# for it, reaches it (passes with WHAT) or does not (fails); Notepad goes again.
+f5_reaches_notepad() {
+  local note=$E2E_RUN/f5.txt
+  : > "$note"
+  (cd "$E2E_RUN" && setsid "$E2E_ROOT/scripts/wine-run" notepad "$(basename "$note")" > /dev/null 2>&1 < /dev/null &)
+  notepad_window() { xdotool search --onlyvisible --name 'f5' 2> /dev/null | head -n1; }
+  has_notepad() { [ -n "$(notepad_window)" ]; }
+  note_written() { [ -s "$note" ]; }
+  if ! wait_for 30 has_notepad; then
+    fail "Notepad did not start"
+    return 0
+  fi
+  timeout 5 xdotool windowfocus "$(notepad_window)" 2> /dev/null || true
+  sleep 0.5
+  timeout 5 xdotool key --delay 100 F5 ctrl+s
+  if wait_for 10 note_written; then pass "$1: $(tr -d '\r\0' < "$note")"; else fail "$1: Notepad got no F5"; fi
+  local p
+  for p in $(prefix_processes); do grep -qa notepad "/proc/$p/cmdline" && kill "$p" 2> /dev/null; done
+  return 0
+}
 finish() {
   stop_program
   if [ "$E2E_FAILURES" -gt 0 ]; then

@@ -36,7 +36,7 @@ TEST(KeyChoice, StoredRowsOverrideTheDefaultsAndEachBadRowFallsBackWithOneLine) 
     const CheckedKeys none = CheckStoredKeys({}, Named);
     EXPECT_TRUE(none.problems.empty());
     EXPECT_EQ(KeyOf(none, HotKeyAction::Pen), RowOf(HotKeyAction::Pen).key);
-    EXPECT_EQ(none.keys.size(), 8u) << "the arrows of the keyboard mouse are not for changing";
+    EXPECT_EQ(none.keys.size(), 9u) << "the arrows of the keyboard mouse are not for changing";
 
     const CheckedKeys checked = CheckStoredKeys({{L"pen", 0x78, 0},         // F9
                                                  {L"halo", 0, 0},           // none
@@ -79,4 +79,31 @@ TEST(KeyChoice, KeysMaySwapAndADefaultGivenBackMayDisplaceAnotherStoredKey) {
     EXPECT_EQ(chain.problems.size(), 2u);
     EXPECT_EQ(KeyOf(chain, HotKeyAction::Pen), RowOf(HotKeyAction::Pen).key);
     EXPECT_EQ(KeyOf(chain, HotKeyAction::Laser), RowOf(HotKeyAction::Laser).key);
+}
+
+TEST(KeyChoice, AChosenKeyIsRefusedForTypingOrWhenAnotherActionHasIt) {
+    const HeldKey keys[] = {{HotKeyAction::Picture, {0x77}},
+                            {HotKeyAction::Halo, {}},  // none
+                            {HotKeyAction::Left, {0x25}},
+                            {HotKeyAction::Pen, {0x1B}}};
+    const auto other = RefusedKey(HotKeyAction::Pen, {0x77}, keys);
+    ASSERT_TRUE(other);
+    EXPECT_EQ(other->reason, KeyRefusal::Reason::OtherAction);
+    EXPECT_EQ(other->holder, HotKeyAction::Picture);
+    EXPECT_EQ(RefusedKey(HotKeyAction::Pen, {0x25}, keys)->holder, HotKeyAction::Left) << "the arrows are taken too";
+    EXPECT_EQ(RefusedKey(HotKeyAction::Pen, {0x41, 0x0004}, keys)->reason, KeyRefusal::Reason::Typing);
+    EXPECT_FALSE(RefusedKey(HotKeyAction::Pen, {}, keys)) << "none is always free, though the halo has none too";
+    EXPECT_FALSE(RefusedKey(HotKeyAction::Pen, {0x1B}, keys)) << "its own key";
+    EXPECT_FALSE(RefusedKey(HotKeyAction::Pen, {0x77, kCtrl}, keys)) << "Ctrl+F8 is not F8";
+}
+
+TEST(KeyChoice, TheHotKeyControlsFlagsBecomeRegisterHotKeysAndBack) {
+    // HOTKEYF_SHIFT 1, CONTROL 2, ALT 4, EXT 8 against MOD_ALT 1, CONTROL 2, SHIFT 4.
+    EXPECT_EQ(FromHotKeyControl(0x0130), (HotKey{0x30, kShift}));
+    EXPECT_EQ(FromHotKeyControl(0x0478), (HotKey{0x78, 0x0001}));
+    EXPECT_EQ(FromHotKeyControl(0x0F25), (HotKey{0x25, 0x0007})) << "the extended flag is no modifier";
+    EXPECT_EQ(FromHotKeyControl(0x0600), HotKey{}) << "modifiers alone are no key";
+    EXPECT_EQ(HotKeyControlValue({0x31, 0x0007}), 0x0731u);
+    EXPECT_EQ(HotKeyControlValue({0x25}), 0x0825u) << "an arrow is shown as the arrow, not the pad's 4";
+    EXPECT_EQ(HotKeyControlValue({0x70, 0x0008}), 0x0070u) << "the control has no Win key";
 }

@@ -8,6 +8,7 @@
 
 #include "app/ControlBar.h"
 #include "app/HelpWindow.h"
+#include "app/KeysWindow.h"
 #include "base/Text.h"
 #include "base/Utf8.h"
 #include "effects/HaloWindow.h"
@@ -124,9 +125,10 @@ void ExpectEveryCaptionFits(Shell& windows) {
     windows.settingsWindow().Show();
     windows.helpWindow().Show();
     windows.controlBar().Show();
+    windows.keysWindow().Show();
     PenWindow& pen = windows.penWindow();
     for (HWND window : {windows.settingsWindow().Handle(), windows.helpWindow().Handle(), windows.controlBar().Handle(),
-                        pen.Palette().Handle()})
+                        windows.keysWindow().Handle(), pen.Palette().Handle()})
         EXPECT_EQ(Misfits(window), L"") << "in " << WindowText(GetAncestor(window, GA_ROOT));
 }
 

@@ -80,7 +80,8 @@ TEST_F(PointerEffectsTest, SpotlightDimsThePointersMonitorButForAClearCircleThat
     EXPECT_TRUE(PtInRegion(region.get(), 400, 300)) << "where the circle was is dim again";
     EXPECT_EQ(Painted(s).At(400, 300), 0u);
     const LONG ex = GetWindowLongW(s.Handle(), GWL_EXSTYLE);
-    EXPECT_EQ(ex & (WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST), WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST);
+    EXPECT_EQ(ex & (WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST),
+              WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST);
 
     SendHotKey(VK_F7);
     EXPECT_TRUE(w.halo().Visible());
@@ -182,7 +183,7 @@ TEST_F(PointerEffectsTest, ClickRingsGrowAndGoInTheButtonsColoursButNotOverThePe
 TEST_F(PointerEffectsTest, MenuEntriesFollowTheSixCommandsAndSwitchTheirEffect) {
     Shell& w = CreateWindows();
     ui::PopupMenu& menu = w.controlBar().commandMenu;
-    ASSERT_EQ(menu.Count(), 9u);
+    ASSERT_EQ(menu.Count(), 11u);
     EXPECT_EQ(menu.Caption(6), L"聚光灯");
     EXPECT_EQ(menu.Caption(7), L"激光笔");
     EXPECT_EQ(menu.Caption(8), L"点击光圈");

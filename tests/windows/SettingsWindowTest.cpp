@@ -19,7 +19,7 @@ TEST_F(SettingsWindowTest, LayoutOfTheWindowAndItsControls) {
     EXPECT_EQ(s.Left(), 325);
     EXPECT_EQ(s.Top(), 197);
     EXPECT_EQ(s.Width(), 383);
-    EXPECT_EQ(s.Height(), 601);
+    EXPECT_EQ(s.Height(), 633);
     EXPECT_TRUE(GetWindowLongW(s.Handle(), GWL_STYLE) & WS_CAPTION);
 
     EXPECT_EQ(Placement(s.haloGroup), "8,16 361x153");
@@ -205,7 +205,8 @@ TEST_F(SettingsWindowTest, KeyboardMovesThroughBoxesAndButtonsAndPressesThem) {
                                      e.leftRingBox.Handle(),
                                      e.rightRingBox.Handle(),
                                      e.saveButton.Handle(),
-                                     s.languageList.Handle()};
+                                     s.languageList.Handle(),
+                                     s.keysButton.Handle()};
     SetFocus(order[0]);
     for (std::size_t i = 1; i <= order.size(); ++i) {
         Press(VK_TAB);
