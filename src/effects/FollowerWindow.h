@@ -19,6 +19,7 @@ public:
     const std::wstring& PicturePath() const { return picturePath_; }
     bool HasTrayIcon() const { return tray_.Added(); }
     void SetTrayTip(const std::wstring& tip) { tray_.SetTip(tip); }
+    std::wstring TrayTip() const { return tray_.Tip(); }
 
     // Takes the stored offset and picture, in that order.
     void TakeSettings(const PictureSettings& stored);

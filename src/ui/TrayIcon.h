@@ -25,6 +25,7 @@ public:
     void Delete();
     // The tip the icon shows from now on (at most 63 characters).
     void SetTip(const std::wstring& tip);
+    std::wstring Tip() const { return data_.szTip; }
     bool Added() const { return added_; }
 
     // The carrying window's messages that are the icon's: the right button pressed over

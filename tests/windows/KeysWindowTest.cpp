@@ -8,6 +8,7 @@
 #include "app/ControlBar.h"
 #include "app/HelpWindow.h"
 #include "app/KeysWindow.h"
+#include "effects/FollowerWindow.h"
 #include "base/KeyChoice.h"
 #include "pen/PenWindow.h"
 #include "store/StoredHotKeys.h"
@@ -120,6 +121,7 @@ TEST_F(KeysWindowTest, PauseReleasesEveryOtherKeyAndTakesThemBackTellingWhatWasT
     for (unsigned vk : {VK_F5, VK_F6, VK_F7, VK_F8, VK_ESCAPE, VK_LEFT}) EXPECT_FALSE(HotKeyHeld(vk)) << vk;
     EXPECT_TRUE(w.hotKeys().Held(HotKeyAction::Pause)) << "the pause key stays";
     EXPECT_TRUE(w.controlBar().commandMenu.Checked(w.controlBar().commandMenu.Count() - 1));
+    EXPECT_EQ(w.follower().TrayTip(), L"Vellora（快捷键已暂停）");
     w.ShowHelp();
     EXPECT_NE(w.helpWindow().helpText.Text().find(L"快捷键已暂停"), std::wstring::npos);
     EXPECT_NE(w.helpWindow().helpText.Text().find(L"F8：显示或隐藏鼠标跟随"), std::wstring::npos);
@@ -131,5 +133,6 @@ TEST_F(KeysWindowTest, PauseReleasesEveryOtherKeyAndTakesThemBackTellingWhatWasT
         ASSERT_EQ(recorder_.messages.size(), 1u);
         EXPECT_NE(recorder_.messages[0].find(L"F7（显示或隐藏鼠标光环）"), std::wstring::npos);
         EXPECT_FALSE(w.controlBar().commandMenu.Checked(w.controlBar().commandMenu.Count() - 1));
+        EXPECT_EQ(w.follower().TrayTip(), L"Vellora");
     }
 }
