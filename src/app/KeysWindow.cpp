@@ -31,6 +31,8 @@ ui::FormParams KeysParams() {
     return p;
 }
 
+StoredKey StoredRow(HotKeyAction action, HotKey key) { return {StoredNameOf(action), key.virtualKey, key.modifiers}; }
+
 int RestoreTop() { return kFirstRowTop + kRowHeight * static_cast<int>(ChangeableActions().size()) + 8; }
 
 }  // namespace
@@ -122,8 +124,7 @@ void KeysWindow::RestoreDefaults() {
     // The defaults are stored, also one another program holds now: it is tried again at
     // the next start.
     std::vector<StoredKey> defaults;
-    for (HotKeyAction action : ChangeableActions())
-        defaults.push_back({StoredNameOf(action), RowOf(action).key.virtualKey, RowOf(action).key.modifiers});
+    for (HotKeyAction action : ChangeableActions()) defaults.push_back(StoredRow(action, RowOf(action).key));
     WriteStoredHotKeys(defaults, SettingsFile());
     const std::wstring message = TakenHotKeysMessage(taken);
     if (!message.empty()) ui::Application::Current().ShowMessageBox(message);
@@ -131,5 +132,5 @@ void KeysWindow::RestoreDefaults() {
 
 void KeysWindow::Store(HotKeyAction action) {
     const HotKey key = keys_.KeyOf(action);
-    WriteStoredHotKeys({{StoredNameOf(action), key.virtualKey, key.modifiers}}, SettingsFile());
+    WriteStoredHotKeys({StoredRow(action, key)}, SettingsFile());
 }

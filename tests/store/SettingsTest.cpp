@@ -167,3 +167,21 @@ TEST_F(SettingsTest, StoredHotKeysAreReadRowByRowAndANonNumberReadsAsNoKey) {
     EXPECT_EQ(rows[2].action, L"pen");
     EXPECT_EQ(rows[2].key, 120);
 }
+
+TEST_F(SettingsTest, StoredHotKeysAreWrittenAllOrNoneEachReplacingItsActionsRow) {
+    Create();
+    Fill();
+    WriteStoredHotKeys({{L"pen", 120, 0}, {L"halo", 0, 0}}, file);  // makes the table
+    WriteStoredHotKeys({{L"pen", 27, 2}}, file);
+    std::vector<StoredKey> rows = ReadStoredHotKeys(file);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1].key, 27) << "the pen's row replaced, not added";
+    EXPECT_EQ(rows[1].modifiers, 2);
+
+    // A table that refuses the second row (as a later copy's might): the first is not kept either.
+    Run("DROP TABLE HotKeys");
+    Run("CREATE TABLE HotKeys (Action TEXT PRIMARY KEY, Key INTEGER NOT NULL CHECK (Key < 200), "
+        "Modifiers INTEGER NOT NULL)");
+    EXPECT_THROW(WriteStoredHotKeys({{L"pen", 120, 0}, {L"halo", 500, 0}}, file), std::exception);
+    EXPECT_TRUE(ReadStoredHotKeys(file).empty());
+}

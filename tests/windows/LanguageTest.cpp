@@ -16,22 +16,11 @@
 #include "effects/SettingsWindow.h"
 #include "pen/PenWindow.h"
 #include "store/StoredLanguage.h"
+#include "WindowQueries.h"
 
 namespace {
 
 using LanguageTest = AppTest;
-
-std::wstring WindowText(HWND window) {
-    wchar_t text[256] = L"";
-    GetWindowTextW(window, text, 256);
-    return text;
-}
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = L"";
-    GetClassNameW(window, name, 64);
-    return name;
-}
 
 SIZE Measured(HWND control, const std::wstring& text) {
     HDC dc = GetDC(control);

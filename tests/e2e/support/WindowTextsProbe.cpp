@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "WindowQueries.h"
+
 namespace {
 
 void Print(const char* kind, const std::wstring& text) {
@@ -22,18 +24,6 @@ void Print(const char* kind, const std::wstring& text) {
     std::string utf8(static_cast<std::size_t>(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
     std::printf("%s %s\n", kind, utf8.c_str());
-}
-
-std::wstring WindowText(HWND window) {
-    wchar_t text[1024] = L"";
-    GetWindowTextW(window, text, 1024);
-    return text;
-}
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = L"";
-    GetClassNameW(window, name, 64);
-    return name;
 }
 
 // The names MSAA gives the children of `toolbar`: its buttons.
