@@ -53,6 +53,7 @@ ControlBar::ControlBar()
     commandMenu.Add(Text(IDS_MENU_CLICK_RINGS), [this] { Run(BarCommand::ClickRings); });
     commandMenu.Add(Text(IDS_MENU_KEYS), [this] { Run(BarCommand::Keys); });
     pauseItem_ = commandMenu.Add(Text(IDS_MENU_PAUSE_KEYS), [this] { Run(BarCommand::PauseKeys); });
+    commandMenu.Add(Text(IDS_MENU_TIMER), [this] { Run(BarCommand::Timer); });
     autoHideTimer.OnTimer = [this] { PullBackOrExtend(); };
 }
 

@@ -10,7 +10,20 @@
 #include "ui/Timer.h"
 
 // What the bar's panels and its menu items do; the shell runs them.
-enum class BarCommand { Close, Settings, Picture, Halo, Pen, Help, Spotlight, Laser, ClickRings, Keys, PauseKeys };
+enum class BarCommand {
+    Close,
+    Settings,
+    Picture,
+    Halo,
+    Pen,
+    Help,
+    Spotlight,
+    Laser,
+    ClickRings,
+    Keys,
+    PauseKeys,
+    Timer
+};
 
 class ControlBar : public ui::Form {
 public:

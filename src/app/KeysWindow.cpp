@@ -6,7 +6,7 @@
 #include "app/KeyMessages.h"
 #include "base/KeyChoice.h"
 #include "base/Text.h"
-#include "effects/SettingsFile.h"
+#include "ui/SettingsFile.h"
 #include "store/StoredHotKeys.h"
 #include "ui/Application.h"
 #include "ui/Contrast.h"

@@ -13,12 +13,13 @@
 #include "effects/HaloWindow.h"
 #include "effects/LaserWindow.h"
 #include "effects/PointerPlacement.h"
-#include "effects/SettingsFile.h"
+#include "ui/SettingsFile.h"
 #include "effects/SettingsWindow.h"
 #include "effects/StartSettings.h"
 #include "effects/SpotlightWindow.h"
 #include "pen/BoardWindow.h"
 #include "pen/PenWindow.h"
+#include "timer/TimerWindow.h"
 #include "base/Text.h"
 #include "ui/Application.h"
 #include "ui/KeyNames.h"
@@ -37,6 +38,7 @@ Shell::Shell() {
     laser_ = std::make_unique<LaserWindow>();
     clickRings_ = std::make_unique<ClickRingsWindow>();
     keysWindow_ = std::make_unique<KeysWindow>(keys_);
+    timer_ = std::make_unique<TimerWindow>(pen_->Handle());
     controlBar_->OnCommand = [this](BarCommand command) { RunBarCommand(command); };
     controlBar_->OnShown = [this] { follower_->Show(); };  // the bar brings the picture along
     HandOut(start);
@@ -47,7 +49,7 @@ Shell::Shell() {
     BindHotKeys();
     for (ui::Form* form : std::initializer_list<ui::Form*>{
              follower_.get(), controlBar_.get(), halo_.get(), settings_.get(), help_.get(), pen_.get(), board_.get(),
-             spotlight_.get(), laser_.get(), clickRings_.get(), keysWindow_.get()})
+             spotlight_.get(), laser_.get(), clickRings_.get(), keysWindow_.get(), timer_.get()})
         form->Create();
     ReportStart(start);
     ReportTakenKeys();
@@ -62,6 +64,7 @@ void Shell::ReportTakenKeys() {
 Shell::~Shell() {
     keys_.ReleaseAll();
     // Each window's destruction handler runs while every other window still exists.
+    timer_->Destroy();
     keysWindow_->Destroy();
     clickRings_->Destroy();
     laser_->Destroy();
@@ -85,6 +88,7 @@ void Shell::BindHotKeys() {
     keys_.Bind(HotKeyAction::KeyboardMouse, [this] { keyboardMouse_.Toggle(); });
     keys_.Bind(HotKeyAction::Click, [this] { keyboardMouse_.Click(); });
     keys_.Bind(HotKeyAction::Pause, [this] { TogglePauseKeys(); });
+    keys_.Bind(HotKeyAction::Timer, [this] { timer_->Toggle(); });
     for (HotKeyAction arrow : {HotKeyAction::Left, HotKeyAction::Right, HotKeyAction::Up, HotKeyAction::Down})
         keys_.Bind(arrow, [this, arrow] { keyboardMouse_.Move(ArrowStep(arrow)); });
 
@@ -132,6 +136,9 @@ void Shell::RunBarCommand(BarCommand command) {
         case BarCommand::PauseKeys:
             TogglePauseKeys();
             break;
+        case BarCommand::Timer:
+            timer_->Toggle();
+            break;
     }
 }
 
@@ -155,6 +162,7 @@ void Shell::HandOut(StartSettings& start) {
     if (start.halo) halo_->ApplySettings(start.halo->color, start.halo->alpha, start.halo->diameter);
     if (start.effects) ApplyEffectSettings(*start.effects);
     settings_->ShowStart(start);
+    if (start.timer) timer_->TakeStart(*start.timer);
     if (start.picture)
         follower_->TakeStart(start.picture->path, start.picture->offset, std::move(start.picture->picture));
 }

@@ -23,6 +23,7 @@ class SpotlightWindow;
 class LaserWindow;
 class ClickRingsWindow;
 class KeysWindow;
+class TimerWindow;
 
 namespace ui {
 class Form;
@@ -30,8 +31,8 @@ class Form;
 
 class Shell final : public EffectHost, public PenHost {
 public:
-    // Creates the windows in order: follower, control bar, halo, settings, help, pen,
-    // board, then the spotlight, the laser, the click rings and the keys window; then runs their creation
+    // Creates the windows in order: follower, control bar, halo, settings, help, pen, board,
+    // then the spotlight, the laser, the click rings, the keys window and the timer; then runs their creation
     // handlers in the same order (a window whose handler fails is still there), holds the
     // hot keys, and tells in one message each what was stored wrong and which keys other
     // programs hold.
@@ -56,6 +57,7 @@ public:
     LaserWindow& laser() { return *laser_; }
     ClickRingsWindow& clickRings() { return *clickRings_; }
     KeysWindow& keysWindow() { return *keysWindow_; }
+    TimerWindow& timerWindow() { return *timer_; }
     KeyboardMouse& keyboardMouse() { return keyboardMouse_; }
     ui::HotKeyRegistrar& hotKeys() { return keys_; }
 
@@ -76,7 +78,8 @@ public:
 
     // The one way the pen opens, whoever asks (its key, the control bar, the tray menu):
     // the effect on screen is remembered and goes, then the pen opens on a copy of the
-    // screen (an open pen takes a fresh copy).
+    // screen (an open pen takes a fresh copy). The timer is left out of the copy and
+    // stays above the pen.
     void OpenPen();
     // The one way it closes (its key, the close glyph, Help): the windows beneath repaint
     // and the remembered effect comes back.
@@ -130,4 +133,5 @@ private:
     std::unique_ptr<LaserWindow> laser_;
     std::unique_ptr<ClickRingsWindow> clickRings_;
     std::unique_ptr<KeysWindow> keysWindow_;
+    std::unique_ptr<TimerWindow> timer_;
 };

@@ -11,10 +11,11 @@
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
 #include "effects/LaserWindow.h"
-#include "effects/SettingsFile.h"
+#include "ui/SettingsFile.h"
 #include "effects/SettingsWindow.h"
 #include "effects/SpotlightWindow.h"
 #include "pen/PenWindow.h"
+#include "timer/TimerWindow.h"
 #include "store/LastEffect.h"
 #include "ui/Application.h"
 #include "ui/KeyNames.h"
@@ -131,17 +132,20 @@ void Shell::ToggleClickRings() { clickRings_->Toggle(); }
 bool Shell::PenOpen() const { return pen_->Visible(); }
 
 void Shell::OpenPen() {
+    // The timer counts on while the pen copies the screen without it.
+    const bool timerAside = timer_->StepAside();
     if (!PenOpen()) {
         // What is on screen now comes back when the pen closes; nothing of it is in the copy.
         const PointerEffect shown = ShownEffect();
         Choose(shown);
         HideAllBut(PointerEffect::None);
-        if (shown != PointerEffect::None) ui::LetUncoveredWindowsRepaint(kRepaintBeneathMs);
+        if (shown != PointerEffect::None || timerAside) ui::LetUncoveredWindowsRepaint(kRepaintBeneathMs);
         clickRings_->SetPenOpen(true);
         pen_->Show();
     }
     // An open pen starts again from the screen as it is now.
     pen_->CaptureScreen();
+    timer_->ComeBack();
 }
 
 void Shell::ClosePen() {

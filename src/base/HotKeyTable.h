@@ -23,6 +23,7 @@ enum class HotKeyAction : std::uint8_t {
     Laser,
     ClickRings,
     Pause,  // releases every other key, and takes them back
+    Timer,
 };
 
 // A key as RegisterHotKey takes it: the virtual-key code and the MOD_* flags held with it.
@@ -32,7 +33,7 @@ struct HotKey {
     friend constexpr bool operator==(const HotKey&, const HotKey&) = default;
 };
 
-// Ctrl+Alt+Shift, the modifiers of the spotlight, laser, click-ring and pause keys: no common
+// Ctrl+Alt+Shift, the modifiers of the spotlight, laser, click-ring, pause and timer keys: no common
 // presentation program, browser or office suite gives a digit with all three a meaning.
 inline constexpr unsigned kEffectModifiers = 0x0001 | 0x0002 | 0x0004;  // MOD_ALT | MOD_CONTROL | MOD_SHIFT
 
@@ -51,6 +52,7 @@ constexpr unsigned Digit0 = 0x30;
 constexpr unsigned Digit1 = 0x31;
 constexpr unsigned Digit2 = 0x32;
 constexpr unsigned Digit3 = 0x33;
+constexpr unsigned Digit4 = 0x34;
 }  // namespace vk
 
 struct HotKeyRow {
@@ -76,6 +78,7 @@ inline constexpr HotKeyRow kHotKeyRows[] = {
     {HotKeyAction::Laser, {vk::Digit2, kEffectModifiers}, 0xC00A, false, L"Ctrl+Alt+Shift+2", IDS_KEY_LASER},
     {HotKeyAction::ClickRings, {vk::Digit3, kEffectModifiers}, 0xC00B, false, L"Ctrl+Alt+Shift+3", IDS_KEY_CLICK_RINGS},
     {HotKeyAction::Pause, {vk::Digit0, kEffectModifiers}, 0xC00C, false, L"Ctrl+Alt+Shift+0", IDS_KEY_PAUSE},
+    {HotKeyAction::Timer, {vk::Digit4, kEffectModifiers}, 0xC00D, false, L"Ctrl+Alt+Shift+4", IDS_KEY_TIMER},
 };
 
 const HotKeyRow& RowOf(HotKeyAction action);

@@ -20,6 +20,7 @@ constexpr Named<HotKeyAction> kStoredNames[] = {
     {HotKeyAction::Laser, L"laser"},
     {HotKeyAction::ClickRings, L"clickRings"},
     {HotKeyAction::Pause, L"pause"},
+    {HotKeyAction::Timer, L"timer"},
 };
 
 constexpr unsigned kModAlt = 0x0001, kModControl = 0x0002, kModWin = 0x0008, kAllMods = 0x000F;

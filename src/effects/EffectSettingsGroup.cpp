@@ -5,7 +5,7 @@
 #include "base/IntegerConversion.h"
 #include "base/Text.h"
 #include "effects/EffectInput.h"
-#include "effects/SettingsFile.h"
+#include "ui/SettingsFile.h"
 #include "effects/SettingsValidation.h"
 #include "store/EffectSettings.h"
 #include "ui/Application.h"

@@ -10,7 +10,7 @@
 #include "effects/FollowerWindow.h"
 #include "effects/HaloWindow.h"
 #include "effects/PictureCopy.h"
-#include "effects/SettingsFile.h"
+#include "ui/SettingsFile.h"
 #include "effects/StartSettings.h"
 #include "effects/SettingsValidation.h"
 #include "effects/StoredSettings.h"

@@ -2,6 +2,8 @@
 
 #include "store/StoredHotKeys.h"
 #include "store/StoredLanguage.h"
+#include "timer/TimerPlace.h"
+#include "ui/Dpi.h"
 #include "ui/KeyNames.h"
 #include "ui/ProgramFiles.h"
 
@@ -54,6 +56,11 @@ StartSettings ReadStartSettings(const std::string& file) {
     Noting(start.failures, [&] {
         CheckedKeys checked = CheckStoredKeys(ReadStoredHotKeys(file), ui::KeyName);
         start.keys = std::move(checked.keys);
+        Add(start.problems, checked.problems);
+    });
+    Noting(start.failures, [&] {
+        const CheckedTimer checked = CheckStoredTimer(ReadTimerSettings(file), ui::Monitors());
+        start.timer = checked.values;
         Add(start.problems, checked.problems);
     });
     return start;

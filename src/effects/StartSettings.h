@@ -13,6 +13,7 @@
 
 #include "base/HotKeyTable.h"
 #include "effects/StoredSettings.h"
+#include "store/TimerSettings.h"
 #include "ui/Picture.h"
 
 struct StartPicture {
@@ -28,6 +29,7 @@ struct StartSettings {
     std::optional<EffectValues> effects;
     // The key of every action the presenter may change, stored or by default.
     std::vector<std::pair<HotKeyAction, HotKey>> keys;
+    std::optional<TimerValues> timer;
 
     // Lines of StoredSettingsMessage, each once.
     std::vector<std::wstring> problems;

@@ -1,45 +1,24 @@
 #include "effects/StoredSettings.h"
 
-#include "base/Exception.h"
-#include "base/IntegerConversion.h"
 #include "base/QuotedValue.h"
 #include "base/Text.h"
-
-namespace {
-
-// The stored number when it converts and lies in the range; otherwise the fallback, and
-// a line for the message.
-int Checked(unsigned setting, const std::wstring& text, SettingRange range, int fallback,
-            std::vector<std::wstring>& problems) {
-    try {
-        const int value = StrToInt(text);
-        if (value >= range.least && value <= range.most) return value;
-    } catch (const EConvertError&) {
-        // Reported below like a value out of range: the user can mend both the same way.
-    }
-    problems.push_back(Formatted(IDS_STORED_LINE, {Text(setting), ShortenedForQuote(text), std::to_wstring(range.least),
-                                                   std::to_wstring(range.most), std::to_wstring(fallback)}));
-    return fallback;
-}
-
-}  // namespace
 
 CheckedHalo CheckStoredHalo(const HaloSettings& stored) {
     CheckedHalo checked;
     // In the order the settings are read, so the message lists them as the window shows them.
     checked.values.color =
-        Checked(IDS_STORED_HALO_COLOR, stored.colorText, kColorRange, kDefaultHalo.color, checked.problems);
+        CheckedSetting(IDS_STORED_HALO_COLOR, stored.colorText, kColorRange, kDefaultHalo.color, checked.problems);
     checked.values.alpha =
-        Checked(IDS_STORED_HALO_ALPHA, stored.alphaText, kHaloAlphaRange, kDefaultHalo.alpha, checked.problems);
-    checked.values.diameter =
-        Checked(IDS_STORED_HALO_SIZE, stored.diameterText, kHaloDiameterRange, kDefaultHalo.diameter, checked.problems);
+        CheckedSetting(IDS_STORED_HALO_ALPHA, stored.alphaText, kHaloAlphaRange, kDefaultHalo.alpha, checked.problems);
+    checked.values.diameter = CheckedSetting(IDS_STORED_HALO_SIZE, stored.diameterText, kHaloDiameterRange,
+                                             kDefaultHalo.diameter, checked.problems);
     return checked;
 }
 
 CheckedOffset CheckStoredOffset(const PictureSettings& stored) {
     CheckedOffset checked;
-    checked.offset = Checked(IDS_STORED_PICTURE_OFFSET, stored.offsetText, kPictureOffsetRange, kDefaultPictureOffset,
-                             checked.problems);
+    checked.offset = CheckedSetting(IDS_STORED_PICTURE_OFFSET, stored.offsetText, kPictureOffsetRange,
+                                    kDefaultPictureOffset, checked.problems);
     return checked;
 }
 
@@ -48,16 +27,18 @@ CheckedEffects CheckStoredEffects(const EffectSettings& stored) {
     EffectValues& v = checked.values;
     const EffectValues defaults;
     auto& problems = checked.problems;
-    v.spotlightDim =
-        Checked(IDS_STORED_SPOTLIGHT_DIM, stored.spotlightDimText, kSpotlightDimRange, defaults.spotlightDim, problems);
-    v.spotlightRadius = Checked(IDS_STORED_SPOTLIGHT_RADIUS, stored.spotlightRadiusText, kSpotlightRadiusRange,
-                                defaults.spotlightRadius, problems);
-    v.laserColor = Checked(IDS_STORED_LASER_COLOR, stored.laserColorText, kColorRange, defaults.laserColor, problems);
-    v.laserSize = Checked(IDS_STORED_LASER_SIZE, stored.laserSizeText, kLaserSizeRange, defaults.laserSize, problems);
-    v.leftRingColor =
-        Checked(IDS_STORED_LEFT_RING_COLOR, stored.leftRingColorText, kColorRange, defaults.leftRingColor, problems);
-    v.rightRingColor =
-        Checked(IDS_STORED_RIGHT_RING_COLOR, stored.rightRingColorText, kColorRange, defaults.rightRingColor, problems);
+    v.spotlightDim = CheckedSetting(IDS_STORED_SPOTLIGHT_DIM, stored.spotlightDimText, kSpotlightDimRange,
+                                    defaults.spotlightDim, problems);
+    v.spotlightRadius = CheckedSetting(IDS_STORED_SPOTLIGHT_RADIUS, stored.spotlightRadiusText, kSpotlightRadiusRange,
+                                       defaults.spotlightRadius, problems);
+    v.laserColor =
+        CheckedSetting(IDS_STORED_LASER_COLOR, stored.laserColorText, kColorRange, defaults.laserColor, problems);
+    v.laserSize =
+        CheckedSetting(IDS_STORED_LASER_SIZE, stored.laserSizeText, kLaserSizeRange, defaults.laserSize, problems);
+    v.leftRingColor = CheckedSetting(IDS_STORED_LEFT_RING_COLOR, stored.leftRingColorText, kColorRange,
+                                     defaults.leftRingColor, problems);
+    v.rightRingColor = CheckedSetting(IDS_STORED_RIGHT_RING_COLOR, stored.rightRingColorText, kColorRange,
+                                      defaults.rightRingColor, problems);
     return checked;
 }
 

@@ -6,15 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "base/CheckedSetting.h"
 #include "base/Text.h"
 #include "store/EffectSettings.h"
 #include "store/Settings.h"
 
-// The ranges the settings window admits, inclusive.
-struct SettingRange {
-    int least;
-    int most;
-};
+// The ranges the settings window admits.
 inline constexpr SettingRange kHaloAlphaRange{0, 255};
 inline constexpr SettingRange kHaloDiameterRange{1, 600};
 inline constexpr SettingRange kPictureOffsetRange{0, 130};

@@ -72,9 +72,10 @@ Form::Form(const FormParams& design)
     if (params.topMost) exStyle |= WS_EX_TOPMOST;
     if (params.toolWindow) exStyle |= WS_EX_TOOLWINDOW;
     if (params.neverActive) exStyle |= WS_EX_NOACTIVATE;
-    // Every form is owned by the application's hidden window, so none gets a taskbar button.
+    // Every form is owned, by the application's hidden window unless it names another, so
+    // none gets a taskbar button.
     CreateHandle(exStyle, params.className, params.caption.c_str(), style, params.left, params.top, params.width,
-                 params.height, Application::Current().OwnerWindow());
+                 params.height, params.owner ? params.owner : Application::Current().OwnerWindow());
     if (params.scaled && NeedsOwnDefaultFont(dpi_)) defaultFont_ = std::make_unique<ScaledFont>(Handle(), StockFont());
     if (params.dialogKeys) SetPropW(Handle(), kDialogKeysProperty, Handle());
 }

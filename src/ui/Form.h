@@ -37,6 +37,8 @@ struct FormParams {
     bool scaled = false;
     bool visible = false;     // designed visible: shown once its creation handler has run
     bool dialogKeys = false;  // Tab and Shift+Tab move among its controls, Space and Enter press them
+    // The window it always stands above; by default the application's hidden window.
+    HWND owner = nullptr;
 };
 
 // An overlay's parameters: borderless, top-most, without a taskbar button, and never the

@@ -23,6 +23,11 @@ void Timer::SetEnabled(bool enabled) {
         KillTimer(owner_.Handle(), Id());
 }
 
+void Timer::SetInterval(UINT intervalMs) {
+    interval_ = intervalMs;
+    if (enabled_) SetTimer(owner_.Handle(), Id(), interval_, nullptr);
+}
+
 void Timer::Tick() {
     if (enabled_ && OnTimer) OnTimer();
 }

@@ -16,6 +16,8 @@ public:
     ~Timer();
 
     void SetEnabled(bool enabled);
+    // The next tick comes `intervalMs` from now, and so on, when enabled.
+    void SetInterval(UINT intervalMs);
     bool Enabled() const { return enabled_; }
     UINT Interval() const { return interval_; }
     UINT_PTR Id() const { return reinterpret_cast<UINT_PTR>(this); }

@@ -12,7 +12,7 @@
 #include "base/Text.h"
 #include "base/Utf8.h"
 #include "effects/HaloWindow.h"
-#include "effects/SettingsFile.h"
+#include "ui/SettingsFile.h"
 #include "effects/SettingsWindow.h"
 #include "pen/PenWindow.h"
 #include "store/StoredLanguage.h"

@@ -1,4 +1,4 @@
-#include "effects/SettingsFile.h"
+#include "ui/SettingsFile.h"
 
 #include "base/Utf8.h"
 #include "store/Settings.h"
