@@ -7,6 +7,7 @@
 #include "store/StoredHotKeys.h"
 #include "store/StoredLanguage.h"
 #include "store/Settings.h"
+#include "store/TimerSettings.h"
 
 #include "TestSupport.h"
 
@@ -184,4 +185,21 @@ TEST_F(SettingsTest, StoredHotKeysAreWrittenAllOrNoneEachReplacingItsActionsRow)
         "Modifiers INTEGER NOT NULL)");
     EXPECT_THROW(WriteStoredHotKeys({{L"pen", 120, 0}, {L"halo", 500, 0}}, file), std::exception);
     EXPECT_TRUE(ReadStoredHotKeys(file).empty());
+}
+
+TEST_F(SettingsTest, TheTimerIsKeptInATableMadeByTheFirstWriteWithoutAPlaceUntilItHasOne) {
+    Create();
+    EXPECT_FALSE(ReadTimerSettings(file)) << "no table: a new file's timer";
+    WriteTimerSettings({90, true, std::nullopt}, file);
+    TimerSettings read = ReadTimerSettings(file).value();
+    EXPECT_EQ(read.secondsText, L"90");
+    EXPECT_EQ(read.soundText, L"1");
+    EXPECT_EQ(read.leftText + read.heightText, L"") << "no place of its own";
+    WriteTimerSettings({90, false, ScreenRect{-1200, 40, -600, 240}}, file);
+    read = ReadTimerSettings(file).value();
+    EXPECT_EQ(read.soundText, L"0");
+    EXPECT_EQ(read.leftText, L"-1200");
+    EXPECT_EQ(read.widthText, L"600");
+    EXPECT_EQ(read.heightText, L"200");
+    EXPECT_EQ(Query("SELECT count(*) FROM TimerSettings"), "1");
 }
