@@ -4,28 +4,17 @@
 #include <mmsystem.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "base/Text.h"
 #include "timer/TimerPlace.h"
 #include "ui/Application.h"
 #include "ui/Dpi.h"
-#include "ui/Font.h"
 #include "ui/SettingsFile.h"
 
 namespace {
 
-constexpr ui::Color kDigitsColor = ui::White;
-constexpr ui::Color kPausedColor = 0xC0C0C0;
-constexpr ui::Color kOvertimeColor = 0x4040FF;  // a red that reads on black
-constexpr ui::Color kLineColor = 0x00FFFF;      // yellow
-constexpr ui::Color kFrameColor = 0x505050;
 constexpr std::int64_t kTimeUpShownMs = 5000;
-constexpr int kEdgeBand = 8;              // pixels at 96 DPI that size the window
-constexpr int kDigitsAreaPercent = 80;    // of the height; the line beneath has the rest
-constexpr unsigned kMostTypedDigits = 3;  // up to 599 minutes
 constexpr int kPresetMinutes[] = {1, 2, 3, 5, 10, 15, 20, 30};
-constexpr wchar_t kDigitsFace[] = L"Arial";
 
 ui::FormParams TimerParams(HWND above) {
     ui::FormParams p;
@@ -37,38 +26,6 @@ ui::FormParams TimerParams(HWND above) {
     p.toolWindow = true;
     p.owner = above;
     return p;
-}
-
-COLORREF Rgb(ui::Color color) { return static_cast<COLORREF>(color); }
-
-// The digits' shape, whatever they read: the fonts are fitted once a shape.
-std::wstring Shape(std::wstring digits) {
-    for (wchar_t& c : digits)
-        if (c >= L'0' && c <= L'9') c = L'0';
-    return digits;
-}
-
-// A font as tall as `height` allows, narrowed until `text` fits `width`.
-ui::UniqueFont Fitted(HDC dc, const wchar_t* face, const std::wstring& text, int height, int width, bool bold,
-                      int& chosen) {
-    height = std::max(height, 1);
-    ui::UniqueFont font = ui::CreateFontByHeight(face, height, bold);
-    SIZE extent{};
-    {
-        ui::SelectScope scope(dc, font.get());
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    }
-    if (extent.cx > width && extent.cx > 0) {
-        height = std::max(1, static_cast<int>(static_cast<long long>(height) * width / extent.cx));
-        font = ui::CreateFontByHeight(face, height, bold);
-    }
-    chosen = height;
-    return font;
-}
-
-void Fill(HDC dc, const RECT& area, ui::Color color) {
-    ui::UniqueBrush brush(CreateSolidBrush(Rgb(color)));
-    FillRect(dc, &area, brush.get());
 }
 
 }  // namespace
@@ -103,9 +60,6 @@ void TimerWindow::Toggle() {
         PlaceAt(TimerPlaceOn(*monitor, values_.place));
     }
     countdown_.emplace(values_.seconds, clock());
-    ended_ = false;
-    timeUpUntil_.reset();
-    typed_.clear();
     menu.SetChecked(soundItem_, values_.sound);
     OnTick();
     Show();
@@ -118,7 +72,8 @@ void TimerWindow::OnHide() {
     shown_ = {};
     typed_.clear();
     timeUpUntil_.reset();
-    grip_.reset();
+    ended_ = false;
+    grip_.End(Handle(), false);
 }
 
 bool TimerWindow::StepAside() {
@@ -243,7 +198,7 @@ void TimerWindow::OnTick() {
     if (shown != shown_) {
         shown_ = shown;
         SetWindowTextW(Handle(), shown_.digits.c_str());
-        if (Shape(shown_.digits) != layoutShape_) Layout();
+        face_.Fit(Handle(), shown_.digits);
         InvalidateRect(Handle(), nullptr, FALSE);
     }
     std::optional<std::int64_t> wait = countdown_->UntilNextChange(now);
@@ -277,125 +232,19 @@ void TimerWindow::PlaceAt(const ScreenRect& place) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TimerWindow::Layout() {
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    const int width = client.right, height = client.bottom;
-    if (width <= 0 || height <= 0) return;
-    layoutShape_ = Shape(shown_.digits.empty() ? ClockDigits(values_.seconds) : shown_.digits);
-    const int digitsArea = height * kDigitsAreaPercent / 100;
-    const int room = width * 92 / 100;
-    ui::WindowDC screen(Handle());
-    digitsFont_ = Fitted(screen.get(), kDigitsFace, layoutShape_, digitsArea * 92 / 100, room, true, digitsHeight_);
-    // The line's font fits the longest of its texts, so it does not change size between them.
-    std::wstring longest;
-    for (const std::wstring& line : {Text(IDS_TIMER_PAUSED), Text(IDS_TIMER_TIME_UP),
-                                     Formatted(IDS_TIMER_TYPED, {std::wstring(kMostTypedDigits, L'0')})})
-        if (line.size() > longest.size()) longest = line;
-    int lineHeight = 0;
-    lineFont_ = Fitted(screen.get(), ui::TextFace().c_str(), longest, (height - digitsArea) * 80 / 100, room, false,
-                       lineHeight);
-    if (layoutSize_.cx != width || layoutSize_.cy != height) {
-        buffer_.reset(CreateCompatibleDC(screen.get()));
-        bufferBitmap_.reset(CreateCompatibleBitmap(screen.get(), width, height));
-        layoutSize_ = {width, height};
-    }
-}
-
-std::wstring TimerWindow::StatusLine() const {
-    if (!typed_.empty()) return Formatted(IDS_TIMER_TYPED, {typed_});
-    if (shown_.paused) return Text(IDS_TIMER_PAUSED);
-    if (timeUpUntil_) return Text(IDS_TIMER_TIME_UP);
-    return {};
-}
-
 void TimerWindow::PaintContent(HDC dc, const RECT& clip) {
-    if (!buffer_ || !bufferBitmap_) {
-        Fill(dc, clip, ui::Black);
-        return;
-    }
-    HDC b = buffer_.get();
-    ui::SelectScope bitmap(b, bufferBitmap_.get());
-    const RECT all{0, 0, layoutSize_.cx, layoutSize_.cy};
-    Fill(b, all, kFrameColor);
-    const int frame = std::max(1, ScaleForDpi(2, dpi_));
-    const RECT inside{frame, frame, all.right - frame, all.bottom - frame};
-    Fill(b, inside, ui::Black);
-    SetBkMode(b, TRANSPARENT);
-    const int digitsArea = all.bottom * kDigitsAreaPercent / 100;
-    RECT digits{0, 0, all.right, digitsArea};
-    {
-        ui::SelectScope font(b, digitsFont_.get());
-        SetTextColor(b, Rgb(shown_.overtime ? kOvertimeColor : shown_.paused ? kPausedColor : kDigitsColor));
-        DrawTextW(b, shown_.digits.c_str(), -1, &digits, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    }
-    if (const std::wstring line = StatusLine(); !line.empty()) {
-        RECT lineArea{0, digitsArea, all.right, all.bottom - frame};
-        ui::SelectScope font(b, lineFont_.get());
-        const bool timeUp = typed_.empty() && !shown_.paused;
-        SetTextColor(b, Rgb(timeUp ? kOvertimeColor : kLineColor));
-        DrawTextW(b, line.c_str(), -1, &lineArea, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-    }
-    BitBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, b, clip.left, clip.top, SRCCOPY);
+    // What is being typed says so first, then a pause, then the end.
+    if (!typed_.empty())
+        face_.Paint(dc, clip, shown_, Formatted(IDS_TIMER_TYPED, {typed_}), false, dpi_);
+    else if (shown_.paused)
+        face_.Paint(dc, clip, shown_, Text(IDS_TIMER_PAUSED), false, dpi_);
+    else
+        face_.Paint(dc, clip, shown_, timeUpUntil_ ? Text(IDS_TIMER_TIME_UP) : std::wstring(), true, dpi_);
 }
 
-LRESULT TimerWindow::HitTest(POINT screen) const {
-    const ScreenRect r = Place();
-    const int band = ScaleForDpi(kEdgeBand, dpi_);
-    const bool left = screen.x < r.left + band, right = screen.x >= r.right - band;
-    const bool top = screen.y < r.top + band, bottom = screen.y >= r.bottom - band;
-    if (top) return left ? HTTOPLEFT : right ? HTTOPRIGHT : HTTOP;
-    if (bottom) return left ? HTBOTTOMLEFT : right ? HTBOTTOMRIGHT : HTBOTTOM;
-    if (left) return HTLEFT;
-    if (right) return HTRIGHT;
-    return HTCLIENT;
-}
-
-void TimerWindow::StartGrip(LRESULT hit) {
-    POINT at{};
-    GetCursorPos(&at);
-    RECT place{};
-    GetWindowRect(Handle(), &place);
-    grip_ = Grip{hit, at, place};
-    SetCapture(Handle());
-}
-
-void TimerWindow::FollowGrip() {
-    Grip& g = *grip_;
-    POINT at{};
-    GetCursorPos(&at);
-    const int dx = at.x - g.from.x, dy = at.y - g.from.y;
-    // A click on the digits pauses: only a move past the drag distance moves the window.
-    if (!g.moved && std::abs(dx) < GetSystemMetrics(SM_CXDRAG) && std::abs(dy) < GetSystemMetrics(SM_CYDRAG)) return;
-    g.moved = true;
-    RECT r = g.place;
-    if (g.hit == HTCLIENT) {
-        OffsetRect(&r, dx, dy);
-    } else {
-        const int leastWidth = ScaleForDpi(kSmallestTimer.width, dpi_);
-        const int leastHeight = ScaleForDpi(kSmallestTimer.height, dpi_);
-        if (g.hit == HTLEFT || g.hit == HTTOPLEFT || g.hit == HTBOTTOMLEFT)
-            r.left = std::min(r.left + dx, r.right - leastWidth);
-        if (g.hit == HTRIGHT || g.hit == HTTOPRIGHT || g.hit == HTBOTTOMRIGHT)
-            r.right = std::max(r.right + dx, r.left + leastWidth);
-        if (g.hit == HTTOP || g.hit == HTTOPLEFT || g.hit == HTTOPRIGHT)
-            r.top = std::min(r.top + dy, r.bottom - leastHeight);
-        if (g.hit == HTBOTTOM || g.hit == HTBOTTOMLEFT || g.hit == HTBOTTOMRIGHT)
-            r.bottom = std::max(r.bottom + dy, r.top + leastHeight);
-    }
-    PlaceAt({r.left, r.top, r.right, r.bottom});
-}
-
-void TimerWindow::EndGrip(bool released) {
-    const Grip g = *grip_;
-    grip_.reset();
-    if (GetCapture() == Handle()) ReleaseCapture();
-    if (g.moved) {
-        values_.place = Place();
-        Store();
-    } else if (released && g.hit == HTCLIENT) {
-        TogglePause();
-    }
+void TimerWindow::Moved() {
+    values_.place = Place();
+    Store();
 }
 
 void TimerWindow::ScaleBy(int notches) {
@@ -404,30 +253,37 @@ void TimerWindow::ScaleBy(int notches) {
     const MonitorInfo* monitor = MonitorAt(monitors, {place.left + place.Width() / 2, place.top + place.Height() / 2});
     if (!monitor) return;
     PlaceAt(ScaledTimerPlace(place, notches, *monitor));
-    values_.place = Place();
-    Store();
+    Moved();
 }
 
 LRESULT TimerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_NCHITTEST:
-            return HitTest({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return WindowGrip::HitTest(Handle(), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, dpi_);
         case WM_NCLBUTTONDOWN:
             if (wParam < HTLEFT || wParam > HTBOTTOMRIGHT) break;
             SetForegroundWindow(Handle());
-            StartGrip(static_cast<LRESULT>(wParam));
+            grip_.Start(Handle(), static_cast<LRESULT>(wParam));
             return 0;
         case WM_LBUTTONDOWN:
-            StartGrip(HTCLIENT);
+            grip_.Start(Handle(), HTCLIENT);
             return 0;
         case WM_MOUSEMOVE:
-            if (grip_) FollowGrip();
+            grip_.Follow(Handle(), {ScaleForDpi(kSmallestTimer.width, dpi_), ScaleForDpi(kSmallestTimer.height, dpi_)});
             return 0;
         case WM_LBUTTONUP:
-            if (grip_) EndGrip(true);
-            return 0;
         case WM_CAPTURECHANGED:
-            if (grip_) EndGrip(false);
+            if (!grip_.Active()) return 0;
+            switch (grip_.End(Handle(), msg == WM_LBUTTONUP)) {
+                case WindowGrip::Ending::Click:
+                    TogglePause();  // a click on the digits
+                    break;
+                case WindowGrip::Ending::Moved:
+                    Moved();
+                    break;
+                case WindowGrip::Ending::Cancelled:
+                    break;
+            }
             return 0;
         case WM_CONTEXTMENU: {
             POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
@@ -447,16 +303,20 @@ LRESULT TimerWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (Key(wParam)) return 0;
             break;
         case WM_SIZE:
-            Layout();
+            face_.Fit(Handle(), shown_.digits);
             InvalidateRect(Handle(), nullptr, FALSE);
             return 0;
         case WM_DISPLAYCHANGE:
-            if (Visible()) PlaceAt(TimerPlaceAfterDisplayChange(Place(), ui::Monitors()));
+            if (Visible()) {
+                const std::vector<MonitorInfo> monitors = ui::Monitors();
+                const ScreenRect place = TimerPlaceAfterDisplayChange(Place(), monitors);
+                if (const MonitorInfo* monitor = MonitorAt(monitors, {place.left, place.top})) dpi_ = monitor->dpi;
+                PlaceAt(place);
+            }
             break;
         case WM_DPICHANGED:
             // Its size is the presenter's, in pixels; only what is drawn follows the DPI.
             dpi_ = LOWORD(wParam);
-            Layout();
             InvalidateRect(Handle(), nullptr, FALSE);
             return 0;
         case WM_POWERBROADCAST:

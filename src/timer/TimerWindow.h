@@ -12,8 +12,9 @@
 
 #include "store/TimerSettings.h"
 #include "timer/Countdown.h"
+#include "timer/TimerFace.h"
+#include "timer/WindowGrip.h"
 #include "ui/Form.h"
-#include "ui/Handles.h"
 #include "ui/PopupMenu.h"
 #include "ui/Timer.h"
 
@@ -26,7 +27,6 @@ public:
 
     // What the start read from the settings file.
     void TakeStart(const TimerValues& values) { values_ = values; }
-    const TimerValues& Values() const { return values_; }
 
     // Opens on the monitor that holds the pointer, counting the length last used; or closes.
     void Toggle();
@@ -49,7 +49,7 @@ public:
     bool TimeUpShown() const { return timeUpUntil_.has_value(); }
     bool Sounding() const { return sounding_; }
     // The digits' font height in pixels, as last laid out.
-    int DigitsHeight() const { return digitsHeight_; }
+    int DigitsHeight() const { return face_.DigitsHeight(); }
 
     // The monotonic clock in milliseconds (GetTickCount64); tests set another.
     std::function<std::int64_t()> clock;
@@ -63,13 +63,6 @@ protected:
     void PaintContent(HDC dc, const RECT& clip) override;
 
 private:
-    struct Grip {
-        LRESULT hit;  // HTCLIENT moves it; an edge or a corner sizes it
-        POINT from;
-        RECT place;
-        bool moved = false;
-    };
-
     void BuildMenu();
     // After every change of the presenter's: the sound stops, and what shows is new.
     void Changed();
@@ -79,13 +72,8 @@ private:
     void Store();
     void PlaceAt(const ScreenRect& place);
     ScreenRect Place() const;
-    // The fonts for the window's size and the shape of the digits now.
-    void Layout();
-    std::wstring StatusLine() const;
-    LRESULT HitTest(POINT screen) const;
-    void StartGrip(LRESULT hit);
-    void FollowGrip();
-    void EndGrip(bool released);
+    // The presenter moved or sized it: the place is kept.
+    void Moved();
     void ScaleBy(int notches);
 
     TimerValues values_;
@@ -97,16 +85,10 @@ private:
     bool sounding_ = false;
     bool steppedAside_ = false;
     bool storeFailed_ = false;
-    std::optional<Grip> grip_;
+    WindowGrip grip_;
     int wheelRest_ = 0;
     int dpi_ = kBaseDpi;
 
-    std::wstring layoutShape_;  // the digits' shape the fonts were fitted to ("00:00")
-    SIZE layoutSize_{};
-    int digitsHeight_ = 0;
-    ui::UniqueFont digitsFont_;
-    ui::UniqueFont lineFont_;
-    ui::MemoryDC buffer_;
-    ui::UniqueBitmap bufferBitmap_;
+    TimerFace face_;
     std::size_t soundItem_ = 0;
 };

@@ -8,6 +8,7 @@
 #include "effects/HaloWindow.h"
 #include "effects/LaserWindow.h"
 #include "effects/SpotlightWindow.h"
+#include "timer/TimerWindow.h"
 
 namespace {
 
@@ -89,6 +90,11 @@ int main() {
     rings.Toggle();
     const double ringsIdle = IdleCpuPercent(env, 5000);
     rings.Toggle();
+    // The classroom timer counting against nothing shown: it draws once a second.
+    const double nothingIdle = IdleCpuPercent(env, 5000);
+    windows.timerWindow().Toggle();
+    const double timerIdle = IdleCpuPercent(env, 5000);
+    windows.timerWindow().Toggle();
     follower.Show();
 
     // The running program as it idles with the follower shown: every timer running,
@@ -114,6 +120,8 @@ int main() {
     std::printf("idle CPU, spotlight shown, 5 s:%8.2f %%\n", spotlightIdle);
     std::printf("idle CPU, laser shown, 5 s:    %8.2f %%\n", laserIdle);
     std::printf("idle CPU, click rings on, 5 s: %8.2f %%\n", ringsIdle);
+    std::printf("idle CPU, nothing shown, 5 s:  %8.2f %%\n", nothingIdle);
+    std::printf("idle CPU, timer counting, 5 s: %8.2f %%\n", timerIdle);
     std::printf("  same loop without the 10 ms timers: %.2f %%\n", loopOnly);
     return 0;
 }
