@@ -78,7 +78,8 @@ press F6
 
 open_keys kw-restore
 client_origin
-click_at $((CX + 390)) $((CY + 334))  # restore the defaults
+rows=10  # picture, halo, keyboard mouse, click, pen, spotlight, laser, click rings, pause, timer
+click_at $((CX + 390)) $((CY + 64 + 30 * rows))  # restore the defaults, beneath the rows
 sleep 0.5
 close_keys
 expect_effect F7 halo "the defaults are back: F7 shows the halo"
