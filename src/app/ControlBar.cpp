@@ -54,6 +54,7 @@ ControlBar::ControlBar()
     commandMenu.Add(Text(IDS_MENU_KEYS), [this] { Run(BarCommand::Keys); });
     pauseItem_ = commandMenu.Add(Text(IDS_MENU_PAUSE_KEYS), [this] { Run(BarCommand::PauseKeys); });
     commandMenu.Add(Text(IDS_MENU_TIMER), [this] { Run(BarCommand::Timer); });
+    commandMenu.Add(Text(IDS_MENU_LIVE_INK), [this] { Run(BarCommand::LiveInk); });
     autoHideTimer.OnTimer = [this] { PullBackOrExtend(); };
 }
 

@@ -22,7 +22,8 @@ enum class BarCommand {
     ClickRings,
     Keys,
     PauseKeys,
-    Timer
+    Timer,
+    LiveInk
 };
 
 class ControlBar : public ui::Form {

@@ -18,6 +18,7 @@
 #include "effects/StartSettings.h"
 #include "effects/SpotlightWindow.h"
 #include "pen/BoardWindow.h"
+#include "pen/LiveInkWindow.h"
 #include "pen/PenWindow.h"
 #include "timer/TimerWindow.h"
 #include "base/Text.h"
@@ -39,6 +40,7 @@ Shell::Shell() {
     clickRings_ = std::make_unique<ClickRingsWindow>();
     keysWindow_ = std::make_unique<KeysWindow>(keys_);
     timer_ = std::make_unique<TimerWindow>(pen_->Handle());
+    liveInk_ = std::make_unique<LiveInkWindow>(*this);
     controlBar_->OnCommand = [this](BarCommand command) { RunBarCommand(command); };
     controlBar_->OnShown = [this] { follower_->Show(); };  // the bar brings the picture along
     HandOut(start);
@@ -49,7 +51,7 @@ Shell::Shell() {
     BindHotKeys();
     for (ui::Form* form : std::initializer_list<ui::Form*>{
              follower_.get(), controlBar_.get(), halo_.get(), settings_.get(), help_.get(), pen_.get(), board_.get(),
-             spotlight_.get(), laser_.get(), clickRings_.get(), keysWindow_.get(), timer_.get()})
+             spotlight_.get(), laser_.get(), clickRings_.get(), keysWindow_.get(), timer_.get(), liveInk_.get()})
         form->Create();
     ReportStart(start);
     ReportTakenKeys();
@@ -64,6 +66,7 @@ void Shell::ReportTakenKeys() {
 Shell::~Shell() {
     keys_.ReleaseAll();
     // Each window's destruction handler runs while every other window still exists.
+    liveInk_->Destroy();
     timer_->Destroy();
     keysWindow_->Destroy();
     clickRings_->Destroy();
@@ -89,6 +92,7 @@ void Shell::BindHotKeys() {
     keys_.Bind(HotKeyAction::Click, [this] { keyboardMouse_.Click(); });
     keys_.Bind(HotKeyAction::Pause, [this] { TogglePauseKeys(); });
     keys_.Bind(HotKeyAction::Timer, [this] { timer_->Toggle(); });
+    keys_.Bind(HotKeyAction::LiveInk, [this] { LiveInkKey(); });
     for (HotKeyAction arrow : {HotKeyAction::Left, HotKeyAction::Right, HotKeyAction::Up, HotKeyAction::Down})
         keys_.Bind(arrow, [this, arrow] { keyboardMouse_.Move(ArrowStep(arrow)); });
 
@@ -138,6 +142,9 @@ void Shell::RunBarCommand(BarCommand command) {
             break;
         case BarCommand::Timer:
             timer_->Toggle();
+            break;
+        case BarCommand::LiveInk:
+            LiveInkOpen() ? CloseLiveInk() : OpenLiveInk();
             break;
     }
 }

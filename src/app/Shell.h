@@ -7,6 +7,7 @@
 
 #include "effects/EffectHost.h"
 #include "effects/KeyboardMouse.h"
+#include "pen/LiveInkHost.h"
 #include "pen/PenHost.h"
 #include "ui/HotKeyRegistrar.h"
 
@@ -24,15 +25,16 @@ class LaserWindow;
 class ClickRingsWindow;
 class KeysWindow;
 class TimerWindow;
+class LiveInkWindow;
 
 namespace ui {
 class Form;
 }
 
-class Shell final : public EffectHost, public PenHost {
+class Shell final : public EffectHost, public PenHost, public LiveInkHost {
 public:
     // Creates the windows in order: follower, control bar, halo, settings, help, pen, board,
-    // then the spotlight, the laser, the click rings, the keys window and the timer; then runs their creation
+    // then the spotlight, the laser, the click rings, the keys window, the timer and live ink; then runs their creation
     // handlers in the same order (a window whose handler fails is still there), holds the
     // hot keys, and tells in one message each what was stored wrong and which keys other
     // programs hold.
@@ -58,6 +60,7 @@ public:
     ClickRingsWindow& clickRings() { return *clickRings_; }
     KeysWindow& keysWindow() { return *keysWindow_; }
     TimerWindow& timerWindow() { return *timer_; }
+    LiveInkWindow& liveInk() { return *liveInk_; }
     KeyboardMouse& keyboardMouse() { return keyboardMouse_; }
     ui::HotKeyRegistrar& hotKeys() { return keys_; }
 
@@ -91,6 +94,15 @@ public:
     void PenKey();
     void ShowHelp() override;
     void ShowSettings();
+
+    // Live ink opens drawing (a frozen pen closes first), with the effects hidden as in
+    // the pen; its key then switches it between drawing and passing clicks through, with
+    // the effects back while the clicks pass.
+    void OpenLiveInk();
+    // The one way it closes (the pen's key, the close glyph, Help, the menu), keeping the ink.
+    void CloseLiveInk() override;
+    void LiveInkKey();
+    bool LiveInkOpen() const;
     // The pause key and the menu's pause item: every other key goes back to the other
     // programs, or comes back (one another program took meanwhile is told once).
     void TogglePauseKeys();
@@ -114,6 +126,10 @@ private:
     // shutdown or a killed process loses nothing.
     void Choose(PointerEffect effect);
     PointerEffect RememberedEffect() const;
+    // The pen, or live ink drawing, covers the effects: they wait until it is gone.
+    bool EffectsCovered() const;
+    // Once live ink is gone: the timer stands above the pen again, the rings come back.
+    void AfterLiveInk();
 
     // What the presenter has on, also while the pen covers it: it comes back when the pen closes.
     PointerEffect chosen_ = PointerEffect::Picture;
@@ -134,4 +150,5 @@ private:
     std::unique_ptr<ClickRingsWindow> clickRings_;
     std::unique_ptr<KeysWindow> keysWindow_;
     std::unique_ptr<TimerWindow> timer_;
+    std::unique_ptr<LiveInkWindow> liveInk_;
 };

@@ -14,6 +14,7 @@
 #include "ui/SettingsFile.h"
 #include "effects/SettingsWindow.h"
 #include "effects/SpotlightWindow.h"
+#include "pen/LiveInkWindow.h"
 #include "pen/PenWindow.h"
 #include "timer/TimerWindow.h"
 #include "store/LastEffect.h"
@@ -70,16 +71,16 @@ void Shell::HideEffect(PointerEffect effect) {
 }
 
 void Shell::ShowEffect(PointerEffect effect, const std::function<void()>& prepare) {
-    if (!PenOpen()) HideAllBut(effect);
+    if (!EffectsCovered()) HideAllBut(effect);
     if (prepare) prepare();
     ui::Form* window = EffectWindow(effect);
     // Over the open pen an effect would be drawn on, or frozen into a copy: it waits.
-    if (window && !PenOpen()) window->Show();
+    if (window && !EffectsCovered()) window->Show();
     Choose(effect);
 }
 
 void Shell::ToggleEffect(PointerEffect effect) {
-    if (PenOpen()) {
+    if (EffectsCovered()) {
         Choose(chosen_ == effect ? PointerEffect::None : effect);
         return;
     }
@@ -132,19 +133,31 @@ void Shell::ToggleClickRings() { clickRings_->Toggle(); }
 bool Shell::PenOpen() const { return pen_->Visible(); }
 
 void Shell::OpenPen() {
+    // The pen starts from the screen with live ink's ink on it; live ink closes.
+    const bool inkAside = LiveInkOpen();
+    std::vector<std::uint32_t> ink;
+    pen::PixelPlane inkPlane;
+    if (inkAside) {
+        liveInk_->HandOver([&](const pen::PixelPlane& plane) {
+            ink.assign(plane.bits, plane.bits + static_cast<std::size_t>(plane.width) * plane.height);
+            inkPlane = {ink.data(), plane.width, plane.height};
+        });
+        AfterLiveInk();
+    }
     // The timer counts on while the pen copies the screen without it.
     const bool timerAside = timer_->StepAside();
     if (!PenOpen()) {
         // What is on screen now comes back when the pen closes; nothing of it is in the copy.
         const PointerEffect shown = ShownEffect();
-        Choose(shown);
+        if (!inkAside) Choose(shown);  // drawing, live ink hid the choice
         HideAllBut(PointerEffect::None);
-        if (shown != PointerEffect::None || timerAside) ui::LetUncoveredWindowsRepaint(kRepaintBeneathMs);
+        if (shown != PointerEffect::None || timerAside || inkAside) ui::LetUncoveredWindowsRepaint(kRepaintBeneathMs);
         clickRings_->SetPenOpen(true);
         pen_->Show();
     }
     // An open pen starts again from the screen as it is now.
     pen_->CaptureScreen();
+    if (inkAside) pen_->LayInk(inkPlane);
     timer_->ComeBack();
 }
 
@@ -168,12 +181,17 @@ void Shell::PenKey() {
     // While one of the program's dialogs, boxes or menus is open, Esc is its cancel key;
     // while one of the palette's lists is dropped down, it closes the list.
     if (ui::Application::Current().CancelOpenDialog()) return;
+    if (LiveInkOpen()) {
+        if (!liveInk_->CloseDroppedList()) CloseLiveInk();
+        return;
+    }
     if (PenOpen() && pen_->CloseDroppedList()) return;
     TogglePen();
 }
 
 void Shell::ShowHelp() {
     ClosePen();
+    CloseLiveInk();
     std::vector<HeldKey> keys;
     for (HotKeyAction action : ChangeableActions()) keys.push_back({action, keys_.KeyOf(action)});
     help_->ShowKeysInUse(KeysInUseText(keys, keys_.Paused(), ui::KeyName));

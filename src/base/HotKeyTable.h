@@ -24,6 +24,7 @@ enum class HotKeyAction : std::uint8_t {
     ClickRings,
     Pause,  // releases every other key, and takes them back
     Timer,
+    LiveInk,  // opens and closes live ink, and switches it between drawing and clicks passing
 };
 
 // A key as RegisterHotKey takes it: the virtual-key code and the MOD_* flags held with it.
@@ -33,7 +34,7 @@ struct HotKey {
     friend constexpr bool operator==(const HotKey&, const HotKey&) = default;
 };
 
-// Ctrl+Alt+Shift, the modifiers of the spotlight, laser, click-ring, pause and timer keys: no common
+// Ctrl+Alt+Shift, the modifiers of the spotlight, laser, click-ring, pause, timer and live-ink keys: no common
 // presentation program, browser or office suite gives a digit with all three a meaning.
 inline constexpr unsigned kEffectModifiers = 0x0001 | 0x0002 | 0x0004;  // MOD_ALT | MOD_CONTROL | MOD_SHIFT
 
@@ -53,6 +54,7 @@ constexpr unsigned Digit1 = 0x31;
 constexpr unsigned Digit2 = 0x32;
 constexpr unsigned Digit3 = 0x33;
 constexpr unsigned Digit4 = 0x34;
+constexpr unsigned Digit5 = 0x35;
 }  // namespace vk
 
 struct HotKeyRow {
@@ -79,6 +81,7 @@ inline constexpr HotKeyRow kHotKeyRows[] = {
     {HotKeyAction::ClickRings, {vk::Digit3, kEffectModifiers}, 0xC00B, false, L"Ctrl+Alt+Shift+3", IDS_KEY_CLICK_RINGS},
     {HotKeyAction::Pause, {vk::Digit0, kEffectModifiers}, 0xC00C, false, L"Ctrl+Alt+Shift+0", IDS_KEY_PAUSE},
     {HotKeyAction::Timer, {vk::Digit4, kEffectModifiers}, 0xC00D, false, L"Ctrl+Alt+Shift+4", IDS_KEY_TIMER},
+    {HotKeyAction::LiveInk, {vk::Digit5, kEffectModifiers}, 0xC00E, false, L"Ctrl+Alt+Shift+5", IDS_KEY_LIVE_INK},
 };
 
 const HotKeyRow& RowOf(HotKeyAction action);

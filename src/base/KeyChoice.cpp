@@ -21,6 +21,7 @@ constexpr Named<HotKeyAction> kStoredNames[] = {
     {HotKeyAction::ClickRings, L"clickRings"},
     {HotKeyAction::Pause, L"pause"},
     {HotKeyAction::Timer, L"timer"},
+    {HotKeyAction::LiveInk, L"liveInk"},
 };
 
 constexpr unsigned kModAlt = 0x0001, kModControl = 0x0002, kModWin = 0x0008, kAllMods = 0x000F;

@@ -45,13 +45,13 @@ void Drawing::FinishStep() {
     background_.DropUnchanged(surface);
 }
 
-void Drawing::ShowKept(const PixelPlane& picture) {
+void Drawing::ShowKept(const PixelPlane& picture, std::uint32_t margin) {
     CopyStep([&] {
         const PixelPlane surface = surface_();
         const Rect whole{0, 0, surface.width, surface.height};
         const Rect target = FitCentred({picture.width, picture.height}, {surface.width, surface.height});
         if (target != whole)
-            std::fill(surface.bits, surface.bits + static_cast<std::size_t>(surface.width) * surface.height, 0u);
+            std::fill(surface.bits, surface.bits + static_cast<std::size_t>(surface.width) * surface.height, margin);
         Stretch(picture, {0, 0, picture.width, picture.height}, surface, target);
         history_.MarkKeptPicture();
     });

@@ -45,9 +45,9 @@ public:
         history_.SetZoomLevel(0);  // a whole new picture, not zoomed
         history_.Finish(surface);
     }
-    // A kept drawing again, as one step: scaled to fit, centred on black, where its size
-    // differs from the surface's.
-    void ShowKept(const PixelPlane& picture);
+    // A kept drawing again, as one step: scaled to fit, centred on `margin` (black), where
+    // its size differs from the surface's.
+    void ShowKept(const PixelPlane& picture, std::uint32_t margin = 0);
 
     // A new picture, with nothing to undo or erase back.
     void StartAfresh();

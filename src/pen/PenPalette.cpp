@@ -12,6 +12,7 @@ namespace {
 constexpr int kLabelHeight = 13;
 // The style lists' entries, three characters, fit the 57-pixel box at this height.
 constexpr int kStyleHeight = 11;
+constexpr ui::Color kPassingFrame = 0x505050;
 
 UINT ReleaseOf(int button) {
     return button == VK_RBUTTON ? WM_RBUTTONUP : button == VK_MBUTTON ? WM_MBUTTONUP : WM_LBUTTONUP;
@@ -142,10 +143,23 @@ PaletteState PenPalette::ReadControls() const {
             StyleAt<ui::PenStyle>(penStyleList), StyleAt<ui::BrushStyle>(brushStyleList)};
 }
 
-ui::ToolButton& PenPalette::Button(PaletteAction action) {
+namespace {
+std::size_t IndexOf(PaletteAction action) {
     std::size_t i = 0;
-    while (i + 1 < kButtonCount && kButtons[i].action != action) ++i;
-    return buttons_[i];
+    while (i + 1 < PenPalette::kButtonCount && kButtons[i].action != action) ++i;
+    return i;
+}
+}  // namespace
+
+ui::ToolButton& PenPalette::Button(PaletteAction action) { return buttons_[IndexOf(action)]; }
+
+void PenPalette::Enable(PaletteAction action, bool enabled) {
+    toolBar.Enable(static_cast<int>(IndexOf(action)), enabled);
+}
+
+void PenPalette::ShowInkState(bool drawing) {
+    title.SetText(::Text(drawing ? IDS_LIVE_INK_DRAWING : IDS_LIVE_INK_PASSING));
+    SetColor(ui::ChromeColor(drawing ? ui::Purple : kPassingFrame));
 }
 
 bool PenPalette::CloseDroppedList() {
@@ -206,8 +220,12 @@ LRESULT PenPalette::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (Dragging()) {
         if (msg == WM_MOUSEMOVE) {
             // The pointer, in the palette's own pixels, keeps its grip.
-            POINT at{Left() + GET_X_LPARAM(lParam) - grip_.x, Top() + GET_Y_LPARAM(lParam) - grip_.y};
-            SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            const HWND moved = movesWindow_ ? GetParent(Handle()) : Handle();
+            RECT place{};
+            GetWindowRect(moved, &place);
+            if (!movesWindow_) MapWindowPoints(nullptr, GetParent(moved), reinterpret_cast<POINT*>(&place), 2);
+            const POINT at{place.left + GET_X_LPARAM(lParam) - grip_.x, place.top + GET_Y_LPARAM(lParam) - grip_.y};
+            SetWindowPos(moved, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             return 0;
         }
         if (msg == ReleaseOf(dragButton_)) {

@@ -57,6 +57,13 @@ public:
     void ApplyTo(ui::Canvas& canvas, PaletteChange change) const;
     // The toolbar button that selects a tool or runs a command.
     ui::ToolButton& Button(PaletteAction action);
+    // A button of no use where the palette stands (live ink has no boards) shows grey.
+    void Enable(PaletteAction action, bool enabled);
+    // The palette stands alone in a window of its own, which dragging its frame moves.
+    void MoveWithWindow() { movesWindow_ = true; }
+    // Live ink's state, plain to see: the title says it, and the frame is purple while
+    // drawing, dark grey while clicks pass through.
+    void ShowInkState(bool drawing);
     // Closes whichever style list is dropped down; false when none is.
     bool CloseDroppedList();
 
@@ -83,6 +90,7 @@ private:
     PaletteState ReadControls() const;
 
     int dragButton_ = 0;
+    bool movesWindow_ = false;
     POINT grip_{};  // where the palette is held, in its own pixels
     ui::ScaledFont titleFont_;
     ui::ScaledFont labelFont_;

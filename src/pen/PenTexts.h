@@ -9,6 +9,8 @@ inline constexpr wchar_t kPenClass[] = L"TForm8";
 inline constexpr wchar_t kPenCaption[] = L"Form8";
 inline constexpr wchar_t kBoardClass[] = L"TForm9";
 inline constexpr wchar_t kBoardCaption[] = L"Form9";
+inline constexpr wchar_t kLiveInkClass[] = L"VelloraLiveInk";
+inline constexpr wchar_t kInkPaletteClass[] = L"VelloraInkPalette";
 
 // Saving, copying and bringing back the pen's picture.
 inline constexpr wchar_t kSaveNoteClass[] = L"VelloraSaveNote";

@@ -4,10 +4,11 @@
 
 #include <iterator>
 
+#include "pen/ClosedMemory.h"
 #include "pen/EditKeys.h"
+#include "pen/InkPixels.h"
 #include "pen/PalettePlacement.h"
 #include "pen/PenTexts.h"
-#include "pen/TilePool.h"
 #include "ui/Screen.h"
 
 namespace {
@@ -35,7 +36,7 @@ PenWindow::PenWindow(PenHost& host, ScreenSize screen)
       drawing_([this] { return SurfacePlane(); }),
       palette_(Handle(), 0, 0),
       text_(Handle(), surface_.GetSurface(), screen.width, screen.height),
-      strokes_(surface_, drawing_),
+      strokes_(surface_.GetSurface(), drawing_, [this](const RECT& changed) { surface_.Invalidate(changed); }),
       host_(host),
       sources_(Handle(), surface_.GetSurface()),
       cover_({0, 0, screen.width, screen.height}),
@@ -103,7 +104,8 @@ void PenWindow::ResizeSurface(ScreenSize size) {
 void PenWindow::OnDisplayChange() {
     // The monitors changed size or place: the pen covers the one it stood on most, as it
     // is now, and keeps its palette whole on it.
-    const std::optional<ScreenRect> monitor = MonitorCover::MonitorHolding({Left() + Width() / 2, Top() + Height() / 2});
+    const std::optional<ScreenRect> monitor =
+        MonitorCover::MonitorHolding({Left() + Width() / 2, Top() + Height() / 2});
     if (!monitor) return;
     Cover(*monitor);
     CoverBounds();
@@ -125,21 +127,26 @@ void PenWindow::OnClose() {
     // the picture before it is copied (see KeepClosedDrawing). A kept drawing brought back
     // and left as it was is in the folder already.
     if (drawing_.WorthKeeping()) files_.KeepOnceClosed();
-    // The drawing is gone with the window; so are its history and background. The tiles'
-    // heap and the process heap hand their memory back now, and the pages the pen used
-    // leave the working set, as a program that waits in the tray should.
+    // The drawing is gone with the window; so are its history and background.
     drawing_.Release();
     // So does the surface, once the window is gone; the opening makes it again.
     PostMessageW(Handle(), kPenGone, 0, 0);
-    pen::TilePool::Shared().Release();
-    HeapCompact(GetProcessHeap(), 0);
-    SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
+    pen::GiveClosedMemoryBack();
 }
 
 void PenWindow::CaptureScreen() {
     drawing_.StartAfresh();
     files_.Opened();
     sources_.CopyScreen(cover_.Covered());
+    surface_.InvalidateAll();
+}
+
+void PenWindow::LayInk(const pen::PixelPlane& ink) {
+    const pen::PixelPlane picture = SurfacePlane();
+    if (ink.width != picture.width || ink.height != picture.height) return;
+    drawing_.BeforeFigure({0, 0, picture.width, picture.height});
+    pen::LayInk(picture, ink);
+    drawing_.FinishStep();
     surface_.InvalidateAll();
 }
 
@@ -240,10 +247,16 @@ bool PenWindow::PreviewKey(HWND target, WPARAM key) {
     const bool control = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
     // By pen::EditCommand, None first.
     using Command = void (PenWindow::*)();
-    static constexpr Command kCommands[] = {nullptr, &PenWindow::Undo, &PenWindow::Redo, &PenWindow::Save,
-                                            &PenWindow::SaveAs, &PenWindow::CopyPicture, &PenWindow::BringBack};
+    static constexpr Command kCommands[] = {nullptr,
+                                            &PenWindow::Undo,
+                                            &PenWindow::Redo,
+                                            &PenWindow::Save,
+                                            &PenWindow::SaveAs,
+                                            &PenWindow::CopyPicture,
+                                            &PenWindow::BringBack};
     static_assert(std::size(kCommands) == static_cast<std::size_t>(pen::EditCommand::BringBack) + 1);
-    const Command command = kCommands[static_cast<std::size_t>(pen::EditCommandFor(static_cast<int>(key), control, shift))];
+    const Command command =
+        kCommands[static_cast<std::size_t>(pen::EditCommandFor(static_cast<int>(key), control, shift))];
     if (!command) return false;
     (this->*command)();
     return true;

@@ -34,6 +34,8 @@ public:
     void UseBoard(BoardWindow& board) { sources_.UseBoard(board); }
     // A new picture: the screen beneath, with nothing to undo.
     void CaptureScreen();
+    // Live ink's `ink` laid over the picture as one step, where it has the picture's size.
+    void LayInk(const pen::PixelPlane& ink);
     // Esc first closes a style list of the palette that is dropped down; false when none is.
     bool CloseDroppedList() { return palette_.CloseDroppedList(); }
     // The pen's keys (EditKeys.h), whichever of the pen's controls has the keyboard (but

@@ -1,5 +1,6 @@
 #include "pen/ScreenCopy.h"
 
+#include "ui/Composition.h"
 #include "ui/Handles.h"
 #include "ui/Repaint.h"
 
@@ -8,20 +9,19 @@ namespace {
 // How long the windows beneath get to repaint while the pen steps aside for a copy.
 constexpr DWORD kRepaintBeneathMs = 60;
 
-bool ScreenCopyShowsLayeredWindows() {
-    static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-    return wine;
-}
-
 }  // namespace
 
-void ScreenCopy::Take(HWND penWindow, ui::Surface& surface, const ScreenRect& covered) {
+void CopyScreenInto(ui::Surface& surface, const ScreenRect& covered) {
     ui::WindowDC screen(GetDesktopWindow());
     // Where the desktop's DC starts depends on the system (the primary's or the virtual
     // screen's top-left): ask it.
     POINT origin{};
     GetDCOrgEx(screen.get(), &origin);
     surface.CopyFrom(screen.get(), covered.left - origin.x, covered.top - origin.y);
+}
+
+void ScreenCopy::Take(HWND penWindow, ui::Surface& surface, const ScreenRect& covered) {
+    CopyScreenInto(surface, covered);
     fresh_ = true;
     PostMessageW(penWindow, kScreenCopyHandedOn, 0, 0);
 }
@@ -29,7 +29,7 @@ void ScreenCopy::Take(HWND penWindow, ui::Surface& surface, const ScreenRect& co
 void ScreenCopy::CopyBeneath(HWND penWindow, ui::Surface& surface, const ScreenRect& covered) {
     if (!fresh_) {
         const bool shown = (GetWindowLongW(penWindow, GWL_STYLE) & WS_VISIBLE) != 0;
-        if (shown && ScreenCopyShowsLayeredWindows()) {
+        if (shown && ui::ScreenCopiesShowLayeredWindows()) {
             // Showing the window again takes the copy (see Take).
             const HWND focus = GetFocus();
             steppingAside_ = true;

@@ -12,6 +12,9 @@
 // window is shown, a copy asked for later must be taken again.
 constexpr UINT kScreenCopyHandedOn = WM_APP + 1;
 
+// The screen's `covered` rectangle, as the system copies it now, into `surface`.
+void CopyScreenInto(ui::Surface& surface, const ScreenRect& covered);
+
 class ScreenCopy {
 public:
     // Copies the screen's `covered` rectangle into `surface` now.

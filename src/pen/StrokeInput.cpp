@@ -6,7 +6,7 @@ void StrokeInput::Press(pen::DrawTool tool, int eraserSize, int x, int y) {
     tool_ = tool;
     eraserSize_ = eraserSize;
     active_ = true;
-    surface_.GetSurface().GetCanvas().MoveTo(x, y);
+    surface_.GetCanvas().MoveTo(x, y);
     origin_ = current_ = {x, y};
 }
 
@@ -27,7 +27,7 @@ void StrokeInput::Release(int x, int y) {
 }
 
 void StrokeInput::DrawShape(pen::Point current, ui::PenMode mode) {
-    ui::Canvas& canvas = surface_.GetSurface().GetCanvas();
+    ui::Canvas& canvas = surface_.GetCanvas();
     canvas.SetPenMode(mode);
     const POINT penPos = canvas.PenPos();
     // The freehand pen and the eraser go on from where the last event left them.
@@ -42,5 +42,5 @@ void StrokeInput::DrawShape(pen::Point current, ui::PenMode mode) {
         drawing_.BeforeFigure(touched);
         pen::DrawFigure(canvas, tool_, origin_, current);
     }
-    surface_.Invalidate(RECT{touched.left, touched.top, touched.right, touched.bottom});
+    changed_(RECT{touched.left, touched.top, touched.right, touched.bottom});
 }

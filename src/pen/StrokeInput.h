@@ -6,13 +6,17 @@
 #include "pen/DrawTool.h"
 #include "pen/Drawing.h"
 #include "pen/FigureGeometry.h"
+#include <functional>
+
 #include "ui/CanvasStyles.h"
-#include "ui/SurfaceImage.h"
+#include "ui/Surface.h"
 
 class StrokeInput {
 public:
-    // Draws on `surface`, whose pixels `drawing` keeps the steps of.
-    StrokeInput(ui::SurfaceImage& surface, pen::Drawing& drawing) : surface_(surface), drawing_(drawing) {}
+    // Draws on `surface`, whose pixels `drawing` keeps the steps of; `changed` shows each
+    // part of it that changed.
+    StrokeInput(ui::Surface& surface, pen::Drawing& drawing, std::function<void(const RECT&)> changed)
+        : surface_(surface), drawing_(drawing), changed_(std::move(changed)) {}
 
     // A figure of `tool` begins at (x, y); the eraser's square has half side `eraserSize`.
     void Press(pen::DrawTool tool, int eraserSize, int x, int y);
@@ -24,8 +28,9 @@ public:
 private:
     void DrawShape(pen::Point current, ui::PenMode mode);
 
-    ui::SurfaceImage& surface_;
+    ui::Surface& surface_;
     pen::Drawing& drawing_;
+    std::function<void(const RECT&)> changed_;
     pen::DrawTool tool_ = pen::DrawTool::Pen;
     int eraserSize_ = 0;
     bool active_ = false;

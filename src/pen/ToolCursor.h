@@ -11,6 +11,8 @@ public:
     // Shows `tool`'s cursor over `surface`. A missing or unreadable file leaves no cursor,
     // and the standard arrow shows.
     void Show(pen::DrawTool tool, ui::SurfaceImage& surface);
+    // Takes `tool`'s cursor, for a window that shows it itself (on WM_SETCURSOR).
+    void Load(pen::DrawTool tool);
     HCURSOR Handle() const { return cursor_.get(); }
 
 private:

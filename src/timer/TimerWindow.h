@@ -34,6 +34,8 @@ public:
     // the count goes on meanwhile. True when it was shown.
     bool StepAside();
     void ComeBack();
+    // Stands above `above` from now on (live ink while it is open, else the pen).
+    void StandAbove(HWND above) { SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(above)); }
 
     // What the keys and the menu do.
     void TogglePause();

@@ -49,6 +49,11 @@ void ToolBar::RelayOut(int dpi) {
     SizeButtons();
 }
 
+void ToolBar::Enable(int index, bool enabled) {
+    SendMessageW(Handle(), TB_ENABLEBUTTON, static_cast<WPARAM>(kFirstCommand + index),
+                 MAKELPARAM(enabled ? TRUE : FALSE, 0));
+}
+
 // The toolbar goes first, before the image list it borrows.
 ToolBar::~ToolBar() { DestroyHandle(); }
 

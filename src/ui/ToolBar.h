@@ -48,6 +48,8 @@ public:
     RECT ButtonRect(int index) const;
     std::wstring Name(int index) const;
     std::wstring Hint(int index) const;
+    // A button that cannot be pressed shows grey and runs nothing.
+    void Enable(int index, bool enabled);
     void RelayOut(int dpi) override;
 
 protected:

@@ -78,7 +78,7 @@ press F6
 
 open_keys kw-restore
 client_origin
-rows=10  # picture, halo, keyboard mouse, click, pen, spotlight, laser, click rings, pause, timer
+rows=11  # picture, halo, keyboard mouse, click, pen, spotlight, laser, click rings, pause, timer, live ink
 click_at $((CX + 390)) $((CY + 64 + 30 * rows))  # restore the defaults, beneath the rows
 sleep 0.5
 close_keys

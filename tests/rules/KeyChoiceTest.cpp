@@ -36,7 +36,7 @@ TEST(KeyChoice, StoredRowsOverrideTheDefaultsAndEachBadRowFallsBackWithOneLine) 
     const CheckedKeys none = CheckStoredKeys({}, Named);
     EXPECT_TRUE(none.problems.empty());
     EXPECT_EQ(KeyOf(none, HotKeyAction::Pen), RowOf(HotKeyAction::Pen).key);
-    EXPECT_EQ(none.keys.size(), 10u) << "the arrows of the keyboard mouse are not for changing";
+    EXPECT_EQ(none.keys.size(), 11u) << "the arrows of the keyboard mouse are not for changing";
 
     const CheckedKeys checked = CheckStoredKeys({{L"pen", 0x78, 0},         // F9
                                                  {L"halo", 0, 0},           // none

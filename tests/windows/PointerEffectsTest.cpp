@@ -183,7 +183,7 @@ TEST_F(PointerEffectsTest, ClickRingsGrowAndGoInTheButtonsColoursButNotOverThePe
 TEST_F(PointerEffectsTest, MenuEntriesFollowTheSixCommandsAndSwitchTheirEffect) {
     Shell& w = CreateWindows();
     ui::PopupMenu& menu = w.controlBar().commandMenu;
-    ASSERT_EQ(menu.Count(), 12u);
+    ASSERT_EQ(menu.Count(), 13u);
     EXPECT_EQ(menu.Caption(6), L"聚光灯");
     EXPECT_EQ(menu.Caption(7), L"激光笔");
     EXPECT_EQ(menu.Caption(8), L"点击光圈");

@@ -40,7 +40,7 @@ TEST_F(TrayTest, RightButtonOpensTheControlBarMenuOtherButtonsDoNothing) {
     SendMessageW(follower, WM_TRAYICON, 0, WM_RBUTTONDOWN);  // returns once the menu is closed
     KillTimer(nullptr, timer);
     EXPECT_EQ(menusSeen, 1);
-    EXPECT_EQ(itemsSeen, 12)
-        << "the six commands, the spotlight, laser and click rings, the keys, their pause and the timer";
+    EXPECT_EQ(itemsSeen, 13)
+        << "the six commands, the spotlight, laser and click rings, the keys, their pause, the timer and live ink";
     EXPECT_TRUE(recorder_.errors.empty());
 }

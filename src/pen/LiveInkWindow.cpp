@@ -1,0 +1,355 @@
+#include "pen/LiveInkWindow.h"
+
+#include <windowsx.h>
+
+#include "base/Text.h"
+#include "pen/ClosedMemory.h"
+#include "pen/EditKeys.h"
+#include "pen/InkPixels.h"
+#include "pen/PalettePlacement.h"
+#include "pen/PenTexts.h"
+#include "pen/ScreenCopy.h"
+#include "ui/Composition.h"
+#include "ui/Repaint.h"
+
+namespace {
+
+// What changed shows once the input waiting is handled, at most this often: a showing
+// costs far more than drawing a piece of a stroke (Wine copies the whole window's pixels).
+constexpr UINT kShowMs = USER_TIMER_MINIMUM;
+// How long the windows beneath the palette get to repaint before a copy of the screen.
+constexpr DWORD kRepaintBeneathMs = 60;
+// An alpha of 1, premultiplied: black at 1/255, which no eye sees, but a hit for the mouse.
+constexpr std::uint32_t kCatchingBackdrop = 0x01000000;
+
+ui::FormParams InkParams() {
+    ui::FormParams p;
+    p.className = pen::kLiveInkClass;
+    p.caption = Text(IDS_LIVE_INK_CAPTION);
+    p.border = ui::BorderStyle::None;
+    p.width = p.height = 1;  // the first showing gives it the monitor's size
+    p.topMost = true;
+    p.toolWindow = true;
+    return p;
+}
+
+bool IsPress(UINT msg) { return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN; }
+bool IsRelease(UINT msg) { return msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP; }
+UINT ReleaseOf(UINT press) { return press + 1; }  // WM_xBUTTONUP follows WM_xBUTTONDOWN
+
+// Whether another window of this program (the palette, the timer, a message box) stands at `at`.
+bool AnotherOfOurs(HWND ink, POINT at) {
+    const HWND root = GetAncestor(WindowFromPoint(at), GA_ROOT);
+    DWORD process = 0;
+    if (root) GetWindowThreadProcessId(root, &process);
+    return root && root != ink && process == GetCurrentProcessId();
+}
+
+}  // namespace
+
+LiveInkWindow::LiveInkWindow(LiveInkHost& host)
+    : ui::Form(InkParams()),
+      host_(host),
+      blended_(ui::LayeredWindowsBlended()),
+      layer_(Handle()),
+      steps_([this] { return layer_.Plane(); }),
+      strokes_(layer_.Surface(), steps_, [this](const RECT& area) { Changed(area); }),
+      paletteWindow_(Handle()),
+      cover_({0, 0, 1, 1}),
+      files_(Handle()),
+      showTimer_(*this, kShowMs, false) {
+    SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
+    showTimer_.OnTimer = [this] { ShowNow(); };
+    BindPalette();
+}
+
+void LiveInkWindow::BindPalette() {
+    PenPalette& palette = paletteWindow_.palette;
+    palette.OnSelectTool = [this](pen::DrawTool tool) { SelectTool(tool); };
+    palette.OnCommand = [this](PaletteCommand command) {
+        if (command == PaletteCommand::Refresh) ClearAll();
+        if (command == PaletteCommand::Help) host_.ShowHelp();  // the host closes live ink first
+    };
+    palette.OnCloseClick = [this] { host_.CloseLiveInk(); };
+    palette.OnChange = [this](PaletteChange change, const PaletteState&) {
+        paletteWindow_.palette.ApplyTo(layer_.Surface().GetCanvas(), change);
+    };
+    // Over the running screen there is no board to show, and text is typed into the
+    // program beneath.
+    palette.Enable(PaletteCommand::NextBoard, false);
+    palette.Enable(pen::DrawTool::Text, false);
+    paletteWindow_.OnKey = [this](WPARAM key) { return PreviewKey(nullptr, key); };
+}
+
+void LiveInkWindow::OnCreate() {
+    paletteWindow_.Create();
+    cursor_.Load(tool_);
+}
+
+void LiveInkWindow::Open() {
+    givenBack_ = GetForegroundWindow();
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    Cover(MonitorCover::MonitorHolding({pointer.x, pointer.y}).value_or(cover_.Covered()));
+    files_.Opened();
+    paletteWindow_.palette.ApplyTo(layer_.Surface().GetCanvas());
+    SetDrawing(true);
+    layer_.ShowAll(cover_.Covered());
+    Show();
+    PlacePalette();
+    paletteWindow_.Show();
+    SetForegroundWindow(Handle());
+}
+
+void LiveInkWindow::Cover(const ScreenRect& monitor) {
+    const ScreenSize size{monitor.Width(), monitor.Height()};
+    const bool resized = size.width != layer_.Surface().Width() || size.height != layer_.Surface().Height();
+    cover_.Take(monitor);
+    layer_.Clear(size);
+    if (resized)
+        steps_.SurfaceResized();
+    else
+        steps_.StartAfresh();
+}
+
+void LiveInkWindow::PlacePalette() {
+    // Near the covered monitor's top-right corner, at that monitor's DPI: the palette
+    // window takes it once it stands there.
+    for (int pass = 0; pass < 2; ++pass) {
+        const ScreenPoint origin = pen::PaletteOrigin(cover_.Size(), paletteWindow_.ChildLayoutDpi());
+        paletteWindow_.SetPosition(cover_.Covered().left + origin.x, cover_.Covered().top + origin.y);
+    }
+}
+
+void LiveInkWindow::SetDrawing(bool drawing) {
+    if (!drawing && strokes_.Active()) {
+        POINT at{};
+        GetCursorPos(&at);
+        OnRelease(at.x - cover_.Covered().left, at.y - cover_.Covered().top);
+    }
+    drawing_ = drawing;
+    pressHeld_ = false;
+    // Passing clicks through, the window is out of the mouse's way altogether.
+    const LONG style = GetWindowLongW(Handle(), GWL_EXSTYLE);
+    SetWindowLongW(Handle(), GWL_EXSTYLE, drawing ? style & ~WS_EX_TRANSPARENT : style | WS_EX_TRANSPARENT);
+    hook_.reset();
+    if (drawing && !blended_) hook_.emplace([this](UINT message, POINT at) { return SeenByHook(message, at); });
+    layer_.SetBackdrop(drawing && blended_ ? kCatchingBackdrop : 0);
+    paletteWindow_.palette.ShowInkState(drawing);
+    if (!Visible()) return;
+    ShowNow();
+    if (drawing)
+        SetForegroundWindow(Handle());
+    else if (givenBack_ && IsWindow(givenBack_))
+        SetForegroundWindow(givenBack_);  // the keys go to the slides again
+}
+
+bool LiveInkWindow::SeenByHook(UINT message, POINT at) {
+    const ScreenRect& covered = cover_.Covered();
+    const int x = at.x - covered.left, y = at.y - covered.top;
+    if (pressHeld_) {
+        if (message == WM_MOUSEMOVE) OnDrag(x, y);
+        if (message != heldUp_) return IsPress(message) || IsRelease(message);
+        pressHeld_ = false;
+        OnRelease(x, y);
+        return true;
+    }
+    const bool over = covered.Contains({at.x, at.y}) && !AnotherOfOurs(Handle(), at);
+    if (over && IsPress(message)) {
+        pressHeld_ = true;
+        heldUp_ = ReleaseOf(message);
+        OnPress(x, y);
+        return true;
+    }
+    // The wheel over the ink turns nothing beneath while drawing.
+    return over && (message == WM_MOUSEWHEEL || message == WM_MOUSEHWHEEL);
+}
+
+bool LiveInkWindow::OnMouse(UINT msg, LPARAM lParam) {
+    const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+    if (IsPress(msg)) {
+        SetCapture(Handle());
+        OnPress(x, y);
+    } else if (IsRelease(msg)) {
+        OnRelease(x, y);
+        if (GetCapture() == Handle()) ReleaseCapture();
+    } else if (msg == WM_MOUSEMOVE) {
+        OnDrag(x, y);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void LiveInkWindow::OnPress(int x, int y) {
+    if (!drawing_ || strokes_.Active()) return;
+    strokes_.Press(tool_, paletteWindow_.palette.State().penWidth, x, y);
+}
+
+void LiveInkWindow::OnDrag(int x, int y) { strokes_.Drag(x, y); }
+
+void LiveInkWindow::OnRelease(int x, int y) {
+    if (!strokes_.Active()) return;
+    strokes_.Release(x, y);
+    ShowNow();
+}
+
+void LiveInkWindow::Changed(const RECT& area) {
+    layer_.Changed({area.left, area.top, area.right, area.bottom});
+    if (!showTimer_.Enabled()) showTimer_.SetEnabled(true);
+}
+
+void LiveInkWindow::ShowNow() {
+    showTimer_.SetEnabled(false);
+    if (Visible()) layer_.ShowChanged(cover_.Covered());
+}
+
+void LiveInkWindow::ShowChange(const pen::Rect& area) {
+    if (area.Empty()) return;
+    layer_.Changed(area);
+    ShowNow();
+}
+
+void LiveInkWindow::SelectTool(pen::DrawTool tool) {
+    tool_ = tool;
+    cursor_.Load(tool);
+}
+
+void LiveInkWindow::ClearAll() {
+    if (strokes_.Active()) return;
+    const pen::PixelPlane ink = layer_.Plane();
+    steps_.CopyStep([&] { pen::ClearInk(ink); });
+    ShowChange({0, 0, ink.width, ink.height});
+}
+
+bool LiveInkWindow::PreviewKey(HWND, WPARAM key) {
+    const bool control = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
+    switch (pen::EditCommandFor(static_cast<int>(key), control, shift)) {
+        case pen::EditCommand::None:
+            return false;
+        case pen::EditCommand::Undo:
+            Undo();
+            break;
+        case pen::EditCommand::Redo:
+            Redo();
+            break;
+        case pen::EditCommand::Save:
+            HandScreen(&DrawingFiles::Save);
+            break;
+        case pen::EditCommand::SaveAs:
+            HandScreen(&DrawingFiles::SaveAs);
+            break;
+        case pen::EditCommand::Copy:
+            HandScreen(&DrawingFiles::Copy);
+            break;
+        case pen::EditCommand::BringBack:
+            BringBack();
+            break;
+    }
+    return true;
+}
+
+void LiveInkWindow::HandScreen(void (DrawingFiles::*hand)(const pen::PixelPlane&)) {
+    if (strokes_.Active()) return;
+    ShowNow();
+    const ScreenRect& covered = cover_.Covered();
+    ui::Surface screen(covered.Width(), covered.Height());
+    // The palette is no part of the picture; where the copy would hold it, it steps aside.
+    const bool aside = ui::ScreenCopiesShowLayeredWindows() && paletteWindow_.Visible();
+    if (aside) {
+        ShowWindow(paletteWindow_.Handle(), SW_HIDE);
+        ui::LetUncoveredWindowsRepaint(kRepaintBeneathMs);
+    }
+    CopyScreenInto(screen, covered);
+    if (aside) ShowWindow(paletteWindow_.Handle(), SW_SHOWNOACTIVATE);
+    const pen::PixelPlane picture{screen.Bits(), screen.Width(), screen.Height()};
+    pen::LayInk(picture, layer_.Plane());
+    (files_.*hand)(picture);
+}
+
+void LiveInkWindow::BringBack() {
+    if (strokes_.Active()) return;
+    const std::optional<ui::DecodedPicture> picture = files_.NextKept();
+    if (!picture) return;
+    // The decoder holds its pixels for reading only; showing them only reads them.
+    const pen::PixelPlane kept{const_cast<std::uint32_t*>(picture->pixels.data()), picture->width, picture->height};
+    steps_.ShowKept(kept, pen::kNoInk);
+    ShowChange({0, 0, layer_.Surface().Width(), layer_.Surface().Height()});
+}
+
+void LiveInkWindow::HandOver(const std::function<void(const pen::PixelPlane& ink)>& take) {
+    if (strokes_.Active()) strokes_.Release(0, 0);
+    take(layer_.Plane());
+    steps_.StartAfresh();  // handed on, not kept
+    Close();
+}
+
+void LiveInkWindow::Finish(bool keep) {
+    if (strokes_.Active()) OnRelease(0, 0);
+    if (keep && steps_.WorthKeeping()) files_.Keep(layer_.Plane());
+    steps_.Release();
+    layer_.Release();
+    steps_.SurfaceResized();
+    pen::GiveClosedMemoryBack();
+}
+
+void LiveInkWindow::OnClose() {
+    hook_.reset();
+    showTimer_.SetEnabled(false);
+    paletteWindow_.Hide();
+    Finish(true);
+}
+
+void LiveInkWindow::OnDestroy() {
+    if (Visible()) OnClose();
+}
+
+void LiveInkWindow::OnDisplayChange() {
+    if (!Visible()) return;
+    // The monitors changed size or place: live ink covers the one it stood on, as it is
+    // now. Ink of another size can no longer stand: it is kept, and live ink starts afresh.
+    const ScreenRect& was = cover_.Covered();
+    const std::optional<ScreenRect> monitor =
+        MonitorCover::MonitorHolding({was.left + was.Width() / 2, was.top + was.Height() / 2});
+    if (!monitor) return;
+    if (monitor->Width() != was.Width() || monitor->Height() != was.Height()) {
+        if (steps_.WorthKeeping()) files_.Keep(layer_.Plane());
+        Cover(*monitor);
+    } else {
+        cover_.Take(*monitor);
+    }
+    layer_.ShowAll(cover_.Covered());
+    const ScreenPoint kept = pen::KeptOnMonitor({paletteWindow_.Left() - was.left, paletteWindow_.Top() - was.top},
+                                                {paletteWindow_.Width(), paletteWindow_.Height()}, cover_.Size());
+    paletteWindow_.SetPosition(cover_.Covered().left + kept.x, cover_.Covered().top + kept.y);
+}
+
+LRESULT LiveInkWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_SETCURSOR:
+            if (!drawing_ || LOWORD(lParam) != HTCLIENT) break;
+            SetCursor(cursor_.Handle() ? cursor_.Handle() : LoadCursorW(nullptr, IDC_ARROW));
+            return TRUE;
+        case WM_MOUSEWHEEL:
+        case WM_MOUSEHWHEEL:
+            return 0;
+        case WM_CAPTURECHANGED:
+            if (!hook_ && strokes_.Active()) {
+                POINT at{};
+                GetCursorPos(&at);
+                OnRelease(at.x - cover_.Covered().left, at.y - cover_.Covered().top);
+            }
+            return 0;
+        case WM_DISPLAYCHANGE:
+            OnDisplayChange();
+            break;
+        case kDrawingWritten:
+            files_.TellOutcomes(cover_.Covered());
+            return 0;
+        default:
+            // The hook takes the presses where there is one.
+            if (!hook_ && OnMouse(msg, lParam)) return 0;
+            break;
+    }
+    return Form::HandleMessage(msg, wParam, lParam);
+}

@@ -1,0 +1,128 @@
+// Live ink as the presenter drives it: the menu and its key open it with the effects out of
+// the way, the key lets the clicks through and brings the effects back, strokes come and go
+// with Ctrl+Z and the clear-all, closing keeps the ink for Ctrl+B, and the frozen pen takes
+// the ink over when it opens.
+#include <knownfolders.h>
+
+#include "PenFixture.h"
+#include "app/ControlBar.h"
+#include "effects/FollowerWindow.h"
+#include "pen/InkPixels.h"
+#include "pen/LiveInkWindow.h"
+#include "ui/Contrast.h"
+
+namespace {
+
+constexpr unsigned kLiveInkKey = '5';  // only the virtual key tells the keys apart
+constexpr int kMenuItem = 12;
+
+bool ClicksPass(const LiveInkWindow& ink) {
+    return (GetWindowLongW(ink.Handle(), GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0;
+}
+
+}  // namespace
+
+class LiveInkTest : public PenTest {
+protected:
+    LiveInkWindow& Ink() { return Windows().liveInk(); }
+    LiveInkWindow& OpenInk() {
+        SendHotKey(kLiveInkKey);
+        Pump();
+        Ink().Files().UseKnownFolders(
+            [local = Folder() / "local"](const KNOWNFOLDERID& id) -> std::optional<std::wstring> {
+                if (id == FOLDERID_LocalAppData) return local.wstring();
+                return std::nullopt;
+            });
+        return Ink();
+    }
+    void Stroke(int y) {
+        Ink().OnPress(100, y);
+        Ink().OnDrag(200, y);
+        Ink().OnRelease(300, y);
+    }
+    COLORREF At(int x, int y) { return Ink().Layer().Surface().Pixel(x, y); }
+    bool InkAt(int x, int y) {
+        return pen::IsInk(Ink().Layer().Surface().Bits()[y * Ink().Layer().Surface().Width() + x]);
+    }
+};
+
+TEST_F(LiveInkTest, TheMenuOpensItOverTheScreenAndItsKeyLetsTheClicksAndTheEffectsThrough) {
+    Shell& windows = CreateWindows();
+    ASSERT_TRUE(windows.follower().Visible());
+    ASSERT_EQ(windows.controlBar().commandMenu.Caption(kMenuItem), L"实时画笔");
+    windows.controlBar().commandMenu.Click(kMenuItem);
+    LiveInkWindow& ink = Ink();
+    ASSERT_TRUE(ink.Visible());
+    EXPECT_TRUE(ink.Drawing());
+    EXPECT_FALSE(ClicksPass(ink));
+    EXPECT_FALSE(windows.follower().Visible()) << "the effects wait while live ink draws";
+    EXPECT_TRUE(ink.PaletteWindow().Visible());
+    RECT covered{};
+    GetWindowRect(ink.Handle(), &covered);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromPoint(CursorPos(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    EXPECT_TRUE(EqualRect(&covered, &monitor.rcMonitor)) << "the pointer's monitor, whole";
+
+    SendHotKey(kLiveInkKey);
+    EXPECT_FALSE(ink.Drawing());
+    EXPECT_TRUE(ClicksPass(ink));
+    EXPECT_TRUE(windows.follower().Visible()) << "the picture follows the pointer again";
+    EXPECT_TRUE(ink.Visible());
+    EXPECT_NE(ink.Palette().GetColor(), ui::ChromeColor(ui::Purple)) << "the palette shows the clicks pass";
+
+    SendHotKey(kLiveInkKey);
+    EXPECT_TRUE(ink.Drawing());
+    EXPECT_FALSE(windows.follower().Visible());
+    EXPECT_EQ(ink.Palette().GetColor(), ui::ChromeColor(ui::Purple));
+
+    SendHotKey(VK_ESCAPE);
+    EXPECT_FALSE(ink.Visible());
+    EXPECT_FALSE(ink.PaletteWindow().Visible());
+    EXPECT_TRUE(windows.follower().Visible()) << "the effect comes back as live ink closes";
+    windows.controlBar().commandMenu.Click(kMenuItem);
+    EXPECT_TRUE(ink.Visible());
+    windows.controlBar().commandMenu.Click(kMenuItem);
+    EXPECT_FALSE(ink.Visible()) << "the menu item closes it too";
+    EXPECT_TRUE(recorder_.errors.empty());
+}
+
+TEST_F(LiveInkTest, StrokesAreUndoneAndClearedAndTheInkClosedWithComesBackWithCtrlB) {
+    CreateWindows();
+    LiveInkWindow& ink = OpenInk();
+    Stroke(100);
+    EXPECT_EQ(At(200, 100), kRed);
+    EXPECT_FALSE(InkAt(200, 140)) << "nothing but the stroke";
+    PressWithControl(ink.Handle(), 'Z');
+    EXPECT_FALSE(InkAt(200, 100));
+    PressWithControl(ink.Handle(), 'Y');
+    EXPECT_EQ(At(200, 100), kRed);
+
+    ink.Palette().Button(PaletteCommand::Refresh).Click();  // clears all, as one step
+    EXPECT_FALSE(InkAt(200, 100));
+    PressWithControl(ink.Handle(), 'Z');
+    EXPECT_EQ(At(200, 100), kRed);
+
+    SendHotKey(VK_ESCAPE);
+    ink.Files().WaitForWrites();
+    OpenInk();
+    EXPECT_FALSE(InkAt(200, 100)) << "a new live ink opens empty";
+    PressWithControl(ink.Handle(), 'B');
+    EXPECT_EQ(At(200, 100), kRed) << "the ink it closed with";
+    EXPECT_FALSE(InkAt(200, 140)) << "over the screen of now, not a picture of then";
+    EXPECT_TRUE(recorder_.errors.empty());
+    EXPECT_TRUE(recorder_.messages.empty());
+}
+
+TEST_F(LiveInkTest, ThePenOpensOnTheScreenWithTheInkAsAStepItCanUndo) {
+    CreateWindows();
+    OpenInk();
+    Stroke(300);
+    Windows().OpenPen();
+    Pump();
+    EXPECT_FALSE(Ink().Visible()) << "live ink closes";
+    ASSERT_TRUE(Pen().Visible());
+    EXPECT_EQ(Pen().DrawingSurface().GetSurface().Pixel(200, 300), kRed);
+    PressWithControl(Pen().DrawingSurface().Handle(), 'Z');
+    EXPECT_NE(Pen().DrawingSurface().GetSurface().Pixel(200, 300), kRed) << "the screen beneath the ink";
+}
