@@ -11,7 +11,7 @@ project_version() {
 }
 
 # DLLs every Windows has; Vellora.exe may import nothing else.
-release_system_dlls='advapi32 comctl32 comdlg32 gdi32 imm32 kernel32 msimg32 msvcrt ole32 oleaut32 psapi shell32 shlwapi user32 uxtheme version winmm'
+release_system_dlls='advapi32 comctl32 comdlg32 dwmapi gdi32 imm32 kernel32 msimg32 msvcrt ole32 oleaut32 psapi shell32 shlwapi user32 uxtheme version winmm'
 
 # check_imports EXE: fails, naming it, if the executable needs a DLL that is not a system one
 check_imports() {

@@ -24,6 +24,7 @@ ui::FormParams PaletteWindowParams(HWND inkWindow) {
 
 InkPaletteWindow::InkPaletteWindow(HWND inkWindow) : ui::Form(PaletteWindowParams(inkWindow)), palette(Handle(), 0, 0) {
     palette.MoveWithWindow();
+    palette.closeGlyph.SetText(Text(IDS_NAME_CLOSE_LIVE_INK));
     // Layered, as the pen is: Windows leaves it out of a copy of the screen, so a saved
     // picture shows the screen and the ink without the palette.
     SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);

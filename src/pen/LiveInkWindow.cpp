@@ -59,7 +59,13 @@ LiveInkWindow::LiveInkWindow(LiveInkHost& host)
       files_(Handle()),
       showTimer_(*this, kShowMs, false) {
     SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
-    showTimer_.OnTimer = [this] { ShowNow(); };
+    // Armed while strokes come, so that a move costs no call to the system to arm it.
+    showTimer_.OnTimer = [this] {
+        if (layer_.HasChanges())
+            ShowNow();
+        else
+            showTimer_.SetEnabled(false);
+    };
     BindPalette();
 }
 
@@ -200,7 +206,6 @@ void LiveInkWindow::Changed(const RECT& area) {
 }
 
 void LiveInkWindow::ShowNow() {
-    showTimer_.SetEnabled(false);
     if (Visible()) layer_.ShowChanged(cover_.Covered());
 }
 
@@ -289,6 +294,8 @@ void LiveInkWindow::Finish(bool keep) {
     if (keep && steps_.WorthKeeping()) files_.Keep(layer_.Plane());
     steps_.Release();
     layer_.Release();
+    // The window shrinks with it: the system keeps a copy of a layered window's pixels.
+    layer_.ShowAll(cover_.Covered());
     steps_.SurfaceResized();
     pen::GiveClosedMemoryBack();
 }

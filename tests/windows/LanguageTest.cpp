@@ -14,6 +14,7 @@
 #include "effects/HaloWindow.h"
 #include "ui/SettingsFile.h"
 #include "effects/SettingsWindow.h"
+#include "pen/LiveInkWindow.h"
 #include "pen/PenWindow.h"
 #include "store/StoredLanguage.h"
 #include "WindowQueries.h"
@@ -119,6 +120,12 @@ void ExpectEveryCaptionFits(Shell& windows) {
     for (HWND window : {windows.settingsWindow().Handle(), windows.helpWindow().Handle(), windows.controlBar().Handle(),
                         windows.keysWindow().Handle(), pen.Palette().Handle()})
         EXPECT_EQ(Misfits(window), L"") << "in " << WindowText(GetAncestor(window, GA_ROOT));
+    // Live ink's palette, with the title of each state.
+    LiveInkWindow& ink = windows.liveInk();
+    for (bool drawing : {true, false}) {
+        ink.Palette().ShowInkState(drawing);
+        EXPECT_EQ(Misfits(ink.Palette().Handle()), L"") << "live ink's palette, drawing " << drawing;
+    }
 }
 
 }  // namespace
