@@ -7,6 +7,7 @@
 #include "PenFixture.h"
 #include "app/ControlBar.h"
 #include "effects/FollowerWindow.h"
+#include "effects/HaloWindow.h"
 #include "pen/InkPixels.h"
 #include "pen/LiveInkWindow.h"
 #include "ui/Contrast.h"
@@ -64,22 +65,26 @@ TEST_F(LiveInkTest, TheMenuOpensItOverTheScreenAndItsKeyLetsTheClicksAndTheEffec
     GetMonitorInfoW(MonitorFromPoint(CursorPos(), MONITOR_DEFAULTTOPRIMARY), &monitor);
     EXPECT_TRUE(EqualRect(&covered, &monitor.rcMonitor)) << "the pointer's monitor, whole";
 
+    SendHotKey(VK_F7);
+    EXPECT_FALSE(windows.halo().Visible()) << "the halo's key chooses what comes when the clicks pass";
+
     SendHotKey(kLiveInkKey);
     EXPECT_FALSE(ink.Drawing());
     EXPECT_TRUE(ClicksPass(ink));
-    EXPECT_TRUE(windows.follower().Visible()) << "the picture follows the pointer again";
+    EXPECT_TRUE(windows.halo().Visible());
+    EXPECT_FALSE(windows.follower().Visible());
     EXPECT_TRUE(ink.Visible());
     EXPECT_NE(ink.Palette().GetColor(), ui::ChromeColor(ui::Purple)) << "the palette shows the clicks pass";
 
     SendHotKey(kLiveInkKey);
     EXPECT_TRUE(ink.Drawing());
-    EXPECT_FALSE(windows.follower().Visible());
+    EXPECT_FALSE(windows.halo().Visible());
     EXPECT_EQ(ink.Palette().GetColor(), ui::ChromeColor(ui::Purple));
 
     SendHotKey(VK_ESCAPE);
     EXPECT_FALSE(ink.Visible());
     EXPECT_FALSE(ink.PaletteWindow().Visible());
-    EXPECT_TRUE(windows.follower().Visible()) << "the effect comes back as live ink closes";
+    EXPECT_TRUE(windows.halo().Visible()) << "the effect comes back as live ink closes";
     windows.controlBar().commandMenu.Click(kMenuItem);
     EXPECT_TRUE(ink.Visible());
     windows.controlBar().commandMenu.Click(kMenuItem);
@@ -125,4 +130,6 @@ TEST_F(LiveInkTest, ThePenOpensOnTheScreenWithTheInkAsAStepItCanUndo) {
     EXPECT_EQ(Pen().DrawingSurface().GetSurface().Pixel(200, 300), kRed);
     PressWithControl(Pen().DrawingSurface().Handle(), 'Z');
     EXPECT_NE(Pen().DrawingSurface().GetSurface().Pixel(200, 300), kRed) << "the screen beneath the ink";
+    SendHotKey(VK_ESCAPE);
+    EXPECT_TRUE(Windows().follower().Visible()) << "the picture hidden by live ink comes back with the pen's closing";
 }
