@@ -55,6 +55,7 @@ LiveInkWindow::LiveInkWindow(LiveInkHost& host)
       steps_([this] { return layer_.Plane(); }),
       strokes_(layer_.Surface(), steps_, [this](const RECT& area) { Changed(area); }),
       paletteWindow_(Handle()),
+      textWindow_(Handle()),
       cover_({0, 0, 1, 1}),
       files_(Handle()),
       showTimer_(*this, kShowMs, false) {
@@ -77,13 +78,17 @@ void LiveInkWindow::BindPalette() {
         if (command == PaletteCommand::Help) host_.ShowHelp();  // the host closes live ink first
     };
     palette.OnCloseClick = [this] { host_.CloseLiveInk(); };
-    palette.OnChange = [this](PaletteChange change, const PaletteState&) {
+    palette.OnChange = [this](PaletteChange change, const PaletteState& state) {
         paletteWindow_.palette.ApplyTo(layer_.Surface().GetCanvas(), change);
+        if (change == PaletteChange::PenColor) textWindow_.text.SetColor(state.penColor);
+        if (change == PaletteChange::PenWidth) {
+            textWindow_.text.SetPenWidth(state.penWidth);
+            textWindow_.FitText(state.penWidth);
+        }
     };
-    // Over the running screen there is no board to show, and text is typed into the
-    // program beneath.
+    textWindow_.text.box.OnChange = [this] { textWindow_.FitText(paletteWindow_.palette.State().penWidth); };
+    // Over the running screen there is no board to show.
     palette.Enable(PaletteCommand::NextBoard, false);
-    palette.Enable(pen::DrawTool::Text, false);
     paletteWindow_.OnKey = [this](WPARAM key) { return PreviewKey(nullptr, key); };
 }
 
@@ -128,6 +133,7 @@ void LiveInkWindow::PlacePalette() {
 }
 
 void LiveInkWindow::SetDrawing(bool drawing) {
+    StampText();
     if (!drawing && strokes_.Active()) {
         POINT at{};
         GetCursorPos(&at);
@@ -189,7 +195,14 @@ bool LiveInkWindow::OnMouse(UINT msg, LPARAM lParam) {
 
 void LiveInkWindow::OnPress(int x, int y) {
     if (!drawing_ || strokes_.Active()) return;
-    strokes_.Press(tool_, paletteWindow_.palette.State().penWidth, x, y);
+    const PaletteState& state = paletteWindow_.palette.State();
+    if (tool_ == pen::DrawTool::Text) {
+        StampText();  // fixes what was typed before the box moves on
+        const ScreenRect& covered = cover_.Covered();
+        textWindow_.PlaceAt({covered.left + x, covered.top + y}, covered, state.penColor, state.penWidth);
+        return;
+    }
+    strokes_.Press(tool_, state.penWidth, x, y);
 }
 
 void LiveInkWindow::OnDrag(int x, int y) { strokes_.Drag(x, y); }
@@ -216,12 +229,19 @@ void LiveInkWindow::ShowChange(const pen::Rect& area) {
 }
 
 void LiveInkWindow::SelectTool(pen::DrawTool tool) {
+    StampText();
     tool_ = tool;
     cursor_.Load(tool);
 }
 
+void LiveInkWindow::StampText() {
+    const RECT changed = textWindow_.StampOnto(layer_.Surface(), cover_.Covered(), steps_);
+    ShowChange({changed.left, changed.top, changed.right, changed.bottom});
+}
+
 void LiveInkWindow::ClearAll() {
     if (strokes_.Active()) return;
+    StampText();
     const pen::PixelPlane ink = layer_.Plane();
     steps_.CopyStep([&] { pen::ClearInk(ink); });
     ShowChange({0, 0, ink.width, ink.height});
@@ -256,6 +276,7 @@ bool LiveInkWindow::PreviewKey(HWND, WPARAM key) {
 
 void LiveInkWindow::HandScreen(void (DrawingFiles::*hand)(const pen::PixelPlane&)) {
     if (strokes_.Active()) return;
+    StampText();  // the picture as it shows, the text typed included
     ShowNow();
     const ScreenRect& covered = cover_.Covered();
     ui::Surface screen(covered.Width(), covered.Height());
@@ -274,6 +295,7 @@ void LiveInkWindow::HandScreen(void (DrawingFiles::*hand)(const pen::PixelPlane&
 
 void LiveInkWindow::BringBack() {
     if (strokes_.Active()) return;
+    StampText();
     const std::optional<ui::DecodedPicture> picture = files_.NextKept();
     if (!picture) return;
     // The decoder holds its pixels for reading only; showing them only reads them.
@@ -284,6 +306,7 @@ void LiveInkWindow::BringBack() {
 
 void LiveInkWindow::HandOver(const std::function<void(const pen::PixelPlane& ink)>& take) {
     if (strokes_.Active()) strokes_.Release(0, 0);
+    StampText();
     take(layer_.Plane());
     steps_.StartAfresh();  // handed on, not kept
     Close();
@@ -291,6 +314,7 @@ void LiveInkWindow::HandOver(const std::function<void(const pen::PixelPlane& ink
 
 void LiveInkWindow::Finish(bool keep) {
     if (strokes_.Active()) OnRelease(0, 0);
+    StampText();
     if (keep && steps_.WorthKeeping()) files_.Keep(layer_.Plane());
     steps_.Release();
     layer_.Release();

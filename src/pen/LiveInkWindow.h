@@ -12,6 +12,7 @@
 #include "pen/DrawingFiles.h"
 #include "pen/InkLayer.h"
 #include "pen/InkPaletteWindow.h"
+#include "pen/InkTextWindow.h"
 #include "pen/LiveInkHost.h"
 #include "pen/MonitorCover.h"
 #include "pen/StrokeInput.h"
@@ -46,6 +47,7 @@ public:
     // What live ink shows and holds, for those who look at it.
     InkLayer& Layer() { return layer_; }
     PenPalette& Palette() { return paletteWindow_.palette; }
+    InkTextWindow& TextWindow() { return textWindow_; }
     InkPaletteWindow& PaletteWindow() { return paletteWindow_; }
     DrawingFiles& Files() { return files_; }
     const pen::Drawing& Steps() const { return steps_; }
@@ -72,6 +74,8 @@ private:
     void Changed(const RECT& area);
     void ShowChange(const pen::Rect& area);
     void SelectTool(pen::DrawTool tool);
+    // What was typed goes onto the ink, one step, before anything else changes it.
+    void StampText();
     void ClearAll();
     void Save();
     void SaveAs();
@@ -90,6 +94,7 @@ private:
     pen::Drawing steps_;
     StrokeInput strokes_;
     InkPaletteWindow paletteWindow_;
+    InkTextWindow textWindow_;
     MonitorCover cover_;
     DrawingFiles files_;
     ::ToolCursor cursor_;

@@ -11,6 +11,7 @@ inline constexpr wchar_t kBoardClass[] = L"TForm9";
 inline constexpr wchar_t kBoardCaption[] = L"Form9";
 inline constexpr wchar_t kLiveInkClass[] = L"VelloraLiveInk";
 inline constexpr wchar_t kInkPaletteClass[] = L"VelloraInkPalette";
+inline constexpr wchar_t kInkTextClass[] = L"VelloraInkText";
 
 // Saving, copying and bringing back the pen's picture.
 inline constexpr wchar_t kSaveNoteClass[] = L"VelloraSaveNote";

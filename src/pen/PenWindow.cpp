@@ -229,7 +229,10 @@ void PenWindow::RunCommand(PaletteCommand command) {
     }
 }
 
-void PenWindow::StampText() { text_.StampOnto(surface_, drawing_); }
+void PenWindow::StampText() {
+    const RECT changed = text_.StampOnto(surface_.GetSurface(), {0, 0}, drawing_);
+    if (!IsRectEmpty(&changed)) surface_.Invalidate(changed);
+}
 
 void PenWindow::OnPress(int, int x, int y) {
     // The keyboard leaves the palette's controls for the picture.

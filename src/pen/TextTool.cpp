@@ -72,20 +72,22 @@ void TextTool::Clear() {
     if (GetWindowTextLengthW(box.Handle()) > 0) box.SetText(L"");
 }
 
-void TextTool::StampOnto(ui::SurfaceImage& surface, pen::Drawing& drawing) const {
-    if (!HoldsText()) return;
-    const RECT bounds = Bounds();
+RECT TextTool::StampOnto(ui::Surface& target, POINT origin, pen::Drawing& drawing) const {
+    if (!HoldsText()) return {};
+    RECT bounds = Bounds();
+    OffsetRect(&bounds, origin.x, origin.y);
     drawing.BeforeFigure({bounds.left, bounds.top, bounds.right, bounds.bottom});
     RECT client{};
     GetClientRect(box.Handle(), &client);
     POINT at{0, 0};
     MapWindowPoints(box.Handle(), penWindow_, &at, 1);
-    const HDC target = surface.GetSurface().Dc();
-    ui::MemoryDC copy(CreateCompatibleDC(target));
-    ui::UniqueBitmap pixels(CreateCompatibleBitmap(target, client.right, client.bottom));
+    at.x += origin.x;
+    at.y += origin.y;
+    ui::MemoryDC copy(CreateCompatibleDC(target.Dc()));
+    ui::UniqueBitmap pixels(CreateCompatibleBitmap(target.Dc(), client.right, client.bottom));
     ui::SelectScope selected(copy.get(), pixels.get());
     SendMessageW(box.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(copy.get()), PRF_CLIENT | PRF_ERASEBKGND);
-    BitBlt(target, at.x, at.y, client.right, client.bottom, copy.get(), 0, 0, SRCCOPY);
-    surface.Invalidate(RECT{at.x, at.y, at.x + client.right, at.y + client.bottom});
+    BitBlt(target.Dc(), at.x, at.y, client.right, client.bottom, copy.get(), 0, 0, SRCCOPY);
     drawing.FinishStep();
+    return {at.x, at.y, at.x + client.right, at.y + client.bottom};
 }

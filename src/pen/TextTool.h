@@ -9,7 +9,6 @@
 #include "pen/TextBox.h"
 #include "ui/Handles.h"
 #include "ui/Surface.h"
-#include "ui/SurfaceImage.h"
 
 class TextTool {
 public:
@@ -36,10 +35,11 @@ public:
     bool HoldsText() const;
     // Empties the box; one that is empty already is left alone, which is cheaper.
     void Clear();
-    // Copies what the box's inside shows, the picture with the text over it, onto the
-    // surface where the box stands, as one step of `drawing`: the eraser brings back the
-    // picture beneath it, as beneath any figure. Nothing happens while the box holds no text.
-    void StampOnto(ui::SurfaceImage& surface, pen::Drawing& drawing) const;
+    // Copies what the box's inside shows, the picture with the text over it, onto `target`
+    // where the box stands, as one step of `drawing`: the eraser brings back the picture
+    // beneath it, as beneath any figure. `origin` is where the box's window lies on the
+    // target. Returns the part of the target that changed: nothing while the box holds no text.
+    RECT StampOnto(ui::Surface& target, POINT origin, pen::Drawing& drawing) const;
 
 private:
     void SetFont(int points);

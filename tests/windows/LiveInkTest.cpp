@@ -133,3 +133,32 @@ TEST_F(LiveInkTest, ThePenOpensOnTheScreenWithTheInkAsAStepItCanUndo) {
     SendHotKey(VK_ESCAPE);
     EXPECT_TRUE(Windows().follower().Visible()) << "the picture hidden by live ink comes back with the pen's closing";
 }
+
+TEST_F(LiveInkTest, TypedTextGoesOntoTheInkAsLettersOnlyAndCtrlZTakesItOff) {
+    CreateWindows();
+    LiveInkWindow& ink = OpenInk();
+    ink.Palette().Button(pen::DrawTool::Text).Click();
+    ink.OnPress(100, 200);
+    InkTextWindow& typing = ink.TextWindow();
+    ASSERT_TRUE(typing.Visible());
+    EXPECT_EQ(typing.Left(), ink.Covered().left + 100);
+    EXPECT_EQ(typing.Top(), ink.Covered().top + 200);
+    typing.text.box.SetText(L"Hello");
+    const RECT box{100, 200, 100 + typing.Width(), 200 + typing.Height()};
+
+    ink.Palette().Button(pen::DrawTool::Pen).Click();  // another tool stamps what was typed
+    EXPECT_FALSE(typing.Visible());
+    int inked = 0, red = 0;
+    for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.left; x < box.right; ++x) {
+            inked += InkAt(x, y);
+            red += At(x, y) == kRed;
+        }
+    EXPECT_GT(red, 20) << "the letters, in the pen colour";
+    EXPECT_LT(inked, (box.right - box.left) * (box.bottom - box.top) / 3) << "the screen stays live between them";
+    EXPECT_FALSE(InkAt(box.left - 2, box.top - 2));
+
+    PressWithControl(ink.Handle(), 'Z');
+    for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.left; x < box.right; ++x) ASSERT_FALSE(InkAt(x, y)) << x << "," << y;
+}
