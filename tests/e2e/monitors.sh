@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A laptop at 150 % with a projector beside it: the control bar at the laptop's right edge
 # at its scaled size, the picture following the pointer onto the projector, and Esc there
-# opening the pen over exactly the projector with its palette at the projector's top-right.
+# opening the pen (and live ink) over exactly the projector with its palette at the
+# projector's top-right.
 # Wine sees two monitors on one wide Xvfb screen through a stand-in libXinerama.
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -78,6 +79,15 @@ fi
 # The palette's purple frame: 209 pixels from the projector's right edge, 8 from its top.
 expect_pixel monitors-pen 2098 12 800080 "the palette stands at the projector's top-right, scaled"
 expect_no_pixel monitors-pen-edge 2093 12 800080 "the palette's frame starts no further left"
+press Escape
+# Live ink likewise, over the live projector.
+press ctrl+alt+shift+5
+if wait_for 10 window_is 1024x768 "1280 0"; then
+  pass "live ink on the projector covers exactly the projector"
+else
+  fail "live ink: expected 1024x768 at 1280,0"
+fi
+expect_pixel monitors-ink 2098 12 800080 "its palette stands at the projector's top-right, scaled"
 press Escape
 
 # The projector left of the laptop and lower: at negative coordinates for the program

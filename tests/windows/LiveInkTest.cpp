@@ -103,6 +103,12 @@ TEST_F(LiveInkTest, StrokesAreUndoneAndClearedAndTheInkClosedWithComesBackWithCt
     PressWithControl(ink.Handle(), 'Y');
     EXPECT_EQ(At(200, 100), kRed);
 
+    // The monitors change, this one keeps its size: the ink stays on it.
+    SendMessageW(ink.Handle(), WM_DISPLAYCHANGE, 32,
+                 MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+    EXPECT_TRUE(ink.Visible());
+    EXPECT_EQ(At(200, 100), kRed);
+
     ink.Palette().Button(PaletteCommand::Refresh).Click();  // clears all, as one step
     EXPECT_FALSE(InkAt(200, 100));
     PressWithControl(ink.Handle(), 'Z');
