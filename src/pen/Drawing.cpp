@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "pen/InkPixels.h"
 #include "pen/Stretch.h"
 
 namespace pen {
@@ -55,6 +56,15 @@ void Drawing::ShowKept(const PixelPlane& picture, std::uint32_t margin) {
         Stretch(picture, {0, 0, picture.width, picture.height}, surface, target);
         history_.MarkKeptPicture();
     });
+}
+
+bool Drawing::LayInk(const PixelPlane& ink) {
+    const PixelPlane surface = surface_();
+    if (ink.width != surface.width || ink.height != surface.height) return false;
+    BeforeFigure({0, 0, surface.width, surface.height});
+    pen::LayInk(surface, ink);
+    FinishStep();
+    return true;
 }
 
 void Drawing::StartAfresh() {

@@ -49,6 +49,10 @@ public:
     // its size differs from the surface's.
     void ShowKept(const PixelPlane& picture, std::uint32_t margin = 0);
 
+    // Live ink's `ink` laid over the picture as one step; false, and nothing done, where
+    // it has another size.
+    bool LayInk(const PixelPlane& ink);
+
     // A new picture, with nothing to undo or erase back.
     void StartAfresh();
     // The pen closed: the working memory of its steps goes too.

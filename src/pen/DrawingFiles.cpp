@@ -180,6 +180,13 @@ std::optional<ui::DecodedPicture> DrawingFiles::NextKept() {
     }
 }
 
+void DrawingFiles::ShowNextKept(const std::function<void(const pen::PixelPlane&)>& show) {
+    const std::optional<ui::DecodedPicture> picture = NextKept();
+    if (!picture) return;
+    // The decoder holds its pixels for reading only; showing them only reads them.
+    show({const_cast<std::uint32_t*>(picture->pixels.data()), picture->width, picture->height});
+}
+
 void DrawingFiles::TellOutcomes(const ScreenRect& area) {
     for (const pen::WriteOutcome& outcome : writer_.TakeOutcomes()) {
         if (outcome.held) {

@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -50,6 +51,8 @@ public:
     // when there is none that far back or it cannot be read (the next call goes on to the
     // one before it).
     std::optional<ui::DecodedPicture> NextKept();
+    // The next kept drawing (NextKept) handed to `show`; nothing happens when there is none.
+    void ShowNextKept(const std::function<void(const pen::PixelPlane& kept)>& show);
 
     // Notes of saved pictures show near the bottom of `area`; failures are told.
     void TellOutcomes(const ScreenRect& area);

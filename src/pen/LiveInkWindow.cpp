@@ -1,7 +1,5 @@
 #include "pen/LiveInkWindow.h"
 
-#include <windowsx.h>
-
 #include "base/Text.h"
 #include "pen/ClosedMemory.h"
 #include "pen/EditKeys.h"
@@ -33,18 +31,6 @@ ui::FormParams InkParams() {
     return p;
 }
 
-bool IsPress(UINT msg) { return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN; }
-bool IsRelease(UINT msg) { return msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP; }
-UINT ReleaseOf(UINT press) { return press + 1; }  // WM_xBUTTONUP follows WM_xBUTTONDOWN
-
-// Whether another window of this program (the palette, the timer, a message box) stands at `at`.
-bool AnotherOfOurs(HWND ink, POINT at) {
-    const HWND root = GetAncestor(WindowFromPoint(at), GA_ROOT);
-    DWORD process = 0;
-    if (root) GetWindowThreadProcessId(root, &process);
-    return root && root != ink && process == GetCurrentProcessId();
-}
-
 }  // namespace
 
 LiveInkWindow::LiveInkWindow(LiveInkHost& host)
@@ -57,6 +43,9 @@ LiveInkWindow::LiveInkWindow(LiveInkHost& host)
       paletteWindow_(Handle()),
       textWindow_(Handle()),
       cover_({0, 0, 1, 1}),
+      presses_(Handle(), cover_,
+               {[this](int x, int y) { OnPress(x, y); }, [this](int x, int y) { OnDrag(x, y); },
+                [this](int x, int y) { OnRelease(x, y); }}),
       files_(Handle()),
       showTimer_(*this, kShowMs, false) {
     SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
@@ -134,18 +123,14 @@ void LiveInkWindow::PlacePalette() {
 
 void LiveInkWindow::SetDrawing(bool drawing) {
     StampText();
-    if (!drawing && strokes_.Active()) {
-        POINT at{};
-        GetCursorPos(&at);
-        OnRelease(at.x - cover_.Covered().left, at.y - cover_.Covered().top);
-    }
+    if (drawing)
+        presses_.Take(!blended_);
+    else
+        presses_.Stop();
     drawing_ = drawing;
-    pressHeld_ = false;
     // Passing clicks through, the window is out of the mouse's way altogether.
     const LONG style = GetWindowLongW(Handle(), GWL_EXSTYLE);
     SetWindowLongW(Handle(), GWL_EXSTYLE, drawing ? style & ~WS_EX_TRANSPARENT : style | WS_EX_TRANSPARENT);
-    hook_.reset();
-    if (drawing && !blended_) hook_.emplace([this](UINT message, POINT at) { return SeenByHook(message, at); });
     layer_.SetBackdrop(drawing && blended_ ? kCatchingBackdrop : 0);
     paletteWindow_.palette.ShowInkState(drawing);
     if (!Visible()) return;
@@ -154,43 +139,6 @@ void LiveInkWindow::SetDrawing(bool drawing) {
         SetForegroundWindow(Handle());
     else if (givenBack_ && IsWindow(givenBack_))
         SetForegroundWindow(givenBack_);  // the keys go to the slides again
-}
-
-bool LiveInkWindow::SeenByHook(UINT message, POINT at) {
-    const ScreenRect& covered = cover_.Covered();
-    const int x = at.x - covered.left, y = at.y - covered.top;
-    if (pressHeld_) {
-        if (message == WM_MOUSEMOVE) OnDrag(x, y);
-        if (message != heldUp_) return IsPress(message) || IsRelease(message);
-        pressHeld_ = false;
-        OnRelease(x, y);
-        return true;
-    }
-    const bool over = covered.Contains({at.x, at.y}) && !AnotherOfOurs(Handle(), at);
-    if (over && IsPress(message)) {
-        pressHeld_ = true;
-        heldUp_ = ReleaseOf(message);
-        OnPress(x, y);
-        return true;
-    }
-    // The wheel over the ink turns nothing beneath while drawing.
-    return over && (message == WM_MOUSEWHEEL || message == WM_MOUSEHWHEEL);
-}
-
-bool LiveInkWindow::OnMouse(UINT msg, LPARAM lParam) {
-    const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
-    if (IsPress(msg)) {
-        SetCapture(Handle());
-        OnPress(x, y);
-    } else if (IsRelease(msg)) {
-        OnRelease(x, y);
-        if (GetCapture() == Handle()) ReleaseCapture();
-    } else if (msg == WM_MOUSEMOVE) {
-        OnDrag(x, y);
-    } else {
-        return false;
-    }
-    return true;
 }
 
 void LiveInkWindow::OnPress(int x, int y) {
@@ -296,12 +244,10 @@ void LiveInkWindow::HandScreen(void (DrawingFiles::*hand)(const pen::PixelPlane&
 void LiveInkWindow::BringBack() {
     if (strokes_.Active()) return;
     StampText();
-    const std::optional<ui::DecodedPicture> picture = files_.NextKept();
-    if (!picture) return;
-    // The decoder holds its pixels for reading only; showing them only reads them.
-    const pen::PixelPlane kept{const_cast<std::uint32_t*>(picture->pixels.data()), picture->width, picture->height};
-    steps_.ShowKept(kept, pen::kNoInk);
-    ShowChange({0, 0, layer_.Surface().Width(), layer_.Surface().Height()});
+    files_.ShowNextKept([this](const pen::PixelPlane& kept) {
+        steps_.ShowKept(kept, pen::kNoInk);
+        ShowChange({0, 0, layer_.Surface().Width(), layer_.Surface().Height()});
+    });
 }
 
 void LiveInkWindow::HandOver(const std::function<void(const pen::PixelPlane& ink)>& take) {
@@ -325,7 +271,7 @@ void LiveInkWindow::Finish(bool keep) {
 }
 
 void LiveInkWindow::OnClose() {
-    hook_.reset();
+    presses_.Stop();
     showTimer_.SetEnabled(false);
     paletteWindow_.Hide();
     Finish(true);
@@ -356,6 +302,7 @@ void LiveInkWindow::OnDisplayChange() {
 }
 
 LRESULT LiveInkWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (presses_.OnMessage(msg, lParam)) return 0;
     switch (msg) {
         case WM_SETCURSOR:
             if (!drawing_ || LOWORD(lParam) != HTCLIENT) break;
@@ -364,13 +311,6 @@ LRESULT LiveInkWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEWHEEL:
         case WM_MOUSEHWHEEL:
             return 0;
-        case WM_CAPTURECHANGED:
-            if (!hook_ && strokes_.Active()) {
-                POINT at{};
-                GetCursorPos(&at);
-                OnRelease(at.x - cover_.Covered().left, at.y - cover_.Covered().top);
-            }
-            return 0;
         case WM_DISPLAYCHANGE:
             OnDisplayChange();
             break;
@@ -378,8 +318,6 @@ LRESULT LiveInkWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             files_.TellOutcomes(cover_.Covered());
             return 0;
         default:
-            // The hook takes the presses where there is one.
-            if (!hook_ && OnMouse(msg, lParam)) return 0;
             break;
     }
     return Form::HandleMessage(msg, wParam, lParam);

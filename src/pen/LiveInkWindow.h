@@ -11,6 +11,7 @@
 #include "pen/Drawing.h"
 #include "pen/DrawingFiles.h"
 #include "pen/InkLayer.h"
+#include "pen/InkPresses.h"
 #include "pen/InkPaletteWindow.h"
 #include "pen/InkTextWindow.h"
 #include "pen/LiveInkHost.h"
@@ -18,7 +19,6 @@
 #include "pen/StrokeInput.h"
 #include "pen/ToolCursor.h"
 #include "ui/Form.h"
-#include "ui/MouseHook.h"
 #include "ui/Timer.h"
 
 class LiveInkWindow : public ui::Form {
@@ -68,9 +68,6 @@ private:
     void Cover(const ScreenRect& monitor);
     void PlacePalette();
     void OnDisplayChange();
-    // A press, move or release seen by the mouse hook; true keeps it from the window beneath.
-    bool SeenByHook(UINT message, POINT at);
-    bool OnMouse(UINT msg, LPARAM lParam);
     void Changed(const RECT& area);
     void ShowChange(const pen::Rect& area);
     void SelectTool(pen::DrawTool tool);
@@ -96,13 +93,11 @@ private:
     InkPaletteWindow paletteWindow_;
     InkTextWindow textWindow_;
     MonitorCover cover_;
+    InkPresses presses_;
     DrawingFiles files_;
     ::ToolCursor cursor_;
     ui::Timer showTimer_;  // shows what changed once the input waiting is handled
-    std::optional<ui::MouseHook> hook_;
     pen::DrawTool tool_ = pen::DrawTool::Pen;
     bool drawing_ = false;
-    bool pressHeld_ = false;    // a press over the ink was taken from the window beneath
-    UINT heldUp_ = 0;           // and the release that ends it
     HWND givenBack_ = nullptr;  // the window that had the keyboard as live ink opened
 };

@@ -6,7 +6,6 @@
 
 #include "pen/ClosedMemory.h"
 #include "pen/EditKeys.h"
-#include "pen/InkPixels.h"
 #include "pen/PalettePlacement.h"
 #include "pen/PenTexts.h"
 #include "ui/Screen.h"
@@ -142,12 +141,7 @@ void PenWindow::CaptureScreen() {
 }
 
 void PenWindow::LayInk(const pen::PixelPlane& ink) {
-    const pen::PixelPlane picture = SurfacePlane();
-    if (ink.width != picture.width || ink.height != picture.height) return;
-    drawing_.BeforeFigure({0, 0, picture.width, picture.height});
-    pen::LayInk(picture, ink);
-    drawing_.FinishStep();
-    surface_.InvalidateAll();
+    if (drawing_.LayInk(ink)) surface_.InvalidateAll();
 }
 
 LRESULT PenWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -279,11 +273,7 @@ void PenWindow::HandPicture(void (DrawingFiles::*hand)(const pen::PixelPlane&)) 
 void PenWindow::BringBack() {
     if (strokes_.Active()) return;
     StampText();
-    const std::optional<ui::DecodedPicture> picture = files_.NextKept();
-    if (!picture) return;
-    // The decoder holds its pixels for reading only; showing them only reads them.
-    const pen::PixelPlane kept{const_cast<std::uint32_t*>(picture->pixels.data()), picture->width, picture->height};
-    NewPicture([&] { drawing_.ShowKept(kept); });
+    files_.ShowNextKept([this](const pen::PixelPlane& kept) { NewPicture([&] { drawing_.ShowKept(kept); }); });
 }
 
 void PenWindow::OnWheel(WPARAM wParam, LPARAM lParam) {
