@@ -1,29 +1,76 @@
 #include "pen/StrokeInput.h"
 
 #include "pen/Figures.h"
+#include "pen/Snapping.h"
 
 void StrokeInput::Press(pen::DrawTool tool, int eraserSize, int x, int y) {
     tool_ = tool;
     eraserSize_ = eraserSize;
     active_ = true;
+    straightFrom_.reset();
     surface_.GetCanvas().MoveTo(x, y);
     origin_ = current_ = {x, y};
 }
 
+pen::Point StrokeInput::EndAt(int x, int y) const {
+    return GetKeyState(VK_SHIFT) < 0 ? pen::Snapped(tool_, origin_, {x, y}) : pen::Point{x, y};
+}
+
 void StrokeInput::Drag(int x, int y) {
     if (!active_) return;
+    if (tool_ == pen::DrawTool::Pen) {
+        DragFreehand({x, y}, GetKeyState(VK_SHIFT) < 0);
+        return;
+    }
     // Drawing the last rubber band again in not-xor mode takes it away.
     DrawShape(current_, ui::PenMode::NotXor);
-    current_ = {x, y};
+    current_ = EndAt(x, y);
     DrawShape(current_, ui::PenMode::NotXor);
 }
 
 void StrokeInput::Release(int x, int y) {
     if (!active_) return;
-    current_ = {x, y};
-    DrawShape(current_, ui::PenMode::Copy);
+    if (tool_ == pen::DrawTool::Pen && (straightFrom_ || GetKeyState(VK_SHIFT) < 0)) {
+        DragFreehand({x, y}, true);
+        EndStraight();
+    } else {
+        current_ = EndAt(x, y);
+        DrawShape(current_, ui::PenMode::Copy);
+    }
     active_ = false;
     drawing_.FinishStep();
+}
+
+void StrokeInput::DragFreehand(pen::Point to, bool straight) {
+    if (!straight) {
+        if (straightFrom_) EndStraight();
+        current_ = to;
+        DrawShape(current_, ui::PenMode::Copy);
+        return;
+    }
+    // A rubber band from where Shift went down, as a line's.
+    if (straightFrom_)
+        DrawStraight(current_, ui::PenMode::NotXor);
+    else
+        straightFrom_ = current_;
+    current_ = to;
+    DrawStraight(current_, ui::PenMode::NotXor);
+}
+
+void StrokeInput::DrawStraight(pen::Point to, ui::PenMode mode) {
+    ui::Canvas& canvas = surface_.GetCanvas();
+    canvas.SetPenMode(mode);
+    const pen::Rect touched = pen::FigureBounds(pen::DrawTool::Line, *straightFrom_, to, canvas.PenWidth(), 0);
+    drawing_.BeforeFigure(touched);
+    pen::DrawFigure(canvas, pen::DrawTool::Line, *straightFrom_, to);
+    changed_(RECT{touched.left, touched.top, touched.right, touched.bottom});
+}
+
+void StrokeInput::EndStraight() {
+    DrawStraight(current_, ui::PenMode::NotXor);
+    DrawStraight(current_, ui::PenMode::Copy);
+    surface_.GetCanvas().MoveTo(current_.x, current_.y);
+    straightFrom_.reset();
 }
 
 void StrokeInput::DrawShape(pen::Point current, ui::PenMode mode) {

@@ -7,6 +7,7 @@
 #include "pen/Drawing.h"
 #include "pen/FigureGeometry.h"
 #include <functional>
+#include <optional>
 
 #include "ui/CanvasStyles.h"
 #include "ui/Surface.h"
@@ -19,6 +20,8 @@ public:
         : surface_(surface), drawing_(drawing), changed_(std::move(changed)) {}
 
     // A figure of `tool` begins at (x, y); the eraser's square has half side `eraserSize`.
+    // With Shift held on a drag or the release, lines and figures snap (see Snapping.h)
+    // and freehand draws a straight segment from where Shift went down.
     void Press(pen::DrawTool tool, int eraserSize, int x, int y);
     void Drag(int x, int y);
     void Release(int x, int y);
@@ -27,6 +30,13 @@ public:
 
 private:
     void DrawShape(pen::Point current, ui::PenMode mode);
+    // Where a drag or release at (x, y) ends, with Shift held or not.
+    pen::Point EndAt(int x, int y) const;
+    // Freehand: on from the last point, or straight while Shift is held.
+    void DragFreehand(pen::Point to, bool straight);
+    void DrawStraight(pen::Point to, ui::PenMode mode);
+    // The straight segment drawn for good, and freehand goes on from its end.
+    void EndStraight();
 
     ui::Surface& surface_;
     pen::Drawing& drawing_;
@@ -36,4 +46,5 @@ private:
     bool active_ = false;
     pen::Point origin_;
     pen::Point current_;
+    std::optional<pen::Point> straightFrom_;  // freehand: where Shift went down
 };

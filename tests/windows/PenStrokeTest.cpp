@@ -1,5 +1,5 @@
 // Figures whose true form only shows off the beaten track: a freehand stroke on a dark
-// board, and the corners of a rounded rectangle that is not square.
+// board, the corners of a rounded rectangle that is not square, and what Shift straightens.
 #include "PenFixture.h"
 
 using PenStrokeTest = PenTest;
@@ -23,4 +23,50 @@ TEST_F(PenStrokeTest, RoundedCornersAreHalfTheFiguresWidthAndHalfItsHeight) {
     Release(340, 180);
 
     EXPECT_EQ(DifferencesFromPlainDrawing([](ui::Canvas& c) { c.RoundRect(RECT{100, 100, 340, 180}, 120, 40); }), 0);
+}
+
+namespace {
+// Shift held, as the keyboard state the stroke reads.
+struct ShiftHeld {
+    explicit ShiftHeld(bool held) { Set(held); }
+    ~ShiftHeld() { Set(false); }
+    static void Set(bool held) {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = held ? 0x80 : 0;
+        SetKeyboardState(keys);
+    }
+};
+}  // namespace
+
+TEST_F(PenStrokeTest, ShiftStraightensLinesSquaresBoxesAndGivesFreehandAStraightSegment) {
+    PenWindow& pen = OpenPen();
+    WhiteBoard();
+    pen.Palette().Button(pen::DrawTool::Line).Click();
+    {
+        ShiftHeld shift(true);
+        Drag({100, 100}, {400, 120});  // slightly slanted
+    }
+    EXPECT_EQ(Pixel(390, 100), kRed) << "horizontal from where the drag began";
+    EXPECT_NE(Pixel(390, 119), kRed);
+
+    pen.Palette().Button(pen::DrawTool::Rectangle).Click();
+    {
+        ShiftHeld shift(true);
+        Drag({100, 200}, {300, 250});  // wide
+    }
+    EXPECT_EQ(Pixel(200, 400), kRed) << "the square's bottom edge, 200 below its top";
+    EXPECT_EQ(Pixel(300, 350), kRed);
+
+    // Freehand: Shift down in the middle of a stroke draws straight from that point on.
+    pen.Palette().Button(pen::DrawTool::Pen).Click();
+    Press(100, 600);
+    Move(150, 620);
+    ShiftHeld shift(true);
+    Move(300, 700);  // a rubber band there, taken away by the next move
+    Move(400, 640);
+    Release(400, 640);
+    EXPECT_EQ(Pixel(275, 630), kRed) << "the straight segment from (150, 620) to (400, 640)";
+    EXPECT_EQ(Pixel(125, 610), kRed) << "the freehand before it";
+    EXPECT_EQ(Pixel(225, 660), kWhite) << "no trace of the rubber band to (300, 700)";
 }
