@@ -39,6 +39,15 @@ void Drawing::Erase(Rect area, Point from, Point to, int size) {
     for (const Rect& part : EraserSweep(from, to, size)) background_.Restore(surface, part);
 }
 
+Rect Drawing::EraseAll() {
+    const PixelPlane surface = surface_();
+    const Rect whole{0, 0, surface.width, surface.height};
+    history_.Touch(surface, whole);
+    background_.Restore(surface, whole);
+    FinishStep();
+    return whole;
+}
+
 void Drawing::FinishStep() {
     const PixelPlane surface = surface_();
     history_.Finish(surface);

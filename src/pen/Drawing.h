@@ -26,6 +26,9 @@ public:
     // The eraser swept from `from` to `to` with a square of half side `size`, reaching
     // `area`: the picture beneath comes back there.
     void Erase(Rect area, Point from, Point to, int size);
+    // Everything drawn taken away, as one step: the picture beneath comes back everywhere.
+    // Returns what changed.
+    Rect EraseAll();
     // Ends a drawing step: the history keeps it, the background forgets what came back.
     void FinishStep();
 

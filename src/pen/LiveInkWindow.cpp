@@ -63,7 +63,7 @@ void LiveInkWindow::BindPalette() {
     PenPalette& palette = paletteWindow_.palette;
     palette.OnSelectTool = [this](pen::DrawTool tool) { SelectTool(tool); };
     palette.OnCommand = [this](PaletteCommand command) {
-        if (command == PaletteCommand::Refresh) ClearAll();
+        if (command == PaletteCommand::Refresh || command == PaletteCommand::EraseAll) ClearAll();
         if (command == PaletteCommand::Help) host_.ShowHelp();  // the host closes live ink first
     };
     palette.OnCloseClick = [this] { host_.CloseLiveInk(); };
@@ -199,7 +199,9 @@ bool LiveInkWindow::PreviewKey(HWND, WPARAM key) {
     const bool control = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
     switch (pen::EditCommandFor(static_cast<int>(key), control, shift)) {
         case pen::EditCommand::None:
-            return false;
+            // No board stands over the running screen: W and K do nothing here.
+            return !strokes_.Active() && paletteWindow_.palette.TakeToolKey(pen::ToolKeyFor(
+                                             static_cast<int>(key), control, shift, GetKeyState(VK_MENU) < 0));
         case pen::EditCommand::Undo:
             Undo();
             break;

@@ -1,5 +1,7 @@
 #include "pen/PenPalette.h"
 
+#include <string>
+
 #include <windowsx.h>
 
 #include "base/Text.h"
@@ -160,6 +162,37 @@ void PenPalette::Enable(PaletteAction action, bool enabled) {
 void PenPalette::ShowInkState(bool drawing) {
     title.SetText(::Text(drawing ? IDS_LIVE_INK_DRAWING : IDS_LIVE_INK_PASSING));
     SetColor(ui::ChromeColor(drawing ? ui::Purple : kPassingFrame));
+}
+
+bool PenPalette::TakeToolKey(const pen::ToolKey& key) {
+    switch (key.kind) {
+        case pen::ToolKeyKind::Colour:
+            penColorButton.SetColor(RGB((key.rgb >> 16) & 0xFF, (key.rgb >> 8) & 0xFF, key.rgb & 0xFF));
+            Changed(PaletteChange::PenColor);
+            return true;
+        case pen::ToolKeyKind::Wider:
+        case pen::ToolKeyKind::Narrower:
+            StepPenWidth(key.kind == pen::ToolKeyKind::Wider ? 1 : -1);
+            return true;
+        case pen::ToolKeyKind::TextTool:
+            Button(pen::DrawTool::Text).Click();
+            return true;
+        case pen::ToolKeyKind::EraseAll:
+        case pen::ToolKeyKind::WhiteBoard:
+        case pen::ToolKeyKind::BlackBoard:
+            if (OnCommand)
+                OnCommand(key.kind == pen::ToolKeyKind::EraseAll     ? PaletteCommand::EraseAll
+                          : key.kind == pen::ToolKeyKind::WhiteBoard ? PaletteCommand::WhiteBoard
+                                                                     : PaletteCommand::BlackBoard);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void PenPalette::StepPenWidth(int steps) {
+    // Through the box, as typing a width would: the change is told from there.
+    penWidthBox.SetText(std::to_wstring(pen::WidthAfter(state_.penWidth, steps)));
 }
 
 bool PenPalette::CloseDroppedList() {

@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "pen/DrawTool.h"
+#include "pen/ToolKeys.h"
 #include "ui/Canvas.h"
 #include "ui/CanvasStyles.h"
 #include "ui/ColorDialog.h"
@@ -36,8 +37,9 @@ struct PaletteState {
 // Which control of the palette changed.
 enum class PaletteChange : std::uint8_t { PenColor, BrushColor, PenWidth, PenStyle, BrushStyle };
 
-// The toolbar's buttons that are not drawing tools.
-enum class PaletteCommand : std::uint8_t { Refresh, NextBoard, Help };
+// The palette's commands: the toolbar's buttons that are not drawing tools, and the keys
+// that erase all and show a board.
+enum class PaletteCommand : std::uint8_t { Refresh, NextBoard, Help, EraseAll, WhiteBoard, BlackBoard };
 using PaletteAction = std::variant<pen::DrawTool, PaletteCommand>;
 
 class PenPalette : public ui::Panel {
@@ -64,6 +66,11 @@ public:
     // Live ink's state, plain to see: the title says it, and the frame is purple while
     // drawing, dark grey while clicks pass through.
     void ShowInkState(bool drawing);
+    // A tool key (ToolKeys.h), as if chosen in the palette; erasing all and the boards go
+    // to OnCommand. False for no key.
+    bool TakeToolKey(const pen::ToolKey& key);
+    // The pen width `steps` wider or narrower, within 1 to 30, shown at once.
+    void StepPenWidth(int steps);
     // Closes whichever style list is dropped down; false when none is.
     bool CloseDroppedList();
 

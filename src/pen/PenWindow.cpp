@@ -1,11 +1,6 @@
 #include "pen/PenWindow.h"
 
-#include <windowsx.h>
-
-#include <iterator>
-
 #include "pen/ClosedMemory.h"
-#include "pen/EditKeys.h"
 #include "pen/PalettePlacement.h"
 #include "pen/PenTexts.h"
 #include "ui/Screen.h"
@@ -200,29 +195,6 @@ void PenWindow::ApplyPalette(PaletteChange change) {
     if (change == PaletteChange::PenWidth) text_.SetPenWidth(palette_.State().penWidth);
 }
 
-template <typename Put>
-void PenWindow::NewPicture(Put put) {
-    SurfaceCanvas().Reset();
-    put();
-    palette_.ApplyTo(SurfaceCanvas());
-    surface_.InvalidateAll();
-}
-
-void PenWindow::RunCommand(PaletteCommand command) {
-    switch (command) {
-        case PaletteCommand::Refresh:
-            NewPicture([this] { drawing_.CopyStep([this] { sources_.CopyScreen(cover_.Covered()); }); });
-            break;
-        case PaletteCommand::NextBoard:
-            // Each press covers the drawing with the next board on a fresh canvas.
-            NewPicture([this] { drawing_.CopyStep([this] { sources_.ShowNextBoard(cover_.Covered()); }); });
-            break;
-        case PaletteCommand::Help:
-            host_.ShowHelp();  // the host closes the pen first
-            break;
-    }
-}
-
 void PenWindow::StampText() {
     const RECT changed = text_.StampOnto(surface_.GetSurface(), {0, 0}, drawing_);
     if (!IsRectEmpty(&changed)) surface_.Invalidate(changed);
@@ -235,58 +207,6 @@ void PenWindow::OnPress(int, int x, int y) {
     if (tool_ != pen::DrawTool::Text) return;
     StampText();  // fixes what was typed before the box moves on
     text_.PlaceAt(x, y);
-}
-
-bool PenWindow::PreviewKey(HWND target, WPARAM key) {
-    // The text box keeps its own Ctrl+Z while the presenter types; every other control
-    // of the pen, the palette's included, leaves these keys to the drawing.
-    if (target == text_.box.Handle()) return false;
-    const bool control = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
-    // By pen::EditCommand, None first.
-    using Command = void (PenWindow::*)();
-    static constexpr Command kCommands[] = {nullptr,
-                                            &PenWindow::Undo,
-                                            &PenWindow::Redo,
-                                            &PenWindow::Save,
-                                            &PenWindow::SaveAs,
-                                            &PenWindow::CopyPicture,
-                                            &PenWindow::BringBack};
-    static_assert(std::size(kCommands) == static_cast<std::size_t>(pen::EditCommand::BringBack) + 1);
-    const Command command =
-        kCommands[static_cast<std::size_t>(pen::EditCommandFor(static_cast<int>(key), control, shift))];
-    if (!command) return false;
-    (this->*command)();
-    return true;
-}
-
-void PenWindow::Undo() { ShowChange(strokes_.Active() ? pen::Rect{} : drawing_.Undo()); }
-void PenWindow::Redo() { ShowChange(strokes_.Active() ? pen::Rect{} : drawing_.Redo()); }
-void PenWindow::Save() { HandPicture(&DrawingFiles::Save); }
-void PenWindow::SaveAs() { HandPicture(&DrawingFiles::SaveAs); }
-void PenWindow::CopyPicture() { HandPicture(&DrawingFiles::Copy); }
-
-void PenWindow::HandPicture(void (DrawingFiles::*hand)(const pen::PixelPlane&)) {
-    StampText();  // the picture as it shows, the text typed included
-    (files_.*hand)(SurfacePlane());
-}
-
-void PenWindow::BringBack() {
-    if (strokes_.Active()) return;
-    StampText();
-    files_.ShowNextKept([this](const pen::PixelPlane& kept) { NewPicture([&] { drawing_.ShowKept(kept); }); });
-}
-
-void PenWindow::OnWheel(WPARAM wParam, LPARAM lParam) {
-    // Only over the picture itself: the palette's lists take the wheel their own way.
-    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (WindowFromPoint(at) != surface_.Handle() || strokes_.Active()) return;
-    POINT inSurface = at;
-    ScreenToClient(surface_.Handle(), &inSurface);
-    wheel_ += GET_WHEEL_DELTA_WPARAM(wParam);
-    if (wheel_ >= WHEEL_DELTA || wheel_ <= -WHEEL_DELTA) StampText();
-    for (; wheel_ >= WHEEL_DELTA; wheel_ -= WHEEL_DELTA)
-        if (drawing_.ZoomIn({inSurface.x, inSurface.y})) surface_.InvalidateAll();
-    for (; wheel_ <= -WHEEL_DELTA; wheel_ += WHEEL_DELTA) ShowChange(drawing_.ZoomOut());
 }
 
 pen::PixelPlane PenWindow::SurfacePlane() {

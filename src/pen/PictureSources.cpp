@@ -2,10 +2,10 @@
 
 #include "pen/BoardWindow.h"
 
-void PictureSources::ShowNextBoard(const ScreenRect& covered) {
-    if (nextBoard_ == pen::NextBoard::Screen)
+void PictureSources::ShowBoard(pen::NextBoard board, const ScreenRect& covered) {
+    if (board == pen::NextBoard::Screen)
         CopyScreen(covered);
     else
-        board_->PaintOnto(surface_, covered, nextBoard_ == pen::NextBoard::White ? ui::White : ui::Black);
-    nextBoard_ = pen::After(nextBoard_);
+        board_->PaintOnto(surface_, covered, board == pen::NextBoard::White ? ui::White : ui::Black);
+    nextBoard_ = pen::After(board);
 }

@@ -26,7 +26,9 @@ public:
     // The screen beneath the pen.
     void CopyScreen(const ScreenRect& covered) { screenCopy_.CopyBeneath(pen_, surface_, covered); }
     // The next of the board button's pictures.
-    void ShowNextBoard(const ScreenRect& covered);
+    void ShowNextBoard(const ScreenRect& covered) { ShowBoard(nextBoard_, covered); }
+    // `board` now; the board button goes on from it.
+    void ShowBoard(pen::NextBoard board, const ScreenRect& covered);
     pen::NextBoard NextBoardToShow() const { return nextBoard_; }
 
 private:

@@ -151,3 +151,13 @@ TEST_F(PenDrawingModel, AKeptDrawingBroughtBackIsKeptAgainOnlyOnceChanged) {
     EXPECT_EQ(At({160, 100}), kInk);
     EXPECT_FALSE(drawing.WorthKeeping());
 }
+
+TEST_F(PenDrawingModel, EraseAllBringsThePictureBackAsOneStepThatUndoTakesBack) {
+    Stroke({10, 10, 60, 30});
+    Stroke({100, 50, 200, 90});
+    const std::vector<std::uint32_t> drawn = pixels;
+    drawing.EraseAll();
+    EXPECT_EQ(pixels, ground);
+    drawing.Undo();
+    EXPECT_EQ(pixels, drawn);
+}
