@@ -4,7 +4,21 @@
 
 namespace pen {
 
-enum class DrawTool : std::uint8_t { Pen, Line, Rectangle, Ellipse, RoundRect, Eraser, Arrow, DoubleArrow, Text };
+enum class DrawTool : std::uint8_t {
+    Pen,
+    Line,
+    Rectangle,
+    Ellipse,
+    RoundRect,
+    Eraser,
+    Arrow,
+    DoubleArrow,
+    Text,
+    Highlighter
+};
+
+// The highlighter is a marker this many times as wide as the pen.
+inline constexpr int kHighlighterWidthFactor = 3;
 
 // Relative to the program's folder; a file that is missing gives the standard arrow.
 constexpr const wchar_t* ToolCursorFile(DrawTool tool) {

@@ -30,6 +30,10 @@ void DrawFigure(ui::Canvas& canvas, DrawTool tool, Point origin, Point current) 
             canvas.SetPenMode(ui::PenMode::Copy);
             canvas.LineTo(current.x, current.y);
             break;
+        case DrawTool::Highlighter:
+            canvas.SetPenMode(ui::PenMode::Mask);
+            canvas.LineTo(current.x, current.y);
+            break;
         case DrawTool::Line:
             Shaft(canvas, origin, current);
             break;

@@ -9,8 +9,9 @@
 
 namespace pen {
 
-// The freehand pen always draws in copy mode, from the pen position; the eraser and the
-// text tool draw nothing here (the pen window restores the eraser's square itself).
+// The freehand pen always draws in copy mode, from the pen position, and the highlighter
+// in mask mode; the eraser and the text tool draw nothing here (the pen window restores
+// the eraser's square itself).
 void DrawFigure(ui::Canvas& canvas, DrawTool tool, Point origin, Point current);
 
 }  // namespace pen

@@ -76,8 +76,10 @@ void LiveInkWindow::BindPalette() {
         }
     };
     textWindow_.text.box.OnChange = [this] { textWindow_.FitText(paletteWindow_.palette.State().penWidth); };
-    // Over the running screen there is no board to show.
+    // Over the running screen there is no board to show, and no picture for the
+    // highlighter's colour to combine with.
     palette.Enable(PaletteCommand::NextBoard, false);
+    palette.Enable(pen::DrawTool::Highlighter, false);
     paletteWindow_.OnKey = [this](WPARAM key) { return PreviewKey(nullptr, key); };
 }
 

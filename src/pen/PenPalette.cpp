@@ -24,7 +24,7 @@ ui::PanelParams PaletteParams(int left, int top) {
     return {left, top, PenPalette::kWidth, PenPalette::kHeight, L"", ui::ChromeColor(ui::Purple), ui::Bevel::None};
 }
 
-ui::PanelParams InnerParams() { return {16, 14, 97, 259, L"", ui::BtnShadow, ui::Bevel::None}; }
+ui::PanelParams InnerParams() { return {16, 14, 97, 283, L"", ui::BtnShadow, ui::Bevel::None}; }
 
 ui::PanelParams SwatchParams(int left, int top, ui::Color color) {
     return {left, top, 50, 17, L"", color, ui::Bevel::None};
@@ -50,6 +50,7 @@ const ButtonRow kButtons[PenPalette::kButtonCount] = {
     {IDS_HINT_BOARD, true, PaletteCommand::NextBoard},
     {IDS_HINT_ERASER, true, DrawTool::Eraser},
     {IDS_HINT_HELP, true, PaletteCommand::Help},
+    {IDS_HINT_HIGHLIGHTER, true, DrawTool::Highlighter},
 };
 constexpr std::size_t kButtonsPerRow = 3;
 
@@ -64,7 +65,7 @@ ui::ToolBarParams ToolBarLayout() {
     p.left = 10;
     p.top = 32;
     p.width = 79;
-    p.height = 97;
+    p.height = 121;
     p.buttonWidth = 25;
     p.glyphStrips = {{16, IDB_PEN_GLYPHS}, {24, IDB_PEN_GLYPHS_24}, {32, IDB_PEN_GLYPHS_32}};
     p.background = ui::BtnShadow;
@@ -82,22 +83,22 @@ PenPalette::PenPalette(HWND penWindow, int left, int top)
       title(inner.Handle(), 10, 10, ::Text(IDS_PALETTE_TITLE), titleFont_.get(), ui::BtnShadow),
       closeGlyph(inner.Handle(), 64, 8, 22, 17, ui::BtnShadow),
       toolBar(inner.Handle(), ToolBarLayout()),
-      penColorLabel(inner.Handle(), 10, 136, ::Text(IDS_PEN_COLOR_LABEL), labelFont_.get(), ui::BtnShadow),
-      penColorButton(inner.Handle(), SwatchParams(38, 132, ui::Red)),
-      penStyleLabel(inner.Handle(), 5, 158, ::Text(IDS_PEN_STYLE_LABEL), labelFont_.get(), ui::BtnShadow),
+      penColorLabel(inner.Handle(), 10, 160, ::Text(IDS_PEN_COLOR_LABEL), labelFont_.get(), ui::BtnShadow),
+      penColorButton(inner.Handle(), SwatchParams(38, 156, ui::Red)),
+      penStyleLabel(inner.Handle(), 5, 182, ::Text(IDS_PEN_STYLE_LABEL), labelFont_.get(), ui::BtnShadow),
       // The style lists take the labels' face, which has the Chinese characters in every
       // locale, a little smaller so that three of them fit the narrow box.
-      penStyleList(inner.Handle(), 33, 154, 56,
+      penStyleList(inner.Handle(), 33, 178, 56,
                    {::Text(IDS_PEN_STYLE_SOLID), ::Text(IDS_PEN_STYLE_DASH), ::Text(IDS_PEN_STYLE_DOT),
                     ::Text(IDS_PEN_STYLE_DASH_DOT), ::Text(IDS_PEN_STYLE_DASH_DOT_DOT)},
                    styleFont_.get()),
-      penWidthLabel(inner.Handle(), 5, 182, ::Text(IDS_PEN_WIDTH_LABEL), labelFont_.get(), ui::BtnShadow),
-      penWidthBox(inner.Handle(), 34, 179, 39, 21, L"5"),
-      penWidthUpDown(inner.Handle(), penWidthBox, {73, 179, 16, 21, 1, 30, 5}),
-      brushColorLabel(inner.Handle(), 8, 208, ::Text(IDS_BRUSH_COLOR_LABEL), labelFont_.get(), ui::BtnShadow),
-      brushColorButton(inner.Handle(), SwatchParams(37, 205, ui::Highlight)),
-      brushStyleLabel(inner.Handle(), 3, 231, ::Text(IDS_BRUSH_STYLE_LABEL), labelFont_.get(), ui::BtnShadow),
-      brushStyleList(inner.Handle(), 33, 227, 56,
+      penWidthLabel(inner.Handle(), 5, 206, ::Text(IDS_PEN_WIDTH_LABEL), labelFont_.get(), ui::BtnShadow),
+      penWidthBox(inner.Handle(), 34, 203, 39, 21, L"5"),
+      penWidthUpDown(inner.Handle(), penWidthBox, {73, 203, 16, 21, 1, 30, 5}),
+      brushColorLabel(inner.Handle(), 8, 232, ::Text(IDS_BRUSH_COLOR_LABEL), labelFont_.get(), ui::BtnShadow),
+      brushColorButton(inner.Handle(), SwatchParams(37, 229, ui::Highlight)),
+      brushStyleLabel(inner.Handle(), 3, 255, ::Text(IDS_BRUSH_STYLE_LABEL), labelFont_.get(), ui::BtnShadow),
+      brushStyleList(inner.Handle(), 33, 251, 56,
                      {::Text(IDS_BRUSH_STYLE_SOLID), ::Text(IDS_BRUSH_STYLE_HOLLOW), ::Text(IDS_BRUSH_STYLE_HORIZONTAL),
                       ::Text(IDS_BRUSH_STYLE_VERTICAL), ::Text(IDS_BRUSH_STYLE_BACK_DIAGONAL),
                       ::Text(IDS_BRUSH_STYLE_CROSS), ::Text(IDS_BRUSH_STYLE_DIAGONAL_CROSS)},
@@ -166,6 +167,10 @@ void PenPalette::ShowInkState(bool drawing) {
 
 bool PenPalette::TakeToolKey(const pen::ToolKey& key) {
     switch (key.kind) {
+        case pen::ToolKeyKind::Highlight:
+            if (!toolBar.Enabled(static_cast<int>(IndexOf(pen::DrawTool::Highlighter)))) return true;
+            Button(pen::DrawTool::Highlighter).Click();
+            [[fallthrough]];
         case pen::ToolKeyKind::Colour:
             penColorButton.SetColor(RGB((key.rgb >> 16) & 0xFF, (key.rgb >> 8) & 0xFF, key.rgb & 0xFF));
             Changed(PaletteChange::PenColor);

@@ -45,8 +45,8 @@ using PaletteAction = std::variant<pen::DrawTool, PaletteCommand>;
 class PenPalette : public ui::Panel {
 public:
     static constexpr int kWidth = 129;
-    static constexpr int kHeight = 289;
-    static constexpr std::size_t kButtonCount = 12;
+    static constexpr int kHeight = 313;
+    static constexpr std::size_t kButtonCount = 13;
 
     PenPalette(HWND penWindow, int left, int top);
 

@@ -8,7 +8,12 @@ void StrokeInput::Press(pen::DrawTool tool, int eraserSize, int x, int y) {
     eraserSize_ = eraserSize;
     active_ = true;
     straightFrom_.reset();
-    surface_.GetCanvas().MoveTo(x, y);
+    ui::Canvas& canvas = surface_.GetCanvas();
+    if (tool == pen::DrawTool::Highlighter) {
+        penWidth_ = canvas.PenWidth();
+        canvas.SetPenWidth(penWidth_ * pen::kHighlighterWidthFactor);
+    }
+    canvas.MoveTo(x, y);
     origin_ = current_ = {x, y};
 }
 
@@ -38,6 +43,7 @@ void StrokeInput::Release(int x, int y) {
         DrawShape(current_, ui::PenMode::Copy);
     }
     active_ = false;
+    if (tool_ == pen::DrawTool::Highlighter) surface_.GetCanvas().SetPenWidth(penWidth_);
     drawing_.FinishStep();
 }
 
@@ -78,7 +84,8 @@ void StrokeInput::DrawShape(pen::Point current, ui::PenMode mode) {
     canvas.SetPenMode(mode);
     const POINT penPos = canvas.PenPos();
     // The freehand pen and the eraser go on from where the last event left them.
-    const bool alongPath = tool_ == pen::DrawTool::Pen || tool_ == pen::DrawTool::Eraser;
+    const bool alongPath =
+        tool_ == pen::DrawTool::Pen || tool_ == pen::DrawTool::Eraser || tool_ == pen::DrawTool::Highlighter;
     const pen::Point from = alongPath ? pen::Point{penPos.x, penPos.y} : origin_;
     const pen::Rect touched = pen::FigureBounds(tool_, from, current, canvas.PenWidth(), eraserSize_);
     if (touched.Empty()) return;

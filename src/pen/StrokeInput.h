@@ -43,6 +43,7 @@ private:
     std::function<void(const RECT&)> changed_;
     pen::DrawTool tool_ = pen::DrawTool::Pen;
     int eraserSize_ = 0;
+    int penWidth_ = 0;  // the pen's width, while the highlighter draws wider
     bool active_ = false;
     pen::Point origin_;
     pen::Point current_;

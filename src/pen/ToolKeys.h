@@ -1,5 +1,6 @@
 // The pen's one-letter keys, while the pen or live ink has the keyboard and no text is
-// typed: R, G, B, Y, O and P choose the pen colour, E erases all, W and K show the white
+// typed: R, G, B, Y, O and P choose the pen colour (with Shift, the highlighter in that
+// colour), E erases all, W and K show the white
 // and the black board, T takes the text tool; Ctrl with Up or Down (or the wheel) makes
 // the pen wider or narrower, within 1 to 30. `virtualKey` is a Windows key code.
 #pragma once
@@ -8,11 +9,21 @@
 
 namespace pen {
 
-enum class ToolKeyKind : std::uint8_t { None, Colour, Wider, Narrower, EraseAll, WhiteBoard, BlackBoard, TextTool };
+enum class ToolKeyKind : std::uint8_t {
+    None,
+    Colour,
+    Highlight,  // the highlighter in the colour
+    Wider,
+    Narrower,
+    EraseAll,
+    WhiteBoard,
+    BlackBoard,
+    TextTool
+};
 
 struct ToolKey {
     ToolKeyKind kind = ToolKeyKind::None;
-    std::uint32_t rgb = 0;  // the colour's 0xRRGGBB, for ToolKeyKind::Colour
+    std::uint32_t rgb = 0;  // the colour's 0xRRGGBB, for a colour or the highlighter
 };
 
 inline constexpr int kMinPenWidth = 1;
@@ -27,7 +38,10 @@ constexpr ToolKey ToolKeyFor(int virtualKey, bool control, bool shift, bool alt)
         if (virtualKey == 0x28) return {K::Narrower};  // VK_DOWN
         return {};
     }
-    if (shift) return {};
+    if (shift) {
+        const ToolKey colour = ToolKeyFor(virtualKey, false, false, false);
+        return colour.kind == K::Colour ? ToolKey{K::Highlight, colour.rgb} : ToolKey{};
+    }
     switch (virtualKey) {
         case 'R':
             return {K::Colour, 0xFF0000};

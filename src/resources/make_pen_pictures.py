@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the pen palette's pictures: the twelve 16 x 16 toolbar glyphs side by side in one
+"""Draws the pen palette's pictures: the thirteen 16 x 16 toolbar glyphs side by side in one
 24-bit BMP (magenta is see-through), again at 24 and 32 pixels for screens at 150 % and
 200 % (each pixel repeated, so the glyphs stay crisp), and the 22 x 18 close glyph, a
 white X on a blue square, as a PPM that the build turns into the JPEG stored in the program.
@@ -14,7 +14,7 @@ import sys
 SEE_THROUGH = (255, 0, 255)
 RED, BLACK, WHITE = (220, 0, 0), (0, 0, 0), (255, 255, 255)
 PURPLE, PAGE, BLUE = (128, 0, 128), (235, 225, 245), (0, 70, 200)
-PINK, GREY = (240, 130, 150), (90, 90, 110)
+PINK, GREY, YELLOW = (240, 130, 150), (90, 90, 110), (255, 255, 0)
 
 
 class Picture:
@@ -206,8 +206,33 @@ def book_glyph():
     return g
 
 
+def highlighter_glyph():
+    """A yellow marker, its chisel tip down-left, over the yellow line it leaves."""
+    g = glyph()
+    g.pattern(0, 0, [
+        "           ooo  ",
+        "          o###o ",
+        "         o####o ",
+        "        o####o  ",
+        "       o####o   ",
+        "      o####o    ",
+        "     o####o     ",
+        "    oWWWWo      ",
+        "   oWWWWo       ",
+        "   o##Wo        ",
+        "   o##o         ",
+        "   ooo          ",
+        "                ",
+        " ############## ",
+        " ############## ",
+        "                ",
+    ], YELLOW)
+    return g
+
+
 GLYPHS = [pen_glyph, line_glyph, rectangle_glyph, ellipse_glyph, round_rect_glyph, refresh_glyph,
-          arrow_glyph, double_arrow_glyph, character_glyph, board_glyph, eraser_glyph, book_glyph]
+          arrow_glyph, double_arrow_glyph, character_glyph, board_glyph, eraser_glyph, book_glyph,
+          highlighter_glyph]
 
 
 def close_glyph():

@@ -20,7 +20,16 @@ int Win32PenStyle(PenStyle style) {
     }
 }
 
-int Rop2(PenMode mode) { return mode == PenMode::NotXor ? R2_NOTXORPEN : R2_COPYPEN; }
+int Rop2(PenMode mode) {
+    switch (mode) {
+        case PenMode::NotXor:
+            return R2_NOTXORPEN;
+        case PenMode::Mask:
+            return R2_MASKPEN;
+        default:
+            return R2_COPYPEN;
+    }
+}
 
 int Hatch(BrushStyle style) {
     switch (style) {
@@ -101,7 +110,8 @@ void Canvas::Realize() {
         UniquePen fresh;
         if (FlatEndedPen(penStyle_, penWidth_)) {
             const LOGBRUSH solid{BS_SOLID, rgb, 0};
-            fresh.reset(ExtCreatePen(PS_GEOMETRIC | style | PS_ENDCAP_FLAT | PS_JOIN_MITER, penWidth_, &solid, 0, nullptr));
+            fresh.reset(
+                ExtCreatePen(PS_GEOMETRIC | style | PS_ENDCAP_FLAT | PS_JOIN_MITER, penWidth_, &solid, 0, nullptr));
         } else {
             fresh.reset(CreatePen(style, penWidth_, rgb));
         }

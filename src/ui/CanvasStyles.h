@@ -6,7 +6,9 @@
 namespace ui {
 
 enum class PenStyle { Solid, Dash, Dot, DashDot, DashDotDot };
-enum class PenMode { Copy, NotXor };
+// Mask: the pen's colour ANDed with the picture, as a highlighter marks: dark text stays
+// dark, white takes the colour, and going over a place again changes nothing.
+enum class PenMode { Copy, NotXor, Mask };
 enum class BrushStyle { Solid, Clear, Horizontal, Vertical, FDiagonal, BDiagonal, Cross };
 
 // A styled line wider than a pixel needs a geometric pen to show its pattern, with flat

@@ -54,6 +54,10 @@ void ToolBar::Enable(int index, bool enabled) {
                  MAKELPARAM(enabled ? TRUE : FALSE, 0));
 }
 
+bool ToolBar::Enabled(int index) const {
+    return SendMessageW(Handle(), TB_ISBUTTONENABLED, static_cast<WPARAM>(kFirstCommand + index), 0) != 0;
+}
+
 // The toolbar goes first, before the image list it borrows.
 ToolBar::~ToolBar() { DestroyHandle(); }
 

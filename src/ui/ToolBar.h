@@ -50,6 +50,7 @@ public:
     std::wstring Hint(int index) const;
     // A button that cannot be pressed shows grey and runs nothing.
     void Enable(int index, bool enabled);
+    bool Enabled(int index) const;
     void RelayOut(int dpi) override;
 
 protected:

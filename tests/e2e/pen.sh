@@ -9,7 +9,7 @@ source "$(dirname "$0")/lib.sh"
 # The palette stands at (1781, 5); its purple frame is 16 pixels wide at the left. The
 # toolbar's buttons are 25 x 22 from (1807, 51), three to a row: rectangle in the first
 # row, refresh at the end of the second, arrow in the third, board in the fourth. The
-# brush colour swatch's middle is at (1859, 232).
+# brush colour swatch's middle is at (1859, 256).
 RED=FF0000
 PURPLE=800080
 WHITE=FFFFFF
@@ -42,7 +42,7 @@ expect_pixel pen-open-copy 606 430 "$BLACK" "the copy of the screen is taken wit
 # A rectangle from (300, 300) to (500, 420): red outline, filled with the brush colour.
 click_at 1868 62
 drag 300 300 500 420
-brush=$(pixel "$(screenshot pen-rectangle)" 1859 232)
+brush=$(pixel "$(screenshot pen-rectangle)" 1859 256)
 expect_pixel pen-rectangle 300 360 "$RED" "the rectangle's outline is red"
 expect_pixel pen-rectangle 400 360 "$brush" "its inside has the brush colour"
 expect_pixel pen-rectangle 530 400 "$BLACK" "the rubber band leaves no trace beside it"

@@ -9,8 +9,9 @@ source "$(dirname "$0")/lib.sh"
 
 # The palette stands at (1781, 5). Toolbar buttons 25 x 22 from (1807, 51), three to a row:
 # line and rectangle in the first row, text at the end of the third, board and eraser in
-# the fourth. The pen style list's arrow is at (1881, 183), the brush style list's at
-# (1881, 256), the width's up arrow at (1878, 203) and its down arrow at (1878, 214).
+# the fourth, the highlighter in the fifth. The pen style list's arrow is at (1881, 207),
+# the brush style list's at (1881, 280), the width's up arrow at (1878, 227) and its down
+# arrow at (1878, 238).
 RED=FF0000
 GREY=808080
 BLUE=0000FF
@@ -71,12 +72,12 @@ erased=$(count "$shot" 740 747 300 6 "$BLUE")
 # Esc with a style list dropped down closes the list; the pen and its drawing stay.
 # The list covers the palette below the box while it is down (Wine sometimes paints it
 # late, so what is looked for is the palette's own pixel going and coming back).
-palette=$(shot_pixel intent-before-drop 1878 236)
-click_at 1881 183
-wait_for 10 pixel_is_not intent-dropped 1878 236 "$palette" && pass "the pen style list drops down" \
+palette=$(shot_pixel intent-before-drop 1878 260)
+click_at 1881 207
+wait_for 10 pixel_is_not intent-dropped 1878 260 "$palette" && pass "the pen style list drops down" \
   || fail "the pen style list did not drop down; see $E2E_OUT/intent-dropped.png"
 press Escape
-wait_for 10 pixel_is intent-list-closed 1878 236 "$palette" && pass "Esc closes the list" \
+wait_for 10 pixel_is intent-list-closed 1878 260 "$palette" && pass "Esc closes the list" \
   || fail "the list stayed down after Esc; see $E2E_OUT/intent-list-closed.png"
 expect_pixel intent-list-closed 1786 100 "$PURPLE" "and the pen stays open"
 expect_pixel intent-list-closed 1080 780 "$RED" "with its drawing"
@@ -85,10 +86,10 @@ expect_pixel intent-list-closed 1080 780 "$RED" "with its drawing"
 click_at 1844 62
 drag 300 300 900 300
 expect_pixel intent-line 600 300 "$RED" "a line"
-click_at 1878 203
+click_at 1878 227
 xdotool key ctrl+z
 expect_no_pixel intent-undo-width 600 300 "$RED" "Ctrl+Z after the width arrow takes the line back"
-for list in 183 256; do
+for list in 207 280; do
   drag 300 300 900 300
   expect_pixel intent-line-again 600 300 "$RED" "a line again"
   click_at 1881 "$list"
@@ -119,18 +120,18 @@ wait_for 5 no_text_shows intent-stamp-undone && pass "Ctrl+Z takes the stamped t
   || fail "Ctrl+Z left the stamped text; see $E2E_OUT/intent-stamp-undone.png"
 
 # Dashes again (the board gave a solid pen) at width 5: the line has gaps.
-click_at 1881 183
+click_at 1881 207
 xdotool key Up Return
-click_at 1881 183
+click_at 1881 207
 xdotool key Down Return
-click_at 1878 214
+click_at 1878 238
 drag 300 400 900 400
 expect_pixel intent-dashed 302 400 "$RED" "a dashed line"
 shot=$(screenshot intent-dashed)
 red=$(count "$shot" 300 400 600 1 "$RED")
 [ "$red" -gt 200 ] && [ "$red" -lt 560 ] && pass "dashed at width 5 shows gaps ($red of 600 red)" \
   || fail "dashed at width 5: $red of 600 pixels red; see $shot"
-for _ in 1 2 3 4; do click_at 1878 214; done
+for _ in 1 2 3 4; do click_at 1878 238; done
 drag 300 450 900 450
 expect_pixel intent-dashed-thin 302 450 "$RED" "a dashed line at width 1"
 shot=$(screenshot intent-dashed-thin)

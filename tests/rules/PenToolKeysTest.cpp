@@ -1,5 +1,6 @@
-// The pen's one-letter keys: each letter alone means its colour or command, with a
-// modifier nothing (those are the edit keys' and the other programs'), and the width keys
+// The pen's one-letter keys: each letter alone means its colour or command, with Shift a
+// colour's letter the highlighter in it, with Ctrl or Alt nothing (those are the edit
+// keys' and the other programs'), and the width keys
 // stay within 1 to 30.
 #include <gtest/gtest.h>
 
@@ -23,7 +24,10 @@ TEST(PenToolKeys, LettersAloneChooseColoursAndCommands) {
         EXPECT_EQ(alone.kind, c.kind) << c.key;
         EXPECT_EQ(alone.rgb, c.rgb) << c.key;
         EXPECT_EQ(ToolKeyFor(c.key, true, false, false).kind, ToolKeyKind::None) << "Ctrl+" << c.key;
-        EXPECT_EQ(ToolKeyFor(c.key, false, true, false).kind, ToolKeyKind::None) << "Shift+" << c.key;
+        const pen::ToolKey shifted = ToolKeyFor(c.key, false, true, false);
+        EXPECT_EQ(shifted.kind, c.kind == ToolKeyKind::Colour ? ToolKeyKind::Highlight : ToolKeyKind::None)
+            << "Shift+" << c.key;
+        EXPECT_EQ(shifted.rgb, c.rgb) << "Shift+" << c.key;
         EXPECT_EQ(ToolKeyFor(c.key, false, false, true).kind, ToolKeyKind::None) << "Alt+" << c.key;
     }
     EXPECT_EQ(ToolKeyFor('Q', false, false, false).kind, ToolKeyKind::None);

@@ -10,7 +10,7 @@ namespace {
 const MonitorInfo kMonitors[] = {{{0, 0, 1920, 1080}, 96, true}, {{1920, 0, 3200, 1024}, 144, false}};
 
 TimerSettings Stored(std::wstring seconds, std::wstring place = {}) {
-    TimerSettings s{std::move(seconds), L"1"};
+    TimerSettings s{std::move(seconds), L"1", {}, {}, {}, {}};
     if (!place.empty()) s = {s.secondsText, s.soundText, place, L"100", L"600", L"200"};
     return s;
 }

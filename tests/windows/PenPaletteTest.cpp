@@ -13,7 +13,7 @@ TEST_F(PenPaletteTest, PaletteSitsNearTheTopRightWithAPurpleFrame) {
     EXPECT_EQ(pen.Palette().Left(), w - 139);
     EXPECT_EQ(pen.Palette().Top(), 5);
     EXPECT_EQ(pen.Palette().Width(), 129);
-    EXPECT_EQ(pen.Palette().Height(), 289);
+    EXPECT_EQ(pen.Palette().Height(), 313);
     // On the screen the frame is purple, over the surface, and the inside shows its colour.
     EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(w - 139 + 5, 100) == RGB(128, 0, 128); }))
         << std::hex << ScreenPixel(w - 139 + 5, 100);
@@ -29,10 +29,11 @@ TEST_F(PenPaletteTest, PaletteSitsNearTheTopRightWithAPurpleFrame) {
 TEST_F(PenPaletteTest, ToolbarHasTwelveButtonsThreeToARowWithTheirHints) {
     PenWindow& pen = OpenPen();
     ui::ToolBar& bar = pen.Palette().toolBar;
-    ASSERT_EQ(bar.ButtonCount(), 12);
-    const wchar_t* hints[] = {L"画笔工具", L"直线工具",     L"矩形工具", L"随圆工具", L"圆角矩形工具", L"刷新",
-                              L"直线箭头", L"两头箭头直线", L"",         L"黑白板",   L"橡皮擦工具",   L"帮助"};
-    for (int i = 0; i < 12; ++i) {
+    ASSERT_EQ(bar.ButtonCount(), 13);
+    const wchar_t* hints[] = {L"画笔工具",   L"直线工具", L"矩形工具",     L"随圆工具", L"圆角矩形工具",
+                              L"刷新",       L"直线箭头", L"两头箭头直线", L"",         L"黑白板",
+                              L"橡皮擦工具", L"帮助",     L"荧光笔"};
+    for (int i = 0; i < 13; ++i) {
         EXPECT_EQ(bar.Hint(i), hints[i]) << "button " << i;
         const RECT r = bar.ButtonRect(i);
         EXPECT_EQ(r.right - r.left, 25);

@@ -70,3 +70,33 @@ TEST_F(PenStrokeTest, ShiftStraightensLinesSquaresBoxesAndGivesFreehandAStraight
     EXPECT_EQ(Pixel(125, 610), kRed) << "the freehand before it";
     EXPECT_EQ(Pixel(225, 660), kWhite) << "no trace of the rubber band to (300, 700)";
 }
+
+TEST_F(PenStrokeTest, TheHighlighterKeepsDarkTextDarkAndColoursTheWhiteOnceWhereItCrossesItself) {
+    PenWindow& pen = OpenPen();
+    WhiteBoard();
+    ChoosePenColor(kBlack);
+    Press(100, 300);  // a line of "text"
+    Move(300, 300);
+    Release(500, 300);
+    {
+        ShiftHeld shift(true);
+        PostMessageW(pen.DrawingSurface().Handle(), WM_KEYDOWN, 'Y', 1);
+        Pump();
+    }
+    EXPECT_EQ(pen.Tool(), pen::DrawTool::Highlighter) << "Shift+Y: the highlighter in yellow";
+    constexpr COLORREF kYellow = RGB(255, 255, 0);
+    Press(80, 300);  // along the text and back over itself
+    Move(520, 300);
+    Move(520, 304);
+    Move(80, 304);
+    Release(80, 304);
+    EXPECT_EQ(Pixel(200, 300), kBlack) << "the text stays readable";
+    EXPECT_EQ(Pixel(200, 296), kYellow) << "the white turns yellow";
+    EXPECT_EQ(Pixel(200, 305), kYellow) << "crossed twice: the same yellow, no darker";
+    EXPECT_EQ(Pixel(200, 310), kYellow) << "the way back alone";
+    EXPECT_EQ(Pixel(200, 316), kWhite) << "three times the pen's width, no more";
+    EXPECT_EQ(pen.SurfaceCanvas().PenWidth(), 5) << "the pen keeps its own width";
+    PressWithControl(pen.DrawingSurface().Handle(), 'Z');
+    EXPECT_EQ(Pixel(200, 296), kWhite);
+    EXPECT_EQ(Pixel(200, 300), kBlack);
+}
