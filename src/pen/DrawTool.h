@@ -14,7 +14,8 @@ enum class DrawTool : std::uint8_t {
     Arrow,
     DoubleArrow,
     Text,
-    Highlighter
+    Highlighter,
+    NumberMark,  // a numbered circle where the presenter clicks
 };
 
 // The highlighter is a marker this many times as wide as the pen.

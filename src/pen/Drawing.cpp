@@ -44,6 +44,7 @@ Rect Drawing::EraseAll() {
     const Rect whole{0, 0, surface.width, surface.height};
     history_.Touch(surface, whole);
     background_.Restore(surface, whole);
+    history_.SetMarks(0);
     FinishStep();
     return whole;
 }

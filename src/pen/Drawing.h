@@ -26,6 +26,10 @@ public:
     // The eraser swept from `from` to `to` with a square of half side `size`, reaching
     // `area`: the picture beneath comes back there.
     void Erase(Rect area, Point from, Point to, int size);
+    // The number the next numbered mark shows; MarkDrawn counts one more within the step
+    // that draws it.
+    int NextMark() const { return history_.Marks() + 1; }
+    void MarkDrawn() { history_.SetMarks(history_.Marks() + 1); }
     // Everything drawn taken away, as one step: the picture beneath comes back everywhere.
     // Returns what changed.
     Rect EraseAll();
@@ -46,6 +50,7 @@ public:
         history_.BeginCopy(surface, {0, 0, surface.width, surface.height}, background_);
         copy();
         history_.SetZoomLevel(0);  // a whole new picture, not zoomed
+        history_.SetMarks(0);      // and no numbered marks: the next is 1 again
         history_.Finish(surface);
     }
     // A kept drawing again, as one step: scaled to fit, centred on `margin` (black), where

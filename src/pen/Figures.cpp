@@ -2,6 +2,12 @@
 
 #include "pen/ArrowHead.h"
 
+#include <string>
+
+#include "pen/NumberMarks.h"
+#include "ui/ColorRef.h"
+#include "ui/Handles.h"
+
 namespace pen {
 namespace {
 
@@ -59,8 +65,36 @@ void DrawFigure(ui::Canvas& canvas, DrawTool tool, Point origin, Point current) 
             break;
         case DrawTool::Eraser:
         case DrawTool::Text:
+        case DrawTool::NumberMark:  // see DrawMark
             break;
     }
+}
+
+void DrawMark(ui::Canvas& canvas, Point centre, int number) {
+    const HDC dc = canvas.Handle();
+    const COLORREF colour = ui::ColorToRGB(canvas.PenColor());
+    const int r = MarkRadius(canvas.PenWidth());
+    canvas.SetPenMode(ui::PenMode::Copy);
+    {
+        ui::UniqueBrush fill(CreateSolidBrush(colour));
+        ui::UniquePen edge(CreatePen(PS_SOLID, 1, colour));
+        ui::SelectScope filled(dc, fill.get()), edged(dc, edge.get());
+        ::Ellipse(dc, centre.x - r, centre.y - r, centre.x + r + 1, centre.y + r + 1);
+    }
+    // Crisp digits: smoothed against the circle they would also be against the empty ink
+    // of live ink at their edges.
+    ui::UniqueFont font(CreateFontW(-r * 5 / 4, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
+                                    DEFAULT_PITCH | FF_SWISS, L"Arial"));
+    ui::SelectScope lettered(dc, font.get());
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const std::uint32_t rgb = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    const COLORREF oldColour = SetTextColor(dc, DarkDigitsOn(rgb) ? RGB(0, 0, 0) : RGB(255, 255, 255));
+    RECT box{centre.x - r, centre.y - r, centre.x + r + 1, centre.y + r + 1};
+    const std::wstring digits = std::to_wstring(number);
+    DrawTextW(dc, digits.c_str(), static_cast<int>(digits.size()), &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SetTextColor(dc, oldColour);
+    SetBkMode(dc, oldMode);
 }
 
 }  // namespace pen

@@ -14,4 +14,8 @@ namespace pen {
 // the eraser's square itself).
 void DrawFigure(ui::Canvas& canvas, DrawTool tool, Point origin, Point current);
 
+// A numbered mark showing `number` round `centre`, in the canvas's pen colour and sized
+// with its pen width (see NumberMarks.h).
+void DrawMark(ui::Canvas& canvas, Point centre, int number);
+
 }  // namespace pen

@@ -51,6 +51,7 @@ const ButtonRow kButtons[PenPalette::kButtonCount] = {
     {IDS_HINT_ERASER, true, DrawTool::Eraser},
     {IDS_HINT_HELP, true, PaletteCommand::Help},
     {IDS_HINT_HIGHLIGHTER, true, DrawTool::Highlighter},
+    {IDS_HINT_NUMBER_MARK, true, DrawTool::NumberMark},
 };
 constexpr std::size_t kButtonsPerRow = 3;
 

@@ -46,7 +46,7 @@ class PenPalette : public ui::Panel {
 public:
     static constexpr int kWidth = 129;
     static constexpr int kHeight = 313;
-    static constexpr std::size_t kButtonCount = 13;
+    static constexpr std::size_t kButtonCount = 14;
 
     PenPalette(HWND penWindow, int left, int top);
 

@@ -1,9 +1,14 @@
 #include "pen/StrokeInput.h"
 
 #include "pen/Figures.h"
+#include "pen/NumberMarks.h"
 #include "pen/Snapping.h"
 
 void StrokeInput::Press(pen::DrawTool tool, int eraserSize, int x, int y) {
+    if (tool == pen::DrawTool::NumberMark) {
+        PutMark({x, y});
+        return;
+    }
     tool_ = tool;
     eraserSize_ = eraserSize;
     active_ = true;
@@ -15,6 +20,16 @@ void StrokeInput::Press(pen::DrawTool tool, int eraserSize, int x, int y) {
     }
     canvas.MoveTo(x, y);
     origin_ = current_ = {x, y};
+}
+
+void StrokeInput::PutMark(pen::Point centre) {
+    ui::Canvas& canvas = surface_.GetCanvas();
+    const pen::Rect touched = pen::MarkBounds(centre, canvas.PenWidth());
+    drawing_.BeforeFigure(touched);
+    pen::DrawMark(canvas, centre, drawing_.NextMark());
+    drawing_.MarkDrawn();
+    drawing_.FinishStep();
+    changed_(RECT{touched.left, touched.top, touched.right, touched.bottom});
 }
 
 pen::Point StrokeInput::EndAt(int x, int y) const {

@@ -20,6 +20,7 @@ public:
         : surface_(surface), drawing_(drawing), changed_(std::move(changed)) {}
 
     // A figure of `tool` begins at (x, y); the eraser's square has half side `eraserSize`.
+    // A numbered mark is put there at once, with no drag.
     // With Shift held on a drag or the release, lines and figures snap (see Snapping.h)
     // and freehand draws a straight segment from where Shift went down.
     void Press(pen::DrawTool tool, int eraserSize, int x, int y);
@@ -30,6 +31,8 @@ public:
 
 private:
     void DrawShape(pen::Point current, ui::PenMode mode);
+    // A numbered mark round `centre`: a step of its own, at once.
+    void PutMark(pen::Point centre);
     // Where a drag or release at (x, y) ends, with Shift held or not.
     pen::Point EndAt(int x, int y) const;
     // Freehand: on from the last point, or straight while Shift is held.

@@ -14,6 +14,7 @@ UndoHistory::Step& UndoHistory::Begin() {
         steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(done_), steps_.end());
         pending_.emplace(Step{PixelTiles(width_, height_), std::nullopt});
         pending_->zoomBefore = zoomLevel_;
+        pending_->marksBefore = marks_;
     }
     return *pending_;
 }
@@ -33,7 +34,9 @@ void UndoHistory::Finish(const PixelPlane& surface) {
     Step step = std::move(*pending_);
     pending_.reset();
     step.zoomAfter = zoomLevel_;
+    step.marksAfter = marks_;
     zoomLevel_ = step.zoomBefore;  // until the step is kept
+    marks_ = step.marksBefore;
     step.surface.DropUnchanged(surface);
     if (step.Bytes() == 0) return;
     if (step.surface.Empty()) {
@@ -43,6 +46,7 @@ void UndoHistory::Finish(const PixelPlane& surface) {
         step.withPrevious = true;
     }
     zoomLevel_ = step.zoomAfter;
+    marks_ = step.marksAfter;
     steps_.push_back(std::move(step));
     done_ = steps_.size();
     KeepWithinBound();
@@ -93,6 +97,7 @@ Rect UndoHistory::Undo(const PixelPlane& surface, PixelTiles& background) {
         Step& step = steps_[--done_];
         changed = Union(changed, Trade(step, surface, background));
         zoomLevel_ = step.zoomBefore;
+        marks_ = step.marksBefore;
         more = step.withPrevious && done_ > 0;
     }
     return changed;
@@ -106,6 +111,7 @@ Rect UndoHistory::Redo(const PixelPlane& surface, PixelTiles& background) {
         Step& step = steps_[done_++];
         changed = Union(changed, Trade(step, surface, background));
         zoomLevel_ = step.zoomAfter;
+        marks_ = step.marksAfter;
         more = done_ < steps_.size() && steps_[done_].withPrevious;
     }
     return changed;
@@ -156,6 +162,7 @@ void UndoHistory::Clear() {
     done_ = 0;
     pending_.reset();
     zoomLevel_ = 0;
+    marks_ = 0;
 }
 
 std::size_t UndoHistory::Bytes() const {

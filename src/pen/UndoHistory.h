@@ -64,6 +64,15 @@ public:
     // into `after` (planes of the surface's size).
     void PicturesAroundLastZoom(const PixelPlane& surface, const PixelPlane& before, const PixelPlane& after) const;
 
+    // How many numbered marks the picture shows: each step keeps the count from before it
+    // and after it, and undo and redo bring the count back. Within a step: the count once
+    // it is done (0 after a new picture).
+    int Marks() const { return marks_; }
+    void SetMarks(int marks) {
+        Begin();
+        marks_ = marks;
+    }
+
     // Within a step: it shows a kept drawing as it was kept.
     void MarkKeptPicture() { Begin().keptPicture = true; }
     // True while the last done step that changed the surface showed a kept drawing.
@@ -84,6 +93,8 @@ private:
         bool withPrevious = false;             // undone and redone together with the step before
         int zoomBefore = 0;
         int zoomAfter = 0;
+        int marksBefore = 0;
+        int marksAfter = 0;
         Rect zoomSource{};         // only for zoom steps
         bool keptPicture = false;  // shows a kept drawing as it was kept
         std::size_t Bytes() const { return surface.Bytes() + (background ? background->Bytes() : 0); }
@@ -102,6 +113,7 @@ private:
     std::size_t done_ = 0;  // steps_[0, done_) can be undone, the rest redone
     std::optional<Step> pending_;
     int zoomLevel_ = 0;
+    int marks_ = 0;
     std::unique_ptr<TilePacker> packer_ = std::make_unique<TilePacker>();
 };
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the pen palette's pictures: the thirteen 16 x 16 toolbar glyphs side by side in one
+"""Draws the pen palette's pictures: the fourteen 16 x 16 toolbar glyphs side by side in one
 24-bit BMP (magenta is see-through), again at 24 and 32 pixels for screens at 150 % and
 200 % (each pixel repeated, so the glyphs stay crisp), and the 22 x 18 close glyph, a
 white X on a blue square, as a PPM that the build turns into the JPEG stored in the program.
@@ -230,9 +230,33 @@ def highlighter_glyph():
     return g
 
 
+def number_mark_glyph():
+    """A red disc with a white 1."""
+    g = glyph()
+    for y in range(16):
+        for x in range(16):
+            if (x - 7.5) ** 2 + (y - 7.5) ** 2 <= 7.2 ** 2:
+                g.dot(x, y, RED)
+    g.pattern(0, 0, [
+        "                ",
+        "                ",
+        "                ",
+        "       ##       ",
+        "      ###       ",
+        "     # ##       ",
+        "       ##       ",
+        "       ##       ",
+        "       ##       ",
+        "       ##       ",
+        "       ##       ",
+        "     ######     ",
+    ], WHITE)
+    return g
+
+
 GLYPHS = [pen_glyph, line_glyph, rectangle_glyph, ellipse_glyph, round_rect_glyph, refresh_glyph,
           arrow_glyph, double_arrow_glyph, character_glyph, board_glyph, eraser_glyph, book_glyph,
-          highlighter_glyph]
+          highlighter_glyph, number_mark_glyph]
 
 
 def close_glyph():

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The pen in the hand, over Notepad's black text on white: Shift+Y and a stroke that
 # crosses itself mark a line of text in yellow, the letters staying black; R draws red;
-# Shift straightens a slanted line and squares a wide rectangle; E clears everything and
-# Ctrl+Z brings it back.
+# Shift straightens a slanted line and squares a wide rectangle; three clicks give three
+# numbered marks and Ctrl+Z takes the third; E clears everything and Ctrl+Z brings it back.
 source "$(dirname "$0")/lib.sh"
 
 RED=FF0000
@@ -72,6 +72,21 @@ expect_pixel hand-straight 590 650 "$RED" "Shift straightens a slanted drag into
 click_at 1868 62  # the rectangle
 hold_drag shift 700 300 900 350
 expect_pixel hand-square 800 500 "$RED" "and a wide rectangle into a square"
+
+# Three numbered marks, and Ctrl+Z takes the third away.
+click_at 1844 150  # the numbered marks
+for x in 1200 1300 1400; do click_at "$x" 700; done
+sleep 0.3
+shot=$(screenshot hand-marks)
+marks=0
+for x in 1200 1300 1400; do
+  [ "$(pixel "$shot" $((x - 17)) 700)" = "$RED" ] && [ "$(pixel "$shot" $((x + 17)) 700)" = "$RED" ] && marks=$((marks + 1))
+done
+[ "$marks" = 3 ] && pass "three clicks put three red numbered circles" || fail "$marks numbered circles of 3 (see $shot)"
+focus_under_pointer
+timeout 5 xdotool key ctrl+z
+expect_pixel hand-marks-undone $((1400 - 17)) 700 "$BLACK" "Ctrl+Z takes the third away, the desktop beneath"
+expect_pixel hand-marks-undone $((1300 - 17)) 700 "$RED" "and leaves the second"
 
 focus_under_pointer
 timeout 5 xdotool key e

@@ -8,6 +8,7 @@
 
 #include "ScreenPictures.h"
 #include "pen/Drawing.h"
+#include "pen/NumberMarks.h"
 #include "pen/Zoom.h"
 
 using pen::Point;
@@ -160,4 +161,40 @@ TEST_F(PenDrawingModel, EraseAllBringsThePictureBackAsOneStepThatUndoTakesBack) 
     EXPECT_EQ(pixels, ground);
     drawing.Undo();
     EXPECT_EQ(pixels, drawn);
+}
+
+TEST_F(PenDrawingModel, NumberedMarksCountOnGoBackWithUndoAndStartAgainOnANewPicture) {
+    auto mark = [&](int x) {
+        EXPECT_EQ(drawing.NextMark(), (x - 10) / 40 + 1);
+        drawing.BeforeFigure({x, 10, x + 20, 30});
+        std::fill_n(pixels.begin() + 20 * kWidth + x, 10, kInk);
+        drawing.MarkDrawn();
+        drawing.FinishStep();
+    };
+    mark(10);
+    mark(50);
+    mark(90);
+    EXPECT_EQ(drawing.NextMark(), 4);
+    drawing.Undo();
+    EXPECT_EQ(drawing.NextMark(), 3) << "the 3 went with its step";
+    drawing.Redo();
+    EXPECT_EQ(drawing.NextMark(), 4);
+    Stroke({200, 100, 220, 120});
+    EXPECT_EQ(drawing.NextMark(), 4) << "other steps leave the count";
+    drawing.EraseAll();
+    EXPECT_EQ(drawing.NextMark(), 1) << "a cleared drawing starts again";
+    drawing.Undo();
+    EXPECT_EQ(drawing.NextMark(), 4);
+    drawing.CopyStep([] {});
+    EXPECT_EQ(drawing.NextMark(), 1) << "and so does a new picture";
+}
+
+TEST(PenNumberMarks, DigitsStandOutFromTheirCircle) {
+    EXPECT_TRUE(pen::DarkDigitsOn(0xFFFF00)) << "yellow";
+    EXPECT_TRUE(pen::DarkDigitsOn(0xFFFFFF));
+    EXPECT_TRUE(pen::DarkDigitsOn(0x00FF00)) << "bright green";
+    EXPECT_FALSE(pen::DarkDigitsOn(0xFF0000)) << "red";
+    EXPECT_FALSE(pen::DarkDigitsOn(0x0000FF)) << "blue";
+    EXPECT_FALSE(pen::DarkDigitsOn(0x00A000)) << "the green key's green";
+    EXPECT_EQ(pen::MarkBounds({100, 100}, 5), (Rect{78, 78, 123, 123}));
 }

@@ -168,3 +168,16 @@ TEST_F(LiveInkTest, TypedTextGoesOntoTheInkAsLettersOnlyAndCtrlZTakesItOff) {
     for (int y = box.top; y < box.bottom; ++y)
         for (int x = box.left; x < box.right; ++x) ASSERT_FALSE(InkAt(x, y)) << x << "," << y;
 }
+
+TEST_F(LiveInkTest, NumberedMarksGoOntoTheInkCountingOn) {
+    CreateWindows();
+    LiveInkWindow& ink = OpenInk();
+    ink.Palette().Button(pen::DrawTool::NumberMark).Click();
+    ink.OnPress(200, 200);
+    ink.OnRelease(200, 200);
+    ink.OnPress(300, 200);
+    ink.OnRelease(300, 200);
+    EXPECT_EQ(ink.Steps().NextMark(), 3);
+    EXPECT_EQ(At(300 - 18, 200), kRed);
+    EXPECT_FALSE(InkAt(300 - 25, 200)) << "the screen shows round the circle";
+}

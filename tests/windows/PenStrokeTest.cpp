@@ -100,3 +100,25 @@ TEST_F(PenStrokeTest, TheHighlighterKeepsDarkTextDarkAndColoursTheWhiteOnceWhere
     EXPECT_EQ(Pixel(200, 296), kWhite);
     EXPECT_EQ(Pixel(200, 300), kBlack);
 }
+
+TEST_F(PenStrokeTest, NumberedMarksAreCirclesInThePenColourWithContrastingDigitsThatUndoTakesBack) {
+    PenWindow& pen = OpenPen();
+    WhiteBoard();
+    pen.Palette().Button(pen::DrawTool::NumberMark).Click();
+    for (int x : {200, 300, 400}) {
+        Press(x, 500);
+        Release(x, 500);
+    }
+    EXPECT_EQ(pen.History().Marks(), 3);
+    // A circle of radius 21 at the default width, red, with white digits inside.
+    EXPECT_EQ(Pixel(400 - 18, 500), kRed);
+    EXPECT_EQ(Pixel(400, 500 - 18), kRed);
+    EXPECT_EQ(Pixel(400 - 25, 500), kWhite) << "no bigger";
+    EXPECT_GT(CountPixels({390, 488, 411, 513}, [&](int x, int y) { return Pixel(x, y) == kWhite; }), 10)
+        << "the digit, white on red";
+    PressWithControl(pen.DrawingSurface().Handle(), 'Z');
+    EXPECT_EQ(Pixel(400 - 18, 500), kWhite) << "the 3 goes";
+    EXPECT_EQ(Pixel(300 - 18, 500), kRed) << "the 2 stays";
+    Press(400, 600);
+    EXPECT_EQ(pen.History().Marks(), 3) << "the next mark is a 3 again";
+}
