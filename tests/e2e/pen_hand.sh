@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The pen in the hand, over Notepad's black text on white: Shift+Y and a stroke that
 # crosses itself mark a line of text in yellow, the letters staying black; R draws red;
-# Shift straightens a slanted line and squares a wide rectangle; three clicks give three
+# Shift straightens a slanted line and squares a wide rectangle; Ctrl and the wheel widen
+# the pen; three clicks give three
 # numbered marks and Ctrl+Z takes the third; E clears everything and Ctrl+Z brings it back.
 source "$(dirname "$0")/lib.sh"
 
@@ -72,6 +73,16 @@ expect_pixel hand-straight 590 650 "$RED" "Shift straightens a slanted drag into
 click_at 1868 62  # the rectangle
 hold_drag shift 700 300 900 350
 expect_pixel hand-square 800 500 "$RED" "and a wide rectangle into a square"
+
+# Ctrl and two wheel notches over the picture: the pen two pixels wider.
+click_at 1819 62  # the freehand pen
+move_pointer 1200 500
+xdotool keydown ctrl click 4 click 4 keyup ctrl
+sleep 0.3
+hold_drag none 300 900 600 900
+shot=$(screenshot hand-wider)
+thick=$(convert "$shot" -crop 1x30+450+885 +repage -depth 8 txt:- | grep -ci "#$RED" || true)
+[ "$thick" = 7 ] && pass "Ctrl and the wheel widen the pen from 5 to 7 pixels" || fail "the stroke is $thick pixels thick (see $shot)"
 
 # Three numbered marks, and Ctrl+Z takes the third away.
 click_at 1844 150  # the numbered marks
