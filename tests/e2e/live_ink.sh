@@ -2,7 +2,8 @@
 # Live ink as a teacher uses it over a running program: its key opens it over Notepad, a
 # red stroke is drawn, the desktop beneath changes and shows around the unchanged stroke;
 # the key lets clicks and typing through to Notepad while the stroke stays; back to drawing,
-# Ctrl+Z takes the stroke away; Esc closes live ink and Ctrl+B in a new one brings it back.
+# Ctrl+Z takes the stroke away; Esc closes live ink and Ctrl+B in a new one brings it back;
+# Ctrl+S and Ctrl+C take the screen with the ink on it.
 # On a desktop with a window manager, as on a presenter's PC: without one, Wine raises a
 # clicked window above the top-most ones on the X display, the ink's included.
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -34,6 +35,14 @@ stop_notepad() {
   return 0
 }
 trap 'stop_notepad; stop_program' EXIT
+
+# Pictures of this check's own, not the home folder Wine links the prefix's Pictures to.
+"$E2E_ROOT/scripts/wine-run"
+USERDIR=$(find "$E2E_PREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n1)
+PICTURES=$E2E_OUT/ink-pictures
+rm -rf "$PICTURES" && mkdir -p "$PICTURES"
+rm -rf "$USERDIR/Pictures" && ln -s "$PICTURES" "$USERDIR/Pictures"
+probe() { (cd "$E2E_OUT" && "$E2E_ROOT/scripts/wine-run" "$E2E_BIN/clipboard_probe.exe" "$@"); }
 
 start_program
 note=$E2E_RUN/live.txt
@@ -95,6 +104,31 @@ timeout 5 xdotool windowfocus "$(ink_window)" 2> /dev/null || true
 timeout 5 xdotool key ctrl+b
 expect_pixel ink-back 500 400 "$RED" "Ctrl+B brings the kept stroke back"
 expect_pixel ink-back 500 450 "$WHITE" "over Notepad as it is now"
+
+# Ctrl+S and Ctrl+C take the screen of now with the ink on it, and not the palette.
+timeout 5 xdotool key ctrl+s
+saved_png() { ls "$PICTURES"/Vellora/*.png 2>/dev/null | head -n1; }
+if wait_for 10 saved_png; then
+  sleep 0.5
+  if [ "$(pixel "$(saved_png)" 500 400)" = "$RED" ] && [ "$(pixel "$(saved_png)" 500 450)" = "$WHITE" ] &&
+    [ "$(pixel "$(saved_png)" 1786 100)" != 800080 ]; then
+    pass "Ctrl+S saves the stroke over Notepad, without the palette"
+  else
+    fail "the saved picture shows $(pixel "$(saved_png)" 500 400) at the stroke, $(pixel "$(saved_png)" 1786 100) at the palette ($(saved_png))"
+  fi
+else
+  fail "Ctrl+S wrote no PNG into $PICTURES/Vellora"
+fi
+timeout 5 xdotool windowfocus "$(ink_window)" 2> /dev/null || true
+timeout 5 xdotool key ctrl+c
+sleep 0.5
+rm -f "$E2E_OUT/ink-clip.bmp"
+probe dump ink-clip.bmp || true
+if [ -f "$E2E_OUT/ink-clip.bmp" ] && [ "$(pixel "$E2E_OUT/ink-clip.bmp" 500 400)" = "$RED" ]; then
+  pass "Ctrl+C copies it with the ink on it"
+else
+  fail "the clipboard holds no picture with the stroke ($E2E_OUT/ink-clip.bmp)"
+fi
 press Escape
 wait_for 10 ink_gone || fail "Esc left the second live ink open"
 stop_notepad
