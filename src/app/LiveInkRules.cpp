@@ -33,6 +33,10 @@ void Shell::AfterLiveInk() {
     clickRings_->SetPenOpen(false);
 }
 
+void Shell::DrawLiveInk() {
+    if (LiveInkOpen() && !liveInk_->Drawing()) LiveInkKey();
+}
+
 void Shell::LiveInkKey() {
     if (!LiveInkOpen()) {
         OpenLiveInk();

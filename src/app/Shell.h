@@ -102,6 +102,7 @@ public:
     // The one way it closes (the pen's key, the close glyph, Help, the menu), keeping the ink.
     void CloseLiveInk() override;
     void LiveInkKey();
+    void DrawLiveInk() override;
     bool LiveInkOpen() const;
     // The pause key and the menu's pause item: every other key goes back to the other
     // programs, or comes back (one another program took meanwhile is told once).

@@ -7,6 +7,9 @@ public:
     virtual void CloseLiveInk() = 0;
     // The palette's Help: live ink closes by that rule, then the help window shows.
     virtual void ShowHelp() = 0;
+    // A tool chosen while the clicks pass: live ink draws again, by the host's rule, which
+    // hides the effects.
+    virtual void DrawLiveInk() = 0;
 
 protected:
     ~LiveInkHost() = default;

@@ -182,6 +182,7 @@ void LiveInkWindow::SelectTool(pen::DrawTool tool) {
     StampText();
     tool_ = tool;
     cursor_.Load(tool);
+    if (!drawing_) host_.DrawLiveInk();
 }
 
 void LiveInkWindow::StampText() {

@@ -76,8 +76,8 @@ TEST_F(LiveInkTest, TheMenuOpensItOverTheScreenAndItsKeyLetsTheClicksAndTheEffec
     EXPECT_TRUE(ink.Visible());
     EXPECT_NE(ink.Palette().GetColor(), ui::ChromeColor(ui::Purple)) << "the palette shows the clicks pass";
 
-    SendHotKey(kLiveInkKey);
-    EXPECT_TRUE(ink.Drawing());
+    ink.Palette().Button(pen::DrawTool::Line).Click();
+    EXPECT_TRUE(ink.Drawing()) << "a tool chosen while the clicks pass draws again";
     EXPECT_FALSE(windows.halo().Visible());
     EXPECT_EQ(ink.Palette().GetColor(), ui::ChromeColor(ui::Purple));
 
