@@ -15,19 +15,6 @@ constexpr int kRingWindows = 4;
 // What the hook posts: wParam 1 for the right button, lParam the screen point.
 constexpr UINT kClickMessage = WM_APP + 1;
 
-// A low-level hook gets no context of its own: this is the window it posts to. There is
-// one click-rings window in the program, and the hook is set only while it is on.
-HWND clickTarget = nullptr;
-
-// Runs for every mouse event of the whole session, so it only posts and passes the event on.
-LRESULT CALLBACK OnMouseEvent(int code, WPARAM message, LPARAM data) {
-    if (code == HC_ACTION && (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN)) {
-        const POINT at = reinterpret_cast<const MSLLHOOKSTRUCT*>(data)->pt;
-        PostMessageW(clickTarget, kClickMessage, message == WM_RBUTTONDOWN, MAKELPARAM(at.x, at.y));
-    }
-    return CallNextHookEx(nullptr, code, message, data);
-}
-
 ui::FormParams HostParams() {
     ui::FormParams p;
     p.className = effects::kClickRingsClass;
@@ -62,8 +49,12 @@ void ClickRingsWindow::Toggle() {
         return;
     }
     monitors_ = ui::Monitors();
-    clickTarget = Handle();
-    hook_.reset(SetWindowsHookExW(WH_MOUSE_LL, OnMouseEvent, GetModuleHandleW(nullptr), 0));
+    // Seen for every mouse event of the whole session: it only posts and lets the event on.
+    hook_.emplace([window = Handle()](UINT message, POINT at) {
+        if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN)
+            PostMessageW(window, kClickMessage, message == WM_RBUTTONDOWN, MAKELPARAM(at.x, at.y));
+        return false;
+    });
 }
 
 RingWindow& ClickRingsWindow::NextRing() {

@@ -6,13 +6,14 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "base/Monitors.h"
 #include "effects/RingWindow.h"
 #include "effects/StoredSettings.h"
 #include "ui/Form.h"
-#include "ui/Handles.h"
+#include "ui/MouseHook.h"
 #include "ui/Timer.h"
 
 class ClickRingsWindow : public ui::Form {
@@ -20,7 +21,7 @@ public:
     ClickRingsWindow();
 
     void Toggle();
-    bool On() const { return static_cast<bool>(hook_); }
+    bool On() const { return hook_.has_value(); }
     void ApplySettings(const EffectValues& values);
     // While the pen is open its drawing takes the clicks: no ring shows.
     void SetPenOpen(bool open) { penOpen_ = open; }
@@ -42,7 +43,7 @@ private:
 
     std::vector<std::unique_ptr<RingWindow>> rings_;
     std::vector<MonitorInfo> monitors_;
-    ui::UniqueHook hook_;
+    std::optional<ui::MouseHook> hook_;
     ui::Color leftColor_ = EffectValues{}.leftRingColor;
     ui::Color rightColor_ = EffectValues{}.rightRingColor;
     bool penOpen_ = false;

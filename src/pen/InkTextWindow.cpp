@@ -6,28 +6,14 @@
 #include "pen/InkPixels.h"
 #include "pen/PenTexts.h"
 #include "pen/ScreenCopy.h"
+#include "ui/Composition.h"
 #include "ui/Handles.h"
 
-namespace {
-
-ui::FormParams TextWindowParams(HWND inkWindow) {
-    ui::FormParams p;
-    p.className = pen::kInkTextClass;
-    p.caption = Text(IDS_NAME_TEXT_TOOL);
-    p.border = ui::BorderStyle::None;
-    p.topMost = true;
-    p.toolWindow = true;
-    p.owner = inkWindow;
-    return p;
-}
-
-}  // namespace
-
 InkTextWindow::InkTextWindow(HWND inkWindow)
-    : ui::Form(TextWindowParams(inkWindow)), beneath_(1, 1), text(Handle(), beneath_, 0, 0) {
-    // Layered, as the palette: Windows leaves it out of a copy of the screen.
-    SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
-    SetLayeredWindowAttributes(Handle(), 0, 255, LWA_ALPHA);
+    : ui::Form(ui::OwnedPopupParams(pen::kInkTextClass, Text(IDS_NAME_TEXT_TOOL), inkWindow)),
+      beneath_(1, 1),
+      text(Handle(), beneath_, 0, 0) {
+    ui::LeaveOutOfScreenCopies(Handle());  // as the palette
 }
 
 void InkTextWindow::PlaceAt(ScreenPoint at, const ScreenRect& monitor, ui::Color color, int penWidth) {

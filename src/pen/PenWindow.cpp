@@ -3,6 +3,7 @@
 #include "pen/ClosedMemory.h"
 #include "pen/PalettePlacement.h"
 #include "pen/PenTexts.h"
+#include "ui/Composition.h"
 #include "ui/Screen.h"
 
 namespace {
@@ -37,11 +38,9 @@ PenWindow::PenWindow(PenHost& host, ScreenSize screen)
       files_(Handle()) {
     SetBounds(0, 0, screen.width, screen.height);
     PlacePalette();
-    // Layered, so that Windows leaves the shown pen out of a copy of the screen (see
-    // ScreenCopy), and wholly opaque: whatever the presenter sees or draws on the pen is
-    // the frozen picture, never the live screen, whatever its colours.
-    SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
-    SetLayeredWindowAttributes(Handle(), 0, 255, LWA_ALPHA);
+    // Out of a copy of the screen (see ScreenCopy), and wholly opaque: whatever the
+    // presenter sees or draws on the pen is the frozen picture, never the live screen.
+    ui::LeaveOutOfScreenCopies(Handle());
     // The surface lies under the palette and the text box (a new child goes under the
     // ones made before it).
     SetWindowPos(surface_.Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

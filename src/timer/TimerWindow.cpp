@@ -17,14 +17,8 @@ constexpr std::int64_t kTimeUpShownMs = 5000;
 constexpr int kPresetMinutes[] = {1, 2, 3, 5, 10, 15, 20, 30};
 
 ui::FormParams TimerParams(HWND above) {
-    ui::FormParams p;
-    p.className = kTimerClass;
-    p.caption = ClockDigits(kDefaultTimerSeconds);
-    p.border = ui::BorderStyle::None;
+    ui::FormParams p = ui::OwnedPopupParams(kTimerClass, ClockDigits(kDefaultTimerSeconds), above);
     p.color = ui::Black;
-    p.topMost = true;
-    p.toolWindow = true;
-    p.owner = above;
     return p;
 }
 

@@ -26,6 +26,17 @@ FormParams OverlayParams(const wchar_t* className, std::wstring caption) {
     return p;
 }
 
+FormParams OwnedPopupParams(const wchar_t* className, std::wstring caption, HWND owner) {
+    FormParams p;
+    p.className = className;
+    p.caption = std::move(caption);
+    p.border = BorderStyle::None;
+    p.topMost = true;
+    p.toolWindow = true;
+    p.owner = owner;
+    return p;
+}
+
 namespace {
 
 LOGFONTW SystemStockFont() {

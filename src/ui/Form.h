@@ -45,6 +45,9 @@ struct FormParams {
 // active window. (A window manager that gave a full-screen overlay, such as the spotlight,
 // the focus took it from the control bar's menu, and the choice made in it was lost.)
 FormParams OverlayParams(const wchar_t* className, std::wstring caption = {});
+// A borderless, top-most window without a taskbar button that always stands above `owner`
+// (the timer above the pen, live ink's palette and text box above the ink).
+FormParams OwnedPopupParams(const wchar_t* className, std::wstring caption, HWND owner);
 
 class Form : public Window {
 public:

@@ -1,27 +1,35 @@
 #include "ui/MouseHook.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace ui {
 
 namespace {
-MouseHook* held = nullptr;
+// The hooks held, oldest first, and the system's hook while there are any.
+std::vector<MouseHook*> held;
+UniqueHook systemHook;
 }  // namespace
 
 MouseHook::MouseHook(std::function<bool(UINT message, POINT at)> seen) : seen_(std::move(seen)) {
-    if (held) return;  // another is held: this one sees nothing
-    hook_ = SetWindowsHookExW(WH_MOUSE_LL, &MouseHook::Seen, GetModuleHandleW(nullptr), 0);
-    if (hook_) held = this;
+    if (held.empty()) systemHook.reset(SetWindowsHookExW(WH_MOUSE_LL, &MouseHook::Seen, GetModuleHandleW(nullptr), 0));
+    held.push_back(this);
 }
 
 MouseHook::~MouseHook() {
-    if (!hook_) return;
-    UnhookWindowsHookEx(hook_);
-    held = nullptr;
+    std::erase(held, this);
+    if (held.empty()) systemHook.reset();
 }
 
 LRESULT CALLBACK MouseHook::Seen(int code, WPARAM message, LPARAM data) {
-    if (code == HC_ACTION && held) {
-        const auto* mouse = reinterpret_cast<const MSLLHOOKSTRUCT*>(data);
-        if (held->seen_(static_cast<UINT>(message), mouse->pt)) return 1;
+    if (code == HC_ACTION) {
+        const POINT at = reinterpret_cast<const MSLLHOOKSTRUCT*>(data)->pt;
+        // A copy: a hook may be held or let go while the message is seen.
+        const std::vector<MouseHook*> now = held;
+        for (auto hook = now.rbegin(); hook != now.rend(); ++hook)
+            if (std::find(held.begin(), held.end(), *hook) != held.end() &&
+                (*hook)->seen_(static_cast<UINT>(message), at))
+                return 1;
     }
     return CallNextHookEx(nullptr, code, message, data);
 }

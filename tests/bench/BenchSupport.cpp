@@ -2,7 +2,9 @@
 
 #include <psapi.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 
 namespace fs = std::filesystem;
 
@@ -61,4 +63,33 @@ double ProcessMemoryMegabytes() {
     counters.cb = sizeof counters;
     GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
     return counters.PrivateUsage / (1024.0 * 1024.0);
+}
+
+double IdleCpuPercent(BenchEnvironment& env, int ms) {
+    env.RunLoopFor(300);
+    const double cpuBefore = ProcessCpuMilliseconds();
+    const ULONGLONG wallBefore = GetTickCount64();
+    env.RunLoopFor(ms);
+    return 100.0 * (ProcessCpuMilliseconds() - cpuBefore) / static_cast<double>(GetTickCount64() - wallBefore);
+}
+
+PROCESS_MEMORY_COUNTERS MemoryCounters() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters;
+}
+
+void ReportGrowth(const char* what, const PROCESS_MEMORY_COUNTERS& before, const PROCESS_MEMORY_COUNTERS& after) {
+    const double screen = 4.0 * GetSystemMetrics(SM_CXSCREEN) * GetSystemMetrics(SM_CYSCREEN);
+    std::printf("  %-44s working set %+5.2f, committed %+5.2f screen bitmaps\n", what,
+                (static_cast<double>(after.WorkingSetSize) - static_cast<double>(before.WorkingSetSize)) / screen,
+                (static_cast<double>(after.PagefileUsage) - static_cast<double>(before.PagefileUsage)) / screen);
+}
+
+Stats Summarise(std::vector<double> samples) {
+    std::sort(samples.begin(), samples.end());
+    double sum = 0;
+    for (double s : samples) sum += s;
+    return {sum / static_cast<double>(samples.size()), samples[samples.size() / 2], samples.back()};
 }

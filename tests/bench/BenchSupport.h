@@ -2,10 +2,12 @@
 // working directory, an application whose dialogs are silent, and a stopwatch.
 #pragma once
 #include <windows.h>
+#include <psapi.h>
 
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "ui/Application.h"
 
@@ -29,3 +31,18 @@ double MicrosecondsPerCall(int iterations, const std::function<void()>& body);
 double ProcessCpuMilliseconds();
 // Private bytes of this process, in megabytes.
 double ProcessMemoryMegabytes();
+// The share of one core this process takes while the loop runs `ms` milliseconds with
+// nothing to do, in per cent (after a moment to settle).
+double IdleCpuPercent(BenchEnvironment& env, int ms);
+
+// Wine leaves the private byte count at zero; the working set and the commit charge
+// (page-file use) are what it reports.
+PROCESS_MEMORY_COUNTERS MemoryCounters();
+// Growth from `before` to `after` in bitmaps of the whole screen (32 bits a pixel).
+void ReportGrowth(const char* what, const PROCESS_MEMORY_COUNTERS& before, const PROCESS_MEMORY_COUNTERS& after);
+
+// Milliseconds: the mean, the median and the worst of the samples.
+struct Stats {
+    double mean, median, worst;
+};
+Stats Summarise(std::vector<double> samples);

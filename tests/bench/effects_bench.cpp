@@ -33,14 +33,6 @@ TickCosts MeasureTick(const std::function<void()>& tick) {
     return {still, moving - moveOnly};
 }
 
-double IdleCpuPercent(BenchEnvironment& env, int ms) {
-    env.RunLoopFor(300);
-    const double cpuBefore = ProcessCpuMilliseconds();
-    const ULONGLONG wallBefore = GetTickCount64();
-    env.RunLoopFor(ms);
-    return 100.0 * (ProcessCpuMilliseconds() - cpuBefore) / static_cast<double>(GetTickCount64() - wallBefore);
-}
-
 }  // namespace
 
 int main() {

@@ -4,9 +4,7 @@
 // over closed.
 // Run it under Wine from the program's folder: scripts/wine-run ./live_ink_bench.exe
 #include <windows.h>
-#include <psapi.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -22,17 +20,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr int kMoves = 400;
-
-double Median(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
-
-double Mean(const std::vector<double>& samples) {
-    double sum = 0;
-    for (double s : samples) sum += s;
-    return sum / static_cast<double>(samples.size());
-}
 
 double MillisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -56,33 +43,10 @@ MoveTimes TimeStroke(const std::function<void(int x, int y)>& move, const std::f
         show();
         shown.push_back(MillisecondsSince(start));
     }
+    const Stats alone = Summarise(handled), withShowing = Summarise(shown);
     std::printf("    mean %.3f ms, median %.3f ms the move; mean %.3f ms, median %.3f ms with its showing\n",
-                Mean(handled), Median(handled), Mean(shown), Median(shown));
-    return {Median(handled), Median(shown)};
-}
-
-double IdleCpuPercent(BenchEnvironment& env, int ms) {
-    env.RunLoopFor(300);
-    const double cpuBefore = ProcessCpuMilliseconds();
-    const ULONGLONG wallBefore = GetTickCount64();
-    env.RunLoopFor(ms);
-    return 100.0 * (ProcessCpuMilliseconds() - cpuBefore) / static_cast<double>(GetTickCount64() - wallBefore);
-}
-
-// Wine leaves the private byte count at zero; the working set and the commit charge are
-// what it reports.
-PROCESS_MEMORY_COUNTERS Memory() {
-    PROCESS_MEMORY_COUNTERS m{};
-    m.cb = sizeof m;
-    GetProcessMemoryInfo(GetCurrentProcess(), &m, sizeof m);
-    return m;
-}
-
-void ReportGrowth(const char* what, const PROCESS_MEMORY_COUNTERS& before, const PROCESS_MEMORY_COUNTERS& after) {
-    const double screen = 4.0 * GetSystemMetrics(SM_CXSCREEN) * GetSystemMetrics(SM_CYSCREEN);
-    std::printf("  %-44s working set %+5.2f, committed %+5.2f screen bitmaps\n", what,
-                (static_cast<double>(after.WorkingSetSize) - static_cast<double>(before.WorkingSetSize)) / screen,
-                (static_cast<double>(after.PagefileUsage) - static_cast<double>(before.PagefileUsage)) / screen);
+                alone.mean, alone.median, withShowing.mean, withShowing.median);
+    return {alone.median, withShowing.median};
 }
 
 }  // namespace
@@ -96,7 +60,7 @@ int main() {
     env.RunLoopFor(300);
     std::printf("Screen %d x %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     const double nothingIdle = IdleCpuPercent(env, 5000);
-    const PROCESS_MEMORY_COUNTERS closed = Memory();
+    const PROCESS_MEMORY_COUNTERS closed = MemoryCounters();
 
     LiveInkWindow& ink = windows.liveInk();
     windows.OpenLiveInk();
@@ -104,7 +68,7 @@ int main() {
     std::printf("Live ink (%s):\n",
                 ink.CatchesPressesItself() ? "presses caught by the window" : "presses taken by the mouse hook");
     const double inkIdle = IdleCpuPercent(env, 5000);
-    const PROCESS_MEMORY_COUNTERS inkOpen = Memory();
+    const PROCESS_MEMORY_COUNTERS inkOpen = MemoryCounters();
     std::printf("  freehand, %d moves, each shown at once:\n", kMoves);
     ink.OnPress(200, 300);
     const MoveTimes live = TimeStroke([&](int x, int y) { ink.OnDrag(x, y); }, [&] { ink.ShowNow(); });
@@ -116,10 +80,10 @@ int main() {
     ink.OnRelease(200 + kMoves * 3, 360);
     const double batchMs = MillisecondsSince(batch);
     env.RunLoopFor(300);
-    const PROCESS_MEMORY_COUNTERS drawn = Memory();
+    const PROCESS_MEMORY_COUNTERS drawn = MemoryCounters();
     windows.CloseLiveInk();
     env.RunLoopFor(500);
-    const PROCESS_MEMORY_COUNTERS inkClosed = Memory();
+    const PROCESS_MEMORY_COUNTERS inkClosed = MemoryCounters();
 
     Key(windows, VK_ESCAPE);
     env.RunLoopFor(300);

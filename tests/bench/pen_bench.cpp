@@ -34,9 +34,7 @@ double MillisecondsSince(Clock::time_point start) {
 void Pump() { ui::Application::Current().ProcessMessages(); }
 
 // Esc as the system delivers a hot key: to the window the program's keys arrive at.
-void Esc(Shell& windows) {
-    SendMessageW(windows.hotKeys().Handle(), WM_HOTKEY, 0, MAKELPARAM(0, VK_ESCAPE));
-}
+void Esc(Shell& windows) { SendMessageW(windows.hotKeys().Handle(), WM_HOTKEY, 0, MAKELPARAM(0, VK_ESCAPE)); }
 
 // One wheel notch over the shown pen at (x, y), which covers the screen from its corner.
 void Wheel(PenWindow& pen, int notches, int x, int y) {
@@ -56,17 +54,6 @@ void PressWithControl(PenWindow& pen, WPARAM key) {
 }
 
 void PaintNow(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
-
-struct Stats {
-    double mean, median, worst;
-};
-
-Stats Summarise(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    double sum = 0;
-    for (double s : samples) sum += s;
-    return {sum / samples.size(), samples[samples.size() / 2], samples.back()};
-}
 
 void Report(const char* what, const Stats& s, const char* unit = "ms") {
     std::printf("  %-52s mean %8.3f %s  median %8.3f  worst %8.3f\n", what, s.mean, unit, s.median, s.worst);
@@ -147,24 +134,12 @@ void TimeRubberBand(PenWindow& pen, pen::DrawTool tool, const char* name, POINT 
     Report("one move with its repaint", Summarise(painted));
 }
 
-// Wine leaves the private byte count at zero; the working set and the commit charge
-// (page-file use) are what it reports.
 PROCESS_MEMORY_COUNTERS ReportMemory(const char* when) {
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    const PROCESS_MEMORY_COUNTERS counters = MemoryCounters();
     std::printf("Memory %-22s working set %6.1f MB, committed %6.1f MB, peak working set %6.1f MB\n", when,
                 counters.WorkingSetSize / 1048576.0, counters.PagefileUsage / 1048576.0,
                 counters.PeakWorkingSetSize / 1048576.0);
     return counters;
-}
-
-// Growth from `before` to `after` in bitmaps of the whole screen (32 bits a pixel).
-void ReportGrowth(const char* what, const PROCESS_MEMORY_COUNTERS& before, const PROCESS_MEMORY_COUNTERS& after) {
-    const double screen = 4.0 * GetSystemMetrics(SM_CXSCREEN) * GetSystemMetrics(SM_CYSCREEN);
-    std::printf("  %-40s working set %+5.2f, committed %+5.2f screen bitmaps\n", what,
-                (double(after.WorkingSetSize) - double(before.WorkingSetSize)) / screen,
-                (double(after.PagefileUsage) - double(before.PagefileUsage)) / screen);
 }
 
 // The first opening, with a drawing that fills the history, then closing: once the drawing
