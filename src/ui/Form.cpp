@@ -14,18 +14,6 @@ namespace {
 constexpr wchar_t kDialogKeysProperty[] = L"Vellora.DialogKeys";
 }  // namespace
 
-FormParams OverlayParams(const wchar_t* className, std::wstring caption) {
-    FormParams p;
-    p.className = className;
-    p.caption = std::move(caption);
-    p.border = BorderStyle::None;
-    p.topMost = true;
-    p.toolWindow = true;
-    p.activateOnShow = false;
-    p.neverActive = true;
-    return p;
-}
-
 FormParams OwnedPopupParams(const wchar_t* className, std::wstring caption, HWND owner) {
     FormParams p;
     p.className = className;
@@ -34,6 +22,13 @@ FormParams OwnedPopupParams(const wchar_t* className, std::wstring caption, HWND
     p.topMost = true;
     p.toolWindow = true;
     p.owner = owner;
+    return p;
+}
+
+FormParams OverlayParams(const wchar_t* className, std::wstring caption) {
+    FormParams p = OwnedPopupParams(className, std::move(caption), nullptr);
+    p.activateOnShow = false;
+    p.neverActive = true;
     return p;
 }
 
