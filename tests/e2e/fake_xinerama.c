@@ -12,11 +12,28 @@ typedef struct {
 
 typedef struct _XDisplay Display;
 
+/* The heads of VELLORA_HEADS, at most eight; how many. */
+static int heads(XineramaScreenInfo *info) {
+    const char *p = getenv("VELLORA_HEADS");
+    int count = 0;
+    while (p && *p && count < 8) {
+        int x, y, w, h, used = 0;
+        if (sscanf(p, "%d,%d,%d,%d%n", &x, &y, &w, &h, &used) != 4) break;
+        if (info) info[count] = (XineramaScreenInfo){count, (short)x, (short)y, (short)w, (short)h};
+        ++count;
+        p += used;
+        if (*p == ';') ++p;
+    }
+    return count;
+}
+
+/* With no heads named there is no Xinerama at all, and Wine takes the X screen as its one
+   monitor: an active Xinerama of no screens sometimes deadlocks Wine's display setup. */
 int XineramaQueryExtension(Display *dpy, int *event_base, int *error_base) {
     (void)dpy;
     *event_base = 0;
     *error_base = 0;
-    return 1;
+    return heads(NULL) > 0;
 }
 
 int XineramaQueryVersion(Display *dpy, int *major, int *minor) {
@@ -28,21 +45,12 @@ int XineramaQueryVersion(Display *dpy, int *major, int *minor) {
 
 int XineramaIsActive(Display *dpy) {
     (void)dpy;
-    return 1;
+    return heads(NULL) > 0;
 }
 
 XineramaScreenInfo *XineramaQueryScreens(Display *dpy, int *count) {
     (void)dpy;
-    const char *heads = getenv("VELLORA_HEADS");
     XineramaScreenInfo *info = calloc(8, sizeof *info);
-    *count = 0;
-    for (const char *p = heads; p && *p && *count < 8;) {
-        int x, y, w, h, used = 0;
-        if (sscanf(p, "%d,%d,%d,%d%n", &x, &y, &w, &h, &used) != 4) break;
-        info[*count] = (XineramaScreenInfo){*count, (short)x, (short)y, (short)w, (short)h};
-        ++*count;
-        p += used;
-        if (*p == ';') ++p;
-    }
+    *count = info ? heads(info) : 0;
     return info;
 }

@@ -36,10 +36,10 @@ window_at_size() {
 }
 window_is() { [ "$(window_at_size "$1")" = "$2" ]; }
 
+use_heads "0,0,1280,800;1280,0,1024,768"
 # The prefix is made first, so that the first start's wait does not hold its making (this
 # check may be the first of its lane, on a busy machine).
 "$E2E_ROOT/scripts/wine-run"
-use_heads "0,0,1280,800;1280,0,1024,768"
 start_program
 move_pointer 640 100
 if wait_for 10 window_is 98x297 "1272 400"; then
