@@ -50,7 +50,7 @@ void ClickRingsWindow::Toggle() {
     }
     monitors_ = ui::Monitors();
     // Seen for every mouse event of the whole session: it only posts and lets the event on.
-    hook_.emplace([window = Handle()](UINT message, POINT at) {
+    hook_.emplace([window = Handle()](UINT message, POINT at, int) {
         if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN)
             PostMessageW(window, kClickMessage, message == WM_RBUTTONDOWN, MAKELPARAM(at.x, at.y));
         return false;

@@ -88,8 +88,7 @@ void DrawMark(ui::Canvas& canvas, Point centre, int number) {
                                     DEFAULT_PITCH | FF_SWISS, L"Arial"));
     ui::SelectScope lettered(dc, font.get());
     const int oldMode = SetBkMode(dc, TRANSPARENT);
-    const std::uint32_t rgb = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-    const COLORREF oldColour = SetTextColor(dc, DarkDigitsOn(rgb) ? RGB(0, 0, 0) : RGB(255, 255, 255));
+    const COLORREF oldColour = SetTextColor(dc, DarkDigitsOn(ui::PixelOf(colour)) ? RGB(0, 0, 0) : RGB(255, 255, 255));
     RECT box{centre.x - r, centre.y - r, centre.x + r + 1, centre.y + r + 1};
     const std::wstring digits = std::to_wstring(number);
     DrawTextW(dc, digits.c_str(), static_cast<int>(digits.size()), &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);

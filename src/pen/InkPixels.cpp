@@ -37,6 +37,21 @@ void ShownToInk(const PixelPlane& plane, Rect area) {
     EachPixel(plane, area, [](std::uint32_t p) { return (p & kOpaque) == kOpaque ? p : kNoInk; });
 }
 
+void Highlight(const PixelPlane& ink, const PixelPlane& showing, Rect area, std::uint32_t colour) {
+    const Rect inside = Within(showing, Within(ink, area));
+    for (int y = inside.top; y < inside.bottom; ++y) {
+        std::uint32_t* row = ink.bits + static_cast<std::size_t>(y) * ink.width;
+        const std::uint32_t* under = showing.bits + static_cast<std::size_t>(y) * showing.width;
+        for (int x = inside.left; x < inside.right; ++x) {
+            if ((row[x] & 0x00FFFFFF) != kHighlighting) continue;
+            const std::uint32_t combined = under[x] & colour & 0x00FFFFFF;
+            // The two reserved colours would read as no ink, or as marked again: the nearest
+            // black looks the same.
+            row[x] = combined == kNoInk || combined == kHighlighting ? 0 : combined;
+        }
+    }
+}
+
 void LayInk(const PixelPlane& picture, const PixelPlane& ink) {
     const int width = std::min(picture.width, ink.width), height = std::min(picture.height, ink.height);
     for (int y = 0; y < height; ++y) {

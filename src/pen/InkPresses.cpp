@@ -30,7 +30,7 @@ InkPresses::InkPresses(HWND ink, const MonitorCover& cover, Events events)
 void InkPresses::Take(bool fromHook) {
     Stop();
     taking_ = true;
-    if (fromHook) hook_.emplace([this](UINT message, POINT at) { return SeenByHook(message, at); });
+    if (fromHook) hook_.emplace([this](UINT message, POINT at, int wheel) { return SeenByHook(message, at, wheel); });
 }
 
 void InkPresses::Stop() {
@@ -54,7 +54,7 @@ void InkPresses::Release(POINT at) {
     events_.release(p.x, p.y);
 }
 
-bool InkPresses::SeenByHook(UINT message, POINT at) {
+bool InkPresses::SeenByHook(UINT message, POINT at, int wheel) {
     if (held_) {
         if (message == WM_MOUSEMOVE) {
             const POINT p = InInk(at);
@@ -70,11 +70,16 @@ bool InkPresses::SeenByHook(UINT message, POINT at) {
         return true;
     }
     // The wheel over the ink turns nothing beneath while drawing.
+    if (over && message == WM_MOUSEWHEEL) events_.wheel(wheel, GetAsyncKeyState(VK_CONTROL) < 0);
     return over && (message == WM_MOUSEWHEEL || message == WM_MOUSEHWHEEL);
 }
 
-bool InkPresses::OnMessage(UINT msg, LPARAM lParam) {
+bool InkPresses::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!taking_ || hook_) return false;  // the hook sees them first
+    if (msg == WM_MOUSEWHEEL) {
+        events_.wheel(GET_WHEEL_DELTA_WPARAM(wParam), (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0);
+        return true;
+    }
     POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     ClientToScreen(ink_, &at);
     if (IsPress(msg) && !held_) {

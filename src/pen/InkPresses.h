@@ -17,6 +17,8 @@ class InkPresses {
 public:
     struct Events {
         std::function<void(int x, int y)> press, drag, release;
+        // The wheel turned over the ink (WHEEL_DELTA a notch), Ctrl held or not.
+        std::function<void(int turn, bool control)> wheel;
     };
     // For the window `ink` over `cover`'s monitor.
     InkPresses(HWND ink, const MonitorCover& cover, Events events);
@@ -25,11 +27,11 @@ public:
     void Take(bool fromHook);
     // No presses are taken; one held is released where the pointer is now.
     void Stop();
-    // One of the window's messages; true when it was a press, drag or release taken.
-    bool OnMessage(UINT msg, LPARAM lParam);
+    // One of the window's messages; true when it was a press, drag, release or wheel taken.
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
 private:
-    bool SeenByHook(UINT message, POINT at);
+    bool SeenByHook(UINT message, POINT at, int wheel);
     void Press(UINT message, POINT at);
     void Release(POINT at);
     POINT InInk(POINT at) const;

@@ -7,6 +7,7 @@
 #include "pen/PalettePlacement.h"
 #include "pen/PenTexts.h"
 #include "pen/ScreenCopy.h"
+#include "ui/ColorRef.h"
 #include "ui/Composition.h"
 #include "ui/Repaint.h"
 
@@ -45,7 +46,7 @@ LiveInkWindow::LiveInkWindow(LiveInkHost& host)
       cover_({0, 0, 1, 1}),
       presses_(Handle(), cover_,
                {[this](int x, int y) { OnPress(x, y); }, [this](int x, int y) { OnDrag(x, y); },
-                [this](int x, int y) { OnRelease(x, y); }}),
+                [this](int x, int y) { OnRelease(x, y); }, [this](int turn, bool control) { OnWheel(turn, control); }}),
       files_(Handle()),
       showTimer_(*this, kShowMs, false) {
     SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
@@ -76,10 +77,8 @@ void LiveInkWindow::BindPalette() {
         }
     };
     textWindow_.text.box.OnChange = [this] { textWindow_.FitText(paletteWindow_.palette.State().penWidth); };
-    // Over the running screen there is no board to show, and no picture for the
-    // highlighter's colour to combine with.
+    // Over the running screen there is no board to show.
     palette.Enable(PaletteCommand::NextBoard, false);
-    palette.Enable(pen::DrawTool::Highlighter, false);
     paletteWindow_.OnKey = [this](WPARAM key) { return PreviewKey(nullptr, key); };
 }
 
@@ -152,18 +151,51 @@ void LiveInkWindow::OnPress(int x, int y) {
         textWindow_.PlaceAt({covered.left + x, covered.top + y}, covered, state.penColor, state.penWidth);
         return;
     }
+    if (tool_ == pen::DrawTool::Highlighter) {
+        StartHighlighting();
+        strokes_.Press(pen::DrawTool::Pen, state.penWidth, x, y);  // marks, see Changed
+        return;
+    }
     strokes_.Press(tool_, state.penWidth, x, y);
 }
 
 void LiveInkWindow::OnDrag(int x, int y) { strokes_.Drag(x, y); }
 
+void LiveInkWindow::OnWheel(int turn, bool control) {
+    // Ctrl and the wheel: the pen width, a step a notch, as in the pen; nothing zooms here.
+    if (control && !strokes_.Active()) paletteWindow_.palette.StepPenWidth(wheel_.Take(turn));
+}
+
 void LiveInkWindow::OnRelease(int x, int y) {
     if (!strokes_.Active()) return;
     strokes_.Release(x, y);
+    EndHighlighting();
     ShowNow();
 }
 
+void LiveInkWindow::StartHighlighting() {
+    // The ink cannot combine with the screen beneath as it runs: the stroke combines
+    // with what the screen showed as it began. It is drawn as a freehand stroke in the
+    // marking colour, and each marked pixel takes its colour as it changes.
+    const ScreenRect& covered = cover_.Covered();
+    beneath_.emplace(covered.Width(), covered.Height());
+    CopyShowing(*beneath_, false);  // a press waits for nothing
+    ui::Canvas& canvas = layer_.Surface().GetCanvas();
+    highlight_ = ui::PixelOf(ui::ColorToRGB(canvas.PenColor()));
+    canvas.SetPenColor(static_cast<ui::Color>(ui::RGBOfPixel(pen::kHighlighting)));
+    canvas.SetPenWidth(canvas.PenWidth() * pen::kHighlighterWidthFactor);
+}
+
+void LiveInkWindow::EndHighlighting() {
+    if (!beneath_) return;
+    beneath_.reset();
+    paletteWindow_.palette.ApplyTo(layer_.Surface().GetCanvas());  // its colour and width again
+}
+
 void LiveInkWindow::Changed(const RECT& area) {
+    if (beneath_)
+        pen::Highlight(layer_.Plane(), {beneath_->Bits(), beneath_->Width(), beneath_->Height()},
+                       {area.left, area.top, area.right, area.bottom}, highlight_);
     layer_.Changed({area.left, area.top, area.right, area.bottom});
     if (!showTimer_.Enabled()) showTimer_.SetEnabled(true);
 }
@@ -230,20 +262,33 @@ bool LiveInkWindow::PreviewKey(HWND, WPARAM key) {
 void LiveInkWindow::HandScreen(void (DrawingFiles::*hand)(const pen::PixelPlane&)) {
     if (strokes_.Active()) return;
     StampText();  // the picture as it shows, the text typed included
-    ShowNow();
     const ScreenRect& covered = cover_.Covered();
     ui::Surface screen(covered.Width(), covered.Height());
-    // The palette is no part of the picture; where the copy would hold it, it steps aside.
-    const bool aside = ui::ScreenCopiesShowLayeredWindows() && paletteWindow_.Visible();
-    if (aside) {
+    CopyShowing(screen, true);
+    (files_.*hand)({screen.Bits(), screen.Width(), screen.Height()});
+}
+
+void LiveInkWindow::CopyShowing(ui::Surface& screen, bool stepAside) {
+    ShowNow();
+    // The palette is no part of the picture. Where the copy would hold it, it steps aside
+    // while the windows beneath repaint, or, where nothing may wait, what it covers is white.
+    const bool held = ui::ScreenCopiesShowLayeredWindows() && paletteWindow_.Visible();
+    if (held && stepAside) {
         ShowWindow(paletteWindow_.Handle(), SW_HIDE);
         ui::LetUncoveredWindowsRepaint(kRepaintBeneathMs);
     }
+    const ScreenRect& covered = cover_.Covered();
     CopyScreenInto(screen, covered);
-    if (aside) ShowWindow(paletteWindow_.Handle(), SW_SHOWNOACTIVATE);
-    const pen::PixelPlane picture{screen.Bits(), screen.Width(), screen.Height()};
-    pen::LayInk(picture, layer_.Plane());
-    (files_.*hand)(picture);
+    if (held && stepAside) {
+        ShowWindow(paletteWindow_.Handle(), SW_SHOWNOACTIVATE);
+    } else if (held) {
+        const RECT palette{paletteWindow_.Left() - covered.left, paletteWindow_.Top() - covered.top,
+                           paletteWindow_.Left() - covered.left + paletteWindow_.Width(),
+                           paletteWindow_.Top() - covered.top + paletteWindow_.Height()};
+        FillRect(screen.GetCanvas().Handle(), &palette, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        GdiFlush();
+    }
+    pen::LayInk({screen.Bits(), screen.Width(), screen.Height()}, layer_.Plane());
 }
 
 void LiveInkWindow::BringBack() {
@@ -256,7 +301,7 @@ void LiveInkWindow::BringBack() {
 }
 
 void LiveInkWindow::HandOver(const std::function<void(const pen::PixelPlane& ink)>& take) {
-    if (strokes_.Active()) strokes_.Release(0, 0);
+    OnRelease(0, 0);
     StampText();
     take(layer_.Plane());
     steps_.StartAfresh();  // handed on, not kept
@@ -307,7 +352,7 @@ void LiveInkWindow::OnDisplayChange() {
 }
 
 LRESULT LiveInkWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (presses_.OnMessage(msg, lParam)) return 0;
+    if (presses_.OnMessage(msg, wParam, lParam)) return 0;
     switch (msg) {
         case WM_SETCURSOR:
             if (!drawing_ || LOWORD(lParam) != HTCLIENT) break;

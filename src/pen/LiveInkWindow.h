@@ -20,6 +20,7 @@
 #include "pen/ToolCursor.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"
+#include "ui/WheelNotches.h"
 
 class LiveInkWindow : public ui::Form {
 public:
@@ -41,6 +42,7 @@ public:
     void OnPress(int x, int y);
     void OnDrag(int x, int y);
     void OnRelease(int x, int y);
+    void OnWheel(int turn, bool control);
     // What changed is shown now instead of at the next idle moment.
     void ShowNow();
 
@@ -82,6 +84,12 @@ private:
     void Redo() { ShowChange(strokes_.Active() ? pen::Rect{} : steps_.Redo()); }
     // The screen of now with the ink on it, handed to the files by `hand`.
     void HandScreen(void (DrawingFiles::*hand)(const pen::PixelPlane&));
+    // What the covered monitor shows now, the ink on it, into `screen` of its size; the
+    // palette steps aside for it, or with `stepAside` false counts as white.
+    void CopyShowing(ui::Surface& screen, bool stepAside);
+    // A highlighter stroke begins and ends (see OnPress).
+    void StartHighlighting();
+    void EndHighlighting();
     // The ink kept if worth it, and the memory of the closed ink given back.
     void Finish(bool keep);
 
@@ -96,7 +104,10 @@ private:
     InkPresses presses_;
     DrawingFiles files_;
     ::ToolCursor cursor_;
-    ui::Timer showTimer_;  // shows what changed once the input waiting is handled
+    ui::Timer showTimer_;                 // shows what changed once the input waiting is handled
+    std::optional<ui::Surface> beneath_;  // what showed as a highlighter stroke began
+    std::uint32_t highlight_ = 0;         // that stroke's colour, 0x00RRGGBB
+    ui::WheelNotches wheel_;
     pen::DrawTool tool_ = pen::DrawTool::Pen;
     bool drawing_ = false;
     HWND givenBack_ = nullptr;  // the window that had the keyboard as live ink opened

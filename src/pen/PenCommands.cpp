@@ -90,16 +90,14 @@ void PenWindow::OnWheel(WPARAM wParam, LPARAM lParam) {
     if (WindowFromPoint(at) != surface_.Handle() || strokes_.Active()) return;
     if (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) {
         // Ctrl and the wheel: the pen width, a step a notch.
-        wheel_ += GET_WHEEL_DELTA_WPARAM(wParam);
-        palette_.StepPenWidth(wheel_ / WHEEL_DELTA);
-        wheel_ %= WHEEL_DELTA;
+        palette_.StepPenWidth(wheel_.Take(GET_WHEEL_DELTA_WPARAM(wParam)));
         return;
     }
     POINT inSurface = at;
     ScreenToClient(surface_.Handle(), &inSurface);
-    wheel_ += GET_WHEEL_DELTA_WPARAM(wParam);
-    if (wheel_ >= WHEEL_DELTA || wheel_ <= -WHEEL_DELTA) StampText();
-    for (; wheel_ >= WHEEL_DELTA; wheel_ -= WHEEL_DELTA)
+    int notches = wheel_.Take(GET_WHEEL_DELTA_WPARAM(wParam));
+    if (notches != 0) StampText();
+    for (; notches > 0; --notches)
         if (drawing_.ZoomIn({inSurface.x, inSurface.y})) surface_.InvalidateAll();
-    for (; wheel_ <= -WHEEL_DELTA; wheel_ += WHEEL_DELTA) ShowChange(drawing_.ZoomOut());
+    for (; notches < 0; ++notches) ShowChange(drawing_.ZoomOut());
 }

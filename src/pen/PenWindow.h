@@ -19,6 +19,7 @@
 #include "ui/Form.h"
 #include "ui/Handles.h"
 #include "ui/SurfaceImage.h"
+#include "ui/WheelNotches.h"
 
 class BoardWindow;
 
@@ -125,5 +126,5 @@ private:
     DrawingFiles files_;
     ::ToolCursor cursor_;
     pen::DrawTool tool_ = pen::DrawTool::Pen;
-    int wheel_ = 0;  // wheel turns not yet a whole notch
+    ui::WheelNotches wheel_;
 };

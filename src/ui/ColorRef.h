@@ -14,4 +14,13 @@ inline COLORREF ColorToRGB(Color color) {
     return static_cast<COLORREF>(static_cast<std::uint32_t>(color) & 0x00FFFFFFu);
 }
 
+// A GDI colour as a pixel of a 32-bit surface holds it (0x00RRGGBB), and back.
+constexpr std::uint32_t PixelOf(COLORREF rgb) {
+    return (static_cast<std::uint32_t>(GetRValue(rgb)) << 16) | (static_cast<std::uint32_t>(GetGValue(rgb)) << 8) |
+           GetBValue(rgb);
+}
+constexpr COLORREF RGBOfPixel(std::uint32_t pixel) {
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
 }  // namespace ui

@@ -15,8 +15,9 @@ namespace ui {
 class MouseHook {
 public:
     // `seen` gets each mouse message (WM_LBUTTONDOWN, WM_MOUSEMOVE, ...) with the pointer
-    // in screen pixels; true keeps it from every window and every hook held before.
-    explicit MouseHook(std::function<bool(UINT message, POINT at)> seen);
+    // in screen pixels and, for the wheels, the turn (WHEEL_DELTA a notch away from the
+    // presenter); true keeps it from every window and every hook held before.
+    explicit MouseHook(std::function<bool(UINT message, POINT at, int wheel)> seen);
     ~MouseHook();
     MouseHook(const MouseHook&) = delete;
     MouseHook& operator=(const MouseHook&) = delete;
@@ -24,7 +25,7 @@ public:
 private:
     static LRESULT CALLBACK Seen(int code, WPARAM message, LPARAM data);
 
-    std::function<bool(UINT, POINT)> seen_;
+    std::function<bool(UINT, POINT, int)> seen_;
 };
 
 }  // namespace ui

@@ -94,3 +94,34 @@ TEST(LiveInkPixels, AKeptDrawingOfAnotherSizeComesBackWithoutAnyInkAroundIt) {
     EXPECT_EQ(ink.At(0, 0), kNoInk) << "the margin is empty, not black";
     EXPECT_EQ(ink.At(kWidth / 2, kHeight / 2) & 0x00FFFFFF, kRed);
 }
+
+TEST(LiveInkPixels, AHighlighterStrokeTakesItsColourFromWhatShowedOnlyWhereItMarked) {
+    Ink ink;
+    ink.At(2, 5) = kRed;  // ink beside the stroke, in the part that changed
+    std::vector<std::uint32_t> showing(kWidth * kHeight, 0xFFFFFFFF);  // white, alpha as copied
+    showing[5 * kWidth + 6] = 0xFF000000;                              // a black letter's pixel
+    showing[5 * kWidth + 5] = 0xFFFF0000;                              // the red ink as shown
+    for (int x = 4; x < 9; ++x) ink.At(x, 5) = pen::kHighlighting;
+    ink.At(5, 5) = pen::kHighlighting;
+    ink.At(20, 20) = pen::kHighlighting;  // marked, but outside the part that changed
+    constexpr std::uint32_t kYellow = 0x00FFFF00;
+
+    pen::Highlight(ink.Plane(), {showing.data(), kWidth, kHeight}, {-2, 0, 10, 10}, kYellow);
+    EXPECT_EQ(ink.At(4, 5), kYellow) << "white turns yellow";
+    EXPECT_EQ(ink.At(6, 5), kBlack) << "the letter stays black";
+    EXPECT_EQ(ink.At(5, 5), kRed) << "red ink beneath stays red under yellow";
+    EXPECT_EQ(ink.At(3, 5), kNoInk) << "unmarked pixels stay empty";
+    EXPECT_EQ(ink.At(2, 5), kRed) << "and unmarked ink as it was";
+    EXPECT_EQ(ink.At(20, 20), pen::kHighlighting);
+    // Marked again (the stroke over itself): the same colour, no darker.
+    ink.At(4, 5) = pen::kHighlighting;
+    pen::Highlight(ink.Plane(), {showing.data(), kWidth, kHeight}, {0, 0, 10, 10}, kYellow);
+    EXPECT_EQ(ink.At(4, 5), kYellow);
+
+    // A colour that comes out as a reserved one is still ink.
+    showing[5 * kWidth + 7] = 0xFF000000 | kNoInk;
+    ink.At(7, 5) = pen::kHighlighting;
+    pen::Highlight(ink.Plane(), {showing.data(), kWidth, kHeight}, {0, 0, 10, 10}, 0x00FFFFFF);
+    EXPECT_TRUE(pen::IsInk(ink.At(7, 5)));
+    EXPECT_NE(ink.At(7, 5) & 0x00FFFFFF, pen::kHighlighting);
+}
