@@ -33,25 +33,25 @@ ui::PanelParams SwatchParams(int left, int top, ui::Color color) {
 // The toolbar's buttons in the order of their glyphs, three to a row.
 struct ButtonRow {
     unsigned name;  // what a screen reader reads, a text number
-    bool hinted;    // whether its tooltip shows the name
+    unsigned hint;  // what its tooltip shows, a text number; 0 for none
     PaletteAction action;
 };
 using pen::DrawTool;
 const ButtonRow kButtons[PenPalette::kButtonCount] = {
-    {IDS_HINT_PEN, true, DrawTool::Pen},
-    {IDS_HINT_LINE, true, DrawTool::Line},
-    {IDS_HINT_RECTANGLE, true, DrawTool::Rectangle},
-    {IDS_HINT_ELLIPSE, true, DrawTool::Ellipse},
-    {IDS_HINT_ROUND_RECT, true, DrawTool::RoundRect},
-    {IDS_HINT_REFRESH, true, PaletteCommand::Refresh},
-    {IDS_HINT_ARROW, true, DrawTool::Arrow},
-    {IDS_HINT_DOUBLE_ARROW, true, DrawTool::DoubleArrow},
-    {IDS_NAME_TEXT_TOOL, false, DrawTool::Text},
-    {IDS_HINT_BOARD, true, PaletteCommand::NextBoard},
-    {IDS_HINT_ERASER, true, DrawTool::Eraser},
-    {IDS_HINT_HELP, true, PaletteCommand::Help},
-    {IDS_HINT_HIGHLIGHTER, true, DrawTool::Highlighter},
-    {IDS_HINT_NUMBER_MARK, true, DrawTool::NumberMark},
+    {IDS_HINT_PEN, IDS_HINT_PEN, DrawTool::Pen},
+    {IDS_HINT_LINE, IDS_HINT_LINE, DrawTool::Line},
+    {IDS_HINT_RECTANGLE, IDS_HINT_RECTANGLE, DrawTool::Rectangle},
+    {IDS_HINT_ELLIPSE, IDS_HINT_ELLIPSE, DrawTool::Ellipse},
+    {IDS_HINT_ROUND_RECT, IDS_HINT_ROUND_RECT, DrawTool::RoundRect},
+    {IDS_HINT_REFRESH, IDS_HINT_REFRESH, PaletteCommand::Refresh},
+    {IDS_HINT_ARROW, IDS_HINT_ARROW, DrawTool::Arrow},
+    {IDS_HINT_DOUBLE_ARROW, IDS_HINT_DOUBLE_ARROW, DrawTool::DoubleArrow},
+    {IDS_NAME_TEXT_TOOL, 0, DrawTool::Text},
+    {IDS_HINT_BOARD, IDS_HINT_BOARD, PaletteCommand::NextBoard},
+    {IDS_HINT_ERASER, IDS_HINT_ERASER, DrawTool::Eraser},
+    {IDS_HINT_HELP, IDS_HINT_HELP, PaletteCommand::Help},
+    {IDS_HINT_HIGHLIGHTER, IDS_HINT_HIGHLIGHTER_KEYS, DrawTool::Highlighter},
+    {IDS_HINT_NUMBER_MARK, IDS_HINT_NUMBER_MARK, DrawTool::NumberMark},
 };
 constexpr std::size_t kButtonsPerRow = 3;
 
@@ -112,7 +112,7 @@ PenPalette::PenPalette(HWND penWindow, int left, int top)
     for (std::size_t i = 0; i < kButtonCount; ++i) {
         const ButtonRow& row = kButtons[i];
         const std::wstring name = ::Text(row.name);
-        toolBar.Add(buttons_[i], static_cast<int>(i), name, row.hinted ? name : std::wstring(),
+        toolBar.Add(buttons_[i], static_cast<int>(i), name, row.hint ? ::Text(row.hint) : std::wstring(),
                     (i + 1) % kButtonsPerRow == 0);
         buttons_[i].OnClick = [this, action = row.action] {
             if (const auto* tool = std::get_if<pen::DrawTool>(&action)) {

@@ -26,13 +26,24 @@ TEST_F(PenPaletteTest, PaletteSitsNearTheTopRightWithAPurpleFrame) {
     EXPECT_EQ(ScreenPixel(bar.left + 40, bar.bottom - 3), inside);
 }
 
-TEST_F(PenPaletteTest, ToolbarHasTwelveButtonsThreeToARowWithTheirHints) {
+TEST_F(PenPaletteTest, ToolbarHasFourteenButtonsThreeToARowWithTheirHints) {
     PenWindow& pen = OpenPen();
     ui::ToolBar& bar = pen.Palette().toolBar;
     ASSERT_EQ(bar.ButtonCount(), 14);
-    const wchar_t* hints[] = {L"画笔工具",   L"直线工具", L"矩形工具",     L"随圆工具", L"圆角矩形工具",
-                              L"刷新",       L"直线箭头", L"两头箭头直线", L"",         L"黑白板",
-                              L"橡皮擦工具", L"帮助",     L"荧光笔",       L"编号标记"};
+    const wchar_t* hints[] = {L"画笔工具",
+                              L"直线工具",
+                              L"矩形工具",
+                              L"随圆工具",
+                              L"圆角矩形工具",
+                              L"刷新",
+                              L"直线箭头",
+                              L"两头箭头直线",
+                              L"",
+                              L"黑白板",
+                              L"橡皮擦工具",
+                              L"帮助",
+                              L"荧光笔（Shift+R、G、B、Y、O、P）",
+                              L"编号标记"};
     for (int i = 0; i < 14; ++i) {
         EXPECT_EQ(bar.Hint(i), hints[i]) << "button " << i;
         const RECT r = bar.ButtonRect(i);
