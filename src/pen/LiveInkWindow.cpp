@@ -2,22 +2,17 @@
 
 #include "base/Text.h"
 #include "pen/ClosedMemory.h"
-#include "pen/EditKeys.h"
 #include "pen/InkPixels.h"
 #include "pen/PalettePlacement.h"
 #include "pen/PenTexts.h"
-#include "pen/ScreenCopy.h"
 #include "ui/ColorRef.h"
 #include "ui/Composition.h"
-#include "ui/Repaint.h"
 
 namespace {
 
 // What changed shows once the input waiting is handled, at most this often: a showing
 // costs far more than drawing a piece of a stroke (Wine copies the whole window's pixels).
 constexpr UINT kShowMs = USER_TIMER_MINIMUM;
-// How long the windows beneath the palette get to repaint before a copy of the screen.
-constexpr DWORD kRepaintBeneathMs = 60;
 // An alpha of 1, premultiplied: black at 1/255, which no eye sees, but a hit for the mouse.
 constexpr std::uint32_t kCatchingBackdrop = 0x01000000;
 
@@ -161,11 +156,6 @@ void LiveInkWindow::OnPress(int x, int y) {
 
 void LiveInkWindow::OnDrag(int x, int y) { strokes_.Drag(x, y); }
 
-void LiveInkWindow::OnWheel(int turn, bool control) {
-    // Ctrl and the wheel: the pen width, a step a notch, as in the pen; nothing zooms here.
-    if (control && !strokes_.Active()) paletteWindow_.palette.StepPenWidth(wheel_.Take(turn));
-}
-
 void LiveInkWindow::OnRelease(int x, int y) {
     if (!strokes_.Active()) return;
     strokes_.Release(x, y);
@@ -220,84 +210,6 @@ void LiveInkWindow::SelectTool(pen::DrawTool tool) {
 void LiveInkWindow::StampText() {
     const RECT changed = textWindow_.StampOnto(layer_.Surface(), cover_.Covered(), steps_);
     ShowChange({changed.left, changed.top, changed.right, changed.bottom});
-}
-
-void LiveInkWindow::ClearAll() {
-    if (strokes_.Active()) return;
-    StampText();
-    const pen::PixelPlane ink = layer_.Plane();
-    steps_.CopyStep([&] { pen::ClearInk(ink); });
-    ShowChange({0, 0, ink.width, ink.height});
-}
-
-bool LiveInkWindow::PreviewKey(HWND, WPARAM key) {
-    const bool control = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
-    switch (pen::EditCommandFor(static_cast<int>(key), control, shift)) {
-        case pen::EditCommand::None:
-            // No board stands over the running screen: W and K do nothing here.
-            return !strokes_.Active() && paletteWindow_.palette.TakeToolKey(pen::ToolKeyFor(
-                                             static_cast<int>(key), control, shift, GetKeyState(VK_MENU) < 0));
-        case pen::EditCommand::Undo:
-            Undo();
-            break;
-        case pen::EditCommand::Redo:
-            Redo();
-            break;
-        case pen::EditCommand::Save:
-            HandScreen(&DrawingFiles::Save);
-            break;
-        case pen::EditCommand::SaveAs:
-            HandScreen(&DrawingFiles::SaveAs);
-            break;
-        case pen::EditCommand::Copy:
-            HandScreen(&DrawingFiles::Copy);
-            break;
-        case pen::EditCommand::BringBack:
-            BringBack();
-            break;
-    }
-    return true;
-}
-
-void LiveInkWindow::HandScreen(void (DrawingFiles::*hand)(const pen::PixelPlane&)) {
-    if (strokes_.Active()) return;
-    StampText();  // the picture as it shows, the text typed included
-    const ScreenRect& covered = cover_.Covered();
-    ui::Surface screen(covered.Width(), covered.Height());
-    CopyShowing(screen, true);
-    (files_.*hand)({screen.Bits(), screen.Width(), screen.Height()});
-}
-
-void LiveInkWindow::CopyShowing(ui::Surface& screen, bool stepAside) {
-    ShowNow();
-    // The palette is no part of the picture. Where the copy would hold it, it steps aside
-    // while the windows beneath repaint, or, where nothing may wait, what it covers is white.
-    const bool held = ui::ScreenCopiesShowLayeredWindows() && paletteWindow_.Visible();
-    if (held && stepAside) {
-        ShowWindow(paletteWindow_.Handle(), SW_HIDE);
-        ui::LetUncoveredWindowsRepaint(kRepaintBeneathMs);
-    }
-    const ScreenRect& covered = cover_.Covered();
-    CopyScreenInto(screen, covered);
-    if (held && stepAside) {
-        ShowWindow(paletteWindow_.Handle(), SW_SHOWNOACTIVATE);
-    } else if (held) {
-        const RECT palette{paletteWindow_.Left() - covered.left, paletteWindow_.Top() - covered.top,
-                           paletteWindow_.Left() - covered.left + paletteWindow_.Width(),
-                           paletteWindow_.Top() - covered.top + paletteWindow_.Height()};
-        FillRect(screen.GetCanvas().Handle(), &palette, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        GdiFlush();
-    }
-    pen::LayInk({screen.Bits(), screen.Width(), screen.Height()}, layer_.Plane());
-}
-
-void LiveInkWindow::BringBack() {
-    if (strokes_.Active()) return;
-    StampText();
-    files_.ShowNextKept([this](const pen::PixelPlane& kept) {
-        steps_.ShowKept(kept, pen::kNoInk);
-        ShowChange({0, 0, layer_.Surface().Width(), layer_.Surface().Height()});
-    });
 }
 
 void LiveInkWindow::HandOver(const std::function<void(const pen::PixelPlane& ink)>& take) {
