@@ -28,9 +28,6 @@ namespace {
 constexpr PointerEffect kEffects[] = {PointerEffect::Halo, PointerEffect::Picture, PointerEffect::Spotlight,
                                       PointerEffect::Laser};
 
-// How long the windows beneath a hidden effect get to repaint before the pen copies them.
-constexpr DWORD kRepaintBeneathMs = 60;
-
 }  // namespace
 
 ui::Form* Shell::EffectWindow(PointerEffect effect) const {
@@ -151,7 +148,7 @@ void Shell::OpenPen() {
         const PointerEffect shown = ShownEffect();
         if (!inkAside) Choose(shown);  // drawing, live ink hid the choice
         HideAllBut(PointerEffect::None);
-        if (shown != PointerEffect::None || timerAside || inkAside) ui::LetUncoveredWindowsRepaint(kRepaintBeneathMs);
+        if (shown != PointerEffect::None || timerAside || inkAside) ui::LetUncoveredWindowsRepaint();
         clickRings_->SetPenOpen(true);
         pen_->Show();
     }

@@ -8,11 +8,6 @@
 #include "ui/Composition.h"
 #include "ui/Repaint.h"
 
-namespace {
-// How long the windows beneath the palette get to repaint before a copy of the screen.
-constexpr DWORD kRepaintBeneathMs = 60;
-}  // namespace
-
 void LiveInkWindow::OnWheel(int turn, bool control) {
     // Ctrl and the wheel: the pen width, a step a notch, as in the pen; nothing zooms here.
     if (control && !strokes_.Active()) paletteWindow_.palette.StepPenWidth(wheel_.Take(turn));
@@ -71,7 +66,7 @@ void LiveInkWindow::CopyShowing(ui::Surface& screen, bool stepAside) {
     const bool held = ui::ScreenCopiesShowLayeredWindows() && paletteWindow_.Visible();
     if (held && stepAside) {
         ShowWindow(paletteWindow_.Handle(), SW_HIDE);
-        ui::LetUncoveredWindowsRepaint(kRepaintBeneathMs);
+        ui::LetUncoveredWindowsRepaint();
     }
     const ScreenRect& covered = cover_.Covered();
     CopyScreenInto(screen, covered);

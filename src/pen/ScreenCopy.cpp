@@ -4,13 +4,6 @@
 #include "ui/Handles.h"
 #include "ui/Repaint.h"
 
-namespace {
-
-// How long the windows beneath get to repaint while the pen steps aside for a copy.
-constexpr DWORD kRepaintBeneathMs = 60;
-
-}  // namespace
-
 void CopyScreenInto(ui::Surface& surface, const ScreenRect& covered) {
     ui::WindowDC screen(GetDesktopWindow());
     // Where the desktop's DC starts depends on the system (the primary's or the virtual
@@ -34,7 +27,7 @@ void ScreenCopy::CopyBeneath(HWND penWindow, ui::Surface& surface, const ScreenR
             const HWND focus = GetFocus();
             steppingAside_ = true;
             ShowWindow(penWindow, SW_HIDE);
-            ui::LetUncoveredWindowsRepaint(kRepaintBeneathMs);
+            ui::LetUncoveredWindowsRepaint();
             ShowWindow(penWindow, SW_SHOW);
             steppingAside_ = false;
             // Stepping aside must not cost the pen the keyboard: Ctrl+Z right after a

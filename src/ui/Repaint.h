@@ -7,6 +7,9 @@
 
 namespace ui {
 
-void LetUncoveredWindowsRepaint(DWORD milliseconds);
+// Long enough for the windows of a classroom's programs to repaint what was uncovered.
+inline constexpr DWORD kRepaintBeneathMs = 60;
+
+void LetUncoveredWindowsRepaint(DWORD milliseconds = kRepaintBeneathMs);
 
 }  // namespace ui
