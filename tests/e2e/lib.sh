@@ -40,8 +40,9 @@ start_program() {
   fi
   xdotool mousemove 960 100
   launch_program
-  # The follower and the control bar are both shown once the message loop runs.
-  wait_for 60 started || { log "the program did not start"; cat "$E2E_RUN/wine.log" >&2; exit 1; }
+  # The follower and the control bar are both shown once the message loop runs. If they
+  # never are, what of Wine runs then, and where each waits, tells why.
+  wait_for 60 started || { log "the program did not start"; cat "$E2E_RUN/wine.log" >&2; ps -eo pid,etime,wchan:24,args | grep -E "wine|\.exe" | grep -v grep >&2; exit 1; }
 }
 started() { [ "$(program_windows | wc -l)" -ge 2 ]; }
 

@@ -23,6 +23,8 @@ source "$here/lib.sh"
 use_heads() {
   stop_program
   wineserver -k 2>/dev/null || true
+  # Gone before the next one starts: a new server beside a dying one finds its socket taken.
+  timeout 30 wineserver -w 2>/dev/null || true
   export VELLORA_HEADS=$1
 }
 
