@@ -45,6 +45,7 @@ LiveInkWindow::LiveInkWindow(LiveInkHost& host)
       files_(Handle()),
       showTimer_(*this, kShowMs, false) {
     SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
+    strokes_.MarkHighlighter(ui::RGBOfPixel(pen::kHighlighting));
     // Armed while strokes come, so that a move costs no call to the system to arm it.
     showTimer_.OnTimer = [this] {
         if (layer_.HasChanges())
@@ -146,11 +147,7 @@ void LiveInkWindow::OnPress(int x, int y) {
         textWindow_.PlaceAt({covered.left + x, covered.top + y}, covered, state.penColor, state.penWidth);
         return;
     }
-    if (tool_ == pen::DrawTool::Highlighter) {
-        StartHighlighting();
-        strokes_.Press(pen::DrawTool::Pen, state.penWidth, x, y);  // marks, see Changed
-        return;
-    }
+    if (tool_ == pen::DrawTool::Highlighter) StartHighlighting();
     strokes_.Press(tool_, state.penWidth, x, y);
 }
 
@@ -159,27 +156,18 @@ void LiveInkWindow::OnDrag(int x, int y) { strokes_.Drag(x, y); }
 void LiveInkWindow::OnRelease(int x, int y) {
     if (!strokes_.Active()) return;
     strokes_.Release(x, y);
-    EndHighlighting();
+    beneath_.reset();
     ShowNow();
 }
 
 void LiveInkWindow::StartHighlighting() {
     // The ink cannot combine with the screen beneath as it runs: the stroke combines
-    // with what the screen showed as it began. It is drawn as a freehand stroke in the
-    // marking colour, and each marked pixel takes its colour as it changes.
+    // with what the screen showed as it began. The strokes mark its pixels (see the
+    // constructor), and each marked pixel takes its colour as it changes.
     const ScreenRect& covered = cover_.Covered();
     beneath_.emplace(covered.Width(), covered.Height());
     CopyShowing(*beneath_, false);  // a press waits for nothing
-    ui::Canvas& canvas = layer_.Surface().GetCanvas();
-    highlight_ = ui::PixelOf(ui::ColorToRGB(canvas.PenColor()));
-    canvas.SetPenColor(static_cast<ui::Color>(ui::RGBOfPixel(pen::kHighlighting)));
-    canvas.SetPenWidth(canvas.PenWidth() * pen::kHighlighterWidthFactor);
-}
-
-void LiveInkWindow::EndHighlighting() {
-    if (!beneath_) return;
-    beneath_.reset();
-    paletteWindow_.palette.ApplyTo(layer_.Surface().GetCanvas());  // its colour and width again
+    highlight_ = ui::PixelOf(ui::ColorToRGB(layer_.Surface().GetCanvas().PenColor()));
 }
 
 void LiveInkWindow::Changed(const RECT& area) {

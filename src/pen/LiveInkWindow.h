@@ -87,9 +87,8 @@ private:
     // What the covered monitor shows now, the ink on it, into `screen` of its size; the
     // palette steps aside for it, or with `stepAside` false counts as white.
     void CopyShowing(ui::Surface& screen, bool stepAside);
-    // A highlighter stroke begins and ends (see OnPress).
+    // A highlighter stroke begins: what shows is copied for it to combine with.
     void StartHighlighting();
-    void EndHighlighting();
     // The ink kept if worth it, and the memory of the closed ink given back.
     void Finish(bool keep);
 

@@ -16,7 +16,9 @@ void StrokeInput::Press(pen::DrawTool tool, int eraserSize, int x, int y) {
     ui::Canvas& canvas = surface_.GetCanvas();
     if (tool == pen::DrawTool::Highlighter) {
         penWidth_ = canvas.PenWidth();
+        penColor_ = canvas.PenColor();
         canvas.SetPenWidth(penWidth_ * pen::kHighlighterWidthFactor);
+        if (marking_) canvas.SetPenColor(static_cast<ui::Color>(*marking_));
     }
     canvas.MoveTo(x, y);
     origin_ = current_ = {x, y};
@@ -58,7 +60,10 @@ void StrokeInput::Release(int x, int y) {
         DrawShape(current_, ui::PenMode::Copy);
     }
     active_ = false;
-    if (tool_ == pen::DrawTool::Highlighter) surface_.GetCanvas().SetPenWidth(penWidth_);
+    if (tool_ == pen::DrawTool::Highlighter) {
+        surface_.GetCanvas().SetPenWidth(penWidth_);
+        surface_.GetCanvas().SetPenColor(penColor_);
+    }
     drawing_.FinishStep();
 }
 
@@ -109,7 +114,9 @@ void StrokeInput::DrawShape(pen::Point current, ui::PenMode mode) {
         canvas.MoveTo(current.x, current.y);
     } else {
         drawing_.BeforeFigure(touched);
-        pen::DrawFigure(canvas, tool_, origin_, current);
+        // Marking, the highlighter draws as the freehand pen does, in copy mode.
+        const bool marking = marking_ && tool_ == pen::DrawTool::Highlighter;
+        pen::DrawFigure(canvas, marking ? pen::DrawTool::Pen : tool_, origin_, current);
     }
     changed_(RECT{touched.left, touched.top, touched.right, touched.bottom});
 }

@@ -28,6 +28,9 @@ public:
     void Release(int x, int y);
     // Between a press and its release.
     bool Active() const { return active_; }
+    // Where the surface holds no picture to combine with (live ink), the highlighter
+    // marks its pixels in `marking`, in copy mode, for the caller to colour them.
+    void MarkHighlighter(COLORREF marking) { marking_ = marking; }
 
 private:
     void DrawShape(pen::Point current, ui::PenMode mode);
@@ -46,7 +49,9 @@ private:
     std::function<void(const RECT&)> changed_;
     pen::DrawTool tool_ = pen::DrawTool::Pen;
     int eraserSize_ = 0;
-    int penWidth_ = 0;  // the pen's width, while the highlighter draws wider
+    int penWidth_ = 0;  // the pen's width and colour, while the highlighter draws its own
+    ui::Color penColor_ = 0;
+    std::optional<COLORREF> marking_;
     bool active_ = false;
     pen::Point origin_;
     pen::Point current_;

@@ -35,6 +35,10 @@ TEST_F(PenToolKeysTest, LettersChooseTheColourEraseAllAndShowBoardsAndCtrlSetsTh
     Pump();
     EXPECT_EQ(pen.Palette().State().penWidth, 8) << "two notches wider, and no zoom";
     EXPECT_EQ(pen.History().ZoomLevel(), 0);
+    for (int half = 0; half < 2; ++half)  // a precise wheel's halves make one notch
+        SendMessageW(pen.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA / 2), MAKELPARAM(300, 300));
+    Pump();
+    EXPECT_EQ(pen.Palette().State().penWidth, 9);
 
     Key(surface, 'E');
     Pump();
