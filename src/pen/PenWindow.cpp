@@ -5,6 +5,7 @@
 #include "pen/PenTexts.h"
 #include "ui/Composition.h"
 #include "ui/Screen.h"
+#include "ui/WindowSurface.h"
 
 namespace {
 
@@ -164,7 +165,10 @@ LRESULT PenWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case kPenGone:
             KeepClosedDrawing();
-            if (!Visible()) ResizeSurface({1, 1});  // unless it opened again in the meantime
+            if (!Visible()) {  // unless it opened again in the meantime
+                ResizeSurface({1, 1});
+                ui::LetGoOfSurface(Handle());
+            }
             return 0;
         case kDrawingWritten:
             files_.TellOutcomes(cover_.Covered());

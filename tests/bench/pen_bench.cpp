@@ -143,8 +143,7 @@ PROCESS_MEMORY_COUNTERS ReportMemory(const char* when) {
 }
 
 // The first opening, with a drawing that fills the history, then closing: once the drawing
-// is kept, the working set should be within about one screen bitmap (the surface, made at
-// the first opening) of before opening.
+// is kept, the working set should be within one screen bitmap of before opening.
 void ReportMemoryAcrossOneOpening(Shell& windows) {
     PenWindow& pen = windows.penWindow();
     std::printf("Memory across one opening with a full history:\n");
