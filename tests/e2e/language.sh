@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The program in the presenter's language. As on an English Windows, a stored language
 # that is none of the three is reported in one box and the texts follow Windows: the
-# settings window is titled in English, while the pen keeps the caption other tools find
-# it by. A stored choice of 中文 gives today's Chinese titles on the same Windows.
+# settings window and the bar's menu are in English, while the pen keeps the caption other
+# tools find it by. A stored choice of 中文 gives today's Chinese titles and menu on the
+# same Windows.
 source "$(dirname "$0")/lib.sh"
 
 # A fresh run folder whose database holds `language` in the program's own table.
@@ -40,7 +41,10 @@ screenshot la-en-settings > /dev/null
 move_pointer 1919 640
 windows_before=$(program_windows | wc -l)
 xdotool click 3
-wait_for 5 menu_open && screenshot la-en-menu > /dev/null || fail "the bar's menu did not open"
+if wait_for 5 menu_open; then
+  screenshot la-en-menu > /dev/null
+  menu_reads "the bar's menu is in English" Exit Settings "Pointer picture" Pen Help Spotlight "Live Ink"
+else fail "the bar's menu did not open"; fi
 xdotool key Escape
 press Escape
 if wait_for 10 titled Form8; then pass "the open pen keeps its caption in English"; else fail "no window titled Form8"; fi
@@ -55,6 +59,12 @@ open_settings la-zh
 if wait_for 10 titled 'Vellora设置'; then pass "a stored 中文 gives the Chinese titles on an English Windows"
 else fail "no window titled 'Vellora设置' (see $(screenshot la-zh-settings))"; fi
 screenshot la-zh-settings > /dev/null
+move_pointer 1919 640
+windows_before=$(program_windows | wc -l)
+xdotool click 3
+if wait_for 5 menu_open; then menu_reads "the bar's menu keeps its Chinese items" "关    闭" "设    置" "电 子 笔" 实时画笔
+else fail "the bar's menu did not open with 中文 chosen"; fi
+xdotool key Escape
 move_pointer 960 400
 press Escape
 if wait_for 10 titled Form8; then reads "the palette's tools keep their Chinese names" "button 直线工具" Form8

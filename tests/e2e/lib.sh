@@ -217,6 +217,17 @@ close_box() { timeout 5 xdotool windowfocus "$1" 2>/dev/null || true; sleep 0.2;
 titled() { [ -n "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }
 # What a screen reader reads in the program's windows titled $@ (see WindowTextsProbe.cpp).
 texts() { (cd "$E2E_OUT" && "$E2E_ROOT/scripts/wine-run" "$E2E_BIN/window_texts_probe.exe" "$@") | tr -d '\r'; }
+# The items of the program's open menu, a line "item <text>" each (read from inside it).
+menu_texts() { (cd "$E2E_OUT" && "$E2E_ROOT/scripts/wine-run" "$E2E_BIN/menu_texts_probe.exe") | tr -d '\r'; }
+# Passes with $1 when the open menu holds the items $2..., or fails.
+menu_reads() {
+  local what=$1 items item; shift
+  items=$(menu_texts)
+  for item in "$@"; do
+    grep -qxF -- "item $item" <<< "$items" || { fail "$what: no item '$item' (the items are: $(tr '\n' '|' <<< "$items"))"; return; }
+  done
+  pass "$what"
+}
 # Passes with $1 when the texts of the windows titled $3 hold the line $2, or fails.
 reads() {
   if texts "$3" | grep -qxF -- "$2"; then pass "$1"
