@@ -7,9 +7,6 @@
 
 namespace ui {
 
-// Long enough for the windows of a classroom's programs to repaint what was uncovered.
-inline constexpr DWORD kRepaintBeneathMs = 60;
-
-void LetUncoveredWindowsRepaint(DWORD milliseconds = kRepaintBeneathMs);
+void LetUncoveredWindowsRepaint();
 
 }  // namespace ui

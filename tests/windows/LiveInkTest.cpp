@@ -181,3 +181,16 @@ TEST_F(LiveInkTest, NumberedMarksGoOntoTheInkCountingOn) {
     EXPECT_EQ(At(300 - 18, 200), kRed);
     EXPECT_FALSE(InkAt(300 - 25, 200)) << "the screen shows round the circle";
 }
+
+TEST_F(LiveInkTest, TheHighlighterColoursWhatItCrossesAndThePenDrawsInItsOwnColourAfter) {
+    CreateWindows();
+    LiveInkWindow& ink = OpenInk();
+    const COLORREF beneath = ScreenPixel(ink.Left() + 200, ink.Top() + 200);
+    ink.Palette().Button(pen::DrawTool::Highlighter).Click();
+    Stroke(200);
+    EXPECT_TRUE(InkAt(200, 200));
+    EXPECT_EQ(At(200, 200), beneath & kRed) << "the red highlighter keeps of the screen what red lets through";
+    ink.Palette().Button(pen::DrawTool::Pen).Click();
+    Stroke(300);
+    EXPECT_EQ(At(200, 300), kRed);
+}
